@@ -1,0 +1,8 @@
+#include <QApplication>
+
+#include "mainwindow/Startup.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  return mainwindow::runProgram(app);
+}

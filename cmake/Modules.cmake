@@ -1,0 +1,48 @@
+# korvis_module(NAME DIR deps...): one library from every .cpp/.h of DIR and its
+# sub-folders. A folder without sources yet becomes an interface library, so the
+# dependency graph stays the same while modules are filled in.
+function(korvis_module name dir)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+       ${CMAKE_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_SOURCE_DIR}/${dir}/*.h)
+  list(FILTER sources INCLUDE REGEX "\\.cpp$")
+  if(sources)
+    file(GLOB_RECURSE headers CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.h)
+    add_library(${name} STATIC ${sources} ${headers})
+    target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC ${ARGN})
+    target_compile_options(${name} PRIVATE -Wall -Wextra)
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${CMAKE_SOURCE_DIR})
+    target_link_libraries(${name} INTERFACE ${ARGN})
+  endif()
+endfunction()
+
+# korvis_tests(NAME DIR CORE|GUI libs...): one GoogleTest executable from the
+# .cpp files of DIR (not its sub-folders), run by ctest with the test data path.
+function(korvis_tests name dir kind)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name} ${sources})
+  if(kind STREQUAL "GUI")
+    target_link_libraries(${name} PRIVATE test_support_gui)
+  else()
+    target_link_libraries(${name} PRIVATE test_support_core)
+  endif()
+  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gmock)
+  target_compile_definitions(${name} PRIVATE
+    KORVIS_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data")
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
+endfunction()
+
+# korvis_bench(NAME FILE libs...): a benchmark program; built, not run by ctest.
+function(korvis_bench name file)
+  add_executable(${name} ${file})
+  target_link_libraries(${name} PRIVATE ${ARGN})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+endfunction()

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+// Every file of the program folder, each with its one spelling (file names are
+// case-sensitive here). Use with ProgramFolder::path().
+namespace ProgramFiles {
+inline const QString Database = QStringLiteral("info/KORVIS.qvd");
+inline const QString DatabaseLock = QStringLiteral("info/KORVIS.ldb");
+inline const QString TableList = QStringLiteral("info/DBTbles.qvt");
+inline const QString CompanyInfo = QStringLiteral("info/Info.qvt");
+inline const QString StiffnessConstants = QStringLiteral("info/StiffnessCons.qvt");
+inline const QString ComPortMap = QStringLiteral("info/ComPorts.qvt");
+inline const QString LayoutLoadFrame = QStringLiteral("info/LayoutL.qvt");
+inline const QString LayoutN2600A = QStringLiteral("info/LayoutA.qvt");
+inline const QString LayoutN2600BX = QStringLiteral("info/LayoutB.qvt");
+inline const QString LayoutStiffness = QStringLiteral("info/LayoutS.qvt");
+inline const QString HeaderLayoutLoadFrame = QStringLiteral("info/LayoutLhdr.qvt");
+inline const QString HeaderLayoutN2600A = QStringLiteral("info/LayoutAhdr.qvt");
+inline const QString HeaderLayoutN2600BX = QStringLiteral("info/LayoutBhdr.qvt");
+inline const QString HeaderLayoutStiffness = QStringLiteral("info/LayoutShdr.qvt");
+inline const QString GraphImage = QStringLiteral("images/GraphImage.bmp");
+inline const QString SplashMovie = QStringLiteral("images/splash1.swf");
+inline const QString Icon = QStringLiteral("images/iricon.ico");
+inline const QString HelpFile = QStringLiteral("help/TELVIS.hlp");
+}  // namespace ProgramFiles
+
+}  // namespace platform

@@ -1,0 +1,11 @@
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+#include "support/TestMain.h"
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  if (testsupport::onlyListingTests(argc, argv)) return RUN_ALL_TESTS();
+  QCoreApplication app(argc, argv);
+  return RUN_ALL_TESTS();
+}

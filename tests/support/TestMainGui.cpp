@@ -1,0 +1,12 @@
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include "support/TestMain.h"
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  if (testsupport::onlyListingTests(argc, argv)) return RUN_ALL_TESTS();
+  testsupport::defaultToOffscreen();
+  QApplication app(argc, argv);
+  return RUN_ALL_TESTS();
+}
