@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+namespace instrument {
+
+// The table-list file: line 1 the model code, line 2 the table list between
+// double quotes, each line ended by CR LF.
+namespace DBTablesMode {
+inline constexpr int Read = 0;
+inline constexpr int Write = 1;
+}  // namespace DBTablesMode
+
+// mode 0: reads the file; line 1, when a number, goes into Model_Code; returns
+// line 2 without its double quotes (empty when there is no file). mode 1:
+// writes Model_Code and list, replacing the file; returns an empty text. Any
+// other mode does nothing. Failures are ignored step by step.
+QString DBTables_File(int mode, const QString& list, qint16& Model_Code);
+
+}  // namespace instrument

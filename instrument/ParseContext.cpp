@@ -1,0 +1,29 @@
+#include "instrument/ParseContext.h"
+
+#include "instrument/StatusCodes.h"
+
+namespace instrument {
+
+ParseContext::ParseContext(int* Download_Status)
+    : downloadStatus_(Download_Status != nullptr ? Download_Status : &ownStatus_) {}
+
+int ParseContext::addTable(QString& name, int device_type) {
+  commit();
+  return tableCreator_.AddTable(name, device_type, &database_);
+}
+
+bool ParseContext::openRecordset(const QString& table) { return recordset_.openTable(database_, table); }
+bool ParseContext::addNew() { return recordset_.addNew(); }
+bool ParseContext::saveRow() { return recordset_.update(); }
+void ParseContext::commit() { database_.commit(); }
+void ParseContext::closeRecordset() {
+  commit();
+  recordset_.close();
+}
+void ParseContext::closeDatabase() {
+  closeRecordset();
+  database_.close();
+}
+bool ParseContext::openDatabase() { return database_.open(CreateDatabase::databasePath()); }
+
+}  // namespace instrument

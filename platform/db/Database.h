@@ -1,0 +1,100 @@
+#pragma once
+
+#include <QList>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+#include <optional>
+
+#include "platform/db/TableDef.h"
+
+namespace platform::db {
+
+// One connection to a database file (SQLite through Qt Sql).
+//
+// Connection names: every Database object owns exactly one Qt Sql connection.
+// open(path) without a name gives it a unique generated name of the form
+// "korvis-db-<n>"; open(path, name) uses the given name (for instance the main
+// window's read connection "korvis-view"), so that a QSqlQueryModel can be set
+// on connection() or on QSqlDatabase::database(name). A name is in use from
+// open() until the object is destroyed; opening a second object under a name
+// that is already in use fails.
+//
+// While at least one connection of this process to a file is open, the lock
+// file beside it (same name, suffix ".ldb") exists. closeAllConnections() and
+// removeFile() close every connection of the process to a file first, so that
+// the file is never deleted under an open connection; queries and recordsets on
+// a closed connection become invalid and report failure.
+//
+// Table names and text comparison are case-insensitive. Writes of table rows go
+// through Recordset, which enforces field types, sizes and keys.
+class Database {
+ public:
+  Database();
+  ~Database();
+  Database(const Database&) = delete;
+  Database& operator=(const Database&) = delete;
+
+  // Opens (creating it when missing) the database file. False on failure;
+  // lastError() says why. An open object is closed first.
+  bool open(const QString& filePath, const QString& connectionName = QString());
+  // Closes the connection; an open transaction is committed. Closing what is
+  // not open does nothing.
+  void close();
+  bool isOpen() const;
+
+  const QString& filePath() const { return filePath_; }
+  const QString& connectionName() const { return connectionName_; }
+  QSqlDatabase connection() const;
+  QString lastError() const { return lastError_; }
+
+  // Schema.
+  QStringList tableNames() const;
+  bool hasTable(const QString& table) const;
+  std::optional<TableDef> tableDef(const QString& table) const;
+  // Creates the table with its fields and primary index. Fails (and creates
+  // nothing) for an invalid table or field name, a key field that is not one
+  // of the fields, a Text size out of range, or a table that already exists.
+  bool createTable(const TableDef& table);
+  bool dropTable(const QString& table);
+
+  // Transactions. commit() and rollback() without an open transaction are
+  // harmless and return true.
+  bool beginTransaction();
+  bool commit();
+  bool rollback();
+  bool inTransaction() const { return inTransaction_; }
+
+  // Runs one statement with positional values bound to its "?" placeholders.
+  // Returns the executed query (positioned before its first row), or nothing
+  // on failure. Identifiers in sql must come from quoteIdentifier().
+  std::optional<QSqlQuery> exec(const QString& sql, const QVariantList& values = {}) const;
+  // Runs a SELECT and returns all its rows; a Null field reads as a null
+  // QVariant.
+  std::optional<QList<QSqlRecord>> select(const QString& sql, const QVariantList& values = {}) const;
+
+  // Closes every open connection of this process to the file.
+  static void closeAllConnections(const QString& filePath);
+  // Closes every connection to the file, then deletes it with its journal.
+  // True when the file is gone afterwards.
+  static bool removeFile(const QString& filePath);
+  // The lock file that exists while the file is open: same folder and base
+  // name, suffix ".ldb".
+  static QString lockFilePath(const QString& filePath);
+  // Whether the file is in use: its lock file exists and was not left behind by
+  // a process that has ended. A stale lock file is removed on the way.
+  static bool isLocked(const QString& filePath);
+
+ private:
+  void setError(const QString& text) const { lastError_ = text; }
+
+  QString filePath_;
+  QString connectionName_;
+  bool inTransaction_ = false;
+  mutable QString lastError_;
+};
+
+}  // namespace platform::db

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+#include "platform/db/FieldType.h"
+
+namespace platform::db {
+
+// One field of a table definition. size only applies to Text; 0 means the
+// default size.
+struct FieldDef {
+  QString name;
+  FieldType type = FieldType::Text;
+  int size = 0;
+
+  int textSize() const { return size > 0 ? size : DefaultTextSize; }
+  bool operator==(const FieldDef&) const = default;
+};
+
+}  // namespace platform::db
