@@ -1,7 +1,57 @@
 #include "instrument/DBTablesFile.h"
 
-namespace instrument {
+#include <QFile>
+#include <QSaveFile>
 
-QString DBTables_File(int, const QString&, qint16&) { return {}; }
+#include "instrument/TextNumbers.h"
+#include "platform/core/ProgramFiles.h"
+#include "platform/core/ProgramFolder.h"
+
+namespace instrument {
+namespace {
+
+const QByteArray LineEnd = QByteArrayLiteral("\r\n");
+constexpr char Quote = '"';
+
+QString tableListPath() { return platform::ProgramFolder::path(platform::ProgramFiles::TableList); }
+
+// One line up to CR LF, CR or LF; the position moves past the line end.
+QByteArray readLine(const QByteArray& bytes, qsizetype& position) {
+  const qsizetype start = position;
+  while (position < bytes.size() && bytes[position] != '\r' && bytes[position] != '\n') ++position;
+  const QByteArray line = bytes.mid(start, position - start);
+  if (position < bytes.size() && bytes[position] == '\r') ++position;
+  if (position < bytes.size() && bytes[position] == '\n') ++position;
+  return line;
+}
+
+QString readTableList(qint32& Model_Code) {
+  QFile file(tableListPath());
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  const QByteArray bytes = file.readAll();
+  qsizetype position = 0;
+  const QString first = QString::fromLatin1(readLine(bytes, position));
+  if (!first.isEmpty())
+    if (const auto code = text::toInteger(first)) Model_Code = *code;
+  if (position >= bytes.size()) return {};
+  return QString::fromLatin1(readLine(bytes, position)).remove(QLatin1Char(Quote));
+}
+
+void writeTableList(const QString& list, qint32 Model_Code) {
+  QSaveFile file(tableListPath());
+  if (!file.open(QIODevice::WriteOnly)) return;
+  QByteArray bytes = QByteArray::number(Model_Code) + LineEnd;
+  bytes += Quote + list.toLatin1() + Quote + LineEnd;
+  file.write(bytes);
+  file.commit();
+}
+
+}  // namespace
+
+QString DBTables_File(int mode, const QString& list, qint32& Model_Code) {
+  if (mode == DBTablesMode::Read) return readTableList(Model_Code);
+  if (mode == DBTablesMode::Write) writeTableList(list, Model_Code);
+  return {};
+}
 
 }  // namespace instrument

@@ -16,6 +16,6 @@ inline constexpr int Write = 1;
 // line 2 without its double quotes (empty when there is no file). mode 1:
 // writes Model_Code and list, replacing the file; returns an empty text. Any
 // other mode does nothing. Failures are ignored step by step.
-QString DBTables_File(int mode, const QString& list, qint16& Model_Code);
+QString DBTables_File(int mode, const QString& list, qint32& Model_Code);
 
 }  // namespace instrument

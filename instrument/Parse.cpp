@@ -11,14 +11,32 @@ Parse::Parse(int* Download_Status)
 
 Parse::~Parse() { DeInit(); }
 
-int Parse::Initit(const QString&) { return status::CreateFailed; }
+int Parse::Initit(const QString& current_tables) {
+  context_.closeDatabase();
+  context_.tableCreator() = CreateDatabase();
+  if (!current_tables.isEmpty()) context_.tableCreator().Delete_Table(current_tables);
+  int status = context_.tableCreator().Create();
+  if (status == status::Ok && !context_.openDatabase()) status = status::CreateFailed;
+  context_.setDownloadStatus(status);
+  context_.retrn_message.clear();
+  context_.Token.clear();
+  if (status != status::Ok) return status;
+  stiffness_.reset();
+  loadFrame_.reset();
+  n2600a_.reset();
+  n2600bx_.reset();
+  return status::Ok;
+}
 
-void Parse::DeInit() {}
+void Parse::DeInit() {
+  context_.Token.clear();
+  context_.closeDatabase();
+}
 
-int Parse::Parse_T7310(QStringView c) { return stiffness_.parse(c); }
-int Parse::Parse_LX9100(QStringView c) { return loadFrame_.parse(c); }
-int Parse::Parse_N2600A(QStringView c) { return n2600a_.parse(c); }
-int Parse::Parse_N2600BX(QStringView c) { return n2600bx_.parse(c); }
+int Parse::Parse_T7310(QStringView Pass_Character) { return stiffness_.parse(Pass_Character); }
+int Parse::Parse_LX9100(QStringView Pass_Character) { return loadFrame_.parse(Pass_Character); }
+int Parse::Parse_N2600A(QStringView Pass_Character) { return n2600a_.parse(Pass_Character); }
+int Parse::Parse_N2600BX(QStringView Pass_Character) { return n2600bx_.parse(Pass_Character); }
 
 Parse::Member Parse::memberForDevice(int device_type) {
   switch (device_type) {

@@ -1,6 +1,75 @@
 #include "instrument/TextNumbers.h"
 
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "platform/db/FieldValue.h"
+
 namespace instrument::text {
+namespace {
+
+bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+
+// The number's characters as plain ASCII for from_chars (no leading "+"), or
+// an empty string when the text is not a number.
+std::string numberCharacters(QStringView text) {
+  const QStringView t = trimBlanks(text);
+  qsizetype i = 0;
+  std::string out;
+  if (i < t.size() && (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-'))) {
+    if (t[i] == QLatin1Char('-')) out += '-';
+    ++i;
+  }
+  int digits = 0;
+  bool point = false;
+  for (; i < t.size(); ++i) {
+    if (isDigit(t[i])) {
+      ++digits;
+    } else if (t[i] == QLatin1Char('.') && !point) {
+      point = true;
+    } else {
+      break;
+    }
+    out += static_cast<char>(t[i].unicode());
+  }
+  if (digits == 0) return {};
+  if (i < t.size() && (t[i] == QLatin1Char('E') || t[i] == QLatin1Char('e'))) {
+    out += 'e';
+    ++i;
+    if (i < t.size() && (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-')))
+      out += static_cast<char>(t[i++].unicode());
+    int exponentDigits = 0;
+    for (; i < t.size() && isDigit(t[i]); ++i, ++exponentDigits) out += static_cast<char>(t[i].unicode());
+    if (exponentDigits == 0) return {};
+  }
+  return i == t.size() ? out : std::string();
+}
+
+template <typename Int>
+std::optional<Int> toWhole(QStringView text) {
+  const auto number = toNumber(text);
+  if (!number) return std::nullopt;
+  const double rounded = std::nearbyint(*number);  // halves to the even neighbour
+  if (rounded < std::numeric_limits<Int>::min() || rounded > std::numeric_limits<Int>::max())
+    return std::nullopt;
+  return static_cast<Int>(rounded);
+}
+
+// Adds one unit in the last place of a string of decimal digits.
+void roundUp(std::string& digits) {
+  for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+    if (*it != '9') {
+      ++*it;
+      return;
+    }
+    *it = '0';
+  }
+  digits.insert(digits.begin(), '1');
+}
+
+}  // namespace
 
 QStringView trimBlanks(QStringView text) {
   qsizetype begin = 0, end = text.size();
@@ -12,11 +81,46 @@ QStringView trimBlanks(QStringView text) {
 QString trimmed(QStringView text) { return trimBlanks(text).toString(); }
 
 bool readsAsNumber(QStringView text) { return toNumber(text).has_value(); }
-std::optional<double> toNumber(QStringView) { return std::nullopt; }
-std::optional<qint16> toInteger(QStringView) { return std::nullopt; }
-std::optional<qint32> toLong(QStringView) { return std::nullopt; }
-std::optional<float> toSingle(QStringView) { return std::nullopt; }
-double singleValue(float value) { return value; }
-QString formatSingle(float value, int decimals) { return QString::number(value, 'f', decimals); }
+
+std::optional<double> toNumber(QStringView text) {
+  const std::string chars = numberCharacters(text);
+  if (chars.empty()) return std::nullopt;
+  double value = 0;
+  const auto [end, error] = std::from_chars(chars.data(), chars.data() + chars.size(), value);
+  if (error != std::errc() || end != chars.data() + chars.size() || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+std::optional<qint16> toInteger(QStringView text) { return toWhole<qint16>(text); }
+std::optional<qint32> toLong(QStringView text) { return toWhole<qint32>(text); }
+
+std::optional<float> toSingle(QStringView text) {
+  const auto number = toNumber(text);
+  if (!number || std::fabs(*number) > std::numeric_limits<float>::max()) return std::nullopt;
+  return static_cast<float>(*number);
+}
+
+double singleValue(float value) { return platform::db::singlePrecision(value); }
+
+QString formatSingle(float value, int decimals) {
+  char buffer[128];
+  const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+  std::string text(buffer, written.ptr);
+  const bool negative = !text.empty() && text.front() == '-';
+  if (negative) text.erase(0, 1);
+  const auto point = text.find('.');
+  std::string whole = text.substr(0, point);
+  std::string fraction = point == std::string::npos ? std::string() : text.substr(point + 1);
+  const bool up = static_cast<int>(fraction.size()) > decimals && fraction[decimals] >= '5';
+  fraction.resize(decimals, '0');
+  std::string digits = whole + fraction;
+  if (up) roundUp(digits);
+  whole = digits.substr(0, digits.size() - decimals);
+  fraction = digits.substr(digits.size() - decimals);
+  const bool zero = digits.find_first_not_of('0') == std::string::npos;
+  std::string result = (negative && !zero ? "-" : "") + whole;
+  if (decimals > 0) result += "." + fraction;
+  return QString::fromLatin1(result.data(), static_cast<qsizetype>(result.size()));
+}
 
 }  // namespace instrument::text

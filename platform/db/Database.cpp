@@ -1,31 +1,300 @@
 #include "platform/db/Database.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <map>
+#include <memory>
+#include <set>
+
+#include "platform/db/SqlIdentifier.h"
+
 namespace platform::db {
+namespace {
+
+const QString SqliteDriver = QStringLiteral("QSQLITE");
+const QString GeneratedNamePrefix = QStringLiteral("korvis-db-");
+const QString LockSuffix = QStringLiteral(".ldb");
+const QString ConnectOptions = QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000");
+
+// The connections of this process per database file, and the lock file held
+// while there is at least one.
+struct OpenFile {
+  std::set<Database*> connections;
+  std::unique_ptr<QLockFile> lock;
+};
+
+std::map<QString, OpenFile>& openFiles() {
+  static std::map<QString, OpenFile> files;
+  return files;
+}
+
+QString keyOf(const QString& filePath) { return QDir::cleanPath(QFileInfo(filePath).absoluteFilePath()); }
+
+std::unique_ptr<QLockFile> takeLock(const QString& filePath) {
+  auto lock = std::make_unique<QLockFile>(Database::lockFilePath(filePath));
+  lock->setStaleLockTime(0);
+  if (!lock->tryLock(0)) return nullptr;  // held by another live process: theirs stays
+  return lock;
+}
+
+void registerConnection(Database* db, const QString& filePath) {
+  OpenFile& file = openFiles()[keyOf(filePath)];
+  if (file.connections.empty()) file.lock = takeLock(filePath);
+  file.connections.insert(db);
+}
+
+void unregisterConnection(Database* db, const QString& filePath) {
+  auto it = openFiles().find(keyOf(filePath));
+  if (it == openFiles().end()) return;
+  it->second.connections.erase(db);
+  if (it->second.connections.empty()) openFiles().erase(it);  // releases the lock file
+}
+
+QString nextGeneratedName() {
+  static quint64 counter = 0;
+  QString name;
+  do {
+    name = GeneratedNamePrefix + QString::number(++counter);
+  } while (QSqlDatabase::contains(name));
+  return name;
+}
+
+QString declaredType(const FieldDef& field) {
+  switch (field.type) {
+    case FieldType::Long: return QStringLiteral("INTEGER");
+    case FieldType::Single: return QStringLiteral("REAL");
+    case FieldType::Double: return QStringLiteral("DOUBLE");
+    case FieldType::Text: return QStringLiteral("TEXT(%1) COLLATE NOCASE").arg(field.textSize());
+  }
+  return {};
+}
+
+std::optional<FieldDef> fieldFromDeclared(const QString& name, const QString& declared) {
+  static const QRegularExpression text(QStringLiteral("^TEXT\\((\\d+)\\)"), QRegularExpression::CaseInsensitiveOption);
+  const QString type = declared.trimmed().toUpper();
+  if (type == QLatin1String("INTEGER")) return FieldDef{name, FieldType::Long, 0};
+  if (type == QLatin1String("REAL")) return FieldDef{name, FieldType::Single, 0};
+  if (type == QLatin1String("DOUBLE")) return FieldDef{name, FieldType::Double, 0};
+  const auto match = text.match(type);
+  if (match.hasMatch()) return FieldDef{name, FieldType::Text, match.captured(1).toInt()};
+  return std::nullopt;
+}
+
+QString primaryIndexNameIn(const QString& createSql) {
+  static const QRegularExpression constraint(
+      QStringLiteral("CONSTRAINT\\s+\"((?:[^\"]|\"\")*)\"\\s+PRIMARY\\s+KEY"),
+      QRegularExpression::CaseInsensitiveOption);
+  const auto match = constraint.match(createSql);
+  return match.hasMatch() ? match.captured(1).replace(QLatin1String("\"\""), QLatin1String("\"")) : QString();
+}
+
+bool validDefinition(const TableDef& table, QString* error) {
+  if (!isValidName(table.name())) return *error = QStringLiteral("invalid table name"), false;
+  if (table.fields().isEmpty()) return *error = QStringLiteral("a table needs fields"), false;
+  for (int i = 0; i < table.fields().size(); ++i) {
+    const FieldDef& field = table.fields()[i];
+    if (!isValidName(field.name)) return *error = QStringLiteral("invalid field name"), false;
+    if (table.indexOf(field.name) != i) return *error = QStringLiteral("duplicate field name"), false;
+    if (field.type == FieldType::Text && (field.size < 0 || field.textSize() > MaxTextSize))
+      return *error = QStringLiteral("invalid text size"), false;
+  }
+  if (table.hasPrimaryIndex() &&
+      (table.indexOf(table.primaryKeyField()) < 0 || !isValidName(table.primaryIndexName())))
+    return *error = QStringLiteral("invalid primary index"), false;
+  return true;
+}
+
+}  // namespace
 
 Database::Database() = default;
-Database::~Database() { close(); }
+
+Database::~Database() {
+  close();
+  if (!connectionName_.isEmpty() && QSqlDatabase::contains(connectionName_))
+    QSqlDatabase::removeDatabase(connectionName_);
+}
 
 bool Database::open(const QString& filePath, const QString& connectionName) {
+  close();
+  const QString name = connectionName.isEmpty() ? nextGeneratedName() : connectionName;
+  if (name != connectionName_) {
+    if (QSqlDatabase::contains(name)) {
+      setError(QStringLiteral("connection name in use: ") + name);
+      return false;
+    }
+    if (!connectionName_.isEmpty() && QSqlDatabase::contains(connectionName_))
+      QSqlDatabase::removeDatabase(connectionName_);
+    connectionName_ = name;
+  }
+  QSqlDatabase db = QSqlDatabase::contains(name) ? QSqlDatabase::database(name, false)
+                                                 : QSqlDatabase::addDatabase(SqliteDriver, name);
+  db.setDatabaseName(filePath);
+  db.setConnectOptions(ConnectOptions);
   filePath_ = filePath;
-  connectionName_ = connectionName;
+  if (!QFileInfo(filePath).absoluteDir().exists() || !db.open()) {
+    setError(db.lastError().text());
+    db.close();
+    return false;
+  }
+  ++openSerial_;
+  registerConnection(this, filePath_);
+  return true;
+}
+
+void Database::close() {
+  if (!isOpen()) return;
+  if (inTransaction_) commit();
+  connection().close();
+  inTransaction_ = false;
+  ++openSerial_;
+  unregisterConnection(this, filePath_);
+}
+
+bool Database::isOpen() const {
+  return !connectionName_.isEmpty() && QSqlDatabase::contains(connectionName_) && connection().isOpen();
+}
+
+QSqlDatabase Database::connection() const { return QSqlDatabase::database(connectionName_, false); }
+
+QStringList Database::tableNames() const {
+  if (!isOpen()) return {};
+  return connection().tables(QSql::Tables);
+}
+
+bool Database::hasTable(const QString& table) const {
+  return tableNames().contains(table, Qt::CaseInsensitive);
+}
+
+std::optional<TableDef> Database::tableDef(const QString& table) const {
+  const auto master = select(QStringLiteral("SELECT name, sql FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE"),
+                             {table});
+  if (!master || master->isEmpty()) return std::nullopt;
+  TableDef def(master->first().value(0).toString());
+  const auto columns = select(QStringLiteral("PRAGMA table_info(%1)").arg(quoteIdentifier(def.name())));
+  if (!columns) return std::nullopt;
+  QString key;
+  for (const QSqlRecord& column : *columns) {
+    const auto field = fieldFromDeclared(column.value(QStringLiteral("name")).toString(),
+                                         column.value(QStringLiteral("type")).toString());
+    if (!field) return std::nullopt;
+    def.append(*field);
+    if (column.value(QStringLiteral("pk")).toInt() == 1) key = field->name;
+  }
+  if (!key.isEmpty()) def.setPrimaryIndex(primaryIndexNameIn(master->first().value(1).toString()), key);
+  return def;
+}
+
+bool Database::createTable(const TableDef& table) {
+  QString error;
+  if (!validDefinition(table, &error)) {
+    setError(error);
+    return false;
+  }
+  QStringList columns;
+  for (const FieldDef& field : table.fields())
+    columns << quoteIdentifier(field.name) + QLatin1Char(' ') + declaredType(field);
+  if (table.hasPrimaryIndex())
+    columns << QStringLiteral("CONSTRAINT %1 PRIMARY KEY (%2)")
+                   .arg(quoteIdentifier(table.primaryIndexName()), quoteIdentifier(table.primaryKeyField()));
+  const QString sql = QStringLiteral("CREATE TABLE %1 (%2)").arg(quoteIdentifier(table.name()), columns.join(QStringLiteral(", ")));
+  return exec(sql).has_value();
+}
+
+bool Database::dropTable(const QString& table) {
+  return exec(QStringLiteral("DROP TABLE %1").arg(quoteIdentifier(table))).has_value();
+}
+
+bool Database::beginTransaction() {
+  if (inTransaction_) return true;
+  if (!isOpen() || !connection().transaction()) {
+    setError(isOpen() ? connection().lastError().text() : QStringLiteral("database not open"));
+    return false;
+  }
+  inTransaction_ = true;
+  return true;
+}
+
+bool Database::commit() {
+  if (!inTransaction_) return true;
+  inTransaction_ = false;
+  if (!isOpen()) return false;
+  if (connection().commit()) return true;
+  setError(connection().lastError().text());
+  connection().rollback();
   return false;
 }
-void Database::close() {}
-bool Database::isOpen() const { return false; }
-QSqlDatabase Database::connection() const { return QSqlDatabase::database(connectionName_, false); }
-QStringList Database::tableNames() const { return {}; }
-bool Database::hasTable(const QString&) const { return false; }
-std::optional<TableDef> Database::tableDef(const QString&) const { return std::nullopt; }
-bool Database::createTable(const TableDef&) { return false; }
-bool Database::dropTable(const QString&) { return false; }
-bool Database::beginTransaction() { return false; }
-bool Database::commit() { return true; }
-bool Database::rollback() { return true; }
-std::optional<QSqlQuery> Database::exec(const QString&, const QVariantList&) const { return std::nullopt; }
-std::optional<QList<QSqlRecord>> Database::select(const QString&, const QVariantList&) const { return std::nullopt; }
-void Database::closeAllConnections(const QString&) {}
-bool Database::removeFile(const QString&) { return false; }
-QString Database::lockFilePath(const QString& filePath) { return filePath; }
-bool Database::isLocked(const QString&) { return false; }
+
+bool Database::rollback() {
+  if (!inTransaction_) return true;
+  inTransaction_ = false;
+  return isOpen() && connection().rollback();
+}
+
+std::optional<QSqlQuery> Database::exec(const QString& sql, const QVariantList& values) const {
+  if (!isOpen()) {
+    setError(QStringLiteral("database not open"));
+    return std::nullopt;
+  }
+  QSqlQuery query(connection());
+  if (!query.prepare(sql)) {
+    setError(query.lastError().text());
+    return std::nullopt;
+  }
+  for (const QVariant& value : values) query.addBindValue(value);
+  if (!query.exec()) {
+    setError(query.lastError().text());
+    return std::nullopt;
+  }
+  return query;
+}
+
+std::optional<QList<QSqlRecord>> Database::select(const QString& sql, const QVariantList& values) const {
+  auto query = exec(sql, values);
+  if (!query) return std::nullopt;
+  QList<QSqlRecord> rows;
+  while (query->next()) rows.append(query->record());
+  return rows;
+}
+
+void Database::closeAllConnections(const QString& filePath) {
+  auto it = openFiles().find(keyOf(filePath));
+  if (it == openFiles().end()) return;
+  const std::set<Database*> connections = it->second.connections;
+  for (Database* db : connections) db->close();
+}
+
+bool Database::removeFile(const QString& filePath) {
+  closeAllConnections(filePath);
+  for (const char* suffix : {"-journal", "-wal", "-shm"}) QFile::remove(filePath + QLatin1String(suffix));
+  QFile::remove(filePath);
+  return !QFileInfo::exists(filePath);
+}
+
+QString Database::lockFilePath(const QString& filePath) {
+  const QFileInfo info(filePath);
+  return info.dir().filePath(info.completeBaseName() + LockSuffix);
+}
+
+bool Database::isLocked(const QString& filePath) {
+  auto it = openFiles().find(keyOf(filePath));
+  if (it != openFiles().end() && !it->second.connections.empty()) return true;
+  const QString lockPath = lockFilePath(filePath);
+  if (!QFileInfo::exists(lockPath)) return false;
+  QLockFile probe(lockPath);
+  probe.setStaleLockTime(0);
+  qint64 pid = 0;
+  QString host, app;
+  if (!probe.getLockInfo(&pid, &host, &app)) QFile::remove(lockPath);  // not a lock we can read: left over
+  if (probe.tryLock(0)) {
+    probe.unlock();
+    return false;
+  }
+  return QFileInfo::exists(lockPath);
+}
 
 }  // namespace platform::db

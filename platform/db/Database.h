@@ -89,9 +89,11 @@ class Database {
   static bool isLocked(const QString& filePath);
 
  private:
+  friend class Recordset;
   void setError(const QString& text) const { lastError_ = text; }
 
   QString filePath_;
+  quint64 openSerial_ = 0;  // changes at every open and close, so recordsets notice
   QString connectionName_;
   bool inTransaction_ = false;
   mutable QString lastError_;
