@@ -67,6 +67,10 @@ struct Recordset::State {
     if (loaded && !stale) return true;
     auto query = db->exec(selectSql, selectValues);
     if (!query) return fail(db->lastError());
+    if (!updatable && fields.isEmpty()) {
+      const QSqlRecord record = query->record();
+      for (int i = 0; i < record.count(); ++i) fields.append(FieldDef{record.fieldName(i), typeOfValue(record.field(i)), 0});
+    }
     QList<Row> read;
     const int offset = updatable ? 1 : 0;
     while (query->next()) {
@@ -75,10 +79,6 @@ struct Recordset::State {
       row.values.reserve(fields.size());
       for (int i = 0; i < fields.size(); ++i) row.values.append(query->value(i + offset));
       read.append(std::move(row));
-    }
-    if (!updatable && fields.isEmpty()) {
-      const QSqlRecord record = query->record();
-      for (int i = 0; i < record.count(); ++i) fields.append(FieldDef{record.fieldName(i), typeOfValue(record.field(i)), 0});
     }
     rows = std::move(read);
     if (!loaded) position = 0;
