@@ -1,17 +1,30 @@
 #include "mainwindow/Startup.h"
 
 #include <QApplication>
-#include <QLabel>
+
+#include <memory>
+
+#include "mainwindow/MainWindow.h"
+#include "mainwindow/ProgramInfo.h"
+#include "mainwindow/SplashWindow.h"
 
 namespace mainwindow {
 
 int runProgram(QApplication& app) {
-  // Placeholder until the main window exists: a window with the program title.
-  QLabel window(QStringLiteral("Quorvane Infrared Download Version 2.6.3"));
-  window.setWindowTitle(QStringLiteral("Quorvane Infrared Download Version 2.6.3"));
-  window.resize(640, 200);
-  window.show();
-  return app.exec();
+  QApplication::setApplicationName(ProgramTitle);
+  QApplication::setApplicationDisplayName(ProgramTitle);
+  QApplication::setApplicationVersion(
+      QStringLiteral("%1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision));
+
+  std::unique_ptr<MainWindow> main;
+  SplashWindow splash([&main] {
+    main = std::make_unique<MainWindow>();
+    main->Form_Load();
+    main->show();
+  });
+  splash.show();
+  const int result = app.exec();
+  return result;
 }
 
 }  // namespace mainwindow

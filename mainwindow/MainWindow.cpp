@@ -1,0 +1,210 @@
+#include "mainwindow/MainWindow.h"
+
+#include <QChartView>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include "instrument/DBTablesFile.h"
+#include "mainwindow/ComPortStatus.h"
+#include "mainwindow/DataItemLists.h"
+#include "mainwindow/DataTabPage.h"
+#include "mainwindow/MainMenus.h"
+#include "mainwindow/MenuCommands.h"
+#include "mainwindow/ProgramIcon.h"
+#include "mainwindow/ProgramInfo.h"
+#include "mainwindow/ProjectTree.h"
+#include "mainwindow/StartupFiles.h"
+#include "platform/core/IgnoreErrors.h"
+#include "platform/core/ProgramFolder.h"
+#include "platform/ui/Dialogs.h"
+#include "report/page/InfoFile.h"
+#include "report/page/ReportPage.h"
+#include "report/page/ReportTabPage.h"
+#include "report/reflow/ReportFonts.h"
+
+namespace mainwindow {
+namespace {
+
+const QString ViewData = QStringLiteral("View Data");
+const QString ViewReport = QStringLiteral("View Report");
+const QString ViewGraph = QStringLiteral("View Graph");
+const QString StatusLoading = QStringLiteral("Status: Loading Application...");
+const QString StatusOkStartup = QStringLiteral("Status: Ok");
+const QString StatusOk = QStringLiteral("Status: OK");
+const QString DatabaseReset = QStringLiteral("Database with no tables, reseting.");
+constexpr int InitialWidth = 1000;
+constexpr int InitialHeight = 720;
+
+}  // namespace
+
+MainWindow::MainWindow(Options options) : options_(std::move(options)) {
+  setObjectName(QStringLiteral("Main"));
+  setWindowTitle(MainWindowTitle);
+  resize(InitialWidth, InitialHeight);
+  menus_ = std::make_unique<MainMenus>(*menuBar());
+  buildTabs();
+  buildStatusBar();
+  QAction* fontActions[] = {menus_->Font[0], menus_->Font[1], menus_->Font[2], menus_->Font[3]};
+  reportFonts_ = std::make_unique<report::ReportFonts>(
+      std::array<QAction*, 4>{fontActions[0], fontActions[1], fontActions[2], fontActions[3]},
+      *reportTab_->List2, reportFlags_);
+  reportPage_ = std::make_unique<report::ReportPage>(*this, *reportTab_, state_, reportFlags_, companyInfo_);
+  ComPortStatus::Probe probe = options_.portProbe;
+  if (!probe) probe = [this] { return comm_ ? comm_->AvailablePorts() : QString(); };
+  comPortStatus_ = new ComPortStatus(menus_->COM_STAT, std::move(probe), state_.longWork, this);
+  commands_ = std::make_unique<MenuCommands>(*this);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildTabs() {
+  MainTab = new QTabWidget(this);
+  MainTab->setObjectName(QStringLiteral("MainTab"));
+  dataTab_ = new DataTabPage;
+  reportTab_ = new report::ReportTabPage;
+  MSGraph = new QChartView;
+  MSGraph->setObjectName(QStringLiteral("MSGraph"));
+  MainTab->addTab(dataTab_, QString());
+  MainTab->addTab(reportTab_, QString());
+  MainTab->addTab(MSGraph, QString());
+  Text1 = new QLineEdit(this);
+  Text1->setObjectName(QStringLiteral("Text1"));
+  Text1->hide();
+  setCentralWidget(MainTab);
+  connect(MainTab, &QTabWidget::currentChanged, this, &MainWindow::MainTab_Click);
+}
+
+void MainWindow::buildStatusBar() {
+  Status_Panel = new QLabel(this);
+  Status_Panel->setObjectName(QStringLiteral("Status_Panel"));
+  statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+}
+
+void MainWindow::Form_Load() {
+  // The single status panel, as wide as its text.
+  statusBar()->addWidget(Status_Panel);
+  setStatusText(StatusLoading);
+  Init_Tabs();
+  Init_Files();
+  Fill_Data_Lists();
+  Check_Com_Ports();
+  Init_Window();
+  Initialize_TAB0();
+}
+
+void MainWindow::Init_Tabs() {
+  const QSignalBlocker quiet(MainTab);
+  setMainTabEnabled(GraphTab, false);
+  MainTab->setTabText(GraphTab, ViewGraph);
+  MainTab->setTabText(ReportTab, ViewReport);
+  MainTab->setTabText(DataTab, ViewData);
+  MainTab->setCurrentIndex(DataTab);
+  reportTab_->ReportTab->setCurrentIndex(0);
+  setMainTabEnabled(ReportTab, false);
+  previousTab_ = MainTab->currentIndex();
+}
+
+void MainWindow::Init_Files() {
+  state_.Last_Path = platform::ProgramFolder::root();
+  platform::ignoringErrors([&] { setWindowIcon(programIcon()); });
+  report::Info_File(report::InfoFileLoad, companyInfo_, state_.Download_Title);
+  removeStaleTableList();
+  comm_ = std::make_unique<CommStandIn>();
+  comm_->Tables_Created =
+      instrument::DBTables_File(instrument::DBTablesMode::Read, QString(), state_.Model_Code);
+  if (resetEmptyDatabase(comm_->Tables_Created))
+    platform::ui::Dialogs::inform(this, DatabaseReset, ProgramTitle);
+}
+
+void MainWindow::Fill_Data_Lists() {
+  mainwindow::Fill_Data_Lists(*reportTab_->List1, *reportTab_->List2, state_.Model_Code);
+}
+
+void MainWindow::Check_Com_Ports() { comPortStatus_->Check_Com_Ports(); }
+
+void MainWindow::Init_Window() {
+  reportTab_->Clear_Button->hide();
+  reportTab_->Save_Layout->hide();
+  reportTab_->Load_Layout->show();
+  Text1->hide();
+  if (const QScreen* screen = this->screen()) {
+    const QRect area = screen->availableGeometry();
+    move(area.center() - rect().center());
+  }
+  menus_->Logo->menuAction()->setVisible(false);
+  state_.New_Data = true;
+  reportFlags_.Constants_Changed = false;
+  setStatusText(StatusOkStartup);
+}
+
+void MainWindow::Initialize_TAB0() {
+  dataTab_->setCaptions();
+  if (comm_ && comm_->Tables_Created.isEmpty())
+    comm_->Tables_Created =
+        instrument::DBTables_File(instrument::DBTablesMode::Read, QString(), state_.Model_Code);
+  const QString tableList = comm_ ? comm_->Tables_Created : QString();
+  showProjectTree(*dataTab_->TreeView1,
+                  buildProjectTree(tableList, state_.Download_Title, state_.Model_Code));
+}
+
+int MainWindow::currentMainTab() const { return MainTab->currentIndex(); }
+
+void MainWindow::enableWindowMenus(bool enabled) { menus_->enableWindowMenus(enabled); }
+
+void MainWindow::Form_Resize() {
+  // Qt layouts keep the controls in place; the window's own size rules join here.
+}
+
+void MainWindow::setStatusText(const QString& text) { Status_Panel->setText(text); }
+
+QString MainWindow::statusText() const { return Status_Panel->text(); }
+
+void MainWindow::setMainTabEnabled(int tab, bool enabled) {
+  const int current = MainTab->currentIndex();
+  {
+    const QSignalBlocker quietTabs(MainTab);
+    const QSignalBlocker quietBar(MainTab->tabBar());
+    MainTab->setTabEnabled(tab, enabled);
+    if (MainTab->currentIndex() != current) MainTab->setCurrentIndex(current);
+  }
+}
+
+void MainWindow::MainTab_Click(int tab) {
+  const int previous = previousTab_;
+  previousTab_ = tab;
+  reportPage_->MainTab_Click(previous);
+}
+
+void MainWindow::Form_Activate() { setStatusText(StatusOk); }
+
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) Form_Activate();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  Form_Resize();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (state_.longWork.running()) {
+    // Closed when the running work ends.
+    state_.longWork.closeRequested = true;
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+}  // namespace mainwindow

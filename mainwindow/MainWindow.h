@@ -1,0 +1,121 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+#include "instrument/ProgramState.h"
+#include "mainwindow/CommStandIn.h"
+#include "report/builder/ReportFlags.h"
+#include "report/page/CompanyInfo.h"
+#include "report/page/ReportPageHost.h"
+
+class QLabel;
+class QLineEdit;
+class QTabWidget;
+class QChartView;
+
+namespace report {
+class ReportFonts;
+class ReportPage;
+class ReportTabPage;
+}  // namespace report
+
+namespace mainwindow {
+
+class ComPortStatus;
+class DataTabPage;
+class MainMenus;
+class MenuCommands;
+
+// Indexes of the main tab strip.
+inline constexpr int DataTab = 0;
+inline constexpr int ReportTab = 1;
+inline constexpr int GraphTab = 2;
+
+// The main window "Main": owns the program's shared state, the serial port
+// wrapper, the tab pages and the menus, and runs the start-up steps. The
+// behaviour of each part lives in a small class of its own (project tree, COM
+// port status, data-item lists, menu commands, report page), so further parts
+// (tree selection and grids, chart, window layout, shutdown, project files,
+// the import wizard) join in their own files.
+class MainWindow : public QMainWindow, public report::ReportPageHost {
+  Q_OBJECT
+
+ public:
+  struct Options {
+    // Stands in for the serial port wrapper's probe of COM1 to COM4 (tests).
+    std::function<QString()> portProbe;
+  };
+
+  explicit MainWindow(Options options = {});
+  ~MainWindow() override;
+
+  // Start-up, in the order Form_Load runs them.
+  void Form_Load();
+  void Init_Tabs();
+  void Init_Files();
+  void Fill_Data_Lists() override;
+  void Check_Com_Ports();
+  void Init_Window();
+  void Initialize_TAB0() override;
+
+  // ReportPageHost.
+  int currentMainTab() const override;
+  void enableWindowMenus(bool enabled) override;
+  void Form_Resize() override;
+  void setStatusText(const QString& text) override;
+
+  // Enables or disables a tab of MainTab without moving the current tab (so
+  // no tab-switch handler runs by accident).
+  void setMainTabEnabled(int tab, bool enabled);
+
+  QString statusText() const;
+
+  // Shared state, owned here and passed by reference.
+  instrument::ProgramState& state() { return state_; }
+  report::ReportFlags& reportFlags() { return reportFlags_; }
+  report::CompanyInfo& companyInfo() { return companyInfo_; }
+  CommStandIn& Comm() { return *comm_; }
+
+  // Parts of the window.
+  MainMenus& menus() { return *menus_; }
+  DataTabPage& dataTab() { return *dataTab_; }
+  report::ReportTabPage& reportTab() { return *reportTab_; }
+  report::ReportPage& reportPage() { return *reportPage_; }
+  report::ReportFonts& reportFonts() { return *reportFonts_; }
+  ComPortStatus& comPortStatus() { return *comPortStatus_; }
+  QTabWidget* MainTab = nullptr;
+  QChartView* MSGraph = nullptr;
+  QLineEdit* Text1 = nullptr;
+
+ protected:
+  void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildTabs();
+  void buildStatusBar();
+  void MainTab_Click(int tab);
+  void Form_Activate();
+
+  Options options_;
+  instrument::ProgramState state_;
+  report::ReportFlags reportFlags_;
+  report::CompanyInfo companyInfo_;
+  std::unique_ptr<CommStandIn> comm_;
+
+  std::unique_ptr<MainMenus> menus_;
+  DataTabPage* dataTab_ = nullptr;
+  report::ReportTabPage* reportTab_ = nullptr;
+  std::unique_ptr<report::ReportPage> reportPage_;
+  std::unique_ptr<report::ReportFonts> reportFonts_;
+  ComPortStatus* comPortStatus_ = nullptr;
+  std::unique_ptr<MenuCommands> commands_;
+  QLabel* Status_Panel = nullptr;
+  int previousTab_ = DataTab;
+};
+
+}  // namespace mainwindow

@@ -1,0 +1,80 @@
+#include "mainwindow/MenuCommands.h"
+
+#include <QAction>
+#include <QFile>
+#include <QUrl>
+
+#include "download/ComSummary.h"
+#include "mainwindow/AboutBox.h"
+#include "mainwindow/ComPortStatus.h"
+#include "mainwindow/MainMenus.h"
+#include "mainwindow/MainWindow.h"
+#include "mainwindow/ProgramInfo.h"
+#include "platform/core/IgnoreErrors.h"
+#include "platform/core/ProgramFiles.h"
+#include "platform/core/ProgramFolder.h"
+#include "platform/ui/Dialogs.h"
+
+namespace mainwindow {
+namespace {
+
+const QString WaitingForWizard = QStringLiteral("Status: Waiting for data from Wizard.");
+const QString NoHelpFile = QStringLiteral("No Help File Found");
+
+}  // namespace
+
+MenuCommands::MenuCommands(MainWindow& main) : QObject(&main), main_(main) { connectMenus(); }
+
+void MenuCommands::connectMenus() {
+  MainMenus& menus = main_.menus();
+  connect(menus.File_Exit, &QAction::triggered, this, &MenuCommands::File_Exit_Click);
+  connect(menus.ImportWizard, &QAction::triggered, this, &MenuCommands::ImportWizard_Click);
+  connect(menus.Information, &QAction::triggered, this, &MenuCommands::Information_Click);
+  connect(menus.Check_Ports, &QAction::triggered, this, &MenuCommands::Check_Ports_Click);
+  connect(menus.Contents, &QAction::triggered, this, &MenuCommands::Contents_Click);
+  connect(menus.Weblink, &QAction::triggered, this, &MenuCommands::Weblink_Click);
+  connect(menus.About, &QAction::triggered, this, &MenuCommands::About_Click);
+}
+
+void MenuCommands::File_Exit_Click() { main_.close(); }
+
+void MenuCommands::ImportWizard_Click() {
+  platform::ignoringErrors([&] { main_.Comm().Halt_ = false; });
+  // The import wizard window opens here, owned by the main window.
+  main_.setStatusText(WaitingForWizard);
+}
+
+void MenuCommands::Information_Click() {
+  // The company information window opens here, owned by the main window.
+}
+
+void MenuCommands::Check_Ports_Click() {
+  main_.Check_Com_Ports();
+  if (summary_) summary_->close();
+  summary_ = download::ComSummary::showFor(main_.comPortStatus().captions(), main_);
+}
+
+void MenuCommands::Contents_Click() {
+  const QString helpFile = platform::ProgramFolder::path(platform::ProgramFiles::HelpFile);
+  if (QFile::exists(helpFile)) {
+    platform::ui::Dialogs::openWithDesktop(QUrl::fromLocalFile(helpFile));
+    return;
+  }
+  platform::ui::Dialogs::inform(&main_, NoHelpFile, ProgramTitle);
+}
+
+void MenuCommands::Weblink_Click() {
+  // Nothing is reported when no browser can be started.
+  platform::ui::Dialogs::openWithDesktop(QUrl(WebSiteAddress));
+}
+
+void MenuCommands::About_Click() {
+  if (about_) {
+    about_->raise();
+    about_->activateWindow();
+    return;
+  }
+  about_ = AboutBox::showFor(main_);
+}
+
+}  // namespace mainwindow

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include "download/ComSummary.h"
+#include "mainwindow/AboutBox.h"
+
+namespace mainwindow {
+
+class MainWindow;
+
+// The commands of the main window's menu bar. The Modify Report menu's
+// commands belong to the report page.
+class MenuCommands : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit MenuCommands(MainWindow& main);
+
+  void File_Exit_Click();
+  void ImportWizard_Click();
+  void Information_Click();
+  void Check_Ports_Click();
+  void Contents_Click();
+  void Weblink_Click();
+  void About_Click();
+
+  AboutBox* aboutBox() const { return about_; }
+  download::ComSummary* comSummary() const { return summary_; }
+
+ private:
+  void connectMenus();
+
+  MainWindow& main_;
+  QPointer<AboutBox> about_;
+  QPointer<download::ComSummary> summary_;
+};
+
+}  // namespace mainwindow

@@ -1,0 +1,112 @@
+#include "platform/ui/Dialogs.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+
+namespace platform::ui {
+namespace {
+
+QMessageBox::StandardButtons standardButtons(MessageButtons buttons) {
+  switch (buttons) {
+    case MessageButtons::YesNo:
+      return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel:
+      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MessageButtons::Ok:
+      break;
+  }
+  return QMessageBox::Ok;
+}
+
+QMessageBox::Icon standardIcon(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Information:
+      return QMessageBox::Information;
+    case MessageIcon::Question:
+      return QMessageBox::Question;
+    case MessageIcon::Warning:
+      return QMessageBox::Warning;
+    case MessageIcon::Critical:
+      return QMessageBox::Critical;
+    case MessageIcon::None:
+      break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+MessageAnswer answerOf(int button) {
+  switch (button) {
+    case QMessageBox::Yes:
+      return MessageAnswer::Yes;
+    case QMessageBox::No:
+      return MessageAnswer::No;
+    case QMessageBox::Cancel:
+      return MessageAnswer::Cancel;
+    default:
+      return MessageAnswer::Ok;
+  }
+}
+
+// The real dialogs of the desktop.
+class QtDialogSeam final : public DialogSeam {
+ public:
+  MessageAnswer message(const MessageRequest& request) override {
+    QMessageBox box(standardIcon(request.icon), request.title, request.text,
+                    standardButtons(request.buttons), request.owner);
+    if (request.buttons == MessageButtons::YesNoCancel) box.setEscapeButton(QMessageBox::Cancel);
+    return answerOf(box.exec());
+  }
+
+  std::optional<QString> chooseFile(const FileDialogRequest& request) override {
+    const QString path =
+        request.kind == FileDialogKind::Open
+            ? QFileDialog::getOpenFileName(request.owner, request.title, request.folder, request.filter)
+            : QFileDialog::getSaveFileName(request.owner, request.title, request.folder, request.filter,
+                                           nullptr, QFileDialog::DontConfirmOverwrite);
+    if (path.isEmpty()) return std::nullopt;
+    return path;
+  }
+
+  bool openWithDesktop(const QUrl& address) override { return QDesktopServices::openUrl(address); }
+};
+
+DialogSeam*& installedSeam() {
+  static DialogSeam* seam = nullptr;
+  return seam;
+}
+
+}  // namespace
+
+DialogSeam& Dialogs::seam() {
+  static QtDialogSeam real;
+  DialogSeam* installed = installedSeam();
+  return installed != nullptr ? *installed : real;
+}
+
+void Dialogs::setSeam(DialogSeam* seam) { installedSeam() = seam; }
+
+MessageAnswer Dialogs::message(const MessageRequest& request) {
+  MessageRequest titled = request;
+  if (titled.title.isEmpty()) titled.title = QGuiApplication::applicationDisplayName();
+  return seam().message(titled);
+}
+
+void Dialogs::inform(QWidget* owner, const QString& text, const QString& title) {
+  message({owner, text, title, MessageButtons::Ok, MessageIcon::None});
+}
+
+std::optional<QString> Dialogs::chooseFile(const FileDialogRequest& request) {
+  return seam().chooseFile(request);
+}
+
+bool Dialogs::openWithDesktop(const QUrl& address) { return seam().openWithDesktop(address); }
+
+ScopedDialogSeam::ScopedDialogSeam(DialogSeam& seam) : previous_(installedSeam()) {
+  Dialogs::setSeam(&seam);
+}
+
+ScopedDialogSeam::~ScopedDialogSeam() { Dialogs::setSeam(previous_); }
+
+}  // namespace platform::ui

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include "report/page/CompanyInfo.h"
+
+namespace report {
+
+enum InfoFileMode { InfoFileLoad = 0, InfoFileSave = 1 };
+
+// Loads (mode 0) or saves (mode 1) the company information file: the nine
+// texts and the data-set title as one quoted record. Any other mode does
+// nothing. Failures are silent: a missing or short file leaves the items as
+// they were; a file that cannot be written leaves the old one in place.
+// Returns whether the file was read or written.
+bool Info_File(int mode, CompanyInfo& info, QString& Download_Title);
+
+}  // namespace report

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+
+#include "instrument/ProgramState.h"
+#include "report/builder/ReportFlags.h"
+#include "report/page/CompanyInfo.h"
+
+class QWidget;
+
+namespace report {
+
+class ReportPageHost;
+class ReportTabPage;
+
+// The report page's entry points that the main window calls. Each does what
+// the window relies on today; the report builder and report page work
+// completes them (designers, header, columns, viewers).
+class ReportPage {
+ public:
+  ReportPage(ReportPageHost& host, ReportTabPage& page, instrument::ProgramState& state,
+             ReportFlags& flags, CompanyInfo& info);
+
+  // The tab-switch handler of the main tab strip. Off the report tab it closes
+  // the report dialogs; it re-lays the window out; on the data tab it rebuilds
+  // the project tree; on the report tab it sets the report page up.
+  void MainTab_Click(int previousTab);
+
+  // Puts the data columns of the report back to their placeholders.
+  void Clear_Columns();
+
+  // Builds the report header for the selected table.
+  void Build_Report_Header();
+
+  // Saves the company information and puts it into the report header.
+  void Update_Report_Info(QWidget* owner);
+
+  // The report dialogs closed when another tab than the report tab is shown.
+  static const QStringList& reportDialogNames();
+
+ private:
+  void setUpReportPage();
+
+  ReportPageHost& host_;
+  ReportTabPage& page_;
+  instrument::ProgramState& state_;
+  ReportFlags& flags_;
+  CompanyInfo& info_;
+};
+
+}  // namespace report

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+namespace report {
+
+// What the report page asks of the main window that holds it. The main window
+// implements it; report code never reaches the window otherwise.
+class ReportPageHost {
+ public:
+  virtual ~ReportPageHost() = default;
+
+  virtual int currentMainTab() const = 0;  // 0 data, 1 report, 2 graph
+  // The menus that the report dialogs lock while they are open:
+  // ImportWizard, Information and COM_DES.
+  virtual void enableWindowMenus(bool enabled) = 0;
+  virtual void Form_Resize() = 0;
+  virtual void Initialize_TAB0() = 0;
+  virtual void Fill_Data_Lists() = 0;
+  virtual void setStatusText(const QString& text) = 0;
+};
+
+}  // namespace report

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTabWidget;
+
+namespace report {
+
+// The report tab of the main window: the column list and data-item list, the
+// report-page buttons and labels, and the report area (Picture1) holding the
+// inner tab strip with the two report viewer places. The report issues fill
+// the viewer places and give the controls their behaviour.
+class ReportTabPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit ReportTabPage(QWidget* parent = nullptr);
+
+  QLabel* Tab2Label = nullptr;
+  std::array<QLabel*, 2> Instruction{};
+  QLabel* Image1 = nullptr;
+  QLabel* List1Label = nullptr;
+  QLabel* List2Label = nullptr;
+  QListWidget* List1 = nullptr;  // data items ("Column Object")
+  QListWidget* List2 = nullptr;  // columns ("Column List")
+  QLabel* Preview_option = nullptr;
+  QLabel* Tab2PPLAbel = nullptr;
+  QLabel* What_report = nullptr;
+  QPushButton* Clear_Button = nullptr;
+  QPushButton* Save_Layout = nullptr;
+  QPushButton* Load_Layout = nullptr;
+  QPushButton* Export = nullptr;
+  QWidget* Picture1 = nullptr;       // the report area, which can move to its own window
+  QTabWidget* ReportTab = nullptr;   // 0 "Raw Data", 1 "Stiffness Data"
+  std::array<QWidget*, 2> CRViewer1{};  // places of the two report viewers
+
+  // Puts a report viewer into place i (0 raw data, 1 stiffness data), in
+  // place of what stood there; the page takes ownership.
+  void setViewer(int i, QWidget* viewer);
+
+ private:
+  QWidget* makeButtonRow();
+  QWidget* makeListColumn();
+  void makeReportArea();
+};
+
+}  // namespace report
