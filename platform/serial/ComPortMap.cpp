@@ -1,0 +1,52 @@
+#include "platform/serial/ComPortMap.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include "platform/core/ProgramFiles.h"
+#include "platform/core/ProgramFolder.h"
+
+namespace platform {
+namespace {
+
+const QString DefaultDevicePattern = QStringLiteral("/dev/ttyS%1");
+const QString EnvironmentPattern = QStringLiteral("QUORVANE_COM%1");
+// Settings files are small; anything larger is not one.
+constexpr qint64 MaxFileSize = 64 * 1024;
+
+bool validPort(int port) { return port >= ComPortMap::FirstPort && port <= ComPortMap::LastPort; }
+
+QMap<int, QString> readFile() {
+  QFile file(ProgramFolder::path(ProgramFiles::ComPortMap));
+  if (file.size() > MaxFileSize || !file.open(QIODevice::ReadOnly)) return {};
+  return ComPortMap::parse(QString::fromUtf8(file.readAll()));
+}
+
+}  // namespace
+
+QString ComPortMap::devicePath(int port) {
+  if (!validPort(port)) return {};
+  const QString fromEnvironment = qEnvironmentVariable(environmentVariable(port).toLatin1().constData());
+  if (!fromEnvironment.isEmpty()) return fromEnvironment;
+  return readFile().value(port, defaultDevice(port));
+}
+
+QString ComPortMap::defaultDevice(int port) {
+  return validPort(port) ? DefaultDevicePattern.arg(port - 1) : QString();
+}
+
+QString ComPortMap::environmentVariable(int port) { return EnvironmentPattern.arg(port); }
+
+QMap<int, QString> ComPortMap::parse(const QString& text) {
+  static const QRegularExpression line(QStringLiteral("^\\s*COM([1-4])\\s*=\\s*(\\S.*?)\\s*$"),
+                                       QRegularExpression::CaseInsensitiveOption);
+  QMap<int, QString> ports;
+  for (const QString& row : text.split(QRegularExpression(QStringLiteral("[\r\n]+")))) {
+    const QRegularExpressionMatch match = line.match(row);
+    if (match.hasMatch()) ports.insert(match.captured(1).toInt(), match.captured(2));
+  }
+  return ports;
+}
+
+}  // namespace platform
