@@ -1,14 +1,169 @@
 #include "instrument/StiffnessParser.h"
 
+#include <QStringList>
+
+#include "instrument/DeviceType.h"
 #include "instrument/ParseContext.h"
+#include "instrument/RecordLayouts.h"
 #include "instrument/StatusCodes.h"
+#include "instrument/TextNumbers.h"
+#include "instrument/TokenFields.h"
 
 namespace instrument {
 
+namespace {
+
+namespace F = StiffnessBinField;
+
+const QString RunMarker = QStringLiteral("#");
+const QString RunMarkerLabelled = QStringLiteral("R#");
+const QString DateLabel = QStringLiteral("D:");
+const QString TimeLabel = QStringLiteral("T:");
+const QString RunTablePrefix = QStringLiteral("RUN");
+const QString HeaderBinNumber = QStringLiteral("0");
+
+// Runs stored with their bins; later runs keep only their header rows.
+constexpr qint16 FullRuns = 20;
+constexpr qint16 CounterLimit = 32767;
+
+// The fields of states FirstBinValue to Ratios - 1, in order.
+const QString* const BinValueFields[] = {
+    &F::REAL_DISPL_ND, &F::REAL_FORCE_ND, &F::IMAG_DISPL_ND, &F::IMAG_FORCE_ND, &F::REAL_DISPL_SD,
+    &F::REAL_FORCE_SD, &F::IMAG_DISPL_SD, &F::IMAG_FORCE_SD, &F::NOISE_OL_FLAG, &F::SIGNL_OL_FLAG};
+
+bool endsToken(QStringView c) { return c == u"," || c == u"\r"; }
+
+}  // namespace
+
 StiffnessParser::StiffnessParser(ParseContext& context) : context_(context) {}
 
-void StiffnessParser::reset() {}
+void StiffnessParser::reset() {
+  state_ = RunNumber;
+  runCounter_ = 0;
+  tablesMade_.clear();
+  headerOnlyRuns_.clear();
+}
 
-int StiffnessParser::parse(QStringView) { return status::NoValue; }
+int StiffnessParser::parse(QStringView c) {
+  if (c.isEmpty() || c.front() == QChar(0)) return status::NoValue;
+  if (!endsToken(c)) {
+    context_.Token.append(c);
+    return status::NoValue;
+  }
+  return takeToken();
+}
+
+int StiffnessParser::takeToken() {
+  const QString token = text::trimmed(context_.Token);
+  if (token == RunMarker || token == RunMarkerLabelled) state_ = RunNumber;
+  if (state_ == AwaitRunMarker || (!text::readsAsNumber(token) && !takesText(token))) {
+    context_.Token.clear();
+    return status::NoValue;
+  }
+  bool stored = false;
+  if (state_ == RunNumber)
+    stored = startRun(token);
+  else if (state_ <= Time)
+    stored = storeHeaderField(token);
+  else if (state_ < Ratios)
+    stored = storeBinField(token);
+  else
+    stored = storeRatios(token);
+  // A rejected token is dropped too, so that one bad value cannot swallow the
+  // tokens after it; the state stays where it was.
+  context_.Token.clear();
+  return stored ? status::NoValue : status::StiffnessRejected;
+}
+
+// Labels in front of the header values are skipped; the date and time are
+// texts, the ratios a pair of words.
+bool StiffnessParser::takesText(QStringView token) const {
+  switch (state_) {
+    case Date: return token != DateLabel;
+    case Time: return token != TimeLabel;
+    case Ratios: return true;
+    default: return false;
+  }
+}
+
+bool StiffnessParser::runRepeats(const QString& run, const QString& tableName) const {
+  if (runCounter_ <= FullRuns) return tablesMade_.contains(tokenfields::withoutDots(tableName).toUpper());
+  const auto number = text::toLong(run);
+  return number && headerOnlyRuns_.contains(*number);
+}
+
+bool StiffnessParser::startRun(const QString& run) {
+  QString tableName = RunTablePrefix + run;
+  if (runRepeats(run, tableName)) {
+    // Defining the table again would drop the rows already read into it.
+    state_ = AwaitRunMarker;
+    return true;
+  }
+  if (runCounter_ <= FullRuns) {
+    if (context_.addTable(tableName, DeviceType::T7310) != status::Ok) return false;
+    context_.setDownloadStatus(status::Ok);
+    if (!context_.openRecordset(tableName)) return false;
+    tablesMade_.insert(tableName.toUpper());
+    context_.retrn_message += tableName + QLatin1Char(' ');
+    ++runCounter_;
+  }
+  auto& rs = context_.recordset();
+  const bool headerOnly = runCounter_ > FullRuns;
+  if (!context_.addNew() || !tokenfields::setLong(rs, F::BIN_NUMBER, headerOnly ? run : HeaderBinNumber) ||
+      !tokenfields::setLong(rs, F::RUN_NUMBER, run))
+    return false;
+  if (headerOnly) {
+    headerOnlyRuns_.insert(*text::toLong(run));
+    if (runCounter_ < CounterLimit) ++runCounter_;
+  }
+  state_ = Measure;
+  return true;
+}
+
+bool StiffnessParser::storeHeaderField(const QString& token) {
+  auto& rs = context_.recordset();
+  switch (state_) {
+    case Measure:
+      if (!tokenfields::setSingle(rs, F::MEASURE, token)) return false;
+      break;
+    case CalFactor:
+      if (!tokenfields::setSingle(rs, F::CALFACTOR, token)) return false;
+      break;
+    case Date:
+      if (!tokenfields::setText(rs, F::DATE, token)) return false;
+      break;
+    default:
+      if (!tokenfields::setText(rs, F::TIME, token) || !context_.saveRow()) return false;
+      state_ = runCounter_ > FullRuns ? AwaitRunMarker : BinNumber;
+      return true;
+  }
+  ++state_;
+  return true;
+}
+
+bool StiffnessParser::storeBinField(const QString& token) {
+  const QString* field = &F::FREQUENCY;
+  if (state_ == BinNumber) {
+    if (!context_.addNew()) return false;
+    field = &F::BIN_NUMBER;
+  } else if (state_ >= FirstBinValue) {
+    field = BinValueFields[state_ - FirstBinValue];
+  }
+  if (!tokenfields::setLong(context_.recordset(), *field, token)) return false;
+  ++state_;
+  return true;
+}
+
+// The two signal-to-noise ratios are separated by one or more blanks (the
+// saved file pads a one-character ratio).
+bool StiffnessParser::storeRatios(const QString& token) {
+  const QStringList words = token.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  auto& rs = context_.recordset();
+  if (words.isEmpty() || !tokenfields::setSingle(rs, F::DSNR, words[0])) return false;
+  if (words.size() > 1 && !tokenfields::setSingle(rs, F::FSNR, words[1])) return false;
+  if (!context_.saveRow()) return false;
+  state_ = BinNumber;
+  return true;
+}
 
 }  // namespace instrument

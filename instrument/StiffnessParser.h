@@ -1,25 +1,63 @@
 #pragma once
 
+#include <QSet>
+#include <QString>
 #include <QStringView>
+#include <QtGlobal>
 
 namespace instrument {
 
 class ParseContext;
 
-// Parse_T7310: turns the stiffness-gauge data, fed one character per call, into tables of
-// the working database through the shared ParseContext.
+// Parse_T7310: turns the stiffness-gauge data, fed one character per call, into
+// run tables of the working database through the shared ParseContext.
+//
+// Tokens end at "," or CR. Each run ("#" or "R#", then run number, measure,
+// calibration factor, date, time) gets a table "RUN" & number with a header row
+// (BIN_NUMBER 0) and one row per frequency bin. From the 21st run on only the
+// run headers are kept, as rows BIN_NUMBER = RUN_NUMBER of the 21st run's table.
+// The parser never reports completion; a call in which anything fails returns
+// status::StiffnessRejected and drops the token it could not take.
 class StiffnessParser {
  public:
   explicit StiffnessParser(ParseContext& context);
 
   // Back to the state right after Initit.
   void reset();
-  // One character (or an empty text). Returns a status::... value:
-  // status::NoValue when the call reports nothing.
+  // One character (or an empty text). Returns status::NoValue or
+  // status::StiffnessRejected.
   int parse(QStringView c);
 
+  // What the next token is. Bin fields run from BinNumber to Ratios.
+  enum State : qint16 {
+    RunNumber = 0,
+    Measure = 1,
+    CalFactor = 2,
+    Date = 3,
+    Time = 4,
+    BinNumber = 5,
+    Frequency = 6,
+    FirstBinValue = 7,  // the eight displacement and force values, then the two flags
+    Ratios = 17,
+    AwaitRunMarker = 18,  // header-only runs, and a run skipped as a repeat
+  };
+
  private:
+  int takeToken();
+  bool takesText(QStringView token) const;
+  bool startRun(const QString& run);
+  bool storeHeaderField(const QString& token);
+  bool storeBinField(const QString& token);
+  bool storeRatios(const QString& token);
+  bool runRepeats(const QString& run, const QString& tableName) const;
+
   ParseContext& context_;
+  qint16 state_ = RunNumber;
+  qint16 runCounter_ = 0;
+  // Tables made and header-only runs stored in this parse, so that a run
+  // number met again neither drops its table nor collides with its row.
+  QSet<QString> tablesMade_;
+  QSet<qint32> headerOnlyRuns_;
 };
 
 }  // namespace instrument
