@@ -96,11 +96,12 @@ int LoadFrameParser::appendCharacter(QStringView c) {
 int LoadFrameParser::endField() {
   QString& token = context_.Token;
   const QStringView field = text::trimBlanks(token);
+  int result = status::NoValue;
   if (text::readsAsNumber(token)) {
     if (column_ == 1) {
       if (!startReading(token)) return status::NoValue;  // token and column stay as they were
     } else if (!storeValue(token)) {
-      return status::ParseFailed;
+      result = status::ParseFailed;  // the field is used up all the same
     }
   } else {
     const QString name = field == EmptyChannel ? NoChannel : field.toString();
@@ -118,7 +119,7 @@ int LoadFrameParser::endField() {
   }
   if (!field.isEmpty()) ++column_;
   token.clear();
-  return status::NoValue;
+  return result;
 }
 
 bool LoadFrameParser::startReading(QStringView token) {
@@ -149,20 +150,21 @@ bool LoadFrameParser::storeChannel(int channel, const QString& value, bool withT
 int LoadFrameParser::endLine() {
   QString& token = context_.Token;
   const QStringView line = text::trimBlanks(token);
+  bool done = true;
   if (text::readsAsNumber(token)) {
     const auto value = channelText(token);
-    if (!value || !storeChannel(3, *value, false, false) || !saveRow()) return status::ParseFailed;
+    done = value && storeChannel(3, *value, false, false) && saveRow();
   } else if (const int type = testTypeOf(line); type >= 0) {
-    if (const int result = startTest(type); result != status::Ok) return result;
+    done = startTest(type);
   } else if (line.isEmpty() && context_.recordset().isEditing()) {
-    // A reading line closed by a comma: its row is complete.
-    if (!saveRow()) return status::ParseFailed;
+    done = saveRow();  // a reading line closed by a comma: its row is complete
   } else if (!token.isEmpty()) {
     channelNames_[3] = line.toString();
   }
+  // A failed line still ends here, so the next line starts clean.
   token.clear();
   column_ = 1;
-  return status::NoValue;
+  return done ? status::NoValue : status::ParseFailed;
 }
 
 bool LoadFrameParser::saveRow() {
@@ -171,16 +173,15 @@ bool LoadFrameParser::saveRow() {
   return false;
 }
 
-int LoadFrameParser::startTest(int type) {
+bool LoadFrameParser::startTest(int type) {
   ++counters_[type];
   QString name = testTypes()[type].prefix + QString::number(counters_[type]);
   const int created = context_.addTable(name, DeviceType::LoadFrameSingle);
-  if (created != status::Ok) return status::ParseFailed;
+  if (created != status::Ok) return false;
   context_.setDownloadStatus(created);
-  if (!context_.openRecordset(name)) return status::ParseFailed;
+  if (!context_.openRecordset(name)) return false;
   context_.retrn_message += name + QLatin1Char(' ');
-  context_.Token.clear();
-  return status::Ok;
+  return true;
 }
 
 }  // namespace instrument

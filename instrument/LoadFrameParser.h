@@ -31,7 +31,7 @@ class LoadFrameParser {
   bool startReading(QStringView token);
   bool storeValue(QStringView token);
   bool storeChannel(int channel, const QString& value, bool withTime, bool withLastName);
-  int startTest(int type);
+  bool startTest(int type);
   bool saveRow();
 
   ParseContext& context_;

@@ -77,7 +77,10 @@ struct Recordset::State {
       Row row;
       if (updatable) row.rowId = query->value(0).toLongLong();
       row.values.reserve(fields.size());
-      for (int i = 0; i < fields.size(); ++i) row.values.append(query->value(i + offset));
+      for (int i = 0; i < fields.size(); ++i) {
+        const QVariant value = query->value(i + offset);
+        row.values.append(value.isNull() ? QVariant() : value);
+      }
       read.append(std::move(row));
     }
     rows = std::move(read);
