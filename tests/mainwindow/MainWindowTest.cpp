@@ -1,0 +1,326 @@
+#include "mainwindow/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "download/ComSummary.h"
+#include "mainwindow/AboutBox.h"
+#include "mainwindow/ComPortStatus.h"
+#include "mainwindow/DataTabPage.h"
+#include "mainwindow/MainMenus.h"
+#include "mainwindow/ProjectTree.h"
+#include "platform/core/ProgramFiles.h"
+#include "platform/db/Database.h"
+#include "platform/ui/ScriptedDialogs.h"
+#include "report/page/ReportTabPage.h"
+#include "support/TempProgramFolder.h"
+
+namespace mainwindow {
+namespace {
+
+const QString DatabaseReset = QStringLiteral("Database with no tables, reseting.");
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void writeFile(const QString& relative, const QByteArray& bytes) const {
+    QFile file(folder.path(relative));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  }
+  void writeDatabase() const { writeFile(platform::ProgramFiles::Database, "stand-in database"); }
+  void writeTableList(int model, const QByteArray& list) const {
+    writeFile(platform::ProgramFiles::TableList, QByteArray::number(model) + "\r\n\"" + list + "\"\r\n");
+  }
+  bool exists(const QString& relative) const { return QFile::exists(folder.path(relative)); }
+
+  MainWindow& start() {
+    MainWindow::Options options;
+    options.portProbe = [this] {
+      ++probes;
+      return portStates;
+    };
+    window = std::make_unique<MainWindow>(options);
+    window->Form_Load();
+    return *window;
+  }
+
+  QTreeWidgetItem* root() const { return window->dataTab().TreeView1->topLevelItem(0); }
+  QAction* action(const char* name) const { return window->findChild<QAction*>(QLatin1String(name)); }
+
+  testsupport::TempProgramFolder folder;
+  platform::ui::ScriptedDialogs dialogs;
+  platform::ui::ScopedDialogSeam seam{dialogs};
+  QString portStates = QStringLiteral("1mox");
+  int probes = 0;
+  std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(MainWindowTest, FirstStartWithoutFiles) {
+  MainWindow& main = start();
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+  EXPECT_EQ(main.Comm().Tables_Created, QString());
+  EXPECT_EQ(main.state().Model_Code, 0);
+  EXPECT_EQ(main.dataTab().TreeView1->topLevelItemCount(), 1);
+  EXPECT_EQ(root()->text(0), QStringLiteral("Tests"));
+  EXPECT_EQ(root()->childCount(), 0);
+  EXPECT_EQ(main.windowTitle(), QStringLiteral("Quorvane Infrared Download Version 2.6.3"));
+  EXPECT_EQ(main.statusText(), QStringLiteral("Status: Ok"));
+  EXPECT_EQ(main.state().Last_Path, folder.root());
+  EXPECT_TRUE(main.state().New_Data);
+  EXPECT_FALSE(main.reportFlags().Constants_Changed);
+}
+
+TEST_F(MainWindowTest, TabsCaptionsAndOnlyTheDataTabEnabled) {
+  MainWindow& main = start();
+  EXPECT_EQ(main.MainTab->tabText(0), QStringLiteral("View Data"));
+  EXPECT_EQ(main.MainTab->tabText(1), QStringLiteral("View Report"));
+  EXPECT_EQ(main.MainTab->tabText(2), QStringLiteral("View Graph"));
+  EXPECT_EQ(main.MainTab->currentIndex(), 0);
+  EXPECT_TRUE(main.MainTab->isTabEnabled(0));
+  EXPECT_FALSE(main.MainTab->isTabEnabled(1));
+  EXPECT_FALSE(main.MainTab->isTabEnabled(2));
+  report::ReportTabPage& page = main.reportTab();
+  EXPECT_EQ(page.ReportTab->tabText(0), QStringLiteral("Raw Data"));
+  EXPECT_EQ(page.ReportTab->tabText(1), QStringLiteral("Stiffness Data"));
+  EXPECT_TRUE(page.Clear_Button->isHidden());
+  EXPECT_TRUE(page.Save_Layout->isHidden());
+  EXPECT_FALSE(page.Load_Layout->isHidden());
+  EXPECT_EQ(main.dataTab().Load_DB->text(), QStringLiteral("Open Project(s)"));
+  EXPECT_EQ(main.dataTab().TreeLabel->text(), QStringLiteral("Project ID Pane"));
+}
+
+TEST_F(MainWindowTest, EmptyDatabaseIsDeletedWithAMessage) {
+  writeDatabase();
+  start();
+  EXPECT_FALSE(exists(platform::ProgramFiles::Database));
+  ASSERT_EQ(dialogs.messageTexts(), QStringList{DatabaseReset});
+  EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Quorvane IR Download"));
+  EXPECT_EQ(dialogs.messages[0].buttons, platform::ui::MessageButtons::Ok);
+
+  // The next start finds no database and says nothing.
+  dialogs.messages.clear();
+  start();
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(MainWindowTest, DatabaseWithAnEmptyListInTheTableListFileIsDeleted) {
+  writeDatabase();
+  writeTableList(1, "");
+  start();
+  EXPECT_FALSE(exists(platform::ProgramFiles::Database));
+  EXPECT_EQ(dialogs.messageTexts(), QStringList{DatabaseReset});
+}
+
+TEST_F(MainWindowTest, DatabaseInUseIsKeptSilently) {
+  platform::db::Database inUse;
+  ASSERT_TRUE(inUse.open(folder.path(platform::ProgramFiles::Database)));
+  start();
+  EXPECT_TRUE(exists(platform::ProgramFiles::Database));
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(MainWindowTest, StaleTableListIsDeletedBeforeItIsRead) {
+  writeTableList(3, "RUN1 RUN2 ");
+  MainWindow& main = start();
+  EXPECT_FALSE(exists(platform::ProgramFiles::TableList));
+  EXPECT_EQ(main.state().Model_Code, 0);
+  EXPECT_EQ(main.Comm().Tables_Created, QString());
+  EXPECT_EQ(root()->childCount(), 0);
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(MainWindowTest, TreeOfEachModelFromTheStoredTableList) {
+  struct Case {
+    int model;
+    QByteArray list;
+    QString rootText;
+    QStringList tables;
+    int childrenPerTable;
+  };
+  const Case cases[] = {
+      {0, "CBR_LBR1 MARSHALL1 ", "Tests", {"CBR_LBR1", "MARSHALL1"}, 0},
+      {1, "1234 5678 ", "Projects", {"1234", "5678"}, 2},
+      {2, "12.5 ", "Projects", {"12.5"}, 3},
+      {3, "RUN1 RUN2 RUN21 ", "Run Number", {"RUN1", "RUN2", "RUN21+"}, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.model);
+    writeDatabase();
+    writeTableList(c.model, c.list);
+    MainWindow& main = start();
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(main.state().Model_Code, c.model);
+    EXPECT_EQ(main.Comm().Tables_Created, QString::fromLatin1(c.list));
+    ASSERT_NE(root(), nullptr);
+    EXPECT_EQ(root()->text(0), c.rootText);
+    ASSERT_EQ(root()->childCount(), c.tables.size());
+    for (int i = 0; i < c.tables.size(); ++i) {
+      EXPECT_EQ(root()->child(i)->text(0), c.tables[i]);
+      EXPECT_EQ(root()->child(i)->childCount(), c.childrenPerTable);
+    }
+    EXPECT_EQ(main.reportTab().List1->count(), c.model == 0 || c.model == 3 ? 6 : c.model == 1 ? 17 : 19);
+    EXPECT_EQ(main.reportTab().List2->count(), c.model == 0 ? 5 : 17);
+  }
+}
+
+TEST_F(MainWindowTest, TitleFromTheCompanyInformationFileNamesTheRoot) {
+  writeDatabase();
+  writeTableList(1, "77 ");
+  writeFile(platform::ProgramFiles::CompanyInfo, "\"Acme\r\r\r\r\r\r\r\r\rProjects (site4.txt)\r\"\r\n");
+  MainWindow& main = start();
+  EXPECT_EQ(root()->text(0), QStringLiteral("Projects (site4.txt)"));
+  EXPECT_EQ(main.companyInfo().CInfo[0], QStringLiteral("Acme"));
+  EXPECT_EQ(main.companyInfo().CInfo[1], QStringLiteral("Empty"));
+}
+
+TEST_F(MainWindowTest, ComMenuCaptionsFromTheProbe) {
+  MainWindow& main = start();
+  EXPECT_EQ(probes, 1);
+  EXPECT_EQ(main.comPortStatus().captions(),
+            (QStringList{"COM1: AVAILABLE", "COM2: MODEM", "COM3: IN USE", "COM4: UNAVAILABLE"}));
+  EXPECT_EQ(main.comPortStatus().Check_Timer.interval(), 60000);
+  EXPECT_TRUE(main.comPortStatus().Check_Timer.isActive());
+
+  portStates = QStringLiteral("12");
+  main.comPortStatus().Check_Timer_Timer();
+  EXPECT_EQ(main.comPortStatus().captions(),
+            (QStringList{"COM1: AVAILABLE", "COM2: AVAILABLE", "COM3: UNAVAILABLE", "COM4: UNAVAILABLE"}));
+}
+
+TEST_F(MainWindowTest, ProbeLeavesThePortsAloneWhileLongWorkRuns) {
+  MainWindow& main = start();
+  instrument::LongWorkScope download(main.state().longWork);
+  portStates = QStringLiteral("xxxx");
+  main.Check_Com_Ports();
+  EXPECT_EQ(probes, 1);
+  EXPECT_EQ(main.comPortStatus().captions()[0], QStringLiteral("COM1: AVAILABLE"));
+}
+
+TEST_F(MainWindowTest, CheckPortsRefreshesThenShowsTheSummary) {
+  MainWindow& main = start();
+  main.show();
+  portStates = QStringLiteral("o");
+  action("Check_Ports")->trigger();
+  EXPECT_EQ(probes, 2);
+  auto* summary = main.findChild<download::ComSummary*>(QStringLiteral("ComSummary"));
+  ASSERT_NE(summary, nullptr);
+  EXPECT_TRUE(summary->Cominfo->text().contains(QStringLiteral("COM1: IN USE\r\n")));
+  EXPECT_EQ(QApplication::activeModalWidget(), summary);
+  EXPECT_TRUE(summary->OKbutton->isEnabled());
+  summary->OKbutton->click();
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndTheReportMenuIsHidden) {
+  MainWindow& main = start();
+  EXPECT_EQ(action("File_Exit")->text(), QStringLiteral("E&xit"));
+  EXPECT_EQ(action("ImportWizard")->text(), QStringLiteral("&Import Wizard"));
+  EXPECT_EQ(action("Information")->text(), QStringLiteral("&Lab Info"));
+  EXPECT_EQ(action("COM_DES")->text(), QStringLiteral("COM Description"));
+  EXPECT_EQ(action("Weblink")->text(), QStringLiteral("Quorvane Web Site"));
+  EXPECT_FALSE(action("Logo")->isVisible());
+  EXPECT_FALSE(action("TBD")->isVisible());
+  EXPECT_FALSE(action("LJ")->isEnabled());
+  EXPECT_TRUE(action("Ins_Logo")->isEnabled());
+  EXPECT_EQ(action("Font12")->text(), QStringLiteral("12"));
+  main.enableWindowMenus(false);
+  EXPECT_FALSE(action("COM_DES")->isEnabled());
+  EXPECT_FALSE(action("ImportWizard")->isEnabled());
+}
+
+TEST_F(MainWindowTest, HelpContentsWithAndWithoutAHelpFile) {
+  start();
+  action("Contents")->trigger();
+  EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("No Help File Found")});
+  EXPECT_TRUE(dialogs.opened.isEmpty());
+
+  writeFile(platform::ProgramFiles::HelpFile, "help");
+  action("Contents")->trigger();
+  ASSERT_EQ(dialogs.opened.size(), 1);
+  EXPECT_EQ(dialogs.opened[0].toLocalFile(), folder.path(platform::ProgramFiles::HelpFile));
+}
+
+TEST_F(MainWindowTest, WebSiteOpensWithTheDesktopHandler) {
+  start();
+  dialogs.desktopOpens = false;  // no browser: nothing is reported
+  action("Weblink")->trigger();
+  ASSERT_EQ(dialogs.opened.size(), 1);
+  EXPECT_EQ(dialogs.opened[0].scheme(), QStringLiteral("https"));
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(MainWindowTest, ImportWizardClearsTheHaltFlagAndSaysSo) {
+  MainWindow& main = start();
+  main.Comm().Halt_ = true;
+  action("ImportWizard")->trigger();
+  EXPECT_FALSE(main.Comm().Halt_);
+  EXPECT_EQ(main.statusText(), QStringLiteral("Status: Waiting for data from Wizard."));
+}
+
+TEST_F(MainWindowTest, AboutBoxStaysOnTopAndBlocksTheMainWindowUntilOk) {
+  MainWindow& main = start();
+  main.show();
+  action("About")->trigger();
+  auto* about = main.findChild<AboutBox*>(QStringLiteral("frmAbout"));
+  ASSERT_NE(about, nullptr);
+  EXPECT_EQ(about->windowTitle(), QStringLiteral("About Quorvane IR Download"));
+  EXPECT_EQ(about->lblVersion->text(), QStringLiteral("Version 2.6.3"));
+  EXPECT_EQ(about->lblTitle->text(), QStringLiteral("Quorvane IR Download"));
+  EXPECT_TRUE(about->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  EXPECT_EQ(QApplication::activeModalWidget(), about);
+
+  about->cmdSysInfo->click();
+  EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("System Information Is Unavailable At This Time")});
+
+  about->cmdOK->click();
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  EXPECT_TRUE(main.isEnabled());
+}
+
+TEST_F(MainWindowTest, SwitchingTabAvailabilityNeverMovesTheCurrentTab) {
+  MainWindow& main = start();
+  const QString before = main.statusText();
+  main.setMainTabEnabled(0, false);  // as a download does
+  main.setMainTabEnabled(1, false);
+  main.setMainTabEnabled(2, false);
+  EXPECT_EQ(main.MainTab->currentIndex(), 0);
+  EXPECT_EQ(main.statusText(), before);  // no tab-switch handler ran
+  main.setMainTabEnabled(0, true);
+  EXPECT_EQ(main.MainTab->currentIndex(), 0);
+}
+
+TEST_F(MainWindowTest, ChoosingTheReportTabSetsUpTheReportPage) {
+  MainWindow& main = start();
+  main.setMainTabEnabled(1, true);
+  main.MainTab->setCurrentIndex(1);
+  EXPECT_FALSE(main.state().New_Data);
+  EXPECT_EQ(main.statusText(), QStringLiteral("Status: OK, Left Click on preview window to see more options."));
+  main.MainTab->setCurrentIndex(0);
+  EXPECT_EQ(main.statusText(), QStringLiteral("Status: OK"));
+  EXPECT_EQ(main.dataTab().TreeView1->topLevelItemCount(), 1);
+}
+
+TEST_F(MainWindowTest, ExitClosesTheWindowUnlessLongWorkRuns) {
+  MainWindow& main = start();
+  main.show();
+  {
+    instrument::LongWorkScope replay(main.state().longWork);
+    action("File_Exit")->trigger();
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_TRUE(main.state().longWork.closeRequested);
+  }
+  action("File_Exit")->trigger();
+  EXPECT_FALSE(main.isVisible());
+}
+
+}  // namespace
+}  // namespace mainwindow

@@ -1,0 +1,100 @@
+#include "report/page/ReportPage.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFile>
+#include <QPointer>
+#include <QListWidget>
+#include <QPushButton>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include "platform/core/ProgramFiles.h"
+#include "platform/ui/ScriptedDialogs.h"
+#include "report/page/ReportPageHost.h"
+#include "report/page/ReportTabPage.h"
+#include "support/TempProgramFolder.h"
+
+namespace report {
+namespace {
+
+class FakeHost : public ReportPageHost {
+ public:
+  int tab = 0;
+  QStringList calls;
+  QString status;
+
+  int currentMainTab() const override { return tab; }
+  void enableWindowMenus(bool enabled) override { calls.append(enabled ? "menus on" : "menus off"); }
+  void Form_Resize() override { calls.append("resize"); }
+  void Initialize_TAB0() override { calls.append("tree"); }
+  void Fill_Data_Lists() override { calls.append("lists"); }
+  void setStatusText(const QString& text) override { status = text; }
+};
+
+class ReportPageTest : public ::testing::Test {
+ protected:
+  testsupport::TempProgramFolder folder;
+  platform::ui::ScriptedDialogs dialogs;
+  platform::ui::ScopedDialogSeam seam{dialogs};
+  FakeHost host;
+  ReportTabPage tabPage;
+  instrument::ProgramState state;
+  ReportFlags flags;
+  CompanyInfo info;
+  ReportPage page{host, tabPage, state, flags, info};
+};
+
+TEST_F(ReportPageTest, DataTabRebuildsTheTree) {
+  host.tab = 0;
+  page.MainTab_Click(1);
+  EXPECT_EQ(host.calls, (QStringList{"menus on", "resize", "tree"}));
+  EXPECT_EQ(host.status, QStringLiteral("Status: OK"));
+}
+
+TEST_F(ReportPageTest, GraphTabOnlyReLaysOut) {
+  host.tab = 2;
+  page.MainTab_Click(0);
+  EXPECT_EQ(host.calls, (QStringList{"menus on", "resize"}));
+  EXPECT_EQ(host.status, QStringLiteral("Status: OK"));
+}
+
+TEST_F(ReportPageTest, ReportTabSetsUpThePageOnceForNewData) {
+  state.New_Data = true;
+  tabPage.Clear_Button->hide();
+  host.tab = 1;
+  page.MainTab_Click(0);
+  EXPECT_EQ(host.calls, (QStringList{"menus on", "resize", "lists"}));
+  EXPECT_FALSE(state.New_Data);
+  EXPECT_FALSE(tabPage.Clear_Button->isHidden());
+  EXPECT_EQ(host.status, QStringLiteral("Status: OK, Left Click on preview window to see more options."));
+}
+
+TEST_F(ReportPageTest, LeavingTheReportTabClosesTheReportDialogs) {
+  QPointer<QWidget> dialog = new QWidget;
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->setObjectName(QStringLiteral("Add_Info"));
+  dialog->show();
+  auto* other = new QWidget;
+  other->setObjectName(QStringLiteral("InfoForm"));
+  other->show();
+  host.tab = 2;
+  page.MainTab_Click(1);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(dialog.isNull());
+  EXPECT_TRUE(other->isVisible());
+  delete other;
+}
+
+TEST_F(ReportPageTest, UpdateReportInfoSavesAndClearsTheFlag) {
+  flags.Info_Changed = true;
+  info.CInfo[CompanyName] = QStringLiteral("Acme");
+  state.Download_Title = QStringLiteral("Tests (a.txt)");
+  page.Update_Report_Info(nullptr);
+  EXPECT_FALSE(flags.Info_Changed);
+  EXPECT_TRUE(QFile::exists(folder.path(platform::ProgramFiles::CompanyInfo)));
+  EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("Information Saved.")});
+}
+
+}  // namespace
+}  // namespace report
