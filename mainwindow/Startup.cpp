@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "mainwindow/MainWindow.h"
+#include "mainwindow/ProgramIcon.h"
 #include "mainwindow/ProgramInfo.h"
 #include "mainwindow/SplashWindow.h"
 
@@ -15,6 +16,8 @@ int runProgram(QApplication& app) {
   QApplication::setApplicationDisplayName(ProgramTitle);
   QApplication::setApplicationVersion(
       QStringLiteral("%1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision));
+  // Every window of the program shows the program's icon unless it sets its own.
+  QApplication::setWindowIcon(programIcon());
 
   std::unique_ptr<MainWindow> main;
   SplashWindow splash([&main] {
