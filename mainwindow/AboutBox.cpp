@@ -28,6 +28,8 @@ const QString LegalNotice = QStringLiteral(
     "This program is protected by copyright law. Unauthorized reproduction or distribution of this "
     "program, or any portion of it, is not permitted.");
 constexpr int IconSize = 48;
+constexpr int TextHeight = 76;
+constexpr int BoxWidth = 470;
 
 }  // namespace
 
@@ -56,7 +58,7 @@ AboutBox::AboutBox(QWidget* owner) : QDialog(owner) {
   legalText->setPlainText(LegalNotice);
   for (QTextEdit* text : {contactText, legalText}) {
     text->setReadOnly(true);
-    text->setMaximumHeight(70);
+    text->setFixedHeight(TextHeight);
   }
   cmdOK = new QPushButton(OkCaption, this);
   cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -75,6 +77,7 @@ AboutBox::AboutBox(QWidget* owner) : QDialog(owner) {
   layout->addWidget(lblDisclaimer, 4, 0, 1, 2);
   layout->addWidget(cmdOK, 4, 2);
   layout->addWidget(cmdSysInfo, 5, 2);
+  setMinimumWidth(BoxWidth);
   Form_Load();
 }
 

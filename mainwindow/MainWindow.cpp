@@ -2,6 +2,7 @@
 
 #include <QChartView>
 #include <QCloseEvent>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,7 +10,9 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
+#include <QTableView>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -25,6 +28,7 @@
 #include "mainwindow/ProjectTree.h"
 #include "mainwindow/StartupFiles.h"
 #include "platform/core/IgnoreErrors.h"
+#include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/ui/Dialogs.h"
 #include "report/page/InfoFile.h"
@@ -124,6 +128,11 @@ void MainWindow::Init_Files() {
       instrument::DBTables_File(instrument::DBTablesMode::Read, QString(), state_.Model_Code);
   if (resetEmptyDatabase(comm_->Tables_Created))
     platform::ui::Dialogs::inform(this, DatabaseReset, ProgramTitle);
+  // With a help file the help key opens it; without one the key does nothing.
+  if (QFile::exists(platform::ProgramFolder::path(platform::ProgramFiles::HelpFile))) {
+    auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
+    connect(helpKey, &QShortcut::activated, menus_->Contents, &QAction::trigger);
+  }
 }
 
 void MainWindow::Fill_Data_Lists() {
@@ -144,6 +153,7 @@ void MainWindow::Init_Window() {
   menus_->Logo->menuAction()->setVisible(false);
   state_.New_Data = true;
   reportFlags_.Constants_Changed = false;
+  for (QTableView* grid : {dataTab_->DataGrid1, dataTab_->DataGrid2}) grid->setAlternatingRowColors(true);
   setStatusText(StatusOkStartup);
 }
 
@@ -153,8 +163,9 @@ void MainWindow::Initialize_TAB0() {
     comm_->Tables_Created =
         instrument::DBTables_File(instrument::DBTablesMode::Read, QString(), state_.Model_Code);
   const QString tableList = comm_ ? comm_->Tables_Created : QString();
-  showProjectTree(*dataTab_->TreeView1,
-                  buildProjectTree(tableList, state_.Download_Title, state_.Model_Code));
+  Root_Node = showProjectTree(*dataTab_->TreeView1,
+                              buildProjectTree(tableList, state_.Download_Title, state_.Model_Code));
+  for (QTableView* grid : {dataTab_->DataGrid1, dataTab_->DataGrid2}) grid->viewport()->update();
 }
 
 int MainWindow::currentMainTab() const { return MainTab->currentIndex(); }

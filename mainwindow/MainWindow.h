@@ -12,6 +12,7 @@
 #include "report/page/ReportPageHost.h"
 
 class QLabel;
+class QTreeWidgetItem;
 class QLineEdit;
 class QTabWidget;
 class QChartView;
@@ -89,6 +90,7 @@ class MainWindow : public QMainWindow, public report::ReportPageHost {
   QTabWidget* MainTab = nullptr;
   QChartView* MSGraph = nullptr;
   QLineEdit* Text1 = nullptr;
+  QTreeWidgetItem* Root_Node = nullptr;  // the last node Initialize_TAB0 added
 
  protected:
   void changeEvent(QEvent* event) override;
