@@ -1,0 +1,312 @@
+#include "download/Communication.h"
+
+#include "instrument/CreateDatabase.h"
+#include "instrument/DeviceType.h"
+#include "instrument/StatusCodes.h"
+#include "platform/db/Database.h"
+#include "platform/serial/CommCodes.h"
+#include "platform/serial/CommControl.h"
+#include "platform/serial/ReceiveClock.h"
+#include "platform/serial/ReceiveWait.h"
+
+namespace download {
+namespace {
+
+namespace status = instrument::status;
+namespace DeviceType = instrument::DeviceType;
+using platform::CommControl;
+using platform::CommError::PortAlreadyOpen;
+
+const QString ProbeSettings = QStringLiteral("9600,N,8,1");
+const QString DownloadFraming = QStringLiteral(",N,8,1");
+const QByteArray ProbeCommand = QByteArrayLiteral("ATI1\r");
+constexpr double ProbeWaitSeconds = 2.0;
+constexpr int ProbeSliceMillis = 50;
+constexpr int ProbeInputLen = 0;
+constexpr int ModemReplyLength = 2;
+constexpr int DownloadInputLen = 1;
+
+constexpr int LineFeed = 10;
+constexpr int CarriageReturn = 13;
+constexpr int LetterD = 68;
+constexpr int FirstFedCode = 32;
+constexpr int LastFedCode = 90;
+constexpr int FirstForeignCode = 128;
+constexpr int EndMarker = 253;
+constexpr int EmptyPrintoutMarker = 202;
+
+// The receive loop goes on (a value no status code takes).
+constexpr int Continue = -1;
+
+// Runs the steps in order until one returns an error code; returns it, or 0.
+template <typename... Steps>
+int firstError(Steps&&... steps) {
+  int error = 0;
+  ((error = error == 0 ? steps() : error), ...);
+  return error;
+}
+
+int code(const QByteArray& s) { return static_cast<unsigned char>(s.at(0)); }
+
+bool isLineEnd(const QByteArray& s) { return code(s) == LineFeed || code(s) == CarriageReturn; }
+
+// Marks the stretch of GetData after the first character; an overflow there
+// throws away what was received.
+class ReceivingScope {
+ public:
+  explicit ReceivingScope(bool& receiving) : receiving_(receiving) { receiving_ = true; }
+  ~ReceivingScope() { receiving_ = false; }
+  ReceivingScope(const ReceivingScope&) = delete;
+  ReceivingScope& operator=(const ReceivingScope&) = delete;
+
+ private:
+  bool& receiving_;
+};
+
+}  // namespace
+
+Communication::Communication(int* Download_Status, QObject* parent)
+    : QObject(parent),
+      downloadStatus_(Download_Status != nullptr ? Download_Status : &ownStatus_),
+      parse_(std::make_unique<instrument::Parse>(downloadStatus_)),
+      clock_(std::make_shared<platform::SteadyClock>()),
+      wait_(std::make_shared<platform::EventLoopWait>()) {}
+
+Communication::~Communication() = default;
+
+void Communication::setClock(std::shared_ptr<platform::ReceiveClock> clock) { clock_ = std::move(clock); }
+
+void Communication::setWait(std::shared_ptr<platform::ReceiveWait> wait) { wait_ = std::move(wait); }
+
+QString Communication::AvailablePorts() {
+  QString ports;
+  for (int port = 1; port <= 4; ++port) ports += ProbePort(port);
+  return ports;
+}
+
+QChar Communication::ProbePort(int port) {
+  // A download that is running keeps its port and its control: its port is
+  // in use, the others are probed on a control of their own.
+  if (downloadPortOpen_) {
+    if (port == downloadPort_) return PortInUse;
+    if (control_ == nullptr) return PortUnavailable;
+    CommControl own(control_->devices());
+    return probeWith(own, port);
+  }
+  if (control_ == nullptr) return PortUnavailable;
+  return probeWith(*control_, port);
+}
+
+QChar Communication::probeWith(CommControl& control, int port) {
+  const auto failed = [](int error) { return error == PortAlreadyOpen ? PortInUse : PortUnavailable; };
+  if (control.portOpen()) control.setPortOpen(false);
+  const int error = firstError([&] { return control.setCommPort(port); },
+                               [&] { return control.setSettings(ProbeSettings); },
+                               [&] { return control.setInputLen(ProbeInputLen); },
+                               [&] { return control.setPortOpen(true); },
+                               [&] { return control.output(ProbeCommand); });
+  if (error != 0) return failed(error);
+
+  const double start = clock_->seconds();
+  while (control.inBufferCount() == 0 && clock_->seconds() - start < ProbeWaitSeconds) {
+    if (!control.portOpen()) return PortUnavailable;
+    wait_->block(&control, ProbeSliceMillis);
+  }
+  QChar result = QChar(u'0' + port);
+  if (control.inBufferCount() >= ModemReplyLength) {
+    result = ModemPort;
+    control.setInBufferCount(0);
+  }
+  if (control.portOpen()) control.setPortOpen(false);
+  return result;
+}
+
+int Communication::RunTest() {
+  if (control_ == nullptr) return status::PortError;
+  CommControl& control = *control_;
+  if (control.portOpen()) control.setPortOpen(false);
+  downloadPortOpen_ = false;
+  const int error =
+      firstError([&] { return control.setCommPort(serialPort_); },
+                 [&] { return control.setSettings(QString::number(baudRate_) + DownloadFraming); },
+                 [&] { return control.setInputLen(DownloadInputLen); },
+                 [&] { return control.setHandshaking(platform::Handshaking::XonXoff); },
+                 [&] { return control.setInBufferSize(ReceiveBufferSize); }, [&] { return control.setPortOpen(true); });
+  if (error != 0) return status::PortError;
+
+  const int result = control.portOpen() ? status::Ok : status::PortError;
+  parserInitialised_ = false;
+  Stop_ = false;
+  Halt_ = false;
+  Finished_ = true;
+  downloadPortOpen_ = result == status::Ok;
+  downloadPort_ = serialPort_;
+  return result;
+}
+
+int Communication::Close_Port() {
+  downloadPortOpen_ = false;
+  int result = platform::CommError::ObjectNotSet;
+  if (control_ != nullptr) {
+    if (control_->portOpen()) control_->setPortOpen(false);
+    control_->setInBufferCount(0);
+    result = platform::CommError::None;
+  }
+  parse_->DeInit();
+  return result;
+}
+
+int Communication::Check_CommEvent() {
+  if (control_ == nullptr || control_->commEvent() != platform::CommEvent::ReceiveOverflow) return 0;
+  // What was received is incomplete: a new, empty working database replaces
+  // it. Before the first character nothing was received, and the data of the
+  // previous download stays.
+  if (receiving_) {
+    parse_->DeInit();
+    parse_->Initit(Tables_Created);
+    parse_->DeInit();
+  }
+  return status::ReceiveOverflow;
+}
+
+QByteArray Communication::read() {
+  QByteArray s;
+  if (control_ != nullptr) control_->input(s);
+  return s;
+}
+
+void Communication::pause() {
+  if (control_ != nullptr && control_->hasInput()) {
+    wait_->yield();
+  } else {
+    wait_->idle(control_);
+  }
+}
+
+void Communication::discardRead() {
+  QByteArray s = read();
+  for (int i = 0; s.isEmpty() && i < DropWaitReads && control_ != nullptr && control_->portOpen(); ++i) {
+    wait_->idle(control_);
+    s = read();
+  }
+}
+
+int Communication::GetData(int device_type, bool Disable_Timer) {
+  if (control_ != nullptr) control_->setInBufferCount(0);
+  while (!read().isEmpty()) {
+  }
+
+  // Waiting for the first character.
+  QByteArray s;
+  const double start = clock_->seconds();
+  while (s.isEmpty() || isLineEnd(s)) {
+    if (Check_CommEvent() == status::ReceiveOverflow) return status::OverflowWaiting;
+    if ((!Disable_Timer && clock_->seconds() - start > FirstCharacterTimeoutSeconds) || Halt_)
+      return status::PortError;
+    s = read();
+    if (Stop_) return status::Ok;
+    pause();
+  }
+
+  if (!parserInitialised_) {
+    const int created = parse_->Initit(Tables_Created);
+    setStatus(created);
+    // Without a working database nothing can be stored: the download ends
+    // with the database status instead of running on.
+    if (created != status::Ok) return created;
+    parserInitialised_ = true;
+  }
+  Finished_ = false;
+  emit firstTextReceived(QString::fromLatin1(s));
+
+  const ReceivingScope receiving(receiving_);
+  return receive(device_type, s);
+}
+
+int Communication::receive(int device_type, QByteArray& s) {
+  int c = code(s);
+  int emptyReads = 0;
+  for (;;) {
+    if (c == EndMarker || c == EmptyPrintoutMarker) return endOfData(device_type);
+    if (Halt_) {
+      parserInitialised_ = false;
+      parse_->DeInit();
+      return status::Halted;
+    }
+    if (!s.isEmpty()) c = code(s);
+    if (c >= FirstForeignCode && c != EndMarker) return status::ForeignCharacter;
+
+    if (c != EndMarker) {
+      if (device_type != DeviceType::LoadFrameContinuous && s.isEmpty()) {
+        if (++emptyReads > EmptyReadLimit) return silence(device_type);
+      } else if (!(device_type == DeviceType::LoadFrameContinuous && s.isEmpty() && !Finished_)) {
+        emptyReads = 0;
+      }
+    }
+
+    // Every empty read after a carriage return is fed too, as an empty text.
+    if ((!s.isEmpty() && c >= FirstFedCode && c <= LastFedCode) || c == CarriageReturn) {
+      const int result = feed(device_type, c, s);
+      if (result != Continue) return result;
+    }
+
+    if (Stop_) return tablesComplete();
+    s = read();
+    if (Check_CommEvent() == status::ReceiveOverflow) return status::ReceiveOverflow;
+    pause();
+  }
+}
+
+int Communication::feed(int device_type, int c, QByteArray& s) {
+  if (c != LetterD) Finished_ = false;
+  const instrument::Parse::Member member = instrument::Parse::memberForDevice(device_type);
+  if (member == nullptr) return Continue;
+  const int result = ((*parse_).*member)(QString::fromLatin1(s));
+
+  if (device_type != DeviceType::LoadFrameContinuous) {
+    if (result == status::ParseComplete) return tablesComplete();
+    if (device_type == DeviceType::T7310 && result == status::StiffnessRejected) return status::StiffnessRejected;
+    return Continue;
+  }
+
+  // A failed parser call leaves the status as it was.
+  if (result >= 0) setStatus(result);
+  if (result == status::ParseComplete) {
+    if (Stop_) return tablesComplete();
+    Finished_ = true;
+    for (int i = 0; i < ReadsDroppedAfterTest; ++i) discardRead();
+    s.clear();
+  }
+  return Continue;
+}
+
+int Communication::silence(int device_type) {
+  if (device_type == DeviceType::LoadFrameSingle || device_type == DeviceType::T7310) {
+    // Silence after some tables ends the printout; silence before any table
+    // is a download that produced nothing.
+    return parse_->retrn_message().isEmpty() ? endOfData(device_type) : tablesComplete();
+  }
+  parse_->DeInit();
+  return status::ReceiveOverflow;
+}
+
+int Communication::tablesComplete() {
+  Tables_Created = parse_->retrn_message();
+  return status::Ok;
+}
+
+int Communication::endOfData(int device_type) {
+  Tables_Created = parse_->retrn_message();
+  if (Tables_Created.isEmpty()) {
+    parse_->DeInit();
+    platform::db::Database::removeFile(instrument::CreateDatabase::databasePath());
+    return status::NoTablesCreated;
+  }
+  // A continuous download goes on with the next test in the same database;
+  // Close_Port closes it at the end.
+  if (device_type != DeviceType::LoadFrameContinuous) parse_->DeInit();
+  Finished_ = true;
+  return status::Ok;
+}
+
+}  // namespace download

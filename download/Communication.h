@@ -1,0 +1,127 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <memory>
+
+#include "instrument/Parse.h"
+
+namespace platform {
+class CommControl;
+class ReceiveClock;
+class ReceiveWait;
+}  // namespace platform
+
+namespace download {
+
+// The serial port wrapper: probes COM1 to COM4, opens a port with the settings
+// of an instrument and runs the receive loop that feeds the printout, one
+// character at a time, to the model's parser of its Parse object. Results are
+// status codes (instrument/StatusCodes.h).
+//
+// The receive loop runs on the user-interface thread and yields to the event
+// loop on every pass; window code talks to it only through Stop_ (finish),
+// Halt_ (abandon), Finished_ and Download_Status. The object lives from start-up
+// to shutdown and owns its Parse object; it uses, and never owns, the main
+// window's COM port control (Comm_Object).
+class Communication : public QObject {
+  Q_OBJECT
+
+ public:
+  // Download_Status, when given, is the program's shared status variable that
+  // the receive loop and the parsers write; otherwise the object keeps its own.
+  explicit Communication(int* Download_Status = nullptr, QObject* parent = nullptr);
+  ~Communication() override;
+
+  // The table list of the data in the working database, each name followed by
+  // one blank.
+  QString Tables_Created;
+  // Asks a running GetData to finish normally.
+  bool Stop_ = false;
+  // Asks a running GetData to abandon the download.
+  bool Halt_ = false;
+  // True while no printout is being received: after RunTest and between the
+  // tests of a continuous download.
+  bool Finished_ = false;
+
+  int Baud_Rate() const { return baudRate_; }
+  void setBaud_Rate(int rate) { baudRate_ = rate; }
+  // The port number, 1 to 4.
+  int Serial_Port() const { return serialPort_; }
+  void setSerial_Port(int port) { serialPort_ = port; }
+  // The main window's COM port control.
+  platform::CommControl* Comm_Object() const { return control_; }
+  void setComm_Object(platform::CommControl* control) { control_ = control; }
+
+  // One status character per port COM1 to COM4: the port's digit when it is
+  // free, "m" for a modem, "o" when it is in use (the port of a download that
+  // is running counts as in use and is left alone), "x" when it is
+  // unavailable. Every port it opens is closed again.
+  QString AvailablePorts();
+  // Opens the port for a download: status::Ok or status::PortError.
+  int RunTest();
+  // Closes the port, empties its input and de-initialises the parser. Returns
+  // 0, or CommError::ObjectNotSet without a control.
+  int Close_Port();
+  // The receive loop for a device_type (instrument/DeviceType.h). Returns a
+  // status code; on status::Ok after a parse or an end marker Tables_Created
+  // holds the new table list.
+  int GetData(int device_type, bool Disable_Timer = false);
+
+  int Download_Status() const { return *downloadStatus_; }
+  const instrument::Parse& parser() const { return *parse_; }
+
+  // Seams for tests: the clock of the timeouts and the wait of the loops.
+  void setClock(std::shared_ptr<platform::ReceiveClock> clock);
+  void setWait(std::shared_ptr<platform::ReceiveWait> wait);
+
+  // Status characters of AvailablePorts.
+  inline static const QChar ModemPort = QLatin1Char('m');
+  inline static const QChar PortInUse = QLatin1Char('o');
+  inline static const QChar PortUnavailable = QLatin1Char('x');
+
+  // Limits of the receive loop.
+  static constexpr double FirstCharacterTimeoutSeconds = 30.0;
+  static constexpr int EmptyReadLimit = 30000;
+  static constexpr int ReceiveBufferSize = 20242;
+  static constexpr int ReadsDroppedAfterTest = 4;
+  // A continuous download's dropped reads each wait up to this many empty
+  // reads for their character, so that the line end of a finished test is
+  // dropped even when the loop runs ahead of the line.
+  static constexpr int DropWaitReads = 50;
+
+ signals:
+  // The first text received by a GetData call (shown by the wizard).
+  void firstTextReceived(const QString& text);
+
+ private:
+  QChar ProbePort(int port);
+  int Check_CommEvent();
+
+  QChar probeWith(platform::CommControl& control, int port);
+  QByteArray read();
+  void pause();
+  void discardRead();
+  int receive(int device_type, QByteArray& s);
+  int feed(int device_type, int c, QByteArray& s);
+  int silence(int device_type);
+  int endOfData(int device_type);
+  int tablesComplete();
+  void setStatus(int status) { *downloadStatus_ = status; }
+
+  int ownStatus_ = 0;
+  int* downloadStatus_;
+  std::unique_ptr<instrument::Parse> parse_;
+  platform::CommControl* control_ = nullptr;
+  std::shared_ptr<platform::ReceiveClock> clock_;
+  std::shared_ptr<platform::ReceiveWait> wait_;
+  int baudRate_ = 0;
+  int serialPort_ = 0;
+  bool parserInitialised_ = false;
+  bool downloadPortOpen_ = false;
+  int downloadPort_ = 0;
+  bool receiving_ = false;
+};
+
+}  // namespace download
