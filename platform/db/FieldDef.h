@@ -14,7 +14,10 @@ struct FieldDef {
   int size = 0;
 
   int textSize() const { return size > 0 ? size : DefaultTextSize; }
-  bool operator==(const FieldDef&) const = default;
+  // Same name, type and, for Text, the same effective size.
+  bool operator==(const FieldDef& other) const {
+    return name == other.name && type == other.type && (type != FieldType::Text || textSize() == other.textSize());
+  }
 };
 
 }  // namespace platform::db

@@ -1,0 +1,81 @@
+#include "instrument/DBTablesFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+#include "platform/core/ProgramFiles.h"
+#include "support/TempProgramFolder.h"
+
+namespace instrument {
+namespace {
+
+class DBTablesFileTest : public ::testing::Test {
+ protected:
+  QString path() const { return folder.path(platform::ProgramFiles::TableList); }
+
+  QByteArray bytes() const {
+    QFile file(path());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+
+  void write(const QByteArray& content) const {
+    QFile file(path());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+  }
+
+  testsupport::TempProgramFolder folder;
+};
+
+TEST_F(DBTablesFileTest, WritesTheTwoLinesByteForByte) {
+  qint32 Model_Code = 3;
+  EXPECT_TRUE(DBTables_File(DBTablesMode::Write, QStringLiteral("RUN1 RUN2 "), Model_Code).isEmpty());
+  EXPECT_EQ(bytes(), QByteArray("3\r\n\"RUN1 RUN2 \"\r\n"));
+  EXPECT_EQ(bytes().size(), 17);
+  Model_Code = 0;
+  DBTables_File(DBTablesMode::Write, QString(), Model_Code);
+  EXPECT_EQ(bytes(), QByteArray("0\r\n\"\"\r\n"));
+  Model_Code = -1;
+  DBTables_File(DBTablesMode::Write, QStringLiteral("CBR_LBR1 "), Model_Code);
+  EXPECT_EQ(bytes(), QByteArray("-1\r\n\"CBR_LBR1 \"\r\n"));
+}
+
+TEST_F(DBTablesFileTest, ReadsBackWhatWasWritten) {
+  qint32 Model_Code = 2;
+  const QString list = QStringLiteral("12.5 4 P7 ");
+  DBTables_File(DBTablesMode::Write, list, Model_Code);
+  Model_Code = 9;
+  EXPECT_EQ(DBTables_File(DBTablesMode::Read, QString(), Model_Code), list);
+  EXPECT_EQ(Model_Code, 2);
+}
+
+TEST_F(DBTablesFileTest, ReadingToleratesMissingAndBrokenFiles) {
+  qint32 Model_Code = 7;
+  EXPECT_TRUE(DBTables_File(DBTablesMode::Read, QString(), Model_Code).isEmpty());
+  EXPECT_EQ(Model_Code, 7);
+  write("1\r\n");
+  EXPECT_TRUE(DBTables_File(DBTablesMode::Read, QString(), Model_Code).isEmpty());
+  EXPECT_EQ(Model_Code, 1);
+  write("LX\r\n\"CBR_LBR1 \"\r\n");
+  EXPECT_EQ(DBTables_File(DBTablesMode::Read, QString(), Model_Code), QStringLiteral("CBR_LBR1 "));
+  EXPECT_EQ(Model_Code, 1);
+  write("\r\n\"RUN1 \"");
+  EXPECT_EQ(DBTables_File(DBTablesMode::Read, QString(), Model_Code), QStringLiteral("RUN1 "));
+  EXPECT_EQ(Model_Code, 1);
+  write("99999\r\n\"A \"\r\n");  // not a 16-bit number
+  EXPECT_EQ(DBTables_File(DBTablesMode::Read, QString(), Model_Code), QStringLiteral("A "));
+  EXPECT_EQ(Model_Code, 1);
+}
+
+TEST_F(DBTablesFileTest, OtherModesAndAMissingFolderDoNothing) {
+  qint32 Model_Code = 1;
+  EXPECT_TRUE(DBTables_File(2, QStringLiteral("X "), Model_Code).isEmpty());
+  EXPECT_FALSE(QFile::exists(path()));
+  ASSERT_TRUE(QDir(folder.path(QStringLiteral("info"))).removeRecursively());
+  EXPECT_TRUE(DBTables_File(DBTablesMode::Write, QStringLiteral("X "), Model_Code).isEmpty());
+  EXPECT_FALSE(QFile::exists(path()));
+}
+
+}  // namespace
+}  // namespace instrument
