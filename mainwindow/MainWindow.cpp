@@ -172,10 +172,6 @@ int MainWindow::currentMainTab() const { return MainTab->currentIndex(); }
 
 void MainWindow::enableWindowMenus(bool enabled) { menus_->enableWindowMenus(enabled); }
 
-void MainWindow::Form_Resize() {
-  // Qt layouts keep the controls in place; the window's own size rules join here.
-}
-
 void MainWindow::setStatusText(const QString& text) { Status_Panel->setText(text); }
 
 QString MainWindow::statusText() const { return Status_Panel->text(); }
@@ -215,6 +211,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  Form_Unload();
   event->accept();
 }
 

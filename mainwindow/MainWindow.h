@@ -65,6 +65,8 @@ class MainWindow : public QMainWindow, public report::ReportPageHost {
   // ReportPageHost.
   int currentMainTab() const override;
   void enableWindowMenus(bool enabled) override;
+  // Lays the window's controls out for its size and current tab
+  // (WindowLayout.cpp).
   void Form_Resize() override;
   void setStatusText(const QString& text) override;
 
@@ -102,6 +104,8 @@ class MainWindow : public QMainWindow, public report::ReportPageHost {
   void buildStatusBar();
   void MainTab_Click(int tab);
   void Form_Activate();
+  // Closes what the window holds when it closes (Shutdown.cpp).
+  void Form_Unload();
 
   Options options_;
   instrument::ProgramState state_;

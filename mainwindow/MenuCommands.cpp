@@ -10,7 +10,6 @@
 #include "mainwindow/MainMenus.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/ProgramInfo.h"
-#include "platform/core/IgnoreErrors.h"
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/ui/Dialogs.h"
@@ -18,7 +17,6 @@
 namespace mainwindow {
 namespace {
 
-const QString WaitingForWizard = QStringLiteral("Status: Waiting for data from Wizard.");
 const QString NoHelpFile = QStringLiteral("No Help File Found");
 
 }  // namespace
@@ -37,16 +35,6 @@ void MenuCommands::connectMenus() {
 }
 
 void MenuCommands::File_Exit_Click() { main_.close(); }
-
-void MenuCommands::ImportWizard_Click() {
-  platform::ignoringErrors([&] { main_.Comm().Halt_ = false; });
-  // The import wizard window opens here, owned by the main window.
-  main_.setStatusText(WaitingForWizard);
-}
-
-void MenuCommands::Information_Click() {
-  // The company information window opens here, owned by the main window.
-}
 
 void MenuCommands::Check_Ports_Click() {
   main_.Check_Com_Ports();

@@ -322,5 +322,25 @@ TEST_F(MainWindowTest, ExitClosesTheWindowUnlessLongWorkRuns) {
   EXPECT_FALSE(main.isVisible());
 }
 
+TEST_F(MainWindowTest, ClosingWithChangedInformationAsksOnceAndSavesOnYes) {
+  for (auto answer : {platform::ui::MessageAnswer::No, platform::ui::MessageAnswer::Yes}) {
+    MainWindow& main = start();
+    main.show();
+    main.reportFlags().Info_Changed = true;
+    main.companyInfo().CInfo[0] = QStringLiteral("Acme");
+    dialogs.messages.clear();
+    dialogs.answers.enqueue(answer);
+    action("File_Exit")->trigger();
+    EXPECT_FALSE(main.isVisible());
+    ASSERT_FALSE(dialogs.messages.isEmpty());
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Information changed.  Do you want to save changes?"));
+    EXPECT_EQ(dialogs.messages[0].buttons, platform::ui::MessageButtons::YesNo);
+    const bool yes = answer == platform::ui::MessageAnswer::Yes;
+    EXPECT_EQ(exists(platform::ProgramFiles::CompanyInfo), yes);
+    EXPECT_EQ(dialogs.messages.size(), yes ? 2 : 1);  // "Information Saved." after Yes
+    EXPECT_EQ(main.reportFlags().Info_Changed, !yes);
+  }
+}
+
 }  // namespace
 }  // namespace mainwindow
