@@ -1,0 +1,212 @@
+#include <array>
+
+#include "instrument/ProjectRows.h"
+#include "instrument/ProjectSection.h"
+#include "instrument/ProjectTableList.h"
+#include "instrument/ProjectText.h"
+#include "instrument/ProjectValues.h"
+#include "instrument/RecordLayouts.h"
+#include "instrument/writeout.h"
+
+namespace instrument {
+
+namespace {
+
+namespace F = LoadTestField;
+namespace pv = projectvalues;
+
+constexpr int Channels = 4;
+using Names = std::array<QString, Channels>;
+
+struct TestType {
+  QString prefix;
+  QString line;
+};
+
+const std::array<TestType, 6>& testTypes() {
+  static const std::array<TestType, 6> types{{
+      {QStringLiteral("CBR_LBR"), QStringLiteral("CBR/LBR TEST")},
+      {QStringLiteral("MARSHALL"), QStringLiteral("MARSHALL TEST")},
+      {QStringLiteral("UC"), QStringLiteral("U.C. TEST")},
+      {QStringLiteral("TRIAXIAL"), QStringLiteral("TRIAXIAL TEST")},
+      {QStringLiteral("S_C_TEST"), QStringLiteral("SOIL CEMENT TEST")},
+      {QStringLiteral("DSHEARTEST"), QStringLiteral("DIRECT SHEAR TEST")},
+  }};
+  return types;
+}
+
+const QString HeadingLabel = QStringLiteral("RD #,");
+const QString TimeHeading = QStringLiteral("TIME");
+const QString EndLine = QStringLiteral("END");
+// An unnamed channel, as the printout shows it; the replay stores it as
+// "NONE" for the first three channels.
+const QString UnnamedChannel = QStringLiteral("()");
+const QString UnnamedStored = QStringLiteral("NONE");
+const QString FieldGap = QStringLiteral(", ");
+
+constexpr int TimeColumn = 7;
+constexpr int ChannelColumns[Channels] = {17, 30, 43, 59};
+constexpr int ReadNumberWidth = 4;
+constexpr int TimeWidth = 8;
+constexpr int ChannelWidth = 10;
+// Channel values of a reading line are stored with four decimals.
+constexpr int StoredDecimals = 4;
+
+const QString& nameField(int channel) {
+  static const QString names[Channels] = {F::CH1NAME, F::CH2NAME, F::CH3NAME, F::CH4NAME};
+  return names[channel];
+}
+
+const QString& valueField(int channel) {
+  static const QString values[Channels] = {F::CH1, F::CH2, F::CH3, F::CH4};
+  return values[channel];
+}
+
+QString testTypeLine(const QString& table) {
+  for (const TestType& type : testTypes())
+    if (table.startsWith(type.prefix)) return type.line;
+  return {};
+}
+
+bool isBlank(const QString& text) { return text.trimmed().isEmpty(); }
+
+// The section keeps the channel names the replay will hold, so that a reading
+// whose names differ from them (a heading in the middle of a test) gets a
+// heading line of its own before it.
+class LoadFrameWriter {
+ public:
+  explicit LoadFrameWriter(ProjectSection& section) : section_(section), out_(section.out) {}
+
+  bool writeTable(const QString& table) {
+    ProjectRows rows;
+    if (!rows.open(section_.db, table, F::READNUMBER)) {
+      section_.error = rows.error();
+      return false;
+    }
+    out_.text(testTypeLine(table));
+    out_.endLine();
+    out_.endLine();
+    if (rows.next()) {
+      writeFirstHeading(table);
+      do writeReading(rows);
+      while (rows.next());
+    }
+    out_.text(EndLine);
+    out_.endLine();
+    out_.endLine();
+    return true;
+  }
+
+ private:
+  // The heading of a test names each channel as its first reading does, or,
+  // where that reading is too short to name it, as the first later one does.
+  // A test whose readings name no channel at all gets no heading.
+  void writeFirstHeading(const QString& table) {
+    Names names;
+    bool anyName = false;
+    for (int channel = 0; channel < Channels; ++channel) {
+      names[channel] =
+          pv::textText(ProjectRows::firstNonNull(section_.db, table, F::READNUMBER, nameField(channel)));
+      anyName = anyName || !isBlank(names[channel]);
+    }
+    if (anyName) writeHeading(names);
+  }
+
+  static QString headingName(const QString& name) { return isBlank(name) ? UnnamedChannel : name; }
+
+  // What the replay keeps of a heading's name: the name trimmed, "()" of the
+  // first three channels as "NONE".
+  static QString replayName(const QString& written, int channel) {
+    const QString name = written.trimmed();
+    return channel < Channels - 1 && name == UnnamedChannel ? UnnamedStored : name;
+  }
+
+  void writeHeading(const Names& names) {
+    out_.text(HeadingLabel);
+    out_.tab(TimeColumn);
+    out_.text(writeout::Pad_Field(TimeHeading, TimeWidth) + QLatin1Char(','));
+    for (int channel = 0; channel < Channels; ++channel) {
+      // A blank name would not count as a field and would shift the others.
+      const QString name = headingName(names[channel]);
+      out_.tab(ChannelColumns[channel]);
+      out_.text(writeout::Pad_Field(name, ChannelWidth));
+      if (channel < Channels - 1) out_.text(FieldGap);
+      replayNames_[channel] = replayName(name, channel);
+    }
+    out_.endLine();
+  }
+
+  // A stored name is one the replay gives the reading only where the
+  // reading reached that channel.
+  void headingForReading(ProjectRows& rows) {
+    Names wanted = replayNames_;
+    bool changes = false;
+    for (int channel = 0; channel < Channels; ++channel) {
+      const QVariant name = rows.value(nameField(channel));
+      if (name.isNull() || name.toString() == replayNames_[channel]) continue;
+      wanted[channel] = name.toString();
+      // A heading cannot give a channel an empty name; write one only where
+      // it changes what the replay holds.
+      changes = changes || replayName(headingName(wanted[channel]), channel) != replayNames_[channel];
+    }
+    if (changes) writeHeading(wanted);
+  }
+
+  // A Null value is left out with its field: the reading line of the
+  // printout was that much shorter (a blank field would not count as a field
+  // but would clear the name of its column). A reading without its last
+  // channel value ended with a comma, as does one whose last value has more
+  // decimals than a reading line keeps (a comma stores it as it stands).
+  void writeReading(ProjectRows& rows) {
+    headingForReading(rows);
+    QStringList values;
+    QList<int> columns;
+    values.append(writeout::Pad_Field(pv::longText(rows.value(F::READNUMBER)), ReadNumberWidth));
+    columns.append(1);
+    if (!rows.isNull(F::TIME)) {
+      values.append(writeout::Pad_Field(pv::textText(rows.value(F::TIME)), TimeWidth));
+      columns.append(TimeColumn);
+    }
+    for (int channel = 0; channel < Channels; ++channel) {
+      const QVariant value = rows.value(valueField(channel));
+      if (value.isNull()) continue;
+      values.append(writeout::Pad_Field(pv::doubleText(value), ChannelWidth));
+      columns.append(ChannelColumns[channel]);
+    }
+    for (qsizetype i = 0; i < values.size(); ++i) {
+      out_.tab(columns[i]);
+      out_.text(values[i]);
+      if (i + 1 < values.size()) out_.text(FieldGap);
+    }
+    if (endsWithComma(rows)) out_.text(QStringLiteral(","));
+    out_.endLine();
+  }
+
+  static bool endsWithComma(ProjectRows& rows) {
+    const QVariant last = rows.value(F::CH4);
+    if (last.isNull()) return true;
+    const QString text = pv::doubleText(last);
+    const qsizetype point = text.indexOf(QLatin1Char('.'));
+    return point >= 0 && text.size() - point - 1 > StoredDecimals;
+  }
+
+  ProjectSection& section_;
+  ProjectText& out_;
+  Names replayNames_;  // after the replay's Initit: no names
+};
+
+}  // namespace
+
+bool writeLoadFrameSection(ProjectSection& section) {
+  LoadFrameWriter writer(section);
+  for (const QString& listed : section.names) {
+    const QString table = listedTable(listed);
+    // A table the load frame cannot have named has no test-type line; its
+    // rows would be read back into the test before it, so it is left out.
+    if (testTypeLine(table).isEmpty()) continue;
+    if (!writer.writeTable(table)) return false;
+  }
+  return true;
+}
+
+}  // namespace instrument

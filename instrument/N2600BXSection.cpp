@@ -1,0 +1,190 @@
+#include <array>
+
+#include "instrument/ProjectRows.h"
+#include "instrument/ProjectSection.h"
+#include "instrument/ProjectTableList.h"
+#include "instrument/ProjectText.h"
+#include "instrument/ProjectValues.h"
+#include "instrument/RecordLayouts.h"
+#include "instrument/writeout.h"
+
+namespace instrument {
+
+namespace {
+
+namespace F = CompactionBField;
+namespace pv = projectvalues;
+
+const QString TitleSerial = QStringLiteral("COMPACTION CONTROL DATA REPORT NS-2600BX SERIAL: ");
+const QString TitleCalibration = QStringLiteral(" CALIBRATION DATE: ");
+const QString ProjectLabel = QStringLiteral("PROJECT ID: ");
+const QString DateLabel = QStringLiteral(" DATE: ");
+const QString OneBlank = QStringLiteral(" ");
+const QString ReadNumberHeading = QStringLiteral("RD #,");
+
+// A header value after a colon needs more than two characters with the blank
+// before it to be taken; two blanks read back as an empty value.
+const QString EmptyHeaderValue = QStringLiteral("  ");
+// A standard that is not a number reads back empty without taking the next
+// label with it.
+const QString EmptyStandard = QStringLiteral("--");
+
+struct Standard {
+  QString label;
+  const QString& field;
+};
+
+const std::array<Standard, 5>& standards() {
+  static const std::array<Standard, 5> list{{
+      {QStringLiteral(" D STD="), F::DSTD},
+      {QStringLiteral(" M STD="), F::MSTD},
+      {QStringLiteral(" KVAL="), F::KVAL},
+      {QStringLiteral("  SPG="), F::SPG},
+      {QStringLiteral(" MAXD="), F::MAXD},
+  }};
+  return list;
+}
+const QString LowdLabel = QStringLiteral(" LOWD=");
+
+enum class Kind { Long, Text, Single };
+
+struct Item {
+  int column;
+  QString heading;
+  const QString& field;
+  int width;
+  Kind kind;
+};
+
+const std::array<Item, 19>& items() {
+  static const std::array<Item, 19> list{{
+      {1, QStringLiteral("RD #"), F::RDNUM, 4, Kind::Long},
+      {6, QStringLiteral("TIME"), F::TIME, 6, Kind::Text},
+      {14, QStringLiteral("STAT1 TO"), F::STAT1TO, 8, Kind::Text},
+      {24, QStringLiteral("STAT1"), F::STAT1, 6, Kind::Text},
+      {32, QStringLiteral("OFFSET"), F::OFFSET, 6, Kind::Text},
+      {40, QStringLiteral("STAT2"), F::STAT2, 6, Kind::Text},
+      {48, QStringLiteral("LANE"), F::LANE, 4, Kind::Text},
+      {54, QStringLiteral("DPT"), F::DPT, 3, Kind::Text},
+      {59, QStringLiteral("S/A"), F::SA, 3, Kind::Text},
+      {64, QStringLiteral("%ADJ"), F::ADJ, 6, Kind::Single},
+      {72, QStringLiteral("DC"), F::DC, 8, Kind::Single},
+      {82, QStringLiteral("MC"), F::MC, 8, Kind::Single},
+      {92, QStringLiteral("%AV"), F::AV, 6, Kind::Single},
+      {100, QStringLiteral("WD"), F::WD, 6, Kind::Single},
+      {108, QStringLiteral("DD"), F::DD, 6, Kind::Single},
+      {116, QStringLiteral("M"), F::M, 6, Kind::Single},
+      {124, QStringLiteral("%M"), F::PERCM, 6, Kind::Single},
+      {132, QStringLiteral("%COMP"), F::PERC_COMP, 6, Kind::Single},
+      {140, QStringLiteral("VR"), F::VR, 6, Kind::Text},
+  }};
+  return list;
+}
+// A reading of 15 values (PERCM, PERC_COMP and VR never came) ends after M.
+constexpr int ShortReadingItems = 16;
+
+QString itemText(ProjectRows& rows, const Item& item) {
+  const QVariant value = rows.value(item.field);
+  switch (item.kind) {
+    case Kind::Long: return pv::longText(value);
+    case Kind::Single: return pv::singleText(value);
+    case Kind::Text: break;
+  }
+  return pv::textText(value);
+}
+
+QString headerValue(const QVariant& value, const QString& text) {
+  return value.isNull() || text.isEmpty() ? EmptyHeaderValue : text;
+}
+
+void writeTitle(ProjectText& out, ProjectRows* first) {
+  const QVariant serial = first ? first->value(F::SERNUM) : QVariant();
+  const QVariant calibration = first ? first->value(F::CDATE) : QVariant();
+  out.text(TitleSerial + headerValue(serial, pv::longText(serial)) + TitleCalibration +
+           headerValue(calibration, pv::textText(calibration)) + OneBlank);
+  out.endLine();
+  out.endLine();
+}
+
+// A standard of one character gets a blank in front, so that it is taken
+// alone and does not swallow the label after it.
+QString standardText(const QVariant& value) {
+  if (value.isNull()) return EmptyStandard;
+  const QString text = pv::singleText(value);
+  return text.size() < 2 ? OneBlank + text : text;
+}
+
+QString projectLine(ProjectRows* header, const QString& listedId) {
+  if (!header) return ProjectLabel + listedId + OneBlank;
+  const QVariant id = header->value(F::ID);
+  QString line = ProjectLabel + (id.isNull() ? listedId : pv::textText(id));
+  const QVariant date = header->value(F::DATE);
+  if (!date.isNull()) line += DateLabel + headerValue(date, pv::textText(date));
+  for (const Standard& standard : standards())
+    line += standard.label + standardText(header->value(standard.field));
+  line += LowdLabel + pv::singleText(header->value(F::LOWD));
+  return line;
+}
+
+void writeProjectLines(ProjectText& out, ProjectRows* header, const QString& listedId) {
+  out.text(OneBlank);
+  out.endLine();
+  out.text(projectLine(header, listedId));
+  out.endLine();
+  out.text(OneBlank);
+  out.endLine();
+}
+
+void writeColumnHeadings(ProjectText& out) {
+  out.text(ReadNumberHeading);
+  for (std::size_t i = 1; i < items().size(); ++i) {
+    const Item& item = items()[i];
+    out.tab(item.column);
+    out.text(writeout::Pad_Field(item.heading, item.width));
+    if (i + 1 < items().size()) out.text(QStringLiteral(","));
+  }
+  out.endLine();
+}
+
+void writeReading(ProjectText& out, ProjectRows& rows) {
+  const bool shortReading =
+      rows.isNull(F::PERCM) && rows.isNull(F::PERC_COMP) && rows.isNull(F::VR);
+  const std::size_t count = shortReading ? ShortReadingItems : items().size();
+  for (std::size_t i = 0; i < count; ++i) {
+    const Item& item = items()[i];
+    out.tab(item.column);
+    out.text(writeout::Pad_Field(itemText(rows, item), item.width));
+    if (i + 1 < count) out.text(QStringLiteral(","));
+  }
+  out.endLine();
+}
+
+}  // namespace
+
+bool writeN2600BXSection(ProjectSection& section) {
+  ProjectText& out = section.out;
+  bool titleWritten = false;
+  for (const QString& listed : section.names) {
+    ProjectRows rows;
+    if (!rows.open(section.db, projectTable(listed), F::RDNUM)) {
+      section.error = rows.error();
+      return false;
+    }
+    const bool hasRows = rows.next();
+    // The header record has reading number 0; a project whose header never
+    // completed has readings only.
+    const bool hasHeader = hasRows && rows.value(F::RDNUM).toLongLong() == 0;
+    if (!titleWritten) {
+      writeTitle(out, hasRows ? &rows : nullptr);
+      titleWritten = true;
+    }
+    writeProjectLines(out, hasHeader ? &rows : nullptr, listed);
+    writeColumnHeadings(out);
+    bool more = hasHeader ? rows.next() : hasRows;
+    for (; more; more = rows.next()) writeReading(out, rows);
+    out.endLine();
+  }
+  return true;
+}
+
+}  // namespace instrument

@@ -1,0 +1,67 @@
+#include "instrument/ProjectValues.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace instrument::projectvalues {
+
+namespace {
+
+constexpr int SingleDigits = 7;
+constexpr int DoubleDigits = 15;
+
+QString numberText(const QVariant& value, int significant) {
+  if (value.isNull()) return {};
+  bool ok = false;
+  const double number = value.toDouble(&ok);
+  return ok ? decimalText(number, significant) : value.toString();
+}
+
+}  // namespace
+
+QString longText(const QVariant& value) {
+  if (value.isNull()) return {};
+  bool ok = false;
+  const qlonglong number = value.toLongLong(&ok);
+  return ok ? QString::number(number) : value.toString();
+}
+
+QString singleText(const QVariant& value) { return numberText(value, SingleDigits); }
+QString doubleText(const QVariant& value) { return numberText(value, DoubleDigits); }
+QString textText(const QVariant& value) { return value.isNull() ? QString() : value.toString(); }
+
+QString decimalText(double value, int significant) {
+  if (!std::isfinite(value) || value == 0.0) return QStringLiteral("0");
+  // Scientific form gives the rounded significant digits and the exponent.
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.*e", significant - 1, std::fabs(value));
+  QByteArray digits;
+  const char* p = buffer;
+  for (; *p != 'e'; ++p)
+    if (*p != '.') digits += *p;
+  const int exponent = std::atoi(p + 1);
+  while (digits.size() > 1 && digits.endsWith('0')) digits.chop(1);
+
+  QByteArray text;
+  if (exponent < 0) {
+    text = "0." + QByteArray(-exponent - 1, '0') + digits;
+  } else {
+    const int whole = exponent + 1;
+    if (digits.size() <= whole) {
+      text = digits + QByteArray(whole - digits.size(), '0');
+    } else {
+      text = digits.left(whole) + '.' + digits.mid(whole);
+    }
+  }
+  if (value < 0) text.prepend('-');
+  return QString::fromLatin1(text);
+}
+
+QString tenthsText(double value) {
+  double tenths = std::round(value * 10.0);
+  if (tenths == 0.0) tenths = 0.0;  // no "-0.0"
+  return QString::number(tenths / 10.0, 'f', 1);
+}
+
+}  // namespace instrument::projectvalues

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+// Text forms of stored values as project files write them. A Null value gives
+// an empty text; each section decides where that leaves its place.
+namespace instrument::projectvalues {
+
+// Whole-number field: plain decimal digits.
+QString longText(const QVariant& value);
+// Single-precision field: the shortest decimal form of at most 7 significant
+// digits, "." as decimal point, never an exponent (a lower-case exponent would
+// not survive the replay).
+QString singleText(const QVariant& value);
+// Double-precision field: as singleText with at most 15 significant digits.
+QString doubleText(const QVariant& value);
+// Text field: as stored.
+QString textText(const QVariant& value);
+
+// value in fixed notation with at most `significant` significant digits,
+// trailing zeros dropped: 100, 98.5, 0.5, 0.000012.
+QString decimalText(double value, int significant);
+// The pattern "##0.0": at least one digit before the point, one after it,
+// halves rounded away from zero.
+QString tenthsText(double value);
+
+}  // namespace instrument::projectvalues

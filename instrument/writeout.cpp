@@ -1,0 +1,204 @@
+#include "instrument/writeout.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QPointer>
+#include <QSaveFile>
+
+#include "instrument/CreateDatabase.h"
+#include "instrument/DeviceType.h"
+#include "instrument/Parse.h"
+#include "instrument/ProjectReplay.h"
+#include "instrument/ProjectSection.h"
+#include "instrument/ProjectTableList.h"
+#include "instrument/ProjectText.h"
+#include "instrument/StatusCodes.h"
+#include "platform/db/Database.h"
+
+namespace instrument {
+
+namespace {
+
+// FoundDevice of a file whose line 1 is not a model line.
+constexpr qint16 NotAModel = 99;
+// A model line is shorter than this.
+constexpr int ModelLineLimit = 6;
+
+const QString NoDatabaseMessage = QStringLiteral("The working database could not be opened.");
+const QString TableMessage = QStringLiteral("A table could not be read: %1");
+const QString WriteMessage = QStringLiteral("The file %1 could not be written: %2");
+const QString UnreadableMessage = QStringLiteral("The file %1 could not be read: %2");
+const QString NotProjectMessage =
+    QStringLiteral("%1 is not a project file: its first line is not a model code from 0 to 3.");
+const QString CreateMessage = QStringLiteral("The working database could not be created (status %1).");
+const QString FailedMessage = QStringLiteral("The project file could not be read past line %1.");
+const QString CutOffMessage = QStringLiteral("The project file is cut off: it ends in the middle of its data.");
+const QString NoTablesMessage = QStringLiteral("The project file holds no tables that could be read.");
+const QString StoppedMessage = QStringLiteral("Reading the project file was stopped.");
+const QString BusyMessage = QStringLiteral("A project file is already being read.");
+
+struct FirstLine {
+  QByteArray text;
+  qsizetype bodyStart = 0;
+};
+
+FirstLine firstLine(const QByteArray& file) {
+  qsizetype end = 0;
+  while (end < file.size() && file[end] != '\r' && file[end] != '\n') ++end;
+  qsizetype body = end;
+  if (body < file.size() && file[body] == '\r') ++body;
+  if (body < file.size() && file[body] == '\n') ++body;
+  return {file.left(end), body};
+}
+
+// The model code of line 1: a number from 0 to 3 between blanks.
+std::optional<int> modelCode(const QByteArray& line) {
+  if (line.size() >= ModelLineLimit) return std::nullopt;
+  const QByteArray digits = line.trimmed();
+  if (digits.isEmpty()) return std::nullopt;
+  for (char c : digits)
+    if (c < '0' || c > '9') return std::nullopt;
+  const int code = digits.toInt();
+  if (code < ModelCode::LX9100 || code > ModelCode::T7310) return std::nullopt;
+  return code;
+}
+
+// Whether the body holds anything but blanks and line ends that a parser sees.
+bool holdsText(const QByteArray& file, qsizetype bodyStart) {
+  for (qsizetype i = bodyStart; i < file.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(file[i]);
+    if (byte > 32 && byte <= 90) return true;
+  }
+  return false;
+}
+
+bool writeSection(ProjectSection& section, int cd, bool exportCsv) {
+  switch (cd) {
+    case ModelCode::LX9100: return writeLoadFrameSection(section);
+    case ModelCode::N2600A: return writeN2600ASection(section, exportCsv);
+    case ModelCode::N2600BX: return writeN2600BXSection(section);
+    case ModelCode::T7310: return writeStiffnessSection(section);
+    default: return true;
+  }
+}
+
+}  // namespace
+
+writeout::writeout(int* Download_Status, QObject* parent)
+    : QObject(parent), downloadStatus_(Download_Status != nullptr ? Download_Status : &ownStatus_) {}
+
+QString writeout::Pad_Field(const QString& text, int width) {
+  return text.size() >= width ? text : QString(width - text.size(), QLatin1Char(' ')) + text;
+}
+
+SaveStatus writeout::saveFailed(SaveStatus status, const QString& message) {
+  saveStatus_ = status;
+  message_ = message;
+  return status;
+}
+
+SaveStatus writeout::writeout_(const QString& filename, const QString& Table_Names, qint16 cd,
+                               const QString& SingleTable, bool Export_CSV) {
+  saveStatus_ = SaveStatus::Saved;
+  message_.clear();
+  if (filename.isEmpty()) return saveFailed(SaveStatus::NoFileName, QString());
+
+  const bool projectIds = cd == ModelCode::N2600A || cd == ModelCode::N2600BX;
+  const QStringList names = withoutRepeatedTables(
+      listedTables(SingleTable.isEmpty() ? Table_Names : SingleTable + QLatin1Char(' ')), projectIds);
+  ProjectText out;
+  out.number(cd);
+  out.endLine();
+  if (cd >= ModelCode::LX9100 && cd <= ModelCode::T7310 && !names.isEmpty()) {
+    // Opening would create a missing database file; a missing one is a failure.
+    platform::db::Database db;
+    const QString path = CreateDatabase::databasePath();
+    if (!QFile::exists(path) || !db.open(path)) return saveFailed(SaveStatus::DatabaseFailed, NoDatabaseMessage);
+    ProjectSection section{db, names, out, {}};
+    if (!writeSection(section, cd, Export_CSV)) {
+      return saveFailed(SaveStatus::TableFailed, TableMessage.arg(section.error));
+    }
+  }
+
+  QSaveFile file(filename);
+  if (!file.open(QIODevice::WriteOnly) || file.write(out.bytes()) != out.bytes().size() || !file.commit()) {
+    return saveFailed(SaveStatus::WriteFailed, WriteMessage.arg(filename, file.errorString()));
+  }
+  return SaveStatus::Saved;
+}
+
+std::optional<QString> writeout::replayFailed(ReplayStatus status, const QString& message) {
+  replayStatus_ = status;
+  message_ = message;
+  return std::nullopt;
+}
+
+std::optional<QString> writeout::Get_tables(const QString& location, const QString& current_tables) {
+  if (replaying_) {
+    // Leave the running replay's status alone; only say why this call did nothing.
+    message_ = BusyMessage;
+    return std::nullopt;
+  }
+  replayStatus_ = ReplayStatus::Replayed;
+  message_.clear();
+  if (location.isEmpty()) return replayFailed(ReplayStatus::NoFileName, QString());
+
+  QFile file(location);
+  if (!file.open(QIODevice::ReadOnly)) {
+    return replayFailed(ReplayStatus::Unreadable, UnreadableMessage.arg(location, file.errorString()));
+  }
+  const QByteArray bytes = file.readAll();
+  file.close();
+
+  const FirstLine line = firstLine(bytes);
+  const std::optional<int> model = modelCode(line.text);
+  if (!model) {
+    FoundDevice = NotAModel;
+    Finished_ = false;
+    return replayFailed(ReplayStatus::NotProjectFile, NotProjectMessage.arg(location));
+  }
+  FoundDevice = static_cast<qint16>(*model);
+  return replay(bytes, line.bodyStart, *model, current_tables);
+}
+
+std::optional<QString> writeout::replay(const QByteArray& file, qsizetype bodyStart, int model,
+                                        const QString& current_tables) {
+  Parse parser(downloadStatus_);
+  const int created = parser.Initit(current_tables);
+  *downloadStatus_ = created;
+  if (created != status::Ok) return replayFailed(ReplayStatus::DatabaseFailed, CreateMessage.arg(created));
+
+  Finished_ = false;
+  replaying_ = true;
+  stopRequested_ = false;
+  QPointer<writeout> self(this);
+  ProjectReplay replay(parser, model, [this, self](qint64 done, qint64 total) {
+    return self && yieldToEvents(done, total);
+  });
+  const ProjectReplay::Outcome outcome = replay.run(file, bodyStart);
+  parser.DeInit();
+  if (!self) return std::nullopt;  // the object went while the events ran
+  replaying_ = false;
+  Finished_ = true;
+  emit replayProgress(file.size(), file.size());
+
+  switch (outcome) {
+    case ProjectReplay::Outcome::Failed:
+      return replayFailed(ReplayStatus::Failed, FailedMessage.arg(replay.failedLine()));
+    case ProjectReplay::Outcome::CutOff: return replayFailed(ReplayStatus::CutOff, CutOffMessage);
+    case ProjectReplay::Outcome::Stopped: return replayFailed(ReplayStatus::Stopped, StoppedMessage);
+    case ProjectReplay::Outcome::Complete: break;
+  }
+  const QString tables = parser.retrn_message();
+  if (tables.isEmpty() && holdsText(file, bodyStart)) return replayFailed(ReplayStatus::NoTables, NoTablesMessage);
+  return tables;
+}
+
+bool writeout::yieldToEvents(qint64 done, qint64 total) {
+  QPointer<writeout> self(this);
+  emit replayProgress(done, total);
+  if (self && QCoreApplication::instance() != nullptr) QCoreApplication::processEvents();
+  return self && !stopRequested_;
+}
+
+}  // namespace instrument
