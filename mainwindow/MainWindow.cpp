@@ -123,9 +123,10 @@ void MainWindow::Init_Files() {
   platform::ignoringErrors([&] { setWindowIcon(programIcon()); });
   report::Info_File(report::InfoFileLoad, companyInfo_, state_.Download_Title);
   removeStaleTableList();
-  comm_ = std::make_unique<CommStandIn>();
+  comm_ = std::make_unique<download::Communication>(&state_.Download_Status);
   comm_->Tables_Created =
       instrument::DBTables_File(instrument::DBTablesMode::Read, QString(), state_.Model_Code);
+  comm_->setComm_Object(&MSComm1);
   if (resetEmptyDatabase(comm_->Tables_Created))
     platform::ui::Dialogs::inform(this, DatabaseReset, ProgramTitle);
   // With a help file the help key opens it; without one the key does nothing.

@@ -6,7 +6,8 @@
 #include <memory>
 
 #include "instrument/ProgramState.h"
-#include "mainwindow/CommStandIn.h"
+#include "download/Communication.h"
+#include "platform/serial/CommControl.h"
 #include "report/builder/ReportFlags.h"
 #include "report/page/CompanyInfo.h"
 #include "report/page/ReportPageHost.h"
@@ -46,7 +47,7 @@ class MainWindow : public QMainWindow, public report::ReportPageHost {
 
  public:
   struct Options {
-    // Stands in for the serial port wrapper's probe of COM1 to COM4 (tests).
+    // Replaces the serial port wrapper's probe of COM1 to COM4 (tests).
     std::function<QString()> portProbe;
   };
 
@@ -80,7 +81,10 @@ class MainWindow : public QMainWindow, public report::ReportPageHost {
   instrument::ProgramState& state() { return state_; }
   report::ReportFlags& reportFlags() { return reportFlags_; }
   report::CompanyInfo& companyInfo() { return companyInfo_; }
-  CommStandIn& Comm() { return *comm_; }
+  // The serial port wrapper, made by Init_Files and kept until the window
+  // closes.
+  download::Communication& Comm() { return *comm_; }
+  bool hasComm() const { return comm_ != nullptr; }
 
   // Parts of the window.
   MainMenus& menus() { return *menus_; }
@@ -91,6 +95,7 @@ class MainWindow : public QMainWindow, public report::ReportPageHost {
   ComPortStatus& comPortStatus() { return *comPortStatus_; }
   QTabWidget* MainTab = nullptr;
   QChartView* MSGraph = nullptr;
+  platform::CommControl MSComm1;  // the window's COM port control
   QLineEdit* Text1 = nullptr;
   QTreeWidgetItem* Root_Node = nullptr;  // the last node Initialize_TAB0 added
 
@@ -111,7 +116,7 @@ class MainWindow : public QMainWindow, public report::ReportPageHost {
   instrument::ProgramState state_;
   report::ReportFlags reportFlags_;
   report::CompanyInfo companyInfo_;
-  std::unique_ptr<CommStandIn> comm_;
+  std::unique_ptr<download::Communication> comm_;
 
   std::unique_ptr<MainMenus> menus_;
   DataTabPage* dataTab_ = nullptr;

@@ -22,6 +22,9 @@ void closeWindowNamed(const QString& name) {
 
 void MainWindow::Form_Unload() {
   platform::ignoringErrors([&] {
+    if (comm_ && !comm_->Finished_) comm_->Close_Port();
+  });
+  platform::ignoringErrors([&] {
     if (!reportFlags_.Info_Changed) return;
     const auto answer = platform::ui::Dialogs::message(
         {this, SaveChangedInformation, QString(), platform::ui::MessageButtons::YesNo, {}});
@@ -30,6 +33,7 @@ void MainWindow::Form_Unload() {
   platform::ignoringErrors([&] {
     if (platform::ui::Form_Loaded(InfoFormName)) closeWindowNamed(InfoFormName);
   });
+  comm_.reset();
 }
 
 }  // namespace mainwindow
