@@ -10,6 +10,10 @@ namespace ProgramFiles {
 inline const QString Database = QStringLiteral("info/KORVIS.qvd");
 inline const QString DatabaseLock = QStringLiteral("info/KORVIS.ldb");
 inline const QString TableList = QStringLiteral("info/DBTbles.qvt");
+// Copies of the working database and the table list, kept while a download or
+// a project open replaces them.
+inline const QString DatabaseBackup = QStringLiteral("info/KORVIS.qvd.bak");
+inline const QString TableListBackup = QStringLiteral("info/DBTbles.qvt.bak");
 inline const QString CompanyInfo = QStringLiteral("info/Info.qvt");
 inline const QString StiffnessConstants = QStringLiteral("info/StiffnessCons.qvt");
 inline const QString ComPortMap = QStringLiteral("info/ComPorts.qvt");
@@ -24,6 +28,10 @@ inline const QString HeaderLayoutStiffness = QStringLiteral("info/LayoutShdr.qvt
 inline const QString GraphImage = QStringLiteral("images/GraphImage.bmp");
 inline const QString SplashMovie = QStringLiteral("images/splash1.swf");
 inline const QString Icon = QStringLiteral("images/iricon.ico");
+inline const QString WizardPicture = QStringLiteral("images/importwizardpic.bmp");
+// Looked up without regard to letter case (the program names them both ways).
+inline const QString ConnectedPicture = QStringLiteral("images/Connected.bmp");
+inline const QString UnconnectedPicture = QStringLiteral("images/Unconnected.bmp");
 inline const QString HelpFile = QStringLiteral("help/TELVIS.hlp");
 }  // namespace ProgramFiles
 

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+namespace instrument {
+
+// Keeps the working database and the table-list file as they were while a
+// download or a project open builds their replacement, so that a replacement
+// that fails can be undone: take() before the work, then discard() when the new
+// data are complete or restore() when they are not.
+//
+// The copies live beside the originals in the program folder, so restore()
+// moves them back by renaming. Every connection of the program to the working
+// database is closed by take() and restore(); callers reopen what they need.
+class WorkingDatabaseBackup {
+ public:
+  WorkingDatabaseBackup() = default;
+  // Copies left over are removed; the working files stay as they are.
+  ~WorkingDatabaseBackup();
+  WorkingDatabaseBackup(const WorkingDatabaseBackup&) = delete;
+  WorkingDatabaseBackup& operator=(const WorkingDatabaseBackup&) = delete;
+
+  // Copies the working database and the table-list file (each when present).
+  // False when a copy could not be made; nothing is kept then, and restore()
+  // reports failure.
+  bool take();
+  bool taken() const { return taken_; }
+
+  // Puts the working database and the table-list file back as they were when
+  // take() ran: each kept copy replaces the current file, and a file that did
+  // not exist then is removed. True when both are as they were.
+  bool restore();
+
+  // Forgets the copies: the current files stay.
+  void discard();
+
+ private:
+  static bool restoreFile(const QString& file, const QString& copy, bool existed);
+
+  bool taken_ = false;
+  bool hadDatabase_ = false;
+  bool hadTableList_ = false;
+};
+
+}  // namespace instrument
