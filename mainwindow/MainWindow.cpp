@@ -187,6 +187,16 @@ void MainWindow::setMainTabEnabled(int tab, bool enabled) {
   }
 }
 
+void MainWindow::runLongWork(const std::function<void()>& work) {
+  {
+    const instrument::LongWorkScope scope(state_.longWork);
+    platform::ignoringErrors(work);
+  }
+  if (state_.longWork.running() || !state_.longWork.closeRequested) return;
+  state_.longWork.closeRequested = false;
+  close();
+}
+
 void MainWindow::MainTab_Click(int tab) {
   const int previous = previousTab_;
   previousTab_ = tab;

@@ -77,6 +77,12 @@ class MainWindow : public QMainWindow, public report::ReportPageHost {
 
   QString statusText() const;
 
+  // Runs long work that yields to the event loop (a download, a project-file
+  // replay) as a stretch during which Exit is remembered rather than done and
+  // the COM port probe stays away from the ports; a remembered Exit closes
+  // the window when the outermost stretch ends.
+  void runLongWork(const std::function<void()>& work);
+
   // Shared state, owned here and passed by reference.
   instrument::ProgramState& state() { return state_; }
   report::ReportFlags& reportFlags() { return reportFlags_; }

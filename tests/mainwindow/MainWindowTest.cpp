@@ -322,6 +322,28 @@ TEST_F(MainWindowTest, ExitClosesTheWindowUnlessLongWorkRuns) {
   EXPECT_FALSE(main.isVisible());
 }
 
+TEST_F(MainWindowTest, ExitDuringLongWorkClosesWhenTheWorkEnds) {
+  MainWindow& main = start();
+  main.show();
+  bool stillOpenAfterExit = false;
+  main.runLongWork([&] {
+    main.runLongWork([&] { action("File_Exit")->trigger(); });
+    stillOpenAfterExit = main.isVisible();
+  });
+  EXPECT_TRUE(stillOpenAfterExit);
+  EXPECT_FALSE(main.isVisible());
+  EXPECT_FALSE(main.state().longWork.closeRequested);
+}
+
+TEST_F(MainWindowTest, ActivationSaysOk) {
+  MainWindow& main = start();
+  main.show();
+  QApplication::setActiveWindow(&main);
+  QApplication::processEvents();
+  if (!main.isActiveWindow()) GTEST_SKIP() << "no window activation on this platform";
+  EXPECT_EQ(main.statusText(), QStringLiteral("Status: OK"));
+}
+
 TEST_F(MainWindowTest, ClosingWithChangedInformationAsksOnceAndSavesOnYes) {
   for (auto answer : {platform::ui::MessageAnswer::No, platform::ui::MessageAnswer::Yes}) {
     MainWindow& main = start();
