@@ -138,9 +138,10 @@ TEST_F(CommunicationTest, NoFirstCharacterWithinThirtySeconds) {
   EXPECT_LT(clock->now, 30.01);
   EXPECT_EQ(comm.Tables_Created, "OLD1 ");
   EXPECT_TRUE(comm.Finished_);
-}
 
-TEST_F(CommunicationTest, FirstCharacterJustInTimeStartsTheDownload) {
+  // A first character just in time starts the download.
+  comm.Close_Port();
+  clock->now = 0;
   script().silence(29998).chars(LoadFrameTest);
   EXPECT_EQ(download(DeviceType::LoadFrameSingle), status::Ok);
   EXPECT_EQ(comm.Tables_Created, "CBR_LBR1 ");
@@ -157,11 +158,6 @@ TEST_F(CommunicationTest, WithoutTimerTheWaitLastsUntilStopOrHalt) {
   ASSERT_EQ(comm.RunTest(), status::Ok);
   clock->now = 0;
   EXPECT_EQ(comm.GetData(DeviceType::LoadFrameContinuous, true), status::PortError);
-}
-
-TEST_F(CommunicationTest, HaltWhileWaitingIsAPortError) {
-  atPause([] { return true; }, [&] { comm.Halt_ = true; });
-  EXPECT_EQ(download(DeviceType::N2600A), status::PortError);
 }
 
 TEST_F(CommunicationTest, StaleInputAndLineEndsBeforeTheFirstCharacterAreSkipped) {

@@ -70,7 +70,6 @@ class PseudoTerminal {
         sent += count;
         std::this_thread::sleep_until(start + std::chrono::duration<double>(sent * characterSeconds));
       }
-      sent_ = true;
     });
   }
 
@@ -89,7 +88,6 @@ class PseudoTerminal {
     });
   }
 
-  bool allSent() const { return sent_; }
   void waitSent() { join(); }
 
   // What the program has sent, waiting up to millis for the first byte.
@@ -135,7 +133,6 @@ class PseudoTerminal {
   QString slavePath_;
   std::thread sender_;
   std::atomic<bool> stop_{false};
-  std::atomic<bool> sent_{false};
 };
 
 }  // namespace testsupport
