@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev
   qt6-base-dev libqt6opengl6-dev qt6-serialport-dev qt6-charts-dev
   libqt6sql6-sqlite
-  fonts-dejavu-core poppler-utils xvfb xauth
+  fonts-dejavu-core fonts-liberation2 poppler-utils xvfb xauth
 )
 
 missing=()

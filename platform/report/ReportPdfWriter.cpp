@@ -1,0 +1,36 @@
+#include "platform/report/ReportPdfWriter.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include "platform/core/Twips.h"
+#include "platform/report/ReportRenderer.h"
+
+namespace platform {
+
+ReportStatus ReportPdfWriter::write(const RenderedReport& report, const QString& fileName, int firstPage,
+                                    int lastPage) {
+  if (firstPage < 1 || lastPage > report.pageCount() || firstPage > lastPage) return ReportStatus::NoPages;
+  QSaveFile file(fileName);
+  if (!file.open(QIODevice::WriteOnly)) return ReportStatus::FileError;
+  {
+    QPdfWriter writer(&file);
+    writer.setResolution(TwipsPerInch);
+    const auto orientation = report.orientation == PaperOrientation::Landscape ? QPageLayout::Landscape
+                                                                                : QPageLayout::Portrait;
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), orientation, QMarginsF(0, 0, 0, 0)));
+    QPainter painter;
+    if (!painter.begin(&writer)) return ReportStatus::FileError;
+    for (int page = firstPage; page <= lastPage; ++page) {
+      if (page > firstPage) writer.newPage();
+      ReportRenderer::paintPage(painter, report, page, 1.0);
+    }
+    painter.end();
+  }
+  return file.commit() ? ReportStatus::Ok : ReportStatus::FileError;
+}
+
+}  // namespace platform
