@@ -13,6 +13,7 @@
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/ui/Dialogs.h"
+#include "report/reflow/ReportFonts.h"
 
 namespace mainwindow {
 namespace {
@@ -32,11 +33,17 @@ void MenuCommands::connectMenus() {
   connect(menus.Contents, &QAction::triggered, this, &MenuCommands::Contents_Click);
   connect(menus.Weblink, &QAction::triggered, this, &MenuCommands::Weblink_Click);
   connect(menus.About, &QAction::triggered, this, &MenuCommands::About_Click);
+  for (int i = 0; i < 4; ++i) {
+    const int size = report::ReportFontSizes[i];
+    connect(menus.Font[i], &QAction::triggered, this,
+            [this, size] { main_.reportFonts().Font_Click(size, main_.state().Model_Code); });
+  }
 }
 
 void MenuCommands::File_Exit_Click() { main_.close(); }
 
 void MenuCommands::Check_Ports_Click() {
+  if (main_.state().longWork.running()) return;
   main_.Check_Com_Ports();
   if (summary_) summary_->close();
   summary_ = download::ComSummary::showFor(main_.comPortStatus().captions(), main_);

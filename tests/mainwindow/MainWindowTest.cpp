@@ -237,6 +237,16 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndTheReportMenuIsHidden) {
   EXPECT_FALSE(action("ImportWizard")->isEnabled());
 }
 
+TEST_F(MainWindowTest, ReportFontCommandsByName) {
+  writeDatabase();
+  writeTableList(2, "12.5 ");
+  MainWindow& main = start();
+  action("Font11")->trigger();
+  EXPECT_EQ(main.reportFlags().Report_Font_Size, 11);
+  EXPECT_EQ(action("Font11")->text(), QStringLiteral("11 (Current)"));
+  EXPECT_EQ(main.reportTab().List2->count(), 13);
+}
+
 TEST_F(MainWindowTest, HelpContentsWithAndWithoutAHelpFile) {
   start();
   action("Contents")->trigger();
