@@ -30,6 +30,12 @@ bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 // follows the line end directly.
 bool isSeparator(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\r'); }
 
+// The position of a field in the table layout.
+int position(const QString& field) {
+  static const tokenfields::FieldPositions positions(Compaction_Record_A());
+  return positions[field];
+}
+
 }  // namespace
 
 N2600AParser::N2600AParser(ParseContext& context) : context_(context) {}
@@ -116,23 +122,22 @@ int N2600AParser::readingCharacter(QChar c) {
   }
   if (Column == WaitingForRow && text::readsAsNumber(token)) {
     Reading_Number_Text = token;
-    token.clear();
+    token.truncate(0);
     Column = DateColumn;
     sampleType_.clear();
     rowFailed_ = false;
     return status::NoValue;
   }
   if (Column >= DateColumn && Column <= SoilLastColumn && !token.isEmpty()) return endValue();
-  token.clear();
+  token.truncate(0);  // keeps the buffer for the next token
   return status::NoValue;
 }
 
 // One value of a reading row has ended. Once a value of the row has failed,
 // the rest of the row is only counted, so that the next row is found again.
 int N2600AParser::endValue() {
-  const QString token = context_.Token;
-  context_.Token.clear();
-  bool stored = rowFailed_ || storeValue(token);
+  bool stored = rowFailed_ || storeValue(context_.Token);
+  context_.Token.truncate(0);
   const bool lastColumn = Column == SoilLastColumn || (Column == AsphaltLastColumn && asphaltRow());
   if (stored && lastColumn && !rowFailed_) stored = context_.saveRow();
   if (!stored) {
@@ -145,22 +150,22 @@ int N2600AParser::endValue() {
 
 bool N2600AParser::asphaltRow() const { return sampleType_ == AsphaltSample; }
 
-bool N2600AParser::storeValue(const QString& token) {
+bool N2600AParser::storeValue(QStringView token) {
   if (Column == DateColumn) {
-    Reading_Date_Text = token;
+    Reading_Date_Text = token.toString();
     return true;
   }
-  if (Column == ProjectColumn) return startRecord(token);
+  if (Column == ProjectColumn) return startRecord(token.toString());
   const QString& field = (asphaltRow() && Column >= FirstAsphaltColumn)
                              ? *AsphaltFields[Column - FirstAsphaltColumn]
                              : *SoilFields[Column - FirstFieldColumn];
   auto& rs = context_.recordset();
-  if (&field == &F::DPT) return tokenfields::setText(rs, field, token);
+  if (&field == &F::DPT) return tokenfields::setText(rs, position(field), token.toString());
   if (&field == &F::SA) {
-    sampleType_ = token;
-    return tokenfields::setText(rs, field, token);
+    sampleType_ = token.toString();
+    return tokenfields::setText(rs, position(field), sampleType_);
   }
-  return tokenfields::setSingle(rs, field, token);
+  return tokenfields::setSingle(rs, position(field), token);
 }
 
 // The project id selects (and, the first time, makes) the table and starts
@@ -170,10 +175,10 @@ bool N2600AParser::startRecord(const QString& id) {
   auto& rs = context_.recordset();
   // A serial number that does not fit the field is stored as missing rather
   // than losing the readings of its report.
-  if (text::toLong(Serial_Text)) tokenfields::setLong(rs, F::SERNUM, Serial_Text);
-  if (!tokenfields::setText(rs, F::CDATE, Calibration_Text) ||
-      !tokenfields::setLong(rs, F::RDNUM, Reading_Number_Text) ||
-      !tokenfields::setText(rs, F::RDATE, Reading_Date_Text) || !tokenfields::setText(rs, F::ID, id))
+  if (text::toLong(Serial_Text)) tokenfields::setLong(rs, position(F::SERNUM), Serial_Text);
+  if (!tokenfields::setText(rs, position(F::CDATE), Calibration_Text) ||
+      !tokenfields::setLong(rs, position(F::RDNUM), Reading_Number_Text) ||
+      !tokenfields::setText(rs, position(F::RDATE), Reading_Date_Text) || !tokenfields::setText(rs, position(F::ID), id))
     return false;
   context_.retrn_message = Project_List.text();
   return true;

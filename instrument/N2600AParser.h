@@ -51,7 +51,7 @@ class N2600AParser {
   void captureHeader(QChar c);
   int readingCharacter(QChar c);
   int endValue();
-  bool storeValue(const QString& token);
+  bool storeValue(QStringView token);
   bool startRecord(const QString& id);
   bool openProjectTable(const QString& id);
   bool asphaltRow() const;

@@ -64,6 +64,12 @@ bool isProjectLabel(const QString& label) {
   return false;
 }
 
+// The position of a field in the table layout.
+int position(const QString& field) {
+  static const tokenfields::FieldPositions positions(Compaction_Record_B());
+  return positions[field];
+}
+
 }  // namespace
 
 N2600BXParser::N2600BXParser(ParseContext& context) : context_(context) {}
@@ -121,10 +127,10 @@ int N2600BXParser::Parse_Tail_Fields() {
   const QString value = text::trimmed(token);
   bool stored = true;
   if (Column == FullLineCommas && value != LastHeaderWord)
-    stored = tokenfields::setText(context_.recordset(), F::VR, value.isEmpty() ? token : value) &&
+    stored = tokenfields::setText(context_.recordset(), position(F::VR), value.isEmpty() ? token : value) &&
              writeReading();
   if (Column == ShortLineCommas && value != ShortLastHeaderWord)
-    stored = tokenfields::setSingle(context_.recordset(), F::M, value) && writeReading();
+    stored = tokenfields::setSingle(context_.recordset(), position(F::M), value) && writeReading();
   // Even after a failure the line ends here, so that the next line cannot
   // write into the failed record.
   if (!stored) context_.recordset().cancelUpdate();
@@ -137,14 +143,14 @@ void N2600BXParser::endLine() {
   Header_Row_Line = false;
   Summary_Line = false;
   Known_Project = false;
-  context_.Token.clear();
+  context_.Token.truncate(0);
 }
 
 // A comma ends one value of a reading line (or of the column-header line).
 int N2600BXParser::Parse_Reading_Line() {
   QString& token = context_.Token;
-  token = text::trimmed(token);
-  if (token == HeaderRowStart) Header_Row_Line = true;
+  const QStringView value = text::trimBlanks(token);
+  if (value == HeaderRowStart) Header_Row_Line = true;
   if (Column < CounterLimit) ++Column;
   bool stored = true;
   if (Summary_Line) {
@@ -155,27 +161,28 @@ int N2600BXParser::Parse_Reading_Line() {
       Column = 0;
     }
   } else {
-    stored = storeReadingValue(token);
+    stored = storeReadingValue(value);
   }
-  // A value that failed is dropped, not carried into the next one.
-  token.clear();
+  // A value that failed is dropped, not carried into the next one. (truncate
+  // keeps the buffer for the next value.)
+  token.truncate(0);
   return stored ? status::NoValue : status::ParseFailed;
 }
 
-bool N2600BXParser::storeReadingValue(const QString& token) {
+bool N2600BXParser::storeReadingValue(QStringView token) {
   auto& rs = context_.recordset();
   if (Column == 1) {
     headerPending_ = false;
-    return context_.addNew() && tokenfields::setLong(rs, F::RDNUM, token);
+    return context_.addNew() && tokenfields::setLong(rs, position(F::RDNUM), token);
   }
   if (Column > HeaderRowColumns) return true;
   const ReadingField& reading = ReadingFields[Column - 2];
   switch (reading.kind) {
-    case Kind::Number: return tokenfields::setSingle(rs, *reading.field, token);
-    case Kind::NumberOrZero: return tokenfields::setSingle(rs, *reading.field, token.isEmpty() ? Zero : token);
+    case Kind::Number: return tokenfields::setSingle(rs, position(*reading.field), token);
+    case Kind::NumberOrZero: return tokenfields::setSingle(rs, position(*reading.field), token.isEmpty() ? Zero : token);
     case Kind::Text: break;
   }
-  if (!tokenfields::setText(rs, *reading.field, token)) return false;
+  if (!tokenfields::setText(rs, position(*reading.field), token.toString())) return false;
   if (Column < HeaderRowColumns) return true;
   if (!writeReading()) return false;
   Column = 0;
@@ -210,7 +217,7 @@ void N2600BXParser::Parse_Header_Line(QChar c) {
   token = text::trimmed(token);
   if (!Known_Project) {
     if (Label == ShortDateLabel || Label == DateLabel) {
-      if (headerPending_) tokenfields::setText(context_.recordset(), F::DATE, token);
+      if (headerPending_) tokenfields::setText(context_.recordset(), position(F::DATE), token);
     } else if (Label == CalibrationLabel) {
       Calibration_Text = token;
     } else if (isProjectLabel(Label)) {
@@ -257,10 +264,10 @@ bool N2600BXParser::startProject(const QString& id) {
   if (!openProjectTable(table) || !context_.addNew()) return true;
   headerPending_ = true;
   auto& rs = context_.recordset();
-  tokenfields::setLong(rs, F::RDNUM, HeaderRecordNumber);
-  tokenfields::setText(rs, F::ID, id);
-  if (!Serial_Text.isEmpty()) tokenfields::setLong(rs, F::SERNUM, Serial_Text);
-  tokenfields::setText(rs, F::CDATE, Calibration_Text);
+  tokenfields::setLong(rs, position(F::RDNUM), HeaderRecordNumber);
+  tokenfields::setText(rs, position(F::ID), id);
+  if (!Serial_Text.isEmpty()) tokenfields::setLong(rs, position(F::SERNUM), Serial_Text);
+  tokenfields::setText(rs, position(F::CDATE), Calibration_Text);
   return true;
 }
 
@@ -296,7 +303,7 @@ void N2600BXParser::storeStandard(const QString& value) {
   for (const Standard& standard : Standards) {
     if (Label != standard.label) continue;
     if (!headerPending_) return;
-    tokenfields::setSingle(context_.recordset(), *standard.field, value);
+    tokenfields::setSingle(context_.recordset(), position(*standard.field), value);
     if (standard.label == LastStandardLabel) {
       if (!context_.saveRow()) context_.recordset().cancelUpdate();
       headerPending_ = false;
@@ -314,8 +321,8 @@ void N2600BXParser::fillIn() {
     if (!openProjectTable(DensityProjectList::tableName(entry)) || !rs.moveFirst()) continue;
     const QVariant date = rs.value(F::CDATE);
     if (!rs.isNull(F::SERNUM) && !date.isNull() && !date.toString().isEmpty()) continue;
-    if (!rs.edit() || !tokenfields::setLong(rs, F::SERNUM, Serial_Text) ||
-        !tokenfields::setText(rs, F::CDATE, Calibration_Text) || !context_.saveRow())
+    if (!rs.edit() || !tokenfields::setLong(rs, position(F::SERNUM), Serial_Text) ||
+        !tokenfields::setText(rs, position(F::CDATE), Calibration_Text) || !context_.saveRow())
       rs.cancelUpdate();
   }
 }

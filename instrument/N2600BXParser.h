@@ -45,7 +45,7 @@ class N2600BXParser {
   bool projectStep(const QString& id);
   bool startProject(const QString& id);
   bool openProjectTable(const QString& table);
-  bool storeReadingValue(const QString& token);
+  bool storeReadingValue(QStringView token);
   void storeStandard(const QString& value);
   bool writeReading();
   void fillIn();

@@ -1,6 +1,6 @@
 #include "instrument/StiffnessParser.h"
 
-#include <QStringList>
+#include <QVariant>
 
 #include "instrument/DeviceType.h"
 #include "instrument/ParseContext.h"
@@ -33,6 +33,12 @@ const QString* const BinValueFields[] = {
 
 bool endsToken(QStringView c) { return c == u"," || c == u"\r"; }
 
+// The position of a field in the table layout.
+int position(const QString& field) {
+  static const tokenfields::FieldPositions positions(Stiffness_Bin_Record());
+  return positions[field];
+}
+
 }  // namespace
 
 StiffnessParser::StiffnessParser(ParseContext& context) : context_(context) {}
@@ -54,25 +60,24 @@ int StiffnessParser::parse(QStringView c) {
 }
 
 int StiffnessParser::takeToken() {
-  const QString token = text::trimmed(context_.Token);
+  const QStringView token = text::trimBlanks(context_.Token);
   if (token == RunMarker || token == RunMarkerLabelled) state_ = RunNumber;
-  if (state_ == AwaitRunMarker || (!text::readsAsNumber(token) && !takesText(token))) {
-    context_.Token.clear();
-    return status::NoValue;
-  }
-  bool stored = false;
-  if (state_ == RunNumber)
-    stored = startRun(token);
-  else if (state_ <= Time)
-    stored = storeHeaderField(token);
-  else if (state_ < Ratios)
-    stored = storeBinField(token);
-  else
-    stored = storeRatios(token);
+  int result = status::NoValue;
+  if (state_ >= BinNumber && state_ < Ratios)
+    result = storeBinField(token);
+  else if (state_ != AwaitRunMarker && (takesText(token) || text::readsAsNumber(token)))
+    result = storeToken(token.toString()) ? status::NoValue : status::StiffnessRejected;
   // A rejected token is dropped too, so that one bad value cannot swallow the
-  // tokens after it; the state stays where it was.
-  context_.Token.clear();
-  return stored ? status::NoValue : status::StiffnessRejected;
+  // tokens after it; the state stays where it was. (truncate keeps the
+  // token's buffer for the next one.)
+  context_.Token.truncate(0);
+  return result;
+}
+
+bool StiffnessParser::storeToken(const QString& token) {
+  if (state_ == RunNumber) return startRun(token);
+  if (state_ <= Time) return storeHeaderField(token);
+  return storeRatios(token);
 }
 
 // Labels in front of the header values are skipped; the date and time are
@@ -109,8 +114,8 @@ bool StiffnessParser::startRun(const QString& run) {
   }
   auto& rs = context_.recordset();
   const bool headerOnly = runCounter_ > FullRuns;
-  if (!context_.addNew() || !tokenfields::setLong(rs, F::BIN_NUMBER, headerOnly ? run : HeaderBinNumber) ||
-      !tokenfields::setLong(rs, F::RUN_NUMBER, run))
+  if (!context_.addNew() || !tokenfields::setLong(rs, position(F::BIN_NUMBER), headerOnly ? run : HeaderBinNumber) ||
+      !tokenfields::setLong(rs, position(F::RUN_NUMBER), run))
     return false;
   if (headerOnly) {
     headerOnlyRuns_.insert(*text::toLong(run));
@@ -124,16 +129,16 @@ bool StiffnessParser::storeHeaderField(const QString& token) {
   auto& rs = context_.recordset();
   switch (state_) {
     case Measure:
-      if (!tokenfields::setSingle(rs, F::MEASURE, token)) return false;
+      if (!tokenfields::setSingle(rs, position(F::MEASURE), token)) return false;
       break;
     case CalFactor:
-      if (!tokenfields::setSingle(rs, F::CALFACTOR, token)) return false;
+      if (!tokenfields::setSingle(rs, position(F::CALFACTOR), token)) return false;
       break;
     case Date:
-      if (!tokenfields::setText(rs, F::DATE, token)) return false;
+      if (!tokenfields::setText(rs, position(F::DATE), token)) return false;
       break;
     default:
-      if (!tokenfields::setText(rs, F::TIME, token) || !context_.saveRow()) return false;
+      if (!tokenfields::setText(rs, position(F::TIME), token) || !context_.saveRow()) return false;
       state_ = runCounter_ > FullRuns ? AwaitRunMarker : BinNumber;
       return true;
   }
@@ -141,26 +146,33 @@ bool StiffnessParser::storeHeaderField(const QString& token) {
   return true;
 }
 
-bool StiffnessParser::storeBinField(const QString& token) {
+// Bin values are whole numbers; a token that is no number is dropped, one
+// out of range rejected.
+int StiffnessParser::storeBinField(QStringView token) {
+  const auto value = text::toLong(token);
+  if (!value) return text::readsAsNumber(token) ? status::StiffnessRejected : status::NoValue;
   const QString* field = &F::FREQUENCY;
   if (state_ == BinNumber) {
-    if (!context_.addNew()) return false;
+    if (!context_.addNew()) return status::StiffnessRejected;
     field = &F::BIN_NUMBER;
   } else if (state_ >= FirstBinValue) {
     field = BinValueFields[state_ - FirstBinValue];
   }
-  if (!tokenfields::setLong(context_.recordset(), *field, token)) return false;
+  if (!context_.recordset().setValue(position(*field), QVariant::fromValue(*value))) return status::StiffnessRejected;
   ++state_;
-  return true;
+  return status::NoValue;
 }
 
 // The two signal-to-noise ratios are separated by one or more blanks (the
 // saved file pads a one-character ratio).
-bool StiffnessParser::storeRatios(const QString& token) {
-  const QStringList words = token.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+bool StiffnessParser::storeRatios(QStringView token) {
+  QStringView words[2];
+  int count = 0;
+  for (QStringView word : token.tokenize(QLatin1Char(' '), Qt::SkipEmptyParts))
+    if (count < 2) words[count++] = word;
   auto& rs = context_.recordset();
-  if (words.isEmpty() || !tokenfields::setSingle(rs, F::DSNR, words[0])) return false;
-  if (words.size() > 1 && !tokenfields::setSingle(rs, F::FSNR, words[1])) return false;
+  if (count == 0 || !tokenfields::setSingle(rs, position(F::DSNR), words[0])) return false;
+  if (count > 1 && !tokenfields::setSingle(rs, position(F::FSNR), words[1])) return false;
   if (!context_.saveRow()) return false;
   state_ = BinNumber;
   return true;

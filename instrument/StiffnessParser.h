@@ -45,10 +45,11 @@ class StiffnessParser {
  private:
   int takeToken();
   bool takesText(QStringView token) const;
+  bool storeToken(const QString& token);
   bool startRun(const QString& run);
   bool storeHeaderField(const QString& token);
-  bool storeBinField(const QString& token);
-  bool storeRatios(const QString& token);
+  int storeBinField(QStringView token);
+  bool storeRatios(QStringView token);
   bool runRepeats(const QString& run, const QString& tableName) const;
 
   ParseContext& context_;

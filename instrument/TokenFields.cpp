@@ -4,20 +4,26 @@
 
 #include "instrument/TextNumbers.h"
 #include "platform/db/Recordset.h"
+#include "platform/db/TableDef.h"
 
 namespace instrument::tokenfields {
 
-bool setLong(platform::db::Recordset& rs, const QString& field, QStringView token) {
+FieldPositions::FieldPositions(const platform::db::TableDef& layout) {
+  const auto& fields = layout.fields();
+  for (int i = 0; i < fields.size(); ++i) positions_.insert(fields[i].name, i);
+}
+
+bool setLong(platform::db::Recordset& rs, int field, QStringView token) {
   const auto value = text::toLong(token);
   return value && rs.setValue(field, QVariant::fromValue(*value));
 }
 
-bool setSingle(platform::db::Recordset& rs, const QString& field, QStringView token) {
+bool setSingle(platform::db::Recordset& rs, int field, QStringView token) {
   const auto value = text::toSingle(token);
   return value && rs.setValue(field, QVariant::fromValue(*value));
 }
 
-bool setText(platform::db::Recordset& rs, const QString& field, const QString& text) {
+bool setText(platform::db::Recordset& rs, int field, const QString& text) {
   return text.isEmpty() || rs.setValue(field, text);
 }
 
