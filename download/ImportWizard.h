@@ -1,0 +1,122 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class QAbstractButton;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace download {
+
+class DownloadDriver;
+class DownloadHost;
+class PanelStatusBar;
+class ReceivingIndicator;
+class StatusPanel;
+
+// The import wizard "IWizard": walks the user through one download (COM port,
+// instrument model, download type for the load frame, a warning, the
+// instrument's instructions) and hands over to its download driver on the
+// start page. Owned by the main window, shown modeless, one at a time; it
+// deletes itself when it closes, never while its driver runs.
+class ImportWizard : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit ImportWizard(DownloadHost& host);
+  ~ImportWizard() override;
+
+  // The pages, Wizard_Step 0 to 7; 8 closes the wizard.
+  enum Page { Welcome = 0, PortPage, ModelPage, TypePage, WarningPage, PreparePage, StartPage, DonePage, Close };
+
+  // Shows the page Wizard_Step (page 3 moves on to 4 for every model but the
+  // load frame). Returns "START" when it has shown the start page.
+  QString Show_Step();
+
+  void Com_Select_Click(int Index);
+  void Device_Select_Click(int Index);
+  void Download_Type_Click(int Index);
+  // Next (0) and Previous (1); Previous captioned "Done" ends a continuous
+  // download instead.
+  void Import_Button_Click(int Index);
+
+  // Shows a connection-state code 0 to 7 on the connection status panel.
+  void Set_Connection_Status(int Connection_State);
+
+  // The option arrays, for Enable_Array and Selected_Option.
+  QList<QAbstractButton*> comOptions() const;
+  QList<QAbstractButton*> deviceOptions() const;
+  QList<QAbstractButton*> typeOptions() const;
+  // Index of the chosen model option (Model_Code), 999 when none.
+  int chosenModel() const;
+  // Whether the continuous download type is chosen.
+  bool continuousChosen() const;
+  // Enables or disables the options of all three arrays.
+  void enableOptions(bool enabled);
+  // Back to the welcome page with the indicator hidden.
+  void resetToWelcome();
+  // Asks the wizard to close once its driver has returned.
+  void unloadAfterDownload() { unloadRequested_ = true; }
+
+  DownloadDriver& driver() { return *driver_; }
+  DownloadHost& host() { return host_; }
+
+  // Controls.
+  QLabel* Picture1 = nullptr;
+  QGroupBox* UserMessage_Frame = nullptr;
+  std::array<QPlainTextEdit*, 2> UserMessage{};
+  std::array<QPushButton*, 2> Import_Button{};
+  QGroupBox* Com_Frame = nullptr;
+  std::array<QRadioButton*, 4> Com_Select{};
+  QGroupBox* Device_Frame = nullptr;
+  std::array<QRadioButton*, 4> Device_Select{};
+  QGroupBox* Download_Type_Frame = nullptr;
+  std::array<QRadioButton*, 2> Download_Type{};
+  ReceivingIndicator* Recieving_Frame = nullptr;
+  PanelStatusBar* StatusBar1 = nullptr;
+  QLineEdit* Text1 = nullptr;
+  QTimer Timer1;
+  QTimer Timer2;
+  QTimer Timer3;
+  QTimer Timer4;
+
+  qint16 Wizard_Step = Welcome;
+  StatusPanel* Connection_Panel = nullptr;
+  StatusPanel* Port_Panel = nullptr;
+  StatusPanel* Device_Panel = nullptr;
+  StatusPanel* Type_Panel = nullptr;
+  // Added by the driver at the window's first download.
+  StatusPanel* Time_Panel = nullptr;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void buildControls();
+  QGroupBox* buildOptions(const QString& name, QList<QRadioButton*> options);
+  void connectControls();
+  void Form_Load();
+  void createPanels();
+  void scanPorts();
+  void loadPictures();
+  void showPage(const QString& first, const QString& second);
+  void clearOtherOptions(const QList<QAbstractButton*>& options, int Index);
+  bool downloadRunning() const;
+
+  DownloadHost& host_;
+  std::unique_ptr<DownloadDriver> driver_;
+  bool unloadRequested_ = false;
+};
+
+}  // namespace download
