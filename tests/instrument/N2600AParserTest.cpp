@@ -152,12 +152,6 @@ TEST_F(N2600AParserTest, ASerialNumberTooLongForItsFieldIsStoredAsMissing) {
   EXPECT_EQ(rows[0].value("CDATE").toString(), QStringLiteral("01/15/05"));
 }
 
-TEST_F(N2600AParserTest, HeadingsRulesAndBlankRunsGiveNoRecords) {
-  feedText(report("12345   CALIBRATION DATE:01/15/05", "   X  06/01/04      8     100"));
-  EXPECT_TRUE(parse.retrn_message().isEmpty());
-  EXPECT_TRUE(gaugetest::tableNames().isEmpty());
-}
-
 TEST_F(N2600AParserTest, NeverReportsTheEndAndSurvivesNoise) {
   QByteArray noise;
   for (int i = 0; i < 4000; ++i) noise += static_cast<char>(i % 97 == 0 ? 13 : 32 + (i * 37) % 59);

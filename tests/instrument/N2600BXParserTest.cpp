@@ -184,6 +184,15 @@ TEST_F(N2600BXParserTest, OneCharacterStandardTakesTheNextWithIt) {
   EXPECT_FLOAT_EQ(rows[0].value("SPG").toFloat(), 2.7F);
 }
 
+TEST_F(N2600BXParserTest, ShortLabelsNameTheProjectAndItsDate) {
+  feedText("P ID: 12 D: 01/02/2003 LOWD=5.5\r\n 1,A\r\n");
+  EXPECT_EQ(parse.retrn_message(), QStringLiteral("12 "));
+  const auto rows = project(QStringLiteral("P12"));
+  ASSERT_EQ(rows.size(), 1);
+  EXPECT_EQ(rows[0].value("DATE").toString(), QStringLiteral("01/02/2003"));
+  EXPECT_FLOAT_EQ(rows[0].value("LOWD").toFloat(), 5.5F);
+}
+
 TEST_F(N2600BXParserTest, ARepeatedReadingNumberFailsAndTheFirstStays) {
   const QByteArray line = "5,A,B,C,D,E,F,G,H,1,2,3,4,5,6,7\r\n";
   EXPECT_EQ(feedText(ProjectLine + line + line).size(), 1);
