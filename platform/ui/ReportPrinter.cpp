@@ -53,6 +53,9 @@ ReportStatus ReportPrinter::printOut(const ReportDesigner& designer, int copies,
   if (!pages) return ReportStatus::NoPages;
   const auto orientation =
       report.orientation == PaperOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+  // The printer the designer was pointed at, unless output goes to a file.
+  if (!designer.printerName().isEmpty() && printer_.outputFormat() == QPrinter::NativeFormat)
+    printer_.setPrinterName(designer.printerName());
   printer_.setFullPage(true);
   printer_.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), orientation, QMarginsF(0, 0, 0, 0)));
   printer_.setPrintRange(QPrinter::AllPages);
