@@ -7,6 +7,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "platform/ui/ReportViewer.h"
+
 namespace report {
 namespace {
 
@@ -90,7 +92,7 @@ void ReportTabPage::makeReportArea() {
   Picture1 = named(new QWidget(this), "Picture1");
   ReportTab = named(new QTabWidget(Picture1), "ReportTab");
   for (int i = 0; i < 2; ++i) {
-    CRViewer1[i] = new QWidget;
+    CRViewer1[i] = new platform::ReportViewer(nullptr, i);
     CRViewer1[i]->setObjectName(QStringLiteral("CRViewer1_%1").arg(i));
   }
   ReportTab->addTab(CRViewer1[0], RawDataCaption);
@@ -108,20 +110,6 @@ void ReportTabPage::makeReportArea() {
   layout->addLayout(captions);
   layout->addWidget(ReportTab, 1);
   layout->addWidget(Instruction[1]);
-}
-
-void ReportTabPage::setViewer(int i, QWidget* viewer) {
-  if (i < 0 || i > 1 || viewer == nullptr) return;
-  const QString caption = ReportTab->tabText(i);
-  const bool enabled = ReportTab->isTabEnabled(i);
-  const int current = ReportTab->currentIndex();
-  QWidget* old = CRViewer1[i];
-  ReportTab->removeTab(i);
-  ReportTab->insertTab(i, viewer, caption);
-  ReportTab->setTabEnabled(i, enabled);
-  ReportTab->setCurrentIndex(current);
-  CRViewer1[i] = viewer;
-  delete old;
 }
 
 }  // namespace report

@@ -9,12 +9,16 @@ class QListWidget;
 class QPushButton;
 class QTabWidget;
 
+namespace platform {
+class ReportViewer;
+}
+
 namespace report {
 
 // The report tab of the main window: the column list and data-item list, the
 // report-page buttons and labels, and the report area (Picture1) holding the
-// inner tab strip with the two report viewer places. The report issues fill
-// the viewer places and give the controls their behaviour.
+// inner tab strip with the two report viewers. The report page commands give
+// the controls their behaviour.
 class ReportTabPage : public QWidget {
   Q_OBJECT
 
@@ -37,11 +41,8 @@ class ReportTabPage : public QWidget {
   QPushButton* Export = nullptr;
   QWidget* Picture1 = nullptr;       // the report area, which can move to its own window
   QTabWidget* ReportTab = nullptr;   // 0 "Raw Data", 1 "Stiffness Data"
-  std::array<QWidget*, 2> CRViewer1{};  // places of the two report viewers
-
-  // Puts a report viewer into place i (0 raw data, 1 stiffness data), in
-  // place of what stood there; the page takes ownership.
-  void setViewer(int i, QWidget* viewer);
+  // 0 shows Report (every model), 1 StiffyReport (the stiffness gauge).
+  std::array<platform::ReportViewer*, 2> CRViewer1{};
 
  private:
   QWidget* makeButtonRow();
