@@ -1,12 +1,10 @@
 #include "mainwindow/DataTabPage.h"
 
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace mainwindow {
 namespace {
@@ -22,8 +20,6 @@ const QString OpenCaption = QStringLiteral("Open Project(s)");
 const QString SaveTip = QStringLiteral("Save projects for future use");
 const QString OpenTip = QStringLiteral("Load previously saved projects");
 const QString TreeTip = QStringLiteral("Select a project to view or for printing");
-constexpr int TreeWidth = 200;
-constexpr int HeaderGridHeight = 60;
 
 template <typename W>
 W* named(W* widget, const char* name) {
@@ -41,11 +37,9 @@ DataTabPage::DataTabPage(QWidget* parent) : QWidget(parent) {
   TreeView1->setHeaderHidden(true);
   TreeView1->setToolTip(TreeTip);
   TreeView1->setRootIsDecorated(true);
-  TreeView1->setFixedWidth(TreeWidth);
   Data_Display_label[0] = named(new QLabel(this), "Data_Display_label0");
   Data_Display_label[1] = named(new QLabel(this), "Data_Display_label1");
   DataGrid2 = named(new QTableView(this), "DataGrid2");
-  DataGrid2->setFixedHeight(HeaderGridHeight);
   DataGrid1 = named(new QTableView(this), "DataGrid1");
   for (QTableView* grid : {DataGrid1, DataGrid2}) grid->verticalHeader()->setVisible(false);
   Load_DB = named(new QPushButton(this), "Load_DB");
@@ -54,31 +48,6 @@ DataTabPage::DataTabPage(QWidget* parent) : QWidget(parent) {
   Save_DB->setToolTip(SaveTip);
   save_selected = named(new QPushButton(this), "save_selected");
   save_selected->setToolTip(SaveTip);
-
-  auto* treeColumn = new QVBoxLayout;
-  treeColumn->addWidget(TreeLabel);
-  treeColumn->addWidget(TreeView1, 1);
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(Load_DB);
-  buttons->addWidget(Save_DB);
-  buttons->addWidget(save_selected);
-
-  auto* gridColumn = new QVBoxLayout;
-  gridColumn->addWidget(Data_Display_label[0]);
-  gridColumn->addWidget(DataGrid2);
-  gridColumn->addWidget(Data_Display_label[1]);
-  gridColumn->addWidget(DataGrid1, 1);
-  gridColumn->addLayout(buttons);
-
-  auto* body = new QHBoxLayout;
-  body->addLayout(treeColumn);
-  body->addLayout(gridColumn, 1);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(Tab1label);
-  layout->addLayout(body, 1);
 }
 
 void DataTabPage::setCaptions() {

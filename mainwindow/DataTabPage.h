@@ -14,7 +14,7 @@ namespace mainwindow {
 // The data tab of the main window: the project tree on the left, the header
 // grid and the readings grid on the right, and the three project-file
 // buttons below. Tree selection, grids and the file commands are wired up by
-// their own classes.
+// their own classes; the window layout places the controls in twips.
 class DataTabPage : public QWidget {
   Q_OBJECT
 

@@ -10,6 +10,8 @@ const QString WaitingForWizard = QStringLiteral("Status: Waiting for data from W
 }  // namespace
 
 void MenuCommands::ImportWizard_Click() {
+  // A running download or project read owns the working database.
+  if (main_.state().longWork.running()) return;
   platform::ignoringErrors([&] { main_.Comm().Halt_ = false; });
   // The import wizard window opens here, owned by the main window.
   main_.setStatusText(WaitingForWizard);

@@ -21,6 +21,7 @@
 #include "mainwindow/ComPortStatus.h"
 #include "mainwindow/DataItemLists.h"
 #include "mainwindow/DataTabPage.h"
+#include "mainwindow/DataView.h"
 #include "mainwindow/MainMenus.h"
 #include "mainwindow/MenuCommands.h"
 #include "mainwindow/ProgramIcon.h"
@@ -67,6 +68,7 @@ MainWindow::MainWindow(Options options) : options_(std::move(options)) {
   if (!probe) probe = [this] { return comm_ ? comm_->AvailablePorts() : QString(); };
   comPortStatus_ = new ComPortStatus(menus_->COM_STAT, std::move(probe), state_.longWork, this);
   commands_ = std::make_unique<MenuCommands>(*this);
+  dataView_ = std::make_unique<DataView>(*this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -76,11 +78,14 @@ void MainWindow::buildTabs() {
   MainTab->setObjectName(QStringLiteral("MainTab"));
   dataTab_ = new DataTabPage;
   reportTab_ = new report::ReportTabPage;
-  MSGraph = new QChartView;
+  // The chart sits on a page of its own, placed by the window layout.
+  auto* graphPage = new QWidget;
+  graphPage->setObjectName(QStringLiteral("GraphPage"));
+  MSGraph = new QChartView(graphPage);
   MSGraph->setObjectName(QStringLiteral("MSGraph"));
   MainTab->addTab(dataTab_, QString());
   MainTab->addTab(reportTab_, QString());
-  MainTab->addTab(MSGraph, QString());
+  MainTab->addTab(graphPage, QString());
   Text1 = new QLineEdit(this);
   Text1->setObjectName(QStringLiteral("Text1"));
   Text1->hide();

@@ -28,6 +28,7 @@ namespace mainwindow {
 
 class ComPortStatus;
 class DataTabPage;
+class DataView;
 class MainMenus;
 class MenuCommands;
 
@@ -95,6 +96,8 @@ class MainWindow : public QMainWindow, public report::ReportPageHost {
   // Parts of the window.
   MainMenus& menus() { return *menus_; }
   DataTabPage& dataTab() { return *dataTab_; }
+  // Tree selection, grids, chart, header edit, project files and layout.
+  DataView& dataView() { return *dataView_; }
   report::ReportTabPage& reportTab() { return *reportTab_; }
   report::ReportPage& reportPage() { return *reportPage_; }
   report::ReportFonts& reportFonts() { return *reportFonts_; }
@@ -131,6 +134,7 @@ class MainWindow : public QMainWindow, public report::ReportPageHost {
   std::unique_ptr<report::ReportFonts> reportFonts_;
   ComPortStatus* comPortStatus_ = nullptr;
   std::unique_ptr<MenuCommands> commands_;
+  std::unique_ptr<DataView> dataView_;
   QLabel* Status_Panel = nullptr;
   int previousTab_ = DataTab;
 };

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QWidget>
 
+#include "mainwindow/DataView.h"
 #include "mainwindow/MainWindow.h"
 #include "platform/core/IgnoreErrors.h"
 #include "platform/ui/Dialogs.h"
@@ -22,6 +23,9 @@ void closeWindowNamed(const QString& name) {
 
 void MainWindow::Form_Unload() {
   platform::ignoringErrors([&] {
+    if (dataView_) dataView_->closeDatabaseObjects();
+  });
+  platform::ignoringErrors([&] {
     if (comm_ && !comm_->Finished_) comm_->Close_Port();
   });
   platform::ignoringErrors([&] {
@@ -33,6 +37,9 @@ void MainWindow::Form_Unload() {
   platform::ignoringErrors([&] {
     if (platform::ui::Form_Loaded(InfoFormName)) closeWindowNamed(InfoFormName);
   });
+  // No window of the program outlives the main window.
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (window != this && window->isVisible()) platform::ignoringErrors([&] { window->close(); });
   comm_.reset();
 }
 

@@ -1,9 +1,114 @@
+#include "mainwindow/WindowLayout.h"
+
+#include <QChartView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTreeWidget>
+
+#include "instrument/DeviceType.h"
+#include "mainwindow/DataGrids.h"
+#include "mainwindow/DataTabPage.h"
+#include "mainwindow/DataView.h"
 #include "mainwindow/MainWindow.h"
+#include "mainwindow/SelectionQueries.h"
+#include "platform/core/IgnoreErrors.h"
+#include "platform/core/Twips.h"
+#include "platform/ui/Functions.h"
+#include "report/page/ReportTabPage.h"
 
 namespace mainwindow {
+namespace {
+
+const QString ReportEditWindow = QStringLiteral("ReportEdit");
+
+}  // namespace
 
 void MainWindow::Form_Resize() {
-  // Qt layouts keep the controls in place; the window's own size rules join here.
+  if (dataView_) dataView_->layout().Form_Resize();
+}
+
+WindowLayout::WindowLayout(MainWindow& main) : main_(main) {}
+
+double WindowLayout::toTwips(int pixels) const { return platform::pixelsToTwips(pixels, main_.logicalDpiX()); }
+
+int WindowLayout::toPixels(double twips) const { return platform::twipsToPixels(twips, main_.logicalDpiX()); }
+
+bool WindowLayout::run21View() const {
+  return main_.state().Model_Code == instrument::ModelCode::T7310 && main_.state().Table_Name == LaterRunsTable;
+}
+
+QSizeF WindowLayout::mainTabTwips() const {
+  return {toTwips(main_.MainTab->width()), toTwips(main_.MainTab->height())};
+}
+
+void WindowLayout::Form_Resize() {
+  platform::ignoringErrors([&] { keepMinimumSize(); });
+  DataTabPage& data = main_.dataTab();
+  PlacementInputs in;
+  in.tab = main_.MainTab->currentIndex();
+  in.run21View = run21View();
+  in.Model_Code = main_.state().Model_Code;
+  in.reportEditLoaded = platform::ui::Form_Loaded(ReportEditWindow);
+  in.treeWidth = TreeWidth;
+  in.loadWidth = toTwips(data.Load_DB->sizeHint().width());
+  in.saveAllWidth = toTwips(data.Save_DB->sizeHint().width());
+  in.saveSelectedWidth = toTwips(data.save_selected->sizeHint().width());
+  const ControlPlacement p = placeControls(mainTabTwips(), in);
+  if (p.data) platform::ignoringErrors([&] { placeDataTab(*p.data); });
+  if (p.report) platform::ignoringErrors([&] { placeReportTab(*p.report); });
+  platform::ignoringErrors([&] { placeGraph(p.graph); });
+}
+
+void WindowLayout::keepMinimumSize() {
+  // The rule is for the window's outer size; Qt keeps the inner one.
+  const QSize frame = main_.frameGeometry().size() - main_.geometry().size();
+  const QSize minimum(toPixels(MinimumWindowWidth) - frame.width(), toPixels(MinimumWindowHeight) - frame.height());
+  if (main_.minimumSize() != minimum) main_.setMinimumSize(minimum);
+  const QSize size = main_.size().expandedTo(minimum);
+  if (size != main_.size()) main_.resize(size);
+}
+
+void WindowLayout::place(QWidget& widget, const QRectF& twips) const {
+  QWidget* page = widget.parentWidget();
+  const QPoint offset = page != nullptr ? page->mapTo(main_.MainTab, QPoint(0, 0)) : QPoint();
+  const QRect pixels(toPixels(twips.left()), toPixels(twips.top()), std::max(0, toPixels(twips.width())),
+                     std::max(0, toPixels(twips.height())));
+  widget.setGeometry(pixels.translated(-offset));
+}
+
+void WindowLayout::placeDataTab(const DataTabPlacement& p) {
+  DataTabPage& data = main_.dataTab();
+  const double tabWidth = mainTabTwips().width();
+  place(*data.Tab1label, {ControlLeft, LabelTop, tabWidth - 2 * ControlLeft, LabelHeight});
+  place(*data.TreeLabel, {ControlLeft, CaptionTop, TreeWidth, LabelHeight});
+  place(*data.TreeView1, {ControlLeft, GridsTop, TreeWidth, p.treeHeight});
+  place(*data.Data_Display_label[0], {GridLeft, CaptionTop, p.header.width(), LabelHeight});
+  place(*data.DataGrid2, {GridLeft, GridsTop, p.header.width(), p.header.height()});
+  const double readingsTop = GridsTop + p.header.height() + ReadingsBelowHeader;
+  place(*data.Data_Display_label[1], {GridLeft, readingsTop - LabelHeight, p.readings.width(), LabelHeight});
+  place(*data.DataGrid1, {GridLeft, readingsTop, p.readings.width(), p.readings.height()});
+  if (p.readingsShown) data.DataGrid1->setVisible(true);
+  data.Data_Display_label[1]->setVisible(data.DataGrid1->isVisibleTo(&data));
+
+  applyColumnWidths(*data.DataGrid1, GridKind::Readings, static_cast<float>(p.readings.width()), p.readingsFactor);
+  applyColumnWidths(*data.DataGrid2, GridKind::Header, static_cast<float>(p.header.width()), p.headerFactor);
+
+  for (auto [button, at] : {std::pair{data.save_selected, p.saveSelected}, std::pair{data.Save_DB, p.saveDb},
+                            std::pair{data.Load_DB, p.loadDb}}) {
+    place(*button, {at.x(), at.y(), toTwips(button->sizeHint().width()), ButtonHeight});
+  }
+}
+
+void WindowLayout::placeReportTab(const ReportTabPlacement& p) {
+  // The report page lays its area out itself; the rules cap the tab strip.
+  report::ReportTabPage& page = main_.reportTab();
+  page.ReportTab->setMaximumSize(toPixels(p.reportTab.width()), toPixels(p.reportTab.height()));
+}
+
+void WindowLayout::placeGraph(QSizeF size) {
+  place(*main_.MSGraph, {GraphLeft, GraphTop, size.width(), size.height()});
 }
 
 }  // namespace mainwindow

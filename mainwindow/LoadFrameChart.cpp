@@ -1,0 +1,193 @@
+#include "mainwindow/LoadFrameChart.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLegend>
+#include <QLineSeries>
+#include <QPainter>
+#include <QSaveFile>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+#include "mainwindow/RecordGridModel.h"
+#include "platform/core/IgnoreErrors.h"
+#include "platform/core/ProgramFiles.h"
+#include "platform/core/ProgramFolder.h"
+#include "platform/core/Twips.h"
+
+namespace mainwindow {
+namespace {
+
+const QString AxisFontFamily = QStringLiteral("Courier");
+constexpr int AxisFontPoints = 14;
+constexpr int TitleFontPoints = 16;
+const QColor TitleColour(50, 0, 255);
+constexpr int PlotFrameWidth = 2;
+// The picture: 7245 twips wide and 4665 high, each grown by a third of the
+// grown height, at 15 twips to the pixel.
+constexpr double PictureHeightTwips = 4665.0 + 4665.0 / 3.0;
+constexpr double PictureWidthTwips = 7245.0 + PictureHeightTwips / 3.0;
+constexpr double PictureDotsPerInch = 96.0;
+const char* const PictureFormat = "BMP";
+
+std::optional<QPointF> pointOf(const QVariant& x, const QVariant& y) {
+  if (x.isNull() || y.isNull()) return std::nullopt;
+  bool xOk = false;
+  bool yOk = false;
+  const auto xValue = static_cast<float>(x.toDouble(&xOk));
+  const auto yValue = static_cast<float>(y.toDouble(&yOk));
+  if (!xOk || !yOk) return std::nullopt;
+  return QPointF(xValue, yValue);
+}
+
+struct Range {
+  double low = std::numeric_limits<double>::max();
+  double high = std::numeric_limits<double>::lowest();
+  void add(double v) {
+    low = std::min(low, v);
+    high = std::max(high, v);
+  }
+  bool empty() const { return low > high; }
+};
+
+QValueAxis* makeAxis(const QString& title, const Range& range) {
+  auto* axis = new QValueAxis;
+  QFont font(AxisFontFamily);
+  font.setStyleHint(QFont::TypeWriter);
+  font.setPointSize(AxisFontPoints);
+  axis->setTitleFont(font);
+  axis->setTitleText(title);
+  if (range.empty()) {
+    axis->setRange(0, 1);
+  } else {
+    // A single value still gets a scale around it.
+    const double pad = range.low == range.high ? std::max(1.0, std::abs(range.low) / 10.0) : 0.0;
+    axis->setRange(range.low - pad, range.high + pad);
+    axis->applyNiceNumbers();
+  }
+  return axis;
+}
+
+QLineSeries* makeSeries(const QString& name, const QList<QPointF>& points) {
+  auto* series = new QLineSeries;
+  series->setName(name);
+  series->replace(points);
+  return series;
+}
+
+}  // namespace
+
+LoadFrameChartData loadFrameChartData(const RecordGridModel& readings) {
+  LoadFrameChartData data;
+  const int ch1 = readings.fieldIndex(u"CH1");
+  const int ch2 = readings.fieldIndex(u"CH2");
+  const int ch3 = readings.fieldIndex(u"CH3");
+  const int rows = readings.recordCount();
+  data.ch1VsCh2.reserve(rows);
+  data.ch1VsCh3.reserve(rows);
+  for (int row = 0; row < rows; ++row) {
+    const QVariant y = readings.value(row, ch1);
+    if (const auto p = pointOf(readings.value(row, ch2), y)) data.ch1VsCh2.append(*p);
+    if (const auto p = pointOf(readings.value(row, ch3), y)) data.ch1VsCh3.append(*p);
+  }
+  if (rows > 0) {
+    data.xTitle = readings.value(rows - 1, u"CH2NAME").toString();
+    data.yTitle = readings.value(rows - 1, u"CH1NAME").toString();
+    data.secondYTitle = readings.value(rows - 1, u"CH3NAME").toString();
+  }
+  return data;
+}
+
+LoadFrameChart::LoadFrameChart(QChartView& MSGraph) : MSGraph_(MSGraph) {}
+
+QChart* LoadFrameChart::makeChart(const LoadFrameChartData& data) {
+  auto* chart = new QChart;
+  chart->setPlotAreaBackgroundBrush(Qt::white);
+  chart->setPlotAreaBackgroundPen(QPen(Qt::black, PlotFrameWidth));
+  chart->setPlotAreaBackgroundVisible(true);
+  QFont titleFont = chart->titleFont();
+  titleFont.setPointSize(TitleFontPoints);
+  chart->setTitleFont(titleFont);
+  chart->setTitleBrush(TitleColour);
+  chart->setTitle(Title);
+
+  Range x;
+  Range y;
+  for (const QPointF& p : data.ch1VsCh2) x.add(p.x()), y.add(p.y());
+  for (const QPointF& p : data.ch1VsCh3) x.add(p.x()), y.add(p.y());
+  QValueAxis* axisX = makeAxis(data.xTitle, x);
+  QValueAxis* axisY = makeAxis(data.yTitle, y);
+  QValueAxis* secondY = makeAxis(data.secondYTitle, y);
+  chart->addAxis(axisX, Qt::AlignBottom);
+  chart->addAxis(axisY, Qt::AlignLeft);
+  chart->addAxis(secondY, Qt::AlignRight);
+  // Both series plot on the primary scale; the secondary axis repeats it.
+  QObject::connect(axisY, &QValueAxis::rangeChanged, secondY, &QValueAxis::setRange);
+
+  for (QLineSeries* series : {makeSeries(Ch1VsCh2, data.ch1VsCh2), makeSeries(Ch1VsCh3, data.ch1VsCh3)}) {
+    chart->addSeries(series);
+    series->attachAxis(axisX);
+    series->attachAxis(axisY);
+  }
+  chart->legend()->setAlignment(Qt::AlignBottom);
+  chart->legend()->setVisible(true);
+  return chart;
+}
+
+QSize LoadFrameChart::pictureSize() {
+  return {platform::twipsToPixels(PictureWidthTwips, PictureDotsPerInch),
+          platform::twipsToPixels(PictureHeightTwips, PictureDotsPerInch)};
+}
+
+QImage LoadFrameChart::picture(const LoadFrameChartData& data) {
+  // A view of its own at the picture's size, so the one on screen keeps its size.
+  QChartView view(makeChart(data));
+  view.setAttribute(Qt::WA_DontShowOnScreen);
+  view.setFrameShape(QFrame::NoFrame);
+  view.setRenderHint(QPainter::Antialiasing);
+  view.resize(pictureSize());
+  QImage image(pictureSize(), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  view.render(&painter);
+  return image;
+}
+
+bool LoadFrameChart::savePicture(const QImage& image, const QString& path) {
+  if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (!image.save(&file, PictureFormat)) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+
+bool LoadFrameChart::Draw_Graph(const RecordGridModel& readings) {
+  const LoadFrameChartData data = loadFrameChartData(readings);
+  QChart* old = MSGraph_.chart();
+  MSGraph_.setChart(makeChart(data));
+  delete old;
+  const QImage image = picture(data);
+  platform::ignoringErrors([&] {
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setImage(image);
+  });
+  return savePicture(image, platform::ProgramFolder::path(platform::ProgramFiles::GraphImage));
+}
+
+void LoadFrameChart::clear() {
+  QChart* old = MSGraph_.chart();
+  MSGraph_.setChart(makeChart({}));
+  delete old;
+}
+
+}  // namespace mainwindow

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QList>
+#include <QString>
+#include <QStringView>
+#include <QVariant>
+#include <QVariantList>
+
+#include <functional>
+
+#include "platform/db/FieldDef.h"
+
+namespace platform::db {
+class Database;
+}
+
+namespace mainwindow {
+
+// A record set of the data view shown by a grid: the rows of one table of the
+// working database that meet a condition, read whole in the order of the
+// table's primary key, so that the row count is the record count. Cells are
+// read-only except in the columns marked editable, whose edits go to the edit
+// handler.
+class RecordGridModel : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  // Called for an edited cell; true when the value was stored.
+  using EditHandler = std::function<bool(int row, int column, const QVariant& value)>;
+
+  explicit RecordGridModel(QObject* parent = nullptr);
+
+  // Reads the rows of table that meet where (an SQL condition with quoted
+  // identifiers and "?" for the values). False, and an empty closed model,
+  // when the table or the query cannot be read.
+  bool open(platform::db::Database& db, const QString& table, const QString& where = QString(),
+            const QVariantList& values = {});
+  // Reads the rows of the last open again; cells keep their place when the
+  // shape is unchanged, so an editor on the grid survives.
+  bool requery();
+  // No fields, no rows.
+  void close();
+  bool isOpen() const { return db_ != nullptr; }
+
+  const QString& tableName() const { return table_; }
+  const QList<platform::db::FieldDef>& fields() const { return fields_; }
+  QString keyField() const { return keyField_; }
+  int fieldIndex(QStringView name) const;
+  int recordCount() const { return rowCount_; }
+  QVariant value(int row, int column) const;
+  QVariant value(int row, QStringView field) const;
+  const QString& lastError() const { return error_; }
+
+  void setColumnEditable(int column, bool editable);
+  void setEditHandler(EditHandler handler) { editHandler_ = std::move(handler); }
+
+  // QAbstractTableModel.
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+  bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+  // The text a grid shows for a value: whole numbers without a fraction,
+  // other numbers in their shortest exact form.
+  static QString displayText(const QVariant& value);
+
+ private:
+  struct Rows {
+    QList<platform::db::FieldDef> fields;
+    QString keyField;
+    QVector<QVariant> cells;  // row after row
+    int count = 0;
+  };
+  bool read(Rows& rows);
+  bool fail(const QString& error);
+
+  platform::db::Database* db_ = nullptr;
+  QString table_;
+  QString where_;
+  QVariantList values_;
+  QList<platform::db::FieldDef> fields_;
+  QString keyField_;
+  QVector<QVariant> cells_;
+  int rowCount_ = 0;
+  QList<bool> editable_;
+  EditHandler editHandler_;
+  QString error_;
+};
+
+}  // namespace mainwindow

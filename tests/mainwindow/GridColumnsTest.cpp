@@ -1,0 +1,79 @@
+#include "mainwindow/GridColumns.h"
+
+#include <QStringList>
+#include <gtest/gtest.h>
+
+#include "instrument/RecordLayouts.h"
+
+namespace mainwindow {
+namespace {
+
+struct Shown {
+  QStringList readings;
+  QStringList header;
+  QStringList editable;
+};
+
+Shown shownColumns(const platform::db::TableDef& layout) {
+  Shown shown;
+  for (const platform::db::FieldDef& field : layout.fields()) {
+    if (selectionColumnRule(GridKind::Readings, field.name).visible) shown.readings << field.name;
+    const ColumnRule header = selectionColumnRule(GridKind::Header, field.name);
+    if (header.visible) shown.header << field.name;
+    if (header.editable || selectionColumnRule(GridKind::Readings, field.name).editable) shown.editable << field.name;
+  }
+  return shown;
+}
+
+QStringList split(const char* names) { return QString::fromLatin1(names).split(QLatin1Char(' ')); }
+
+TEST(GridColumnsTest, EachModelShowsReadingsAndHeaderFieldsInFieldOrder) {
+  const Shown lx = shownColumns(instrument::Load_Test_Record());
+  EXPECT_EQ(lx.readings, split("READNUMBER CH1 CH2 CH3 CH4"));
+  EXPECT_EQ(lx.header, split("TIME CH1NAME CH2NAME CH3NAME CH4NAME"));
+
+  const Shown a = shownColumns(instrument::Compaction_Record_A());
+  EXPECT_EQ(a.readings, split("RDNUM RDATE STAT OFFSET DPT SA PADJ DCNT MCNT PAV WETD DRYD WAT PWAT PAC DENS PCOMP"));
+  EXPECT_EQ(a.header, split("ID SERNUM CDATE KVAL DSTD MSTD SPG MAXD"));
+
+  const Shown bx = shownColumns(instrument::Compaction_Record_B());
+  EXPECT_EQ(bx.readings,
+            split("RDNUM STAT1TO STAT1 OFFSET STAT2 LANE DPT SA ADJ DC MC AV WD DD M PERCM PERC_COMP VR"));
+  EXPECT_EQ(bx.header, split("ID SERNUM CDATE DATE DSTD MSTD KVAL SPG MAXD LOWD TIME"));
+
+  const Shown run = shownColumns(instrument::Stiffness_Bin_Record());
+  EXPECT_EQ(run.readings, split("BIN_NUMBER FREQUENCY REAL_DISPL_ND REAL_FORCE_ND IMAG_DISPL_ND IMAG_FORCE_ND "
+                                "REAL_DISPL_SD REAL_FORCE_SD IMAG_DISPL_SD IMAG_FORCE_SD NOISE_OL_FLAG "
+                                "SIGNL_OL_FLAG DSNR FSNR"));
+  EXPECT_EQ(run.header, split("RUN_NUMBER MEASURE CALFACTOR DATE TIME"));
+
+  // MAXD in the header grid is the only cell that takes typing, in every layout.
+  for (const Shown& model : {lx, a, bx, run}) EXPECT_EQ(model.editable, model.header.contains("MAXD") ? split("MAXD") : QStringList());
+}
+
+TEST(GridColumnsTest, AfterAHeaderEditTheReadingsGridAlsoShowsTimeAndNames) {
+  QStringList shown;
+  for (const platform::db::FieldDef& field : instrument::Compaction_Record_B().fields())
+    if (afterEditColumnRule(field.name).visible) shown << field.name;
+  EXPECT_EQ(shown, split("RDNUM TIME STAT1TO STAT1 OFFSET STAT2 LANE DPT SA ADJ DC MC AV WD DD M PERCM PERC_COMP VR"));
+  EXPECT_FALSE(afterEditColumnRule(u"MAXD").editable);
+}
+
+TEST(GridColumnsTest, WidthsDivideTheGridByItsColumnsWithoutDividingByZero) {
+  EXPECT_FLOAT_EQ(widthFactors(0).readings, 2.0F);
+  EXPECT_FLOAT_EQ(widthFactors(0).header, 2.22F);
+  EXPECT_FLOAT_EQ(widthFactors(2).readings, 4.25F);
+  EXPECT_FLOAT_EQ(widthFactors(3).header, 4.0F);
+  EXPECT_FLOAT_EQ(widthFactors(99).readings, 0.0F);
+
+  // Ten readings columns share width × 2 ÷ 9; eight header columns width × 2.22 ÷ 8.
+  EXPECT_FLOAT_EQ(*columnWidth(GridKind::Readings, 9000, 2.0F, 10), 2000.0F);
+  EXPECT_FLOAT_EQ(*columnWidth(GridKind::Header, 8000, 2.22F, 8), 2220.0F);
+  EXPECT_FALSE(columnWidth(GridKind::Readings, 9000, 2.0F, 1));
+  EXPECT_FALSE(columnWidth(GridKind::Readings, 9000, 2.0F, 0));
+  EXPECT_FALSE(columnWidth(GridKind::Header, 9000, 2.0F, 0));
+  EXPECT_FLOAT_EQ(*columnWidth(GridKind::Header, 9000, 2.0F, 1), 18000.0F);
+}
+
+}  // namespace
+}  // namespace mainwindow

@@ -1,0 +1,105 @@
+#include "mainwindow/LoadFrameChart.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLineSeries>
+#include <QValueAxis>
+#include <gtest/gtest.h>
+
+#include "instrument/RecordLayouts.h"
+#include "mainwindow/RecordGridModel.h"
+#include "platform/core/ProgramFiles.h"
+#include "platform/db/Database.h"
+#include "support/TempProgramFolder.h"
+
+namespace mainwindow {
+namespace {
+
+class LoadFrameChartTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(db.open(folder.path(platform::ProgramFiles::Database)));
+    for (const char* table : {"CBR_LBR1", "UC1"})
+      ASSERT_TRUE(db.createTable(instrument::Load_Test_Record(QString::fromLatin1(table))));
+    // Stored out of order: the chart follows the reading numbers.
+    for (int i : {3, 1, 2})
+      ASSERT_TRUE(db.exec(QStringLiteral("INSERT INTO CBR_LBR1 VALUES (?, '00:00:05', ?, ?, ?, 0, ?, 'PEN', 'DEF', 'NONE')"),
+                          {i, i, 9 + i, 19 + i, i == 3 ? QStringLiteral("LOAD") : QStringLiteral("OLD")}));
+  }
+  QImage savedPicture() const { return QImage(folder.path(platform::ProgramFiles::GraphImage), "BMP"); }
+
+  testsupport::TempProgramFolder folder;
+  platform::db::Database db;
+  RecordGridModel readings;
+};
+
+QList<QPointF> pointsOf(const QChart& chart, int series) {
+  return static_cast<QLineSeries*>(chart.series().at(series))->points();
+}
+
+TEST_F(LoadFrameChartTest, ChannelOneAgainstChannelsTwoAndThreeTitledFromTheLastReading) {
+  ASSERT_TRUE(readings.open(db, QStringLiteral("CBR_LBR1")));
+  const LoadFrameChartData data = loadFrameChartData(readings);
+  EXPECT_EQ(data.ch1VsCh2, (QList<QPointF>{{10, 1}, {11, 2}, {12, 3}}));
+  EXPECT_EQ(data.ch1VsCh3, (QList<QPointF>{{20, 1}, {21, 2}, {22, 3}}));
+  EXPECT_EQ(data.yTitle, QStringLiteral("LOAD"));
+  EXPECT_EQ(data.xTitle, QStringLiteral("PEN"));
+  EXPECT_EQ(data.secondYTitle, QStringLiteral("DEF"));
+}
+
+TEST_F(LoadFrameChartTest, DrawsTheChartAndRewritesThePictureForEveryTest) {
+  QChartView MSGraph;
+  MSGraph.resize(300, 200);
+  LoadFrameChart chart(MSGraph);
+  ASSERT_TRUE(readings.open(db, QStringLiteral("CBR_LBR1")));
+  ASSERT_TRUE(chart.Draw_Graph(readings));
+
+  QChart& shown = *MSGraph.chart();
+  EXPECT_EQ(shown.title(), QStringLiteral("LX9100 Results"));
+  ASSERT_EQ(shown.series().size(), 2);
+  EXPECT_EQ(shown.series()[0]->name(), QStringLiteral("CH1 Vs. CH2"));
+  EXPECT_EQ(shown.series()[1]->name(), QStringLiteral("CH1 Vs. CH3"));
+  EXPECT_EQ(pointsOf(shown, 1), (QList<QPointF>{{20, 1}, {21, 2}, {22, 3}}));
+  const auto axes = shown.axes(Qt::Vertical);
+  ASSERT_EQ(axes.size(), 2);
+  EXPECT_EQ(axes[0]->titleText(), QStringLiteral("LOAD"));
+  EXPECT_EQ(axes[1]->titleText(), QStringLiteral("DEF"));
+  EXPECT_EQ(shown.axes(Qt::Horizontal).at(0)->titleText(), QStringLiteral("PEN"));
+  EXPECT_EQ(MSGraph.size(), QSize(300, 200));
+
+  // 9318 1/3 by 6220 twips at 15 twips to the pixel, whatever the view's size.
+  const QImage picture = savedPicture();
+  ASSERT_FALSE(picture.isNull());
+  EXPECT_EQ(picture.size(), QSize(621, 415));
+  EXPECT_EQ(LoadFrameChart::pictureSize(), QSize(621, 415));
+  int drawn = 0;
+  for (int y = 0; y < picture.height(); y += 3)
+    for (int x = 0; x < picture.width(); x += 3) drawn += picture.pixel(x, y) != qRgb(255, 255, 255);
+  EXPECT_GT(drawn, 100);
+
+  // A test without readings replaces the picture with an empty chart.
+  QFile::remove(folder.path(platform::ProgramFiles::GraphImage));
+  ASSERT_TRUE(readings.open(db, QStringLiteral("UC1")));
+  ASSERT_TRUE(chart.Draw_Graph(readings));
+  EXPECT_EQ(savedPicture().size(), QSize(621, 415));
+  EXPECT_TRUE(pointsOf(*MSGraph.chart(), 0).isEmpty());
+}
+
+TEST_F(LoadFrameChartTest, APictureThatCannotBeWrittenIsReported) {
+  QChartView MSGraph;
+  LoadFrameChart chart(MSGraph);
+  ASSERT_TRUE(readings.open(db, QStringLiteral("CBR_LBR1")));
+  // images/ is a file here, so no picture can be saved under it.
+  ASSERT_TRUE(QDir(folder.path(QStringLiteral("images"))).removeRecursively());
+  QFile blocker(folder.path(QStringLiteral("images")));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  EXPECT_FALSE(chart.Draw_Graph(readings));
+  EXPECT_EQ(MSGraph.chart()->series().size(), 2);
+}
+
+}  // namespace
+}  // namespace mainwindow
