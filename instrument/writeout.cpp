@@ -178,9 +178,10 @@ std::optional<QString> writeout::replay(const QByteArray& file, qsizetype bodySt
   const ProjectReplay::Outcome outcome = replay.run(file, bodyStart);
   parser.DeInit();
   if (!self) return std::nullopt;  // the object went while the events ran
-  replaying_ = false;
   Finished_ = true;
   emit replayProgress(file.size(), file.size());
+  if (!self) return std::nullopt;
+  replaying_ = false;
 
   switch (outcome) {
     case ProjectReplay::Outcome::Failed:

@@ -1,0 +1,171 @@
+// The project-file frame: line 1, the table list, failures of a save, and the
+// replay's refusals, progress and stop.
+
+#include <QDir>
+#include <QFile>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "ProjectFileSupport.h"
+#include "instrument/CreateDatabase.h"
+#include "instrument/DeviceType.h"
+#include "instrument/StatusCodes.h"
+#include "instrument/writeout.h"
+#include "platform/db/Database.h"
+#include "support/TempProgramFolder.h"
+
+namespace {
+
+using instrument::ReplayStatus;
+using instrument::SaveStatus;
+using instrument::writeout;
+using instrument::ModelCode::LX9100;
+
+QVariantMap loadReading(int number) {
+  return {{"READNUMBER", number}, {"TIME", "00:00:01"}, {"CH1", 1},       {"CH2", 2},      {"CH3", 3},
+          {"CH4", 4},             {"CH1NAME", "A"},     {"CH2NAME", "B"}, {"CH3NAME", "C"}, {"CH4NAME", "D"}};
+}
+
+QByteArray loadFrameFile(int readings, bool withEnd = true) {
+  QByteArray text = " 0 \r\nCBR/LBR TEST\r\n\r\nRD #, TIME, (A), (B), (C), (D)\r\n";
+  for (int i = 1; i <= readings; ++i) text += QByteArray::number(i) + ", 00:00:01, 1.5, 2.5, 3.5, 4.5\r\n";
+  if (withEnd) text += "END\r\n\r\n";
+  return text;
+}
+
+class ProjectFile : public testing::Test {
+ protected:
+  void SetUp() override {
+    projecttest::createTables(instrument::DeviceType::LoadFrameSingle, {"CBR_LBR1", "MARSHALL1"});
+    projecttest::addRow("CBR_LBR1", loadReading(1));
+    projecttest::addRow("MARSHALL1", loadReading(1));
+  }
+
+  QByteArray save(const QString& list, qint16 cd = LX9100, const QString& single = QString()) {
+    writeout writer;
+    EXPECT_EQ(writer.writeout_(file_, list, cd, single), SaveStatus::Saved) << writer.message().toStdString();
+    return projecttest::fileBytes(file_);
+  }
+
+  // Replays text; returns the table list or nothing.
+  std::optional<QString> open(const QByteArray& text, writeout& reader) {
+    projecttest::writeFile(file_, text);
+    return reader.Get_tables(file_, QStringLiteral("CBR_LBR1 MARSHALL1 "));
+  }
+
+  testsupport::TempProgramFolder folder_;
+  QString file_ = folder_.path(QStringLiteral("project.txt"));
+};
+
+TEST_F(ProjectFile, LineOneIsTheModelCodeAndOtherCodesWriteNothingElse) {
+  EXPECT_EQ(save(QString(), 3), QByteArray(" 3 \r\n"));
+  EXPECT_EQ(save("CBR_LBR1 ", 7), QByteArray(" 7 \r\n"));
+  EXPECT_EQ(save("CBR_LBR1 ", -1), QByteArray("-1 \r\n"));
+}
+
+TEST_F(ProjectFile, ASingleTableReplacesTheListAndAnUnendedNameIsLeftOut) {
+  const QByteArray single = save("CBR_LBR1 MARSHALL1 ", LX9100, "MARSHALL1");
+  EXPECT_FALSE(single.contains("CBR/LBR"));
+  EXPECT_TRUE(single.contains("MARSHALL TEST"));
+  const QByteArray unended = save("CBR_LBR1 MARSHALL1");
+  EXPECT_TRUE(unended.contains("CBR/LBR"));
+  EXPECT_FALSE(unended.contains("MARSHALL"));
+}
+
+TEST_F(ProjectFile, SavingLeavesTheViewsConnectionOpen) {
+  platform::db::Database view;
+  ASSERT_TRUE(view.open(instrument::CreateDatabase::databasePath()));
+  save("CBR_LBR1 ");
+  EXPECT_TRUE(view.isOpen());
+  EXPECT_TRUE(view.hasTable("CBR_LBR1"));
+}
+
+TEST_F(ProjectFile, AFailedSaveSaysSoAndKeepsThePreviousFile) {
+  projecttest::writeFile(file_, "previous");
+  writeout writer;
+  EXPECT_EQ(writer.writeout_(QString(), "CBR_LBR1 ", LX9100), SaveStatus::NoFileName);
+  EXPECT_EQ(writer.writeout_(file_, "CBR_LBR1 NOSUCH1 CBR_LBR9 ", LX9100), SaveStatus::TableFailed);
+  EXPECT_FALSE(writer.message().isEmpty());
+  EXPECT_EQ(projecttest::fileBytes(file_), QByteArray("previous"));
+  EXPECT_EQ(writer.writeout_(folder_.path("missing/folder/p.txt"), "CBR_LBR1 ", LX9100), SaveStatus::WriteFailed);
+  EXPECT_FALSE(writer.message().isEmpty());
+  QFile::remove(instrument::CreateDatabase::databasePath());
+  EXPECT_EQ(writer.writeout_(file_, "CBR_LBR1 ", LX9100), SaveStatus::DatabaseFailed);
+  EXPECT_FALSE(QFile::exists(instrument::CreateDatabase::databasePath()));
+  EXPECT_EQ(projecttest::fileBytes(file_), QByteArray("previous"));
+}
+
+TEST_F(ProjectFile, PadFieldRightAlignsAndNeverCuts) {
+  EXPECT_EQ(writeout::Pad_Field("TIME", 8), QStringLiteral("    TIME"));
+  EXPECT_EQ(writeout::Pad_Field("ABCDEF", 4), QStringLiteral("ABCDEF"));
+}
+
+// Nothing of the working database is touched before line 1 is known to be a
+// model code.
+TEST_F(ProjectFile, AFileThatIsNotAProjectFileIsRefusedUntouched) {
+  const auto before = projecttest::snapshot();
+  for (const QByteArray& text : {QByteArray("  0   \r\nCBR/LBR TEST\r\n"), QByteArray("12345\r\n"), QByteArray("X\r\n"),
+                                 QByteArray(" 4 \r\n"), QByteArray(), QByteArray("\x01\xff garbage")}) {
+    writeout reader;
+    EXPECT_FALSE(open(text, reader).has_value());
+    EXPECT_EQ(reader.replayStatus(), ReplayStatus::NotProjectFile) << text.toStdString();
+    EXPECT_EQ(reader.FoundDevice, 99);
+    EXPECT_FALSE(reader.message().isEmpty());
+  }
+  writeout reader;
+  EXPECT_FALSE(reader.Get_tables(folder_.path("nosuch.txt"), QString()).has_value());
+  EXPECT_EQ(reader.replayStatus(), ReplayStatus::Unreadable);
+  EXPECT_EQ(projecttest::snapshot(), before);
+}
+
+TEST_F(ProjectFile, AReplayThatFailsPartWayIsAFailure) {
+  writeout reader;
+  const QByteArray good = loadFrameFile(3);
+  EXPECT_FALSE(open(good.left(good.indexOf("END")), reader).has_value());
+  EXPECT_EQ(reader.replayStatus(), ReplayStatus::CutOff);
+  EXPECT_FALSE(open(good.left(good.indexOf("2, 00")), reader).has_value());
+  EXPECT_EQ(reader.replayStatus(), ReplayStatus::CutOff);
+  EXPECT_FALSE(open(" 3 \r\nRun#,  1,Meas:, 1.5,CalFac:, 0.98,Date:, 06/01/2004,Time:, 10:20:30", reader));
+  EXPECT_EQ(reader.replayStatus(), ReplayStatus::CutOff);
+  // A reading number met twice cannot be stored.
+  EXPECT_FALSE(open(" 0 \r\nCBR/LBR TEST\r\n1, 00:00:01, 1, 2, 3, 4\r\n1, 00:00:02, 1, 2, 3, 4\r\nEND\r\n", reader));
+  EXPECT_EQ(reader.replayStatus(), ReplayStatus::Failed);
+  EXPECT_TRUE(reader.message().contains("4")) << reader.message().toStdString();
+  EXPECT_FALSE(open(" 2 \r\nNOTHING HERE TO READ\r\n", reader).has_value());
+  EXPECT_EQ(reader.replayStatus(), ReplayStatus::NoTables);
+  EXPECT_TRUE(reader.Finished_);
+}
+
+TEST_F(ProjectFile, AFileOfLineOneOnlyOpensEmpty) {
+  int downloadStatus = -7;
+  writeout reader(&downloadStatus);
+  EXPECT_EQ(open(" 1 \r\n", reader), QString());
+  EXPECT_EQ(reader.FoundDevice, 1);
+  EXPECT_EQ(downloadStatus, instrument::status::Ok);
+  EXPECT_TRUE(projecttest::snapshot().isEmpty());
+}
+
+TEST_F(ProjectFile, TheReplayTurnsTheEventLoopReportsProgressAndStopsWhenAsked) {
+  bool timerRan = false;
+  QTimer::singleShot(0, [&] { timerRan = true; });
+  writeout reader;
+  QList<qint64> done;
+  bool timerRanDuringReplay = false;
+  QObject::connect(&reader, &writeout::replayProgress, [&](qint64 read, qint64 total) {
+    done.append(read);
+    EXPECT_EQ(total, loadFrameFile(20000).size());
+    timerRanDuringReplay = timerRanDuringReplay || (timerRan && !reader.Finished_);
+    // A second replay is refused while this one runs.
+    EXPECT_FALSE(reader.Get_tables(file_, QString()).has_value());
+    if (done.size() == 2) reader.stopReplay();
+  });
+  EXPECT_FALSE(open(loadFrameFile(20000), reader).has_value());
+  EXPECT_EQ(reader.replayStatus(), ReplayStatus::Stopped);
+  EXPECT_TRUE(timerRanDuringReplay);
+  ASSERT_EQ(done.size(), 3);  // two turns of the loop, then the end
+  EXPECT_LT(done[0], done[1]);
+  EXPECT_EQ(done[2], loadFrameFile(20000).size());
+  EXPECT_TRUE(reader.Finished_);
+}
+
+}  // namespace
