@@ -1,0 +1,181 @@
+// The download driver's timers and the close request that arrives as a
+// download ends, on scripted lines.
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <gtest/gtest.h>
+
+#include "DownloadTestSupport.h"
+#include "WizardTestHost.h"
+#include "download/DownloadDriver.h"
+#include "download/ImportWizard.h"
+#include "download/PanelStatusBar.h"
+#include "download/ReceivingIndicator.h"
+#include "download/StatusPanel.h"
+#include "download/TimePanelText.h"
+#include "instrument/StatusCodes.h"
+#include "platform/serial/ScriptedSerialDevice.h"
+#include "platform/ui/ScriptedDialogs.h"
+#include "support/TempProgramFolder.h"
+#include "support/TestData.h"
+
+namespace download {
+namespace {
+
+TEST(TimePanelTextTest, CountdownFromTwentyNineSecondsAndElapsedMinutes) {
+  QString shown = "Timeout in 29 Seconds ";
+  shown = nextCountdownText(shown);
+  EXPECT_EQ(shown, "Timeout in 28 Sec");
+  for (int tick = 2; tick <= 20; ++tick) shown = nextCountdownText(shown);
+  EXPECT_EQ(shown, "Timeout in 9 Sec");
+  for (int tick = 21; tick <= 29; ++tick) shown = nextCountdownText(shown);
+  EXPECT_EQ(shown, "Timeout in 0 Sec");
+  EXPECT_EQ(nextCountdownText(shown), "Timeout in -1 Sec");
+
+  EXPECT_EQ(elapsedTimeText(75.0F), "Time: 1 min 15 sec");
+  EXPECT_EQ(elapsedTimeText(1.0F), "Time: 0 min 1 sec");
+  EXPECT_EQ(elapsedTimeText(3600.0F), "Time: 60 min 0 sec");
+}
+
+class DownloadTimersTest : public ::testing::Test {
+ protected:
+  DownloadTimersTest() : devices(std::make_shared<platform::ScriptedDeviceProvider>()), host(devices) {
+    line = devices->line(1);
+    for (int port = 2; port <= 4; ++port) devices->line(port)->setPresence(platform::ScriptedLine::Presence::Missing);
+    host.comm.setClock(std::shared_ptr<platform::ReceiveClock>(&clock, [](auto*) {}));
+    host.comm.setWait(wait);
+    wizard = new ImportWizard(host);
+    timePanel = wizard->StatusBar1->addPanel("Time_Status", 2500);
+    wizard->Time_Panel = timePanel;
+  }
+  ~DownloadTimersTest() override {
+    delete wizard.data();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+  void setMessage(const QString& text) { wizard->UserMessage[1]->setPlainText(text); }
+  QString message() const { return wizard->UserMessage[1]->toPlainText(); }
+  DownloadDriver& driver() { return wizard->driver(); }
+
+  testsupport::TempProgramFolder folder;
+  std::shared_ptr<platform::ScriptedDeviceProvider> devices;
+  std::shared_ptr<platform::ScriptedLine> line;
+  testsupport::FakeClock clock;
+  std::shared_ptr<testsupport::ScriptedWait> wait = std::make_shared<testsupport::ScriptedWait>(clock);
+  testsupport::WizardTestHost host;
+  QPointer<ImportWizard> wizard;
+  StatusPanel* timePanel = nullptr;
+};
+
+TEST_F(DownloadTimersTest, TheTwoBlinkTimersTakeTurns) {
+  ReceivingIndicator& indicator = *wizard->Recieving_Frame;
+  const QColor windowText = wizard->palette().color(QPalette::WindowText);
+  wizard->Timer1.start(DownloadDriver::Timer1Interval);
+  wizard->Timer2.setInterval(DownloadDriver::Timer2Interval);
+
+  indicator.setShape2(1, Qt::green);
+  driver().Timer1_Timer();
+  EXPECT_EQ(indicator.Shape2(1), QColor(Qt::black));
+  EXPECT_FALSE(wizard->Timer1.isActive());
+  EXPECT_TRUE(wizard->Timer2.isActive());
+  EXPECT_EQ(wizard->Timer2.interval(), 500);
+  driver().Timer1_Timer();
+  EXPECT_EQ(indicator.Shape2(1), QColor(Qt::green));
+
+  // Red and the text colour while waiting, green and the text colour while
+  // data arrive.
+  setMessage("Waiting to recieve data from Gauge");
+  indicator.setShape2(3, windowText);
+  driver().Timer2_Timer();
+  EXPECT_EQ(indicator.Shape2(3), QColor(Qt::red));
+  EXPECT_TRUE(wizard->Timer1.isActive());
+  EXPECT_FALSE(wizard->Timer2.isActive());
+  driver().Timer2_Timer();
+  EXPECT_EQ(indicator.Shape2(3), windowText);
+  setMessage("Recieving Information from Gauge");
+  driver().Timer2_Timer();
+  EXPECT_EQ(indicator.Shape2(3), QColor(Qt::green));
+  driver().Timer2_Timer();
+  EXPECT_EQ(indicator.Shape2(3), windowText);
+}
+
+TEST_F(DownloadTimersTest, TheTimePanelCountsDownWhileWaitingAndUpWhileReceiving) {
+  host.comm.Finished_ = true;
+  setMessage("Waiting to recieve data from Gauge");
+  timePanel->setText("Timeout in 29 Seconds ");
+  driver().Timer3_Timer();
+  EXPECT_EQ(timePanel->text(), "Timeout in 28 Sec");
+  // A continuous download's waiting text stays.
+  timePanel->setText("Waiting to Recieve...");
+  driver().Timer3_Timer();
+  EXPECT_EQ(timePanel->text(), "Waiting to Recieve...");
+
+  host.comm.Finished_ = false;
+  host.programState.Download_Seconds = 74.0F;
+  driver().Timer3_Timer();
+  EXPECT_EQ(message(), "Recieving Information from Gauge");
+  EXPECT_EQ(timePanel->text(), "Time: 1 min 15 sec");
+  EXPECT_FLOAT_EQ(host.programState.Download_Seconds, 75.0F);
+}
+
+TEST_F(DownloadTimersTest, ThePollOfAContinuousDownloadKeepsTheElapsedTimeRunning) {
+  host.comm.Finished_ = false;
+  driver().Timer4_Timer();
+  EXPECT_EQ(message(), "Recieving Information from Gauge");
+  EXPECT_FALSE(wizard->Import_Button[1]->isEnabled());
+  ASSERT_TRUE(wizard->Timer3.isActive());
+  EXPECT_EQ(wizard->Timer3.interval(), 1000);
+
+  // Polls every 100 ms must not restart the running second.
+  QElapsedTimer waited;
+  waited.start();
+  while (waited.elapsed() < 300) QApplication::processEvents(QEventLoop::AllEvents, 10);
+  driver().Timer4_Timer();
+  EXPECT_LT(wizard->Timer3.remainingTime(), 800);
+
+  host.comm.Finished_ = true;
+  host.programState.Download_Seconds = 12.0F;
+  driver().Timer4_Timer();
+  EXPECT_FALSE(wizard->Timer3.isActive());
+  EXPECT_EQ(timePanel->text(), "Waiting to Recieve...");
+  EXPECT_EQ(message(), "Waiting to recieve data from Gauge");
+  EXPECT_FLOAT_EQ(host.programState.Download_Seconds, 0.0F);
+  EXPECT_TRUE(wizard->Import_Button[1]->isEnabled());
+}
+
+TEST_F(DownloadTimersTest, ACloseRequestAsTheLastDataArriveKeepsTheDownloadAndThenCloses) {
+  platform::ui::ScriptedDialogs dialogs;
+  platform::ui::ScopedDialogSeam seam(dialogs);
+  line->silence().chars(testsupport::readData("t7310/wizard_runs.txt") + QByteArray("\xFD", 1));
+  // The user closes the wizard once the end marker has been taken in and the
+  // receive loop is about to end.
+  int pausesAfterTheEnd = 0;
+  wait->onPause = [&] {
+    if (line->scriptDone() && ++pausesAfterTheEnd == 2) wizard->close();
+  };
+  wizard->Import_Button[0]->click();
+  wizard->Com_Select[0]->click();
+  wizard->Import_Button[0]->click();
+  wizard->Device_Select[3]->click();
+  // Model page to warning, prepare and start page: the download runs.
+  for (int click = 0; click < 3; ++click) wizard->Import_Button[0]->click();
+  EXPECT_GE(pausesAfterTheEnd, 2);
+
+  EXPECT_EQ(host.programState.Download_Status, instrument::status::Ok);
+  EXPECT_EQ(host.comm.Tables_Created, "RUN4 RUN5 ");
+  EXPECT_EQ(host.tree, "RUN4 RUN5 ");
+  EXPECT_EQ(host.programState.Model_Code, 3);
+  EXPECT_EQ(host.infoSaves, 1);
+  EXPECT_EQ(testsupport::storedTables(), (QStringList{"RUN4", "RUN5"}));
+  ASSERT_FALSE(wizard.isNull());
+  EXPECT_FALSE(wizard->isVisible());
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(wizard.isNull());
+}
+
+}  // namespace
+}  // namespace download
