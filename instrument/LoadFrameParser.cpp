@@ -44,21 +44,19 @@ int testTypeOf(QStringView line) {
   return -1;
 }
 
-const QString* valueField(int channel) {
-  static const std::array<const QString*, 4> fields{&F::CH1, &F::CH2, &F::CH3, &F::CH4};
-  return fields[channel];
-}
-
-const QString* nameField(int channel) {
-  static const std::array<const QString*, 4> fields{&F::CH1NAME, &F::CH2NAME, &F::CH3NAME, &F::CH4NAME};
-  return fields[channel];
+// The field names in the order of the parser's Field positions.
+const std::array<const QString*, 10>& fieldNames() {
+  static const std::array<const QString*, 10> names{&F::READNUMBER, &F::TIME,    &F::CH1,     &F::CH2,
+                                                    &F::CH3,        &F::CH4,     &F::CH1NAME, &F::CH2NAME,
+                                                    &F::CH3NAME,    &F::CH4NAME};
+  return names;
 }
 
 // A channel value as the printout gives it: single precision, four decimals.
-std::optional<QString> channelText(QStringView token) {
-  const auto value = text::toSingle(token);
-  if (!value) return std::nullopt;
-  return text::formatSingle(*value, ChannelDecimals);
+std::optional<double> channelValue(double number) {
+  const auto single = text::toSingle(number);
+  if (!single) return std::nullopt;
+  return text::roundSingle(*single, ChannelDecimals);
 }
 
 }  // namespace
@@ -85,9 +83,13 @@ int LoadFrameParser::parse(QStringView c) {
 
 int LoadFrameParser::appendCharacter(QStringView c) {
   QString& token = context_.Token;
-  token.append(c);
-  if (text::trimBlanks(token) != EndWord) return status::NoValue;
-  token.clear();
+  if (c.size() == 1)
+    token.append(c.front());
+  else
+    token.append(c);
+  // The token can only have become "END" (blanks aside) with its last letter.
+  if (token.back() != EndWord.back() || text::trimBlanks(token) != EndWord) return status::NoValue;
+  token.resize(0);
   if (!context_.recordset().isOpen()) return status::ParseFailed;
   context_.closeRecordset();
   return status::ParseComplete;
@@ -97,63 +99,70 @@ int LoadFrameParser::endField() {
   QString& token = context_.Token;
   const QStringView field = text::trimBlanks(token);
   int result = status::NoValue;
-  if (text::readsAsNumber(token)) {
+  if (const auto number = text::toNumber(field)) {
     if (column_ == 1) {
-      if (!startReading(token)) return status::NoValue;  // token and column stay as they were
-    } else if (!storeValue(token)) {
+      if (!startReading(*number)) return status::NoValue;  // token and column stay as they were
+    } else if (!storeValue(*number)) {
       result = status::ParseFailed;  // the field is used up all the same
     }
   } else {
-    const QString name = field == EmptyChannel ? NoChannel : field.toString();
-    switch (column_) {
-      case 2: timeText_ = name; break;
-      case 3: channelNames_[0] = name; break;
-      case 4: channelNames_[1] = name; break;
-      case 5:
-        channelNames_[2] = name;
-        channelNames_[3] = DefaultChannel4;
-        break;
-      case 6: channelNames_[3] = name; break;
-      default: break;
-    }
+    nameColumn(field);
   }
   if (!field.isEmpty()) ++column_;
-  token.clear();
+  token.resize(0);
   return result;
 }
 
-bool LoadFrameParser::startReading(QStringView token) {
-  const auto number = text::toLong(token);
-  if (!number || !context_.recordset().isUpdatable() || !context_.addNew()) return false;
-  return context_.recordset().setValue(F::READNUMBER, *number);
+void LoadFrameParser::nameColumn(QStringView field) {
+  const QString name = field == EmptyChannel ? NoChannel : field.toString();
+  switch (column_) {
+    case 2: timeText_ = name; break;
+    case 3: channelNames_[0] = name; break;
+    case 4: channelNames_[1] = name; break;
+    case 5:
+      channelNames_[2] = name;
+      channelNames_[3] = DefaultChannel4;
+      break;
+    case 6: channelNames_[3] = name; break;
+    default: break;
+  }
 }
 
-bool LoadFrameParser::storeValue(QStringView token) {
+bool LoadFrameParser::startReading(double number) {
+  const auto readNumber = text::toLong(number);
+  if (!readNumber || !context_.recordset().isUpdatable() || !context_.addNew()) return false;
+  return setField(READNUMBER, *readNumber);
+}
+
+bool LoadFrameParser::storeValue(double number) {
   if (column_ == 6) {
-    // A value closed by a comma after the fourth channel: kept unformatted.
-    const auto value = text::toSingle(token);
-    return value && storeChannel(3, QString::number(text::singleValue(*value), 'g', 9), false, false);
+    // A value closed by a comma after the fourth channel: not rounded to four decimals.
+    const auto single = text::toSingle(number);
+    return single && storeChannel(3, text::singleValue(*single));
   }
   if (column_ < 3 || column_ > 5) return true;
-  const auto value = channelText(token);
-  return value && storeChannel(column_ - 3, *value, column_ == 3, column_ == 5);
+  const auto value = channelValue(number);
+  if (!value || !storeChannel(column_ - 3, *value)) return false;
+  if (column_ == 3 && !setField(TIME, timeText_)) return false;
+  return column_ != 5 || setField(static_cast<Field>(CH1NAME + 3), channelNames_[3]);
 }
 
-bool LoadFrameParser::storeChannel(int channel, const QString& value, bool withTime, bool withLastName) {
-  auto& rs = context_.recordset();
-  if (!rs.setValue(*valueField(channel), value) || !rs.setValue(*nameField(channel), channelNames_[channel]))
-    return false;
-  if (withTime && !rs.setValue(F::TIME, timeText_)) return false;
-  return !withLastName || rs.setValue(F::CH4NAME, channelNames_[3]);
+bool LoadFrameParser::storeChannel(int channel, double value) {
+  return setField(static_cast<Field>(CH1 + channel), value) &&
+         setField(static_cast<Field>(CH1NAME + channel), channelNames_[channel]);
+}
+
+bool LoadFrameParser::setField(Field field, const QVariant& value) {
+  return context_.recordset().setValue(fieldIndex_[field], value);
 }
 
 int LoadFrameParser::endLine() {
   QString& token = context_.Token;
   const QStringView line = text::trimBlanks(token);
   bool done = true;
-  if (text::readsAsNumber(token)) {
-    const auto value = channelText(token);
-    done = value && storeChannel(3, *value, false, false) && saveRow();
+  if (const auto number = text::toNumber(line)) {
+    const auto value = channelValue(*number);
+    done = value && storeChannel(3, *value) && saveRow();
   } else if (const int type = testTypeOf(line); type >= 0) {
     done = startTest(type);
   } else if (line.isEmpty() && context_.recordset().isEditing()) {
@@ -162,7 +171,7 @@ int LoadFrameParser::endLine() {
     channelNames_[3] = line.toString();
   }
   // A failed line still ends here, so the next line starts clean.
-  token.clear();
+  token.resize(0);
   column_ = 1;
   return done ? status::NoValue : status::ParseFailed;
 }
@@ -180,6 +189,8 @@ bool LoadFrameParser::startTest(int type) {
   if (created != status::Ok) return false;
   context_.setDownloadStatus(created);
   if (!context_.openRecordset(name)) return false;
+  for (int field = 0; field < FieldCount; ++field)
+    fieldIndex_[field] = context_.recordset().fieldIndex(*fieldNames()[field]);
   context_.retrn_message += name + QLatin1Char(' ');
   return true;
 }

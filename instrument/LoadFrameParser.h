@@ -25,12 +25,17 @@ class LoadFrameParser {
   static constexpr int TestTypes = 6;
 
  private:
+  // Positions of the Load_Test_Record fields in the open recordset.
+  enum Field { READNUMBER, TIME, CH1, CH1NAME = CH1 + 4, FieldCount = CH1NAME + 4 };
+
   int appendCharacter(QStringView c);
   int endField();
+  void nameColumn(QStringView field);
   int endLine();
-  bool startReading(QStringView token);
-  bool storeValue(QStringView token);
-  bool storeChannel(int channel, const QString& value, bool withTime, bool withLastName);
+  bool startReading(double number);
+  bool storeValue(double number);
+  bool storeChannel(int channel, double value);
+  bool setField(Field field, const QVariant& value);
   bool startTest(int type);
   bool saveRow();
 
@@ -39,6 +44,7 @@ class LoadFrameParser {
   QString timeText_;
   std::array<QString, 4> channelNames_;
   std::array<int, TestTypes> counters_{};
+  std::array<int, FieldCount> fieldIndex_{};
 };
 
 }  // namespace instrument

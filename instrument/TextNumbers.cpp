@@ -48,10 +48,8 @@ std::string numberCharacters(QStringView text) {
 }
 
 template <typename Int>
-std::optional<Int> toWhole(QStringView text) {
-  const auto number = toNumber(text);
-  if (!number) return std::nullopt;
-  const double rounded = std::nearbyint(*number);  // halves to the even neighbour
+std::optional<Int> toWhole(double number) {
+  const double rounded = std::nearbyint(number);  // halves to the even neighbour
   if (rounded < std::numeric_limits<Int>::min() || rounded > std::numeric_limits<Int>::max())
     return std::nullopt;
   return static_cast<Int>(rounded);
@@ -91,18 +89,34 @@ std::optional<double> toNumber(QStringView text) {
   return value;
 }
 
-std::optional<qint16> toInteger(QStringView text) { return toWhole<qint16>(text); }
-std::optional<qint32> toLong(QStringView text) { return toWhole<qint32>(text); }
+std::optional<qint16> toInteger(QStringView text) {
+  const auto number = toNumber(text);
+  return number ? toWhole<qint16>(*number) : std::nullopt;
+}
+
+std::optional<qint32> toLong(QStringView text) {
+  const auto number = toNumber(text);
+  return number ? toWhole<qint32>(*number) : std::nullopt;
+}
+
+std::optional<qint32> toLong(double value) { return toWhole<qint32>(value); }
 
 std::optional<float> toSingle(QStringView text) {
   const auto number = toNumber(text);
-  if (!number || std::fabs(*number) > std::numeric_limits<float>::max()) return std::nullopt;
-  return static_cast<float>(*number);
+  return number ? toSingle(*number) : std::nullopt;
+}
+
+std::optional<float> toSingle(double value) {
+  if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max()) return std::nullopt;
+  return static_cast<float>(value);
 }
 
 double singleValue(float value) { return platform::db::singlePrecision(value); }
 
-QString formatSingle(float value, int decimals) {
+namespace {
+
+// formatSingle's text as plain ASCII.
+std::string fixedText(float value, int decimals) {
   char buffer[128];
   const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
   std::string text(buffer, written.ptr);
@@ -120,7 +134,21 @@ QString formatSingle(float value, int decimals) {
   const bool zero = digits.find_first_not_of('0') == std::string::npos;
   std::string result = (negative && !zero ? "-" : "") + whole;
   if (decimals > 0) result += "." + fraction;
-  return QString::fromLatin1(result.data(), static_cast<qsizetype>(result.size()));
+  return result;
+}
+
+}  // namespace
+
+QString formatSingle(float value, int decimals) {
+  const std::string text = fixedText(value, decimals);
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+double roundSingle(float value, int decimals) {
+  const std::string text = fixedText(value, decimals);
+  double result = 0;
+  std::from_chars(text.data(), text.data() + text.size(), result);
+  return result;
 }
 
 }  // namespace instrument::text

@@ -22,15 +22,19 @@ std::optional<double> toNumber(QStringView text);
 // one; nothing when out of range.
 std::optional<qint16> toInteger(QStringView text);
 std::optional<qint32> toLong(QStringView text);
+std::optional<qint32> toLong(double value);
 
 // Single precision: nothing when out of the float range. singleValue gives the
 // value as the double of its shortest decimal form (12345.6, not 12345.599609).
 std::optional<float> toSingle(QStringView text);
+std::optional<float> toSingle(double value);
 double singleValue(float value);
 
 // The single-precision value in fixed notation with the given number of
 // decimals, rounded half away from zero from its shortest decimal form: the
 // pattern "#0.0000" is formatSingle(v, 4).
 QString formatSingle(float value, int decimals);
+// The value of formatSingle(value, decimals) as a number.
+double roundSingle(float value, int decimals);
 
 }  // namespace instrument::text

@@ -20,6 +20,10 @@ const QString SqliteDriver = QStringLiteral("QSQLITE");
 const QString GeneratedNamePrefix = QStringLiteral("korvis-db-");
 const QString LockSuffix = QStringLiteral(".ldb");
 const QString ConnectOptions = QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000");
+// Write-ahead logging: a commit costs no disk flush, readers do not block the
+// writer, and what was committed survives the end of the process.
+const QString JournalMode = QStringLiteral("PRAGMA journal_mode = WAL");
+const QString SyncMode = QStringLiteral("PRAGMA synchronous = NORMAL");
 
 // The connections of this process per database file, and the lock file held
 // while there is at least one.
@@ -142,7 +146,9 @@ bool Database::open(const QString& filePath, const QString& connectionName) {
     return false;
   }
   ++openSerial_;
+  open_ = true;
   registerConnection(this, filePath_);
+  for (const QString& pragma : {JournalMode, SyncMode}) QSqlQuery(pragma, db).finish();
   return true;
 }
 
@@ -151,13 +157,12 @@ void Database::close() {
   if (inTransaction_) commit();
   connection().close();
   inTransaction_ = false;
+  open_ = false;
   ++openSerial_;
   unregisterConnection(this, filePath_);
 }
 
-bool Database::isOpen() const {
-  return !connectionName_.isEmpty() && QSqlDatabase::contains(connectionName_) && connection().isOpen();
-}
+bool Database::isOpen() const { return open_; }
 
 QSqlDatabase Database::connection() const { return QSqlDatabase::database(connectionName_, false); }
 

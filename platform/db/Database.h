@@ -94,6 +94,7 @@ class Database {
 
   QString filePath_;
   quint64 openSerial_ = 0;  // changes at every open and close, so recordsets notice
+  bool open_ = false;
   QString connectionName_;
   bool inTransaction_ = false;
   mutable QString lastError_;

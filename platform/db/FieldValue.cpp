@@ -7,17 +7,51 @@
 namespace platform::db {
 namespace {
 
+// A number written plainly: blanks around, an optional sign, digits with one
+// optional point, an optional exponent. Nothing else (no "inf", no grouping).
+std::optional<double> numberOfText(const QString& text) {
+  const QString t = text.trimmed();
+  if (t.isEmpty() || t.size() > 64) return std::nullopt;
+  char buffer[65];
+  qsizetype n = 0, i = 0;
+  if (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-')) {
+    if (t[i] == QLatin1Char('-')) buffer[n++] = '-';
+    ++i;
+  }
+  int digits = 0;
+  bool point = false, exponent = false, exponentDigits = false;
+  for (; i < t.size(); ++i) {
+    const char16_t c = t[i].unicode();
+    if (c >= u'0' && c <= u'9') {
+      if (exponent)
+        exponentDigits = true;
+      else
+        ++digits;
+    } else if (c == u'.' && !point && !exponent) {
+      point = true;
+    } else if ((c == u'e' || c == u'E') && digits > 0 && !exponent) {
+      exponent = true;
+    } else if ((c == u'+' || c == u'-') && exponent && !exponentDigits &&
+               (t[i - 1] == QLatin1Char('e') || t[i - 1] == QLatin1Char('E'))) {
+      // the exponent's sign
+    } else {
+      return std::nullopt;
+    }
+    buffer[n++] = static_cast<char>(c);
+  }
+  if (digits == 0 || (exponent && !exponentDigits)) return std::nullopt;
+  double d = 0;
+  const auto [end, error] = std::from_chars(buffer, buffer + n, d);
+  if (error != std::errc() || end != buffer + n) return std::nullopt;
+  return d;
+}
+
 std::optional<double> numberOf(const QVariant& value) {
   switch (value.typeId()) {
     case QMetaType::QString:
-    case QMetaType::QByteArray: {
-      const QString text = value.toString().trimmed();
-      if (text.isEmpty()) return std::nullopt;
-      bool ok = false;
-      const double d = text.toDouble(&ok);
-      if (!ok) return std::nullopt;
-      return d;
-    }
+      return numberOfText(value.toString());
+    case QMetaType::QByteArray:
+      return numberOfText(QString::fromLatin1(value.toByteArray()));
     case QMetaType::Bool:
       return value.toBool() ? -1.0 : 0.0;  // the engine's True is -1
     default: {

@@ -112,7 +112,6 @@ struct Recordset::State {
     if (!prepareInsert()) return false;
     for (int i = 0; i < buffer.size(); ++i) insert->bindValue(i, buffer[i]);
     if (!insert->exec()) return fail(insert->lastError().text());
-    insert->finish();
     return true;
   }
 
@@ -253,7 +252,8 @@ bool Recordset::addNew() {
   State& s = *state_;
   if (!s.connected() || !s.updatable) return s.fail(QStringLiteral("recordset not updatable"));
   s.mode = Mode::Adding;
-  s.buffer = QVariantList(s.fields.size());
+  if (s.buffer.size() != s.fields.size()) s.buffer = QVariantList(s.fields.size());
+  for (QVariant& value : s.buffer) value = QVariant();  // the buffer is reused row after row
   return true;
 }
 
@@ -292,15 +292,11 @@ bool Recordset::update() {
   const bool ok = s.mode == Mode::Adding ? s.runInsert() : s.runUpdate();
   if (!ok) return false;
   s.mode = Mode::Browse;
-  s.buffer.clear();
   if (s.loaded) s.stale = true;
   return true;
 }
 
-void Recordset::cancelUpdate() {
-  state_->mode = Mode::Browse;
-  state_->buffer.clear();
-}
+void Recordset::cancelUpdate() { state_->mode = Mode::Browse; }
 
 bool Recordset::isEditing() const { return state_->mode != Mode::Browse; }
 QString Recordset::lastError() const { return state_->error; }
