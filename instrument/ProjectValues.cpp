@@ -1,7 +1,7 @@
 #include "instrument/ProjectValues.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 namespace instrument::projectvalues {
@@ -35,7 +35,9 @@ QString decimalText(double value, int significant) {
   if (!std::isfinite(value) || value == 0.0) return QStringLiteral("0");
   // Scientific form gives the rounded significant digits and the exponent.
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*e", significant - 1, std::fabs(value));
+  const auto written = std::to_chars(buffer, buffer + sizeof buffer - 1, std::fabs(value),
+                                     std::chars_format::scientific, significant - 1);
+  *written.ptr = '\0';
   QByteArray digits;
   const char* p = buffer;
   for (; *p != 'e'; ++p)
