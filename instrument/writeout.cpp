@@ -192,6 +192,7 @@ std::optional<QString> writeout::replay(const QByteArray& file, qsizetype bodySt
   }
   const QString tables = parser.retrn_message();
   if (tables.isEmpty() && holdsText(file, bodyStart)) return replayFailed(ReplayStatus::NoTables, NoTablesMessage);
+  message_.clear();  // a refused call meanwhile may have left its words
   return tables;
 }
 

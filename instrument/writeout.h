@@ -26,7 +26,6 @@ enum class ReplayStatus {
   CutOff,          // the file ends in the middle of a line or a test
   NoTables,        // the file holds text but not one table
   Stopped,         // asked to stop
-  Busy,            // a replay of this object is already running
 };
 
 // Project files: the tables of the working database written as the text of
@@ -76,6 +75,8 @@ class writeout : public QObject {
 
   SaveStatus saveStatus() const { return saveStatus_; }
   ReplayStatus replayStatus() const { return replayStatus_; }
+  // A replay is under way (a second Get_tables meanwhile does nothing).
+  bool replaying() const { return replaying_; }
   // Why the last save or replay failed, in words for the user; empty after
   // success.
   const QString& message() const { return message_; }
