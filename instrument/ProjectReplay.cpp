@@ -37,7 +37,10 @@ ProjectReplay::Outcome ProjectReplay::run(const QByteArray& file, qsizetype body
 
   qsizetype i = bodyStart;
   for (int sinceCheck = 0; i < file.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(file[i]);
+    auto byte = static_cast<unsigned char>(file[i]);
+    // A file saved with bare line feeds (as editors here do) has its line
+    // ends where the parsers look for them: at a carriage return.
+    if (byte == LineFeed && (i == bodyStart || file[i - 1] != char(CarriageReturn))) byte = CarriageReturn;
     if (member != nullptr && passes(byte)) {
       const QChar c(byte);
       lastResult = (parser_.*member)(QStringView(&c, 1));

@@ -136,6 +136,15 @@ TEST_F(ProjectFile, AReplayThatFailsPartWayIsAFailure) {
   EXPECT_TRUE(reader.Finished_);
 }
 
+TEST_F(ProjectFile, BareLineFeedsEndLinesToo) {
+  projecttest::createTables(instrument::DeviceType::LoadFrameSingle, {});
+  writeout reader;
+  QByteArray text = loadFrameFile(2);
+  text.replace("\r\n", "\n");
+  EXPECT_EQ(open(text, reader), QStringLiteral("CBR_LBR1 ")) << reader.message().toStdString();
+  EXPECT_EQ(projecttest::snapshot().value("CBR_LBR1").size(), 2);
+}
+
 TEST_F(ProjectFile, AFileOfLineOneOnlyOpensEmpty) {
   int downloadStatus = -7;
   writeout reader(&downloadStatus);
