@@ -13,7 +13,10 @@ void MenuCommands::ImportWizard_Click() {
   // A running download or project read owns the working database.
   if (main_.state().longWork.running()) return;
   platform::ignoringErrors([&] { main_.Comm().Halt_ = false; });
-  // The import wizard window opens here, owned by the main window.
+  platform::ignoringErrors([&] {
+    if (!wizardHost_) wizardHost_ = std::make_unique<WizardHost>(main_);
+    wizardHost_->showWizard();
+  });
   main_.setStatusText(WaitingForWizard);
 }
 

@@ -3,8 +3,11 @@
 #include <QObject>
 #include <QPointer>
 
+#include <memory>
+
 #include "download/ComSummary.h"
 #include "mainwindow/AboutBox.h"
+#include "mainwindow/WizardHost.h"
 
 namespace mainwindow {
 
@@ -28,6 +31,7 @@ class MenuCommands : public QObject {
 
   AboutBox* aboutBox() const { return about_; }
   download::ComSummary* comSummary() const { return summary_; }
+  download::ImportWizard* importWizard() const { return wizardHost_ ? wizardHost_->wizard() : nullptr; }
 
  private:
   void connectMenus();
@@ -35,6 +39,7 @@ class MenuCommands : public QObject {
   MainWindow& main_;
   QPointer<AboutBox> about_;
   QPointer<download::ComSummary> summary_;
+  std::unique_ptr<WizardHost> wizardHost_;
 };
 
 }  // namespace mainwindow

@@ -1,0 +1,66 @@
+#include "mainwindow/WizardHost.h"
+
+#include <QAction>
+#include <QTabWidget>
+
+#include "download/ImportWizard.h"
+#include "mainwindow/ComPortStatus.h"
+#include "mainwindow/DataView.h"
+#include "mainwindow/MainMenus.h"
+#include "mainwindow/MainWindow.h"
+#include "report/page/InfoFile.h"
+
+namespace mainwindow {
+
+WizardHost::WizardHost(MainWindow& main) : main_(main) {}
+
+WizardHost::~WizardHost() { delete wizard_.data(); }
+
+download::ImportWizard& WizardHost::showWizard() {
+  if (wizard_.isNull()) wizard_ = new download::ImportWizard(*this);
+  wizard_->show();
+  wizard_->raise();
+  wizard_->activateWindow();
+  return *wizard_;
+}
+
+download::ImportWizard* WizardHost::wizard() const { return wizard_.data(); }
+
+QWidget& WizardHost::mainWindow() { return main_; }
+
+download::Communication& WizardHost::Comm() { return main_.Comm(); }
+
+platform::CommControl& WizardHost::MSComm1() { return main_.MSComm1; }
+
+instrument::ProgramState& WizardHost::state() { return main_.state(); }
+
+void WizardHost::closeDatabaseView() { main_.dataView().closeDatabaseObjects(); }
+
+void WizardHost::Initialize_TAB0() { main_.Initialize_TAB0(); }
+
+void WizardHost::setMainTabEnabled(int tab, bool enabled) { main_.setMainTabEnabled(tab, enabled); }
+
+void WizardHost::selectMainTab(int tab) { main_.MainTab->setCurrentIndex(tab); }
+
+void WizardHost::setCheckTimerRunning(bool running) {
+  QTimer& timer = main_.comPortStatus().Check_Timer;
+  if (running) {
+    timer.start();
+  } else {
+    timer.stop();
+  }
+}
+
+void WizardHost::setComStatusCaptions(const QStringList& captions) {
+  const auto& items = main_.menus().COM_STAT;
+  for (std::size_t i = 0; i < items.size() && i < static_cast<std::size_t>(captions.size()); ++i)
+    if (items[i] != nullptr) items[i]->setText(captions[static_cast<qsizetype>(i)]);
+}
+
+void WizardHost::saveCompanyInfo() {
+  report::Info_File(report::InfoFileSave, main_.companyInfo(), main_.state().Download_Title);
+}
+
+void WizardHost::runLongWork(const std::function<void()>& work) { main_.runLongWork(work); }
+
+}  // namespace mainwindow
