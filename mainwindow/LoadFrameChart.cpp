@@ -87,21 +87,22 @@ QLineSeries* makeSeries(const QString& name, const QList<QPointF>& points) {
 
 LoadFrameChartData loadFrameChartData(const RecordGridModel& readings) {
   LoadFrameChartData data;
-  const int ch1 = readings.fieldIndex(u"CH1");
-  const int ch2 = readings.fieldIndex(u"CH2");
-  const int ch3 = readings.fieldIndex(u"CH3");
-  const int rows = readings.recordCount();
-  data.ch1VsCh2.reserve(rows);
-  data.ch1VsCh3.reserve(rows);
-  for (int row = 0; row < rows; ++row) {
-    const QVariant y = readings.value(row, ch1);
-    if (const auto p = pointOf(readings.value(row, ch2), y)) data.ch1VsCh2.append(*p);
-    if (const auto p = pointOf(readings.value(row, ch3), y)) data.ch1VsCh3.append(*p);
+  const auto channels = readings.columns({QStringLiteral("CH1"), QStringLiteral("CH2"), QStringLiteral("CH3")});
+  if (!channels) return data;
+  const QVariantList& ch1 = channels->at(0);
+  const QVariantList& ch2 = channels->at(1);
+  const QVariantList& ch3 = channels->at(2);
+  data.ch1VsCh2.reserve(ch1.size());
+  data.ch1VsCh3.reserve(ch1.size());
+  for (qsizetype row = 0; row < ch1.size(); ++row) {
+    if (const auto p = pointOf(ch2[row], ch1[row])) data.ch1VsCh2.append(*p);
+    if (const auto p = pointOf(ch3[row], ch1[row])) data.ch1VsCh3.append(*p);
   }
-  if (rows > 0) {
-    data.xTitle = readings.value(rows - 1, u"CH2NAME").toString();
-    data.yTitle = readings.value(rows - 1, u"CH1NAME").toString();
-    data.secondYTitle = readings.value(rows - 1, u"CH3NAME").toString();
+  const int last = readings.recordCount() - 1;
+  if (last >= 0) {
+    data.xTitle = readings.value(last, u"CH2NAME").toString();
+    data.yTitle = readings.value(last, u"CH1NAME").toString();
+    data.secondYTitle = readings.value(last, u"CH3NAME").toString();
   }
   return data;
 }
@@ -152,7 +153,6 @@ QImage LoadFrameChart::picture(const LoadFrameChartData& data) {
   QChartView view(makeChart(data));
   view.setAttribute(Qt::WA_DontShowOnScreen);
   view.setFrameShape(QFrame::NoFrame);
-  view.setRenderHint(QPainter::Antialiasing);
   view.resize(pictureSize());
   QImage image(pictureSize(), QImage::Format_RGB32);
   image.fill(Qt::white);

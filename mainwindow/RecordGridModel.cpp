@@ -3,7 +3,6 @@
 #include <QLocale>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QStringList>
 
 #include <cmath>
 
@@ -21,32 +20,43 @@ constexpr double WholeNumberLimit = 1e15;
 
 RecordGridModel::RecordGridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
+bool RecordGridModel::fail(const QString& error) const {
+  error_ = error;
+  return false;
+}
+
+void RecordGridModel::clearRows() {
+  db_ = nullptr;
+  table_.clear();
+  where_.clear();
+  values_.clear();
+  fields_.clear();
+  keyField_.clear();
+  order_.clear();
+  rowCount_ = 0;
+  pages_.clear();
+  editable_.clear();
+}
+
 bool RecordGridModel::open(platform::db::Database& db, const QString& table, const QString& where,
                            const QVariantList& values) {
   beginResetModel();
+  clearRows();
   db_ = &db;
   table_ = table;
   where_ = where;
   values_ = values;
-  Rows rows;
-  const bool ok = read(rows);
+  Shape shape;
+  const bool ok = readShape(shape);
   if (ok) {
-    fields_ = std::move(rows.fields);
-    keyField_ = std::move(rows.keyField);
-    cells_ = std::move(rows.cells);
-    rowCount_ = rows.count;
+    fields_ = std::move(shape.fields);
+    keyField_ = std::move(shape.keyField);
+    order_ = std::move(shape.order);
+    rowCount_ = shape.count;
     editable_ = QList<bool>(fields_.size(), false);
     error_.clear();
   } else {
-    const QString error = error_;
-    db_ = nullptr;
-    fields_.clear();
-    keyField_.clear();
-    cells_.clear();
-    rowCount_ = 0;
-    editable_.clear();
-    table_.clear();
-    error_ = error;
+    clearRows();
   }
   endResetModel();
   return ok;
@@ -54,73 +64,109 @@ bool RecordGridModel::open(platform::db::Database& db, const QString& table, con
 
 bool RecordGridModel::requery() {
   if (db_ == nullptr) return false;
-  Rows rows;
-  if (!read(rows)) return false;
-  const bool sameShape = rows.fields == fields_ && rows.count == rowCount_;
-  if (sameShape) {
-    cells_ = std::move(rows.cells);
+  Shape shape;
+  if (!readShape(shape)) return false;
+  pages_.clear();
+  if (shape.fields == fields_ && shape.count == rowCount_) {
     if (rowCount_ > 0 && !fields_.isEmpty())
       emit dataChanged(index(0, 0), index(rowCount_ - 1, static_cast<int>(fields_.size()) - 1));
     return true;
   }
   beginResetModel();
-  const bool sameFields = rows.fields == fields_;
-  fields_ = std::move(rows.fields);
-  keyField_ = std::move(rows.keyField);
-  cells_ = std::move(rows.cells);
-  rowCount_ = rows.count;
-  if (!sameFields) editable_ = QList<bool>(fields_.size(), false);
+  if (shape.fields != fields_) editable_ = QList<bool>(shape.fields.size(), false);
+  fields_ = std::move(shape.fields);
+  keyField_ = std::move(shape.keyField);
+  order_ = std::move(shape.order);
+  rowCount_ = shape.count;
   endResetModel();
   return true;
 }
 
 void RecordGridModel::close() {
   beginResetModel();
-  db_ = nullptr;
-  table_.clear();
-  where_.clear();
-  values_.clear();
-  fields_.clear();
-  keyField_.clear();
-  cells_.clear();
-  rowCount_ = 0;
-  editable_.clear();
+  clearRows();
   endResetModel();
 }
 
-bool RecordGridModel::fail(const QString& error) {
-  error_ = error;
-  return false;
-}
-
-bool RecordGridModel::read(Rows& rows) {
+bool RecordGridModel::readShape(Shape& shape) {
   using platform::db::quoteIdentifier;
   if (db_ == nullptr || !db_->isOpen()) return fail(QStringLiteral("database not open"));
   const auto def = db_->tableDef(table_);
   if (!def) return fail(QStringLiteral("no such table: ") + table_);
-  rows.fields = def->fields();
-  rows.keyField = def->primaryKeyField();
-  QStringList columns;
-  for (const platform::db::FieldDef& field : rows.fields) columns << quoteIdentifier(field.name);
-  QString sql = QStringLiteral("SELECT %1 FROM %2").arg(columns.join(QLatin1Char(',')), quoteIdentifier(def->name()));
+  table_ = def->name();
+  shape.fields = def->fields();
+  shape.keyField = def->primaryKeyField();
+  shape.order = shape.keyField.isEmpty() ? RowIdOrder : quoteIdentifier(shape.keyField);
+  QString sql = QStringLiteral("SELECT COUNT(*) FROM %1").arg(quoteIdentifier(table_));
   if (!where_.isEmpty()) sql += QStringLiteral(" WHERE ") + where_;
-  sql += QStringLiteral(" ORDER BY ") + (rows.keyField.isEmpty() ? RowIdOrder : quoteIdentifier(rows.keyField));
+  auto count = db_->exec(sql, values_);
+  if (!count || !count->next()) return fail(db_->lastError());
+  shape.count = count->value(0).toInt();
+  return true;
+}
 
-  // Forward only: the rows are copied once, not cached a second time.
+QString RecordGridModel::selectSql(const QStringList& columns) const {
+  QString sql = QStringLiteral("SELECT %1 FROM %2")
+                    .arg(columns.join(QLatin1Char(',')), platform::db::quoteIdentifier(table_));
+  if (!where_.isEmpty()) sql += QStringLiteral(" WHERE ") + where_;
+  return sql + QStringLiteral(" ORDER BY ") + order_;
+}
+
+const QVariantList* RecordGridModel::page(int number) const {
+  if (const auto found = pages_.constFind(number); found != pages_.cend()) return &found.value();
+  if (db_ == nullptr || !db_->isOpen()) return nullptr;
+  QStringList columns;
+  for (const platform::db::FieldDef& field : fields_) columns << platform::db::quoteIdentifier(field.name);
   QSqlQuery query(db_->connection());
   query.setForwardOnly(true);
-  if (!query.prepare(sql)) return fail(query.lastError().text());
-  for (const QVariant& value : values_) query.addBindValue(value);
-  if (!query.exec()) return fail(query.lastError().text());
-  const int width = static_cast<int>(rows.fields.size());
-  while (query.next()) {
-    for (int i = 0; i < width; ++i) {
-      const QVariant value = query.value(i);
-      rows.cells.append(value.isNull() ? QVariant() : value);
-    }
-    ++rows.count;
+  if (!query.prepare(selectSql(columns) + QStringLiteral(" LIMIT ? OFFSET ?"))) {
+    fail(query.lastError().text());
+    return nullptr;
   }
-  return true;
+  for (const QVariant& value : values_) query.addBindValue(value);
+  query.addBindValue(PageRows);
+  query.addBindValue(static_cast<qint64>(number) * PageRows);
+  if (!query.exec()) {
+    fail(query.lastError().text());
+    return nullptr;
+  }
+  QVariantList cells;
+  cells.reserve(static_cast<qsizetype>(PageRows) * fields_.size());
+  const int width = static_cast<int>(fields_.size());
+  while (query.next())
+    for (int i = 0; i < width; ++i) cells.append(query.isNull(i) ? QVariant() : query.value(i));
+  return &pages_.insert(number, std::move(cells)).value();
+}
+
+std::optional<QList<QVariantList>> RecordGridModel::columns(const QStringList& fieldNames) const {
+  QStringList quoted;
+  for (const QString& name : fieldNames) {
+    if (fieldIndex(name) < 0) {
+    fail(QStringLiteral("no such field: ") + name);
+    return std::nullopt;
+  }
+    quoted << platform::db::quoteIdentifier(name);
+  }
+  if (db_ == nullptr || !db_->isOpen()) {
+    fail(QStringLiteral("database not open"));
+    return std::nullopt;
+  }
+  QSqlQuery query(db_->connection());
+  query.setForwardOnly(true);
+  if (!query.prepare(selectSql(quoted))) {
+    fail(query.lastError().text());
+    return std::nullopt;
+  }
+  for (const QVariant& value : values_) query.addBindValue(value);
+  if (!query.exec()) {
+    fail(query.lastError().text());
+    return std::nullopt;
+  }
+  QList<QVariantList> result(fieldNames.size());
+  for (QVariantList& column : result) column.reserve(rowCount_);
+  while (query.next())
+    for (int i = 0; i < result.size(); ++i) result[i].append(query.isNull(i) ? QVariant() : query.value(i));
+  return result;
 }
 
 int RecordGridModel::fieldIndex(QStringView name) const {
@@ -131,7 +177,9 @@ int RecordGridModel::fieldIndex(QStringView name) const {
 
 QVariant RecordGridModel::value(int row, int column) const {
   if (row < 0 || row >= rowCount_ || column < 0 || column >= fields_.size()) return {};
-  return cells_.at(static_cast<qsizetype>(row) * fields_.size() + column);
+  const QVariantList* cells = page(row / PageRows);
+  if (cells == nullptr) return {};
+  return cells->value(static_cast<qsizetype>(row % PageRows) * fields_.size() + column);
 }
 
 QVariant RecordGridModel::value(int row, QStringView field) const { return value(row, fieldIndex(field)); }

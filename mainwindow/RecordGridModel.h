@@ -1,13 +1,16 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <QVariant>
 #include <QVariantList>
 
 #include <functional>
+#include <optional>
 
 #include "platform/db/FieldDef.h"
 
@@ -18,10 +21,12 @@ class Database;
 namespace mainwindow {
 
 // A record set of the data view shown by a grid: the rows of one table of the
-// working database that meet a condition, read whole in the order of the
-// table's primary key, so that the row count is the record count. Cells are
-// read-only except in the columns marked editable, whose edits go to the edit
-// handler.
+// working database that meet a condition, in the order of the table's
+// primary key. The record count is counted when the set is opened, so it is
+// exact however many rows there are; the rows themselves are read a page at a
+// time when first shown, so a test of 100,000 readings opens at once. Cells
+// are read-only except in the columns marked editable, whose edits go to the
+// edit handler.
 class RecordGridModel : public QAbstractTableModel {
   Q_OBJECT
 
@@ -31,7 +36,7 @@ class RecordGridModel : public QAbstractTableModel {
 
   explicit RecordGridModel(QObject* parent = nullptr);
 
-  // Reads the rows of table that meet where (an SQL condition with quoted
+  // Opens the rows of table that meet where (an SQL condition with quoted
   // identifiers and "?" for the values). False, and an empty closed model,
   // when the table or the query cannot be read.
   bool open(platform::db::Database& db, const QString& table, const QString& where = QString(),
@@ -45,11 +50,13 @@ class RecordGridModel : public QAbstractTableModel {
 
   const QString& tableName() const { return table_; }
   const QList<platform::db::FieldDef>& fields() const { return fields_; }
-  QString keyField() const { return keyField_; }
+  const QString& keyField() const { return keyField_; }
   int fieldIndex(QStringView name) const;
   int recordCount() const { return rowCount_; }
   QVariant value(int row, int column) const;
   QVariant value(int row, QStringView field) const;
+  // Some fields of every row in order, one list per field, read in one pass.
+  std::optional<QList<QVariantList>> columns(const QStringList& fieldNames) const;
   const QString& lastError() const { return error_; }
 
   void setColumnEditable(int column, bool editable);
@@ -67,15 +74,20 @@ class RecordGridModel : public QAbstractTableModel {
   // other numbers in their shortest exact form.
   static QString displayText(const QVariant& value);
 
+  static constexpr int PageRows = 1000;
+
  private:
-  struct Rows {
+  struct Shape {
     QList<platform::db::FieldDef> fields;
     QString keyField;
-    QVector<QVariant> cells;  // row after row
+    QString order;  // the ORDER BY column, quoted
     int count = 0;
   };
-  bool read(Rows& rows);
-  bool fail(const QString& error);
+  bool readShape(Shape& shape);
+  QString selectSql(const QStringList& columns) const;
+  const QVariantList* page(int number) const;
+  bool fail(const QString& error) const;
+  void clearRows();
 
   platform::db::Database* db_ = nullptr;
   QString table_;
@@ -83,11 +95,12 @@ class RecordGridModel : public QAbstractTableModel {
   QVariantList values_;
   QList<platform::db::FieldDef> fields_;
   QString keyField_;
-  QVector<QVariant> cells_;
+  QString order_;
   int rowCount_ = 0;
+  mutable QHash<int, QVariantList> pages_;  // page number -> its cells, row after row
   QList<bool> editable_;
   EditHandler editHandler_;
-  QString error_;
+  mutable QString error_;
 };
 
 }  // namespace mainwindow

@@ -54,6 +54,17 @@ TEST_F(RecordGridModelTest, CountsMoreThan32767Readings) {
   EXPECT_EQ(model.recordCount(), 40000);
   EXPECT_EQ(model.rowCount(), 40000);
   EXPECT_EQ(model.value(39999, u"RDNUM").toInt(), 40000);
+  // Rows are read a page at a time; the pages meet without a gap.
+  const int page = RecordGridModel::PageRows;
+  EXPECT_EQ(model.value(page - 1, u"RDNUM").toInt(), page);
+  EXPECT_EQ(model.value(page, u"RDNUM").toInt(), page + 1);
+  EXPECT_EQ(model.data(model.index(page, model.fieldIndex(u"DD"))).toString(), QStringLiteral("1501.5"));
+  const auto columns = model.columns({QStringLiteral("RDNUM"), QStringLiteral("SA")});
+  ASSERT_TRUE(columns);
+  ASSERT_EQ(columns->at(0).size(), 40000);
+  EXPECT_EQ(columns->at(0).last().toInt(), 40000);
+  EXPECT_EQ(columns->at(1).first().toString(), QStringLiteral("S"));
+  EXPECT_FALSE(model.columns({QStringLiteral("NOPE")}));
 }
 
 TEST_F(RecordGridModelTest, MissingTableLeavesAnEmptyClosedModel) {
