@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QThread>
 #include <gtest/gtest.h>
 
 #include "PrintoutFeed.h"
@@ -90,6 +91,18 @@ TEST_F(ParseTest, InititClosesEveryOtherConnectionBeforeDeletingTheFile) {
   parse.DeInit();
   // The rows went into the new file, not into an unlinked one.
   EXPECT_EQ(testsupport::readTable(QStringLiteral("MARSHALL1")).size(), 1);
+}
+
+TEST_F(ParseTest, CommittedRowsSurviveAnInterruptedDownload) {
+  Parse parse;
+  ASSERT_EQ(parse.Initit(), status::Ok);
+  feedPrintout(parse, &Parse::Parse_LX9100, TwoTests.left(TwoTests.indexOf("1, 0", TwoTests.indexOf("MARSHALL"))));
+  feedPrintout(parse, &Parse::Parse_LX9100, "1, 0, 1, 2, 3, 4\r");
+  // Another connection sees the completed test while the download still runs.
+  EXPECT_EQ(testsupport::readTable(QStringLiteral("CBR_LBR1")).size(), 1);
+  QThread::msleep(ParseContext::CommitIntervalMs + 50);
+  feedPrintout(parse, &Parse::Parse_LX9100, "2, 0, 1, 2, 3, 4\r");
+  EXPECT_EQ(testsupport::readTable(QStringLiteral("MARSHALL1")).size(), 2);
 }
 
 TEST_F(ParseTest, MembersByDeviceAndModel) {
