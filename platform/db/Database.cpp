@@ -140,7 +140,11 @@ bool Database::open(const QString& filePath, const QString& connectionName) {
   db.setDatabaseName(filePath);
   db.setConnectOptions(ConnectOptions);
   filePath_ = filePath;
-  if (!QFileInfo(filePath).absoluteDir().exists() || !db.open()) {
+  if (!QFileInfo(filePath).absoluteDir().exists()) {
+    setError(QStringLiteral("no folder for ") + filePath);
+    return false;
+  }
+  if (!db.open()) {
     setError(db.lastError().text());
     db.close();
     return false;
