@@ -13,7 +13,7 @@ ReportPageView::ReportPageView(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("reportPage"));
 }
 
-void ReportPageView::show(const RenderedReport* report, int page, double pixelsPerTwip) {
+void ReportPageView::display(const RenderedReport* report, int page, double pixelsPerTwip) {
   report_ = report;
   page_ = page;
   scale_ = pixelsPerTwip;

@@ -13,7 +13,7 @@ class ReportPageView : public QWidget {
  public:
   explicit ReportPageView(QWidget* parent = nullptr);
 
-  void show(const RenderedReport* report, int page, double pixelsPerTwip);
+  void display(const RenderedReport* report, int page, double pixelsPerTwip);
   // Twips on the page under a widget position.
   QPoint toTwips(const QPoint& pixels) const;
 

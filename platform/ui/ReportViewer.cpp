@@ -123,7 +123,7 @@ double ReportViewer::pixelsPerTwip() const {
 void ReportViewer::showCurrentPage() {
   const int pages = report_.pageCount();
   pageLabel_->setText(pages > 0 ? tr("%1 of %2").arg(page_).arg(pages) : QString());
-  pageView_->show(designer_ != nullptr && pages > 0 ? &report_ : nullptr, page_, pixelsPerTwip());
+  pageView_->display(designer_ != nullptr && pages > 0 ? &report_ : nullptr, page_, pixelsPerTwip());
 }
 
 void ReportViewer::pagePressed(const QPoint& pixels) {
