@@ -13,6 +13,7 @@
 #include "instrument/writeout.h"
 #include "platform/db/Database.h"
 #include "support/TempProgramFolder.h"
+#include "support/TestData.h"
 
 namespace {
 
@@ -131,6 +132,8 @@ TEST_F(ProjectFile, AReplayThatFailsPartWayIsAFailure) {
   EXPECT_FALSE(open(" 0 \r\nCBR/LBR TEST\r\n1, 00:00:01, 1, 2, 3, 4\r\n1, 00:00:02, 1, 2, 3, 4\r\nEND\r\n", reader));
   EXPECT_EQ(reader.replayStatus(), ReplayStatus::Failed);
   EXPECT_TRUE(reader.message().contains("4")) << reader.message().toStdString();
+  EXPECT_FALSE(open(" 0 \r\n" + testsupport::readData("lx9100/garbage.txt"), reader).has_value());
+  EXPECT_EQ(reader.replayStatus(), ReplayStatus::Failed);
   EXPECT_FALSE(open(" 2 \r\nNOTHING HERE TO READ\r\n", reader).has_value());
   EXPECT_EQ(reader.replayStatus(), ReplayStatus::NoTables);
   EXPECT_TRUE(reader.Finished_);
