@@ -1,6 +1,7 @@
 #include "mainwindow/DataView.h"
 
 #include <QChartView>
+#include <QHeaderView>
 #include <QTableView>
 #include <QTreeWidget>
 
@@ -8,6 +9,11 @@
 #include "mainwindow/MainWindow.h"
 
 namespace mainwindow {
+namespace {
+
+constexpr int CellPadding = 4;
+
+}  // namespace
 
 DataView::DataView(MainWindow& main)
     : main_(main),
@@ -37,8 +43,19 @@ void DataView::wireControls() {
   view_.Header_Recordset.setEditHandler([this](int row, int column, const QVariant& value) {
     return headerEdit_.DataGrid2_AfterColUpdate(row, column, value);
   });
-  // Nodes are never renamed.
+  // Compact rows, so the header grid shows its record under its captions.
+  for (QTableView* grid : {data.DataGrid1, data.DataGrid2}) {
+    const int line = grid->fontMetrics().height() + CellPadding;
+    grid->verticalHeader()->setMinimumSectionSize(1);
+    grid->verticalHeader()->setDefaultSectionSize(line);
+    grid->horizontalHeader()->setFixedHeight(line);
+  }
+  data.DataGrid2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Nodes are never renamed; long names scroll rather than shrink.
   data.TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  data.TreeView1->setTextElideMode(Qt::ElideNone);
+  data.TreeView1->header()->setStretchLastSection(false);
+  data.TreeView1->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
   connect(data.TreeView1, &QTreeWidget::itemClicked, this, [this] { selection_.TreeView1_Click(); });
 }
 

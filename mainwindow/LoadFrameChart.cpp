@@ -5,6 +5,9 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
+#include <QCoreApplication>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
 #include <QGuiApplication>
 #include <QLegend>
 #include <QLineSeries>
@@ -149,15 +152,19 @@ QSize LoadFrameChart::pictureSize() {
 }
 
 QImage LoadFrameChart::picture(const LoadFrameChartData& data) {
-  // A view of its own at the picture's size, so the one on screen keeps its size.
-  QChartView view(makeChart(data));
-  view.setAttribute(Qt::WA_DontShowOnScreen);
-  view.setFrameShape(QFrame::NoFrame);
-  view.resize(pictureSize());
+  // A chart of its own at the picture's size, so the one on screen keeps its size.
+  QGraphicsScene scene;
+  QChart* chart = makeChart(data);
+  scene.addItem(chart);
+  const QRectF area(QPointF(0, 0), QSizeF(pictureSize()));
+  chart->setGeometry(area);
+  // Lay it out now rather than at the next turn of the event loop.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+  if (QGraphicsLayout* layout = chart->layout()) layout->activate();
   QImage image(pictureSize(), QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter painter(&image);
-  view.render(&painter);
+  scene.render(&painter, area, area);
   return image;
 }
 

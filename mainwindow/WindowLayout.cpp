@@ -1,6 +1,8 @@
 #include "mainwindow/WindowLayout.h"
 
 #include <QChartView>
+#include <QEvent>
+#include <QScopedValueRollback>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -29,7 +31,15 @@ void MainWindow::Form_Resize() {
   if (dataView_) dataView_->layout().Form_Resize();
 }
 
-WindowLayout::WindowLayout(MainWindow& main) : main_(main) {}
+WindowLayout::WindowLayout(MainWindow& main) : main_(main) {
+  for (int tab = 0; tab < main_.MainTab->count(); ++tab) main_.MainTab->widget(tab)->installEventFilter(this);
+}
+
+bool WindowLayout::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Move || event->type() == QEvent::Resize || event->type() == QEvent::Show)
+    platform::ignoringErrors([&] { Form_Resize(); });
+  return QObject::eventFilter(watched, event);
+}
 
 double WindowLayout::toTwips(int pixels) const { return platform::pixelsToTwips(pixels, main_.logicalDpiX()); }
 
@@ -44,6 +54,8 @@ QSizeF WindowLayout::mainTabTwips() const {
 }
 
 void WindowLayout::Form_Resize() {
+  if (placing_) return;
+  const QScopedValueRollback placing(placing_, true);
   platform::ignoringErrors([&] { keepMinimumSize(); });
   DataTabPage& data = main_.dataTab();
   PlacementInputs in;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QRectF>
 #include <QSizeF>
 
@@ -15,11 +16,15 @@ class MainWindow;
 // every resize and tab switch: the window's minimum size, the data tab's
 // tree, grids, column widths and buttons, the report tab strip and the
 // chart. Positions are kept in twips and converted only through Twips.h.
-class WindowLayout {
+class WindowLayout : public QObject {
  public:
   explicit WindowLayout(MainWindow& main);
 
   void Form_Resize();
+
+  // A tab page placed in the tab strip (its place is known only then) lays
+  // its controls out again.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
   // Whether the data tab shows the stiffness gauge's table of later runs.
   bool run21View() const;
@@ -51,6 +56,7 @@ class WindowLayout {
   int toPixels(double twips) const;
 
   MainWindow& main_;
+  bool placing_ = false;  // a pass is running: its own moves start none
 };
 
 }  // namespace mainwindow

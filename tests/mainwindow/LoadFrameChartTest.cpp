@@ -75,10 +75,17 @@ TEST_F(LoadFrameChartTest, DrawsTheChartAndRewritesThePictureForEveryTest) {
   ASSERT_FALSE(picture.isNull());
   EXPECT_EQ(picture.size(), QSize(621, 415));
   EXPECT_EQ(LoadFrameChart::pictureSize(), QSize(621, 415));
-  int drawn = 0;
-  for (int y = 0; y < picture.height(); y += 3)
-    for (int x = 0; x < picture.width(); x += 3) drawn += picture.pixel(x, y) != qRgb(255, 255, 255);
-  EXPECT_GT(drawn, 100);
+  // The chart fills the picture: the scales stand at its left and right
+  // edges and the title at its top.
+  const auto inked = [&](QRect part) {
+    int count = 0;
+    for (int y = part.top(); y <= part.bottom(); ++y)
+      for (int x = part.left(); x <= part.right(); ++x) count += picture.pixel(x, y) != qRgb(255, 255, 255);
+    return count;
+  };
+  EXPECT_GT(inked({0, 40, 70, 300}), 50);
+  EXPECT_GT(inked({550, 40, 70, 300}), 50);
+  EXPECT_GT(inked({150, 0, 320, 40}), 50);
 
   // A test without readings replaces the picture with an empty chart.
   QFile::remove(folder.path(platform::ProgramFiles::GraphImage));
