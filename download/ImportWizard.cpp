@@ -148,7 +148,7 @@ void ImportWizard::buildControls() {
   inner->setLayout(body);
   layout->addWidget(inner, 1);
   layout->addWidget(StatusBar1);
-  resize(620, 400);
+  resize(760, 400);
 }
 
 QGroupBox* ImportWizard::buildOptions(const QString& name, QList<QRadioButton*> options) {
@@ -326,6 +326,7 @@ void ImportWizard::closeEvent(QCloseEvent* event) {
     event->ignore();
   } else {
     event->accept();
+    unloaded_ = true;
     ignoringErrors([&] {
       host_.setMainTabEnabled(MainTabIndex::Report, true);
       host_.setMainTabEnabled(MainTabIndex::Data, true);

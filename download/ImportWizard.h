@@ -67,6 +67,9 @@ class ImportWizard : public QWidget {
   void resetToWelcome();
   // Asks the wizard to close once its driver has returned.
   void unloadAfterDownload() { unloadRequested_ = true; }
+  // True once the wizard has closed: it is about to be released and must not
+  // be shown again.
+  bool unloaded() const { return unloaded_; }
 
   DownloadDriver& driver() { return *driver_; }
   DownloadHost& host() { return host_; }
@@ -117,6 +120,7 @@ class ImportWizard : public QWidget {
   DownloadHost& host_;
   std::unique_ptr<DownloadDriver> driver_;
   bool unloadRequested_ = false;
+  bool unloaded_ = false;
 };
 
 }  // namespace download

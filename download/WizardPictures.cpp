@@ -23,22 +23,21 @@ QPixmap blank(int width, int height) {
   return picture;
 }
 
-// A plug body seen from the side, its pins pointing right (or left when
-// mirrored), at x in a picture of height s.
-void drawPlug(QPainter& painter, qreal x, qreal s, bool pinsRight) {
+// A plug seen from the side in a picture of height s: its body from x to
+// x + body, its pins pointing right (or left), its cable leaving the picture.
+void drawPlug(QPainter& painter, qreal x, qreal s, qreal width, bool pinsRight) {
+  const qreal body = s * 0.42;
+  const qreal pins = s * 0.22;
+  painter.setPen(QPen(DarkSteel, s / 8, Qt::SolidLine, Qt::RoundCap));
+  const qreal cableEnd = pinsRight ? 0 : width;
+  painter.drawLine(QPointF(pinsRight ? x : x + body, s * 0.5), QPointF(cableEnd, s * 0.5));
   painter.setPen(QPen(DarkSteel, s / 16));
   painter.setBrush(Steel);
-  const qreal bodyWidth = s * 0.30;
-  painter.drawRoundedRect(QRectF(x, s * 0.28, bodyWidth, s * 0.44), s * 0.06, s * 0.06);
+  painter.drawRoundedRect(QRectF(x, s * 0.25, body, s * 0.5), s * 0.08, s * 0.08);
   painter.setPen(QPen(DarkSteel, s / 10, Qt::SolidLine, Qt::FlatCap));
-  const qreal pinStart = pinsRight ? x + bodyWidth : x;
-  const qreal pinEnd = pinsRight ? pinStart + s * 0.14 : pinStart - s * 0.14;
-  for (qreal y : {s * 0.40, s * 0.60}) painter.drawLine(QPointF(pinStart, y), QPointF(pinEnd, y));
-  // The cable leaves on the far side.
-  const qreal cableStart = pinsRight ? x : x + bodyWidth;
-  const qreal cableEnd = pinsRight ? 0 : s;
-  painter.setPen(QPen(DarkSteel, s / 8, Qt::SolidLine, Qt::RoundCap));
-  painter.drawLine(QPointF(cableStart, s * 0.5), QPointF(cableEnd, s * 0.5));
+  const qreal from = pinsRight ? x + body : x;
+  const qreal to = pinsRight ? from + pins : from - pins;
+  for (qreal y : {s * 0.38, s * 0.62}) painter.drawLine(QPointF(from, y), QPointF(to, y));
 }
 
 }  // namespace
@@ -68,30 +67,32 @@ std::optional<QPixmap> programPicture(const QString& relativePath) {
 }
 
 QPixmap drawConnectedPicture(int size) {
-  QPixmap picture = blank(size, size);
+  const qreal s = size;
+  const int width = size * 3 / 2;
+  QPixmap picture = blank(width, size);
   QPainter painter(&picture);
   painter.setRenderHint(QPainter::Antialiasing);
-  const qreal s = size;
   // Two plugs pushed together, a green light over the joint.
-  drawPlug(painter, s * 0.06, s, true);
-  drawPlug(painter, s * 0.50, s, false);
-  painter.setPen(Qt::NoPen);
+  drawPlug(painter, width / 2.0 - s * 0.64, s, width, true);
+  drawPlug(painter, width / 2.0 + s * 0.22, s, width, false);
+  painter.setPen(QPen(DarkSteel, s / 16));
   painter.setBrush(Live);
-  painter.drawEllipse(QPointF(s * 0.5, s * 0.16), s * 0.13, s * 0.13);
+  painter.drawEllipse(QPointF(width / 2.0, s * 0.16), s * 0.14, s * 0.14);
   return picture;
 }
 
 QPixmap drawUnconnectedPicture(int size) {
-  QPixmap picture = blank(size, size);
+  const qreal s = size;
+  const int width = size * 3 / 2;
+  QPixmap picture = blank(width, size);
   QPainter painter(&picture);
   painter.setRenderHint(QPainter::Antialiasing);
-  const qreal s = size;
-  // Two plugs apart, a red break between them.
-  drawPlug(painter, -s * 0.08, s, true);
-  drawPlug(painter, s * 0.78, s, false);
-  painter.setPen(QPen(Dead, s / 9, Qt::SolidLine, Qt::RoundCap));
-  painter.drawLine(QPointF(s * 0.40, s * 0.30), QPointF(s * 0.60, s * 0.70));
-  painter.drawLine(QPointF(s * 0.60, s * 0.30), QPointF(s * 0.40, s * 0.70));
+  // Two plugs pulled apart, a red break between them.
+  drawPlug(painter, 0, s, width, true);
+  drawPlug(painter, width - s * 0.42, s, width, false);
+  painter.setPen(QPen(Dead, s / 8, Qt::SolidLine, Qt::RoundCap));
+  const qreal middle = width / 2.0;
+  painter.drawLine(QPointF(middle - s * 0.08, s * 0.22), QPointF(middle + s * 0.08, s * 0.78));
   return picture;
 }
 

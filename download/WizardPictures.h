@@ -22,7 +22,8 @@ std::optional<QPixmap> programPicture(const QString& relativePath);
 // case; empty when there is none.
 QString findProgramFile(const QString& relativePath);
 
-// The program's own drawings.
+// The program's own drawings; the two connection pictures are half again as
+// wide as they are high.
 QPixmap drawConnectedPicture(int size = 16);
 QPixmap drawUnconnectedPicture(int size = 16);
 QPixmap drawWizardPicture(int width = 150, int height = 230);

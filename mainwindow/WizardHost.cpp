@@ -17,14 +17,17 @@ WizardHost::WizardHost(MainWindow& main) : main_(main) {}
 WizardHost::~WizardHost() { delete wizard_.data(); }
 
 download::ImportWizard& WizardHost::showWizard() {
-  if (wizard_.isNull()) wizard_ = new download::ImportWizard(*this);
+  // A wizard that has closed is on its way out; a new one takes its place.
+  if (wizard_.isNull() || wizard_->unloaded()) wizard_ = new download::ImportWizard(*this);
   wizard_->show();
   wizard_->raise();
   wizard_->activateWindow();
   return *wizard_;
 }
 
-download::ImportWizard* WizardHost::wizard() const { return wizard_.data(); }
+download::ImportWizard* WizardHost::wizard() const {
+  return wizard_.isNull() || wizard_->unloaded() ? nullptr : wizard_.data();
+}
 
 QWidget& WizardHost::mainWindow() { return main_; }
 
