@@ -230,7 +230,7 @@ TEST_F(DownloadDriverTest, LoadFrameSingleDownloadShowsItsTestInTheTree) {
   walkToPrepare(0);
   // What the start page shows while the driver waits.
   QString startText, waitingText, timeText;
-  bool indicatorShown = false, optionsDisabled = false, busy = false, tabsDisabled = false, closeRefused = false;
+  bool indicatorShown = false, optionsDisabled = false, busy = false, tabsDisabled = false;
   QTimer::singleShot(60, [&] {
     startText = message(0);
     waitingText = message(1);
@@ -251,7 +251,6 @@ TEST_F(DownloadDriverTest, LoadFrameSingleDownloadShowsItsTestInTheTree) {
   EXPECT_TRUE(optionsDisabled);
   EXPECT_TRUE(busy);
   EXPECT_TRUE(tabsDisabled);
-  EXPECT_FALSE(closeRefused);
   EXPECT_EQ(speed, static_cast<speed_t>(B19200));
   EXPECT_EQ(wizard->Text1->text(), "C");
 

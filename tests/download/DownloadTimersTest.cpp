@@ -14,7 +14,6 @@
 #include "download/DownloadDriver.h"
 #include "download/ImportWizard.h"
 #include "download/PanelStatusBar.h"
-#include "download/ReceivingIndicator.h"
 #include "download/StatusPanel.h"
 #include "download/TimePanelText.h"
 #include "instrument/StatusCodes.h"
@@ -70,38 +69,6 @@ class DownloadTimersTest : public ::testing::Test {
   QPointer<ImportWizard> wizard;
   StatusPanel* timePanel = nullptr;
 };
-
-TEST_F(DownloadTimersTest, TheTwoBlinkTimersTakeTurns) {
-  ReceivingIndicator& indicator = *wizard->Recieving_Frame;
-  const QColor windowText = wizard->palette().color(QPalette::WindowText);
-  wizard->Timer1.start(DownloadDriver::Timer1Interval);
-  wizard->Timer2.setInterval(DownloadDriver::Timer2Interval);
-
-  indicator.setShape2(1, Qt::green);
-  driver().Timer1_Timer();
-  EXPECT_EQ(indicator.Shape2(1), QColor(Qt::black));
-  EXPECT_FALSE(wizard->Timer1.isActive());
-  EXPECT_TRUE(wizard->Timer2.isActive());
-  EXPECT_EQ(wizard->Timer2.interval(), 500);
-  driver().Timer1_Timer();
-  EXPECT_EQ(indicator.Shape2(1), QColor(Qt::green));
-
-  // Red and the text colour while waiting, green and the text colour while
-  // data arrive.
-  setMessage("Waiting to recieve data from Gauge");
-  indicator.setShape2(3, windowText);
-  driver().Timer2_Timer();
-  EXPECT_EQ(indicator.Shape2(3), QColor(Qt::red));
-  EXPECT_TRUE(wizard->Timer1.isActive());
-  EXPECT_FALSE(wizard->Timer2.isActive());
-  driver().Timer2_Timer();
-  EXPECT_EQ(indicator.Shape2(3), windowText);
-  setMessage("Recieving Information from Gauge");
-  driver().Timer2_Timer();
-  EXPECT_EQ(indicator.Shape2(3), QColor(Qt::green));
-  driver().Timer2_Timer();
-  EXPECT_EQ(indicator.Shape2(3), windowText);
-}
 
 TEST_F(DownloadTimersTest, TheTimePanelCountsDownWhileWaitingAndUpWhileReceiving) {
   host.comm.Finished_ = true;
