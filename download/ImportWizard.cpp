@@ -35,13 +35,8 @@ const QString PortPrefix = QStringLiteral("COM");
 const QString SingleDownload = QStringLiteral("Single Download");
 const QString ContinuousDownload = QStringLiteral("Continuous Download");
 
-// The status bar's panels as the window loads: key, minimum width in twips,
-// first text.
-struct PanelSpec {
-  QString key;
-  int minWidthTwips;
-  QString text;
-};
+// The status bar's panels as the window loads, with their minimum widths in
+// twips.
 const QString ConnectionKey = QStringLiteral("Connection_Status");
 const QString PortKey = QStringLiteral("Setup_status1");
 const QString DeviceKey = QStringLiteral("Setup_status2");
