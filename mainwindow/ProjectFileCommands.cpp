@@ -124,9 +124,9 @@ void ProjectFileCommands::openProject(const QString& path) {
   main_.setStatusText(StatusOk);
   if (!tables) {
     backup.restore();
+    dataView_.reloadSelection();
     if (reader.replayStatus() != instrument::ReplayStatus::Stopped)
       Dialogs::message({&main_, OpenFailed + reader.message(), ProgramTitle, MessageButtons::Ok, MessageIcon::Warning});
-    dataView_.reloadSelection();
     return;
   }
   backup.discard();
