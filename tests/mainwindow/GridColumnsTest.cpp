@@ -51,14 +51,6 @@ TEST(GridColumnsTest, EachModelShowsReadingsAndHeaderFieldsInFieldOrder) {
   for (const Shown& model : {lx, a, bx, run}) EXPECT_EQ(model.editable, model.header.contains("MAXD") ? split("MAXD") : QStringList());
 }
 
-TEST(GridColumnsTest, AfterAHeaderEditTheReadingsGridAlsoShowsTimeAndNames) {
-  QStringList shown;
-  for (const platform::db::FieldDef& field : instrument::Compaction_Record_B().fields())
-    if (afterEditColumnRule(field.name).visible) shown << field.name;
-  EXPECT_EQ(shown, split("RDNUM TIME STAT1TO STAT1 OFFSET STAT2 LANE DPT SA ADJ DC MC AV WD DD M PERCM PERC_COMP VR"));
-  EXPECT_FALSE(afterEditColumnRule(u"MAXD").editable);
-}
-
 TEST(GridColumnsTest, WidthsDivideTheGridByItsColumnsWithoutDividingByZero) {
   EXPECT_FLOAT_EQ(widthFactors(0).readings, 2.0F);
   EXPECT_FLOAT_EQ(widthFactors(0).header, 2.22F);

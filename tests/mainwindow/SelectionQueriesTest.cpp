@@ -63,19 +63,5 @@ TEST(SelectionQueriesTest, RepeatedClickOnTheTestShownDoesNothingUntilADownload)
   EXPECT_TRUE(selectionFor(N2600A, node(TreeNodeKind::SampleType, "Soil", "Soil"), QStringLiteral("Soil"), false));
 }
 
-TEST(SelectionQueriesTest, StiffnessRunsAndTheTableOfLaterRuns) {
-  const auto run = selectionFor(T7310, node(TreeNodeKind::Table, "RUN3", "RUN3"), QString(), false);
-  ASSERT_TRUE(run);
-  EXPECT_TRUE(run->readingsShown);
-  EXPECT_EQ(run->rows.where, QStringLiteral("\"BIN_NUMBER\" > 0"));
-  EXPECT_EQ(run->header.where, QStringLiteral("\"BIN_NUMBER\" = 0"));
-
-  const auto later = selectionFor(T7310, node(TreeNodeKind::Table, "RUN21+", "RUN21"), QStringLiteral("RUN21"), false);
-  ASSERT_TRUE(later);
-  EXPECT_EQ(later->Table_Name, QStringLiteral("RUN21"));
-  EXPECT_FALSE(later->readingsShown);
-  EXPECT_TRUE(later->header.where.isEmpty());
-}
-
 }  // namespace
 }  // namespace mainwindow

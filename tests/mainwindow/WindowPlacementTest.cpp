@@ -24,23 +24,6 @@ TEST(WindowPlacementTest, WindowNeverGoesBelowItsMinimumSize) {
   EXPECT_EQ(mainTabSize(keepMinimumSize({100, 100})), QSizeF(7485, 6335));
 }
 
-TEST(WindowPlacementTest, DataTabFollowsTheTabStrip) {
-  const ControlPlacement p = placeControls({12000, 9000}, dataTab(0));
-  ASSERT_TRUE(p.data);
-  EXPECT_FALSE(p.report);
-  EXPECT_DOUBLE_EQ(p.data->treeHeight, 7900);
-  EXPECT_EQ(p.data->readings, QSizeF(10000, 6500));
-  EXPECT_EQ(p.data->header, QSizeF(10000, 705));
-  EXPECT_TRUE(p.data->readingsShown);
-  EXPECT_FLOAT_EQ(p.data->readingsFactor, 2.0F);
-  EXPECT_FLOAT_EQ(p.data->headerFactor, 2.22F);
-  // save_selected's right edge 160 beyond grid and tree; the others 50 apart to its left.
-  EXPECT_EQ(p.data->saveSelected, QPointF(10000 + 1750 - 1800 + 160, 705 + 6500 + 1350));
-  EXPECT_EQ(p.data->saveDb, QPointF(p.data->saveSelected.x() - 1500 - 50, p.data->saveSelected.y()));
-  EXPECT_EQ(p.data->loadDb, QPointF(p.data->saveDb.x() - 1300 - 50, p.data->saveSelected.y()));
-  EXPECT_EQ(p.graph, QSizeF(11450, 8150));
-}
-
 TEST(WindowPlacementTest, TheRun21ViewGivesTheHeaderGridTheReadingsPlace) {
   const ControlPlacement p = placeControls({12000, 9000}, dataTab(3, true));
   ASSERT_TRUE(p.data);
