@@ -1,5 +1,7 @@
 #include <array>
 
+#include "platform/db/Database.h"
+
 #include "instrument/ProjectRows.h"
 #include "instrument/ProjectSection.h"
 #include "instrument/ProjectTableList.h"
@@ -203,7 +205,8 @@ bool writeLoadFrameSection(ProjectSection& section) {
     const QString table = listedTable(listed);
     // A table the load frame cannot have named has no test-type line; its
     // rows would be read back into the test before it, so it is left out.
-    if (testTypeLine(table).isEmpty()) continue;
+    // A listed table that does not exist still fails the save when it is read.
+    if (testTypeLine(table).isEmpty() && section.db.hasTable(table)) continue;
     if (!writer.writeTable(table)) return false;
   }
   return true;
