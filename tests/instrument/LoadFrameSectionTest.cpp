@@ -4,16 +4,15 @@
 #include <gtest/gtest.h>
 
 #include "ProjectFileSupport.h"
+#include "ProjectSectionTest.h"
 #include "instrument/DeviceType.h"
 #include "instrument/writeout.h"
-#include "support/TempProgramFolder.h"
 #include "support/TestData.h"
 
 namespace {
 
 using instrument::DeviceType::LoadFrameSingle;
 using instrument::ModelCode::LX9100;
-using instrument::SaveStatus;
 using instrument::writeout;
 
 QVariantMap reading(int number, const QString& time, const QVariantList& channels, const QStringList& names) {
@@ -25,16 +24,9 @@ QVariantMap reading(int number, const QString& time, const QVariantList& channel
   return row;
 }
 
-class LoadFrameSection : public testing::Test {
+class LoadFrameSection : public projecttest::ProjectSectionTest {
  protected:
-  QByteArray save(const QString& list) {
-    writeout writer;
-    EXPECT_EQ(writer.writeout_(file_, list, LX9100), SaveStatus::Saved) << writer.message().toStdString();
-    return projecttest::fileBytes(file_);
-  }
-
-  testsupport::TempProgramFolder folder_;
-  QString file_ = folder_.path(QStringLiteral("lx.txt"));
+  LoadFrameSection() : ProjectSectionTest(LX9100, QStringLiteral("lx.txt")) {}
 };
 
 TEST_F(LoadFrameSection, WritesEachTestAsThePrintoutLaysItOutAndReadsItBack) {

@@ -3,15 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "ProjectFileSupport.h"
+#include "ProjectSectionTest.h"
 #include "instrument/DeviceType.h"
-#include "instrument/writeout.h"
-#include "support/TempProgramFolder.h"
 #include "support/TestData.h"
 
 namespace {
 
-using instrument::SaveStatus;
-using instrument::writeout;
 constexpr int Layout = instrument::DeviceType::N2600A;
 
 // The sixteen shared values, then the part's results (five soil, three
@@ -45,23 +42,9 @@ QStringList soilRow(const QString& number, const QString& date, const QString& w
           wet,    wet,  "0", "0",  "0"};
 }
 
-class N2600ASection : public testing::Test {
+class N2600ASection : public projecttest::ProjectSectionTest {
  protected:
-  QByteArray save(const QString& list, bool csv = false) {
-    writeout writer;
-    EXPECT_EQ(writer.writeout_(file_, list, instrument::ModelCode::N2600A, QString(), csv), SaveStatus::Saved)
-        << writer.message().toStdString();
-    return projecttest::fileBytes(file_);
-  }
-  void expectReadBack(const QString& list) {
-    const auto before = projecttest::snapshot();
-    writeout reader;
-    EXPECT_EQ(reader.Get_tables(file_, QString()), list) << reader.message().toStdString();
-    EXPECT_EQ(projecttest::snapshot(), before);
-  }
-
-  testsupport::TempProgramFolder folder_;
-  QString file_ = folder_.path(QStringLiteral("a.txt"));
+  N2600ASection() : ProjectSectionTest(instrument::ModelCode::N2600A, QStringLiteral("a.txt")) {}
 };
 
 // Averages and deviations worked by hand: WETD 100 and 102 give 101.0 and

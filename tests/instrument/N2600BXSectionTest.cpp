@@ -3,15 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "ProjectFileSupport.h"
+#include "ProjectSectionTest.h"
 #include "instrument/DeviceType.h"
-#include "instrument/writeout.h"
-#include "support/TempProgramFolder.h"
 #include "support/TestData.h"
 
 namespace {
 
-using instrument::SaveStatus;
-using instrument::writeout;
 constexpr int Layout = instrument::DeviceType::N2600BX;
 
 QVariantMap projectHeader(const QString& id) {
@@ -29,23 +26,9 @@ QVariantMap bxReading(const QStringList& values) {
   return row;
 }
 
-class N2600BXSection : public testing::Test {
+class N2600BXSection : public projecttest::ProjectSectionTest {
  protected:
-  QByteArray save(const QString& list) {
-    writeout writer;
-    EXPECT_EQ(writer.writeout_(file_, list, instrument::ModelCode::N2600BX), SaveStatus::Saved)
-        << writer.message().toStdString();
-    return projecttest::fileBytes(file_);
-  }
-  void expectReadBack(const QString& list) {
-    const auto before = projecttest::snapshot();
-    writeout reader;
-    EXPECT_EQ(reader.Get_tables(file_, QString()), list) << reader.message().toStdString();
-    EXPECT_EQ(projecttest::snapshot(), before);
-  }
-
-  testsupport::TempProgramFolder folder_;
-  QString file_ = folder_.path(QStringLiteral("bx.txt"));
+  N2600BXSection() : ProjectSectionTest(instrument::ModelCode::N2600BX, QStringLiteral("bx.txt")) {}
 };
 
 TEST_F(N2600BXSection, WritesTitleProjectAndReadingsAndReadsThemBack) {

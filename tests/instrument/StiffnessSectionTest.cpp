@@ -3,16 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "ProjectFileSupport.h"
+#include "ProjectSectionTest.h"
 #include "instrument/DeviceType.h"
-#include "instrument/writeout.h"
-#include "support/TempProgramFolder.h"
 #include "support/TestData.h"
 
 namespace {
 
 using instrument::DeviceType::T7310;
-using instrument::SaveStatus;
-using instrument::writeout;
 
 QVariantMap runHeader(int run, double measure, double calibration, const QString& date, const QString& time,
                       int bin = 0) {
@@ -30,23 +27,9 @@ QVariantMap bin(int number, int frequency, int first, int flags, double dsnr, co
   return row;
 }
 
-class StiffnessSection : public testing::Test {
+class StiffnessSection : public projecttest::ProjectSectionTest {
  protected:
-  QByteArray save(const QString& list) {
-    writeout writer;
-    EXPECT_EQ(writer.writeout_(file_, list, instrument::ModelCode::T7310), SaveStatus::Saved)
-        << writer.message().toStdString();
-    return projecttest::fileBytes(file_);
-  }
-  void expectReadBack(const QString& list) {
-    const auto before = projecttest::snapshot();
-    writeout reader;
-    EXPECT_EQ(reader.Get_tables(file_, QString()), list) << reader.message().toStdString();
-    EXPECT_EQ(projecttest::snapshot(), before);
-  }
-
-  testsupport::TempProgramFolder folder_;
-  QString file_ = folder_.path(QStringLiteral("t7310.txt"));
+  StiffnessSection() : ProjectSectionTest(instrument::ModelCode::T7310, QStringLiteral("t7310.txt")) {}
 };
 
 TEST_F(StiffnessSection, WritesRunLinesAndBinRowsAndReadsThemBack) {
