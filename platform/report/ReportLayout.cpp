@@ -156,9 +156,8 @@ Prepared prepare(const ReportSection& section) {
 }
 
 bool extendsToBottom(const ReportObject& object) {
-  if (object.kind() == ReportObjectKind::Line) return static_cast<const LineObject&>(object).extendsToSectionBottom();
-  if (object.kind() == ReportObjectKind::Box) return static_cast<const BoxObject&>(object).extendsToSectionBottom();
-  return false;
+  if (object.kind() != ReportObjectKind::Line && object.kind() != ReportObjectKind::Box) return false;
+  return static_cast<const StrokeObject&>(object).extendsToSectionBottom();
 }
 
 QString fieldText(FieldKind kind, int page, int pages, const QDateTime& moment) {
