@@ -3,6 +3,7 @@
 #include "platform/report/BoxObject.h"
 #include "platform/report/FieldObject.h"
 #include "platform/report/LineObject.h"
+#include "platform/report/ReportDefinitionText.h"
 #include "platform/report/ReportNames.h"
 
 namespace platform {
@@ -21,19 +22,8 @@ constexpr int FrameTop = 300;
 constexpr int FrameHeight = 660;
 constexpr int FieldHeight = 240;
 
-ReportFont font(int size = ReportDefinitions::BodyFontSize, bool bold = false) {
-  ReportFont spec;
-  spec.size = size;
-  spec.bold = bold;
-  return spec;
-}
-
-TextObject* text(ReportSection& section, const QString& name, const QRect& rect, const QString& shown,
-                 int alignment = HorAlignment::Left, const ReportFont& spec = font()) {
-  TextObject* object = section.add<TextObject>(name, rect, shown, spec);
-  object->setHorAlignment(alignment);
-  return object;
-}
+using definition::font;
+using definition::text;
 
 void field(ReportSection& section, const QString& name, const QRect& rect, FieldKind kind) {
   section.add<FieldObject>(name, rect, kind, font())->setHorAlignment(HorAlignment::Right);

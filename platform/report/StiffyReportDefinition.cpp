@@ -2,6 +2,7 @@
 
 #include "platform/report/FieldObject.h"
 #include "platform/report/LineObject.h"
+#include "platform/report/ReportDefinitionText.h"
 #include "platform/report/ReportDefinitions.h"
 #include "platform/report/ReportNames.h"
 
@@ -19,19 +20,8 @@ constexpr int ValueTop = 3660;
 constexpr int AverageTop = 3940;
 constexpr int RowHeight = 240;
 
-ReportFont font(int size = ReportDefinitions::BodyFontSize, bool bold = false) {
-  ReportFont spec;
-  spec.size = size;
-  spec.bold = bold;
-  return spec;
-}
-
-TextObject* text(ReportSection& section, const QString& name, const QRect& rect, const QString& shown,
-                 int alignment = HorAlignment::Left, const ReportFont& spec = font()) {
-  TextObject* object = section.add<TextObject>(name, rect, shown, spec);
-  object->setHorAlignment(alignment);
-  return object;
-}
+using definition::font;
+using definition::text;
 
 // The thirteen positions of the heading row, left to right: the heading, the
 // value column under it and its stored width.
