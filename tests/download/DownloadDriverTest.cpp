@@ -19,6 +19,7 @@
 
 #include "DownloadTestSupport.h"
 #include "WizardTestHost.h"
+#include "WizardWalk.h"
 #include "download/ImportWizard.h"
 #include "download/PanelStatusBar.h"
 #include "download/ReceivingIndicator.h"
@@ -87,20 +88,9 @@ class DownloadDriverTest : public ::testing::Test {
   QPushButton& next() const { return *wizard->Import_Button[0]; }
   QPushButton& done() const { return *wizard->Import_Button[1]; }
 
-  // From the welcome page to the prepare page: COM1, the model and, for the
-  // load frame, the download type.
   void walkToPrepare(int model, int type = 0) {
     ASSERT_EQ(wizard->Wizard_Step, 0);
-    next().click();
-    wizard->Com_Select[0]->click();
-    next().click();
-    wizard->Device_Select[static_cast<std::size_t>(model)]->click();
-    next().click();
-    if (model == 0) {
-      wizard->Download_Type[static_cast<std::size_t>(type)]->click();
-      next().click();
-    }
-    next().click();
+    testsupport::walkToPrepare(*wizard, model, type);
     ASSERT_EQ(wizard->Wizard_Step, 5);
   }
 

@@ -16,6 +16,7 @@
 
 #include "DownloadTestSupport.h"
 #include "WizardTestHost.h"
+#include "WizardWalk.h"
 #include "download/PanelStatusBar.h"
 #include "download/StatusPanel.h"
 #include "download/WizardPictures.h"
@@ -49,19 +50,7 @@ class ImportWizardTest : public ::testing::Test {
   QPushButton& next() const { return *wizard->Import_Button[0]; }
   QPushButton& previous() const { return *wizard->Import_Button[1]; }
 
-  // From the welcome page to the prepare page with a port and a model.
-  void walkToPrepare(int model, int type = 0) {
-    next().click();
-    wizard->Com_Select[0]->click();
-    next().click();
-    wizard->Device_Select[static_cast<std::size_t>(model)]->click();
-    next().click();
-    if (model == 0) {
-      wizard->Download_Type[static_cast<std::size_t>(type)]->click();
-      next().click();
-    }
-    next().click();
-  }
+  void walkToPrepare(int model, int type = 0) { testsupport::walkToPrepare(*wizard, model, type); }
 
   testsupport::TempProgramFolder folder;
   std::shared_ptr<platform::ScriptedDeviceProvider> devices;
