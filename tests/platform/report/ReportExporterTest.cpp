@@ -5,20 +5,12 @@
 #include <QTemporaryDir>
 
 #include "ReportTestSupport.h"
-#include "platform/report/ReportDefinitions.h"
 #include "platform/report/ReportExporter.h"
 
 using namespace platform;
 using namespace reporttest;
 
 namespace {
-
-std::unique_ptr<ReportDesigner> fourPageReport() {
-  auto report = ReportDefinitions::createReport();
-  makeLoadFramePage(*report, 9);
-  report->member(ReportNames::columnData(1)).SetText(numberLines(1, 180));
-  return report;
-}
 
 int countOf(const QByteArray& data, const QByteArray& what) {
   int count = 0;

@@ -96,9 +96,7 @@ TEST(ReportPdfWriter, RightAlignedAndIndentedTextMovesItsInk) {
 
 TEST(ReportPdfWriter, PageRangeSelectsThePagesWritten) {
   QTemporaryDir dir;
-  auto report = ReportDefinitions::createReport();
-  makeLoadFramePage(*report, 9);
-  report->member(ReportNames::columnData(1)).SetText(numberLines(1, 180));
+  auto report = fourPageReport();
   const RenderedReport laid = ReportLayout::layout(*report, fixedMoment());
   ASSERT_EQ(laid.pageCount(), 4);
   const QString pdf = dir.filePath(QStringLiteral("range.pdf"));

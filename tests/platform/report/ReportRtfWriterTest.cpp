@@ -118,9 +118,7 @@ TEST(ReportRtfWriter, FramesSitWhereTheObjectsStand) {
 
 TEST(ReportRtfWriter, PageRangeWritesThosePagesWithBreaksBetween) {
   QTemporaryDir dir;
-  auto report = ReportDefinitions::createReport();
-  makeLoadFramePage(*report, 9);
-  report->member(ReportNames::columnData(1)).SetText(numberLines(1, 180));
+  auto report = fourPageReport();
   const RenderedReport laid = ReportLayout::layout(*report, fixedMoment());
   const QString file = dir.filePath(QStringLiteral("range.rtf"));
   ASSERT_EQ(ReportRtfWriter::write(laid, file, 2, 4), ReportStatus::Ok);

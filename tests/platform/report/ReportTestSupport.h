@@ -2,7 +2,9 @@
 
 #include <QDateTime>
 #include <QString>
+#include <memory>
 
+#include "platform/report/ReportDefinitions.h"
 #include "platform/report/ReportDesigner.h"
 #include "platform/report/ReportLayout.h"
 #include "platform/report/ReportNames.h"
@@ -67,6 +69,15 @@ inline void fillLoadFrame(platform::ReportDesigner& report, int readings, int si
       report.member(ReportNames::columnData(c + 1 + offset)).SetText(mirror);
     }
   }
+}
+
+// The load-frame report with 180 numbered lines in its first column: four
+// pages at size 9.
+inline std::unique_ptr<platform::ReportDesigner> fourPageReport() {
+  auto report = platform::ReportDefinitions::createReport();
+  makeLoadFramePage(*report, 9);
+  report->member(platform::ReportNames::columnData(1)).SetText(numberLines(1, 180));
+  return report;
 }
 
 }  // namespace reporttest

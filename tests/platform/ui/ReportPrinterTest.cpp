@@ -13,13 +13,6 @@ using namespace reporttest;
 
 namespace {
 
-std::unique_ptr<ReportDesigner> fourPageReport() {
-  auto report = ReportDefinitions::createReport();
-  makeLoadFramePage(*report, 9);
-  report->member(ReportNames::columnData(1)).SetText(numberLines(1, 180));
-  return report;
-}
-
 void printToPdf(ReportPrinter& printer, const QString& file) {
   printer.printer().setOutputFormat(QPrinter::PdfFormat);
   printer.printer().setOutputFileName(file);
