@@ -16,7 +16,7 @@ namespace {
 namespace F = CompactionAField;
 namespace pv = projectvalues;
 
-enum class Kind { Long, Text, Single };
+using Kind = pv::ValueKind;
 
 struct Item {
   const QString& field;
@@ -87,15 +87,7 @@ const QString DeviationLabel = QStringLiteral("SAMPLE DEVIATIONS:");
 const QString CsvStatisticsGap = QStringLiteral(",,,");
 constexpr int StatisticsLabelColumn = 79;
 
-QString itemText(ProjectRows& rows, const Item& item) {
-  const QVariant value = rows.value(item.field);
-  switch (item.kind) {
-    case Kind::Long: return pv::longText(value);
-    case Kind::Single: return pv::singleText(value);
-    case Kind::Text: break;
-  }
-  return pv::textText(value);
-}
+QString itemText(ProjectRows& rows, const Item& item) { return pv::valueText(rows.value(item.field), item.kind); }
 
 void writeLine(ProjectText& out, const QString& text) {
   out.text(text);

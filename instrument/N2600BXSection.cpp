@@ -46,7 +46,7 @@ const std::array<Standard, 5>& standards() {
 }
 const QString LowdLabel = QStringLiteral(" LOWD=");
 
-enum class Kind { Long, Text, Single };
+using Kind = pv::ValueKind;
 
 struct Item {
   int column;
@@ -83,15 +83,7 @@ const std::array<Item, 19>& items() {
 // A reading of 15 values (PERCM, PERC_COMP and VR never came) ends after M.
 constexpr int ShortReadingItems = 16;
 
-QString itemText(ProjectRows& rows, const Item& item) {
-  const QVariant value = rows.value(item.field);
-  switch (item.kind) {
-    case Kind::Long: return pv::longText(value);
-    case Kind::Single: return pv::singleText(value);
-    case Kind::Text: break;
-  }
-  return pv::textText(value);
-}
+QString itemText(ProjectRows& rows, const Item& item) { return pv::valueText(rows.value(item.field), item.kind); }
 
 QString headerValue(const QVariant& value, const QString& text) {
   return value.isNull() || text.isEmpty() ? EmptyHeaderValue : text;

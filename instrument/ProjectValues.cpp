@@ -31,6 +31,15 @@ QString singleText(const QVariant& value) { return numberText(value, SingleDigit
 QString doubleText(const QVariant& value) { return numberText(value, DoubleDigits); }
 QString textText(const QVariant& value) { return value.isNull() ? QString() : value.toString(); }
 
+QString valueText(const QVariant& value, ValueKind kind) {
+  switch (kind) {
+    case ValueKind::Long: return longText(value);
+    case ValueKind::Single: return singleText(value);
+    case ValueKind::Text: break;
+  }
+  return textText(value);
+}
+
 QString decimalText(double value, int significant) {
   if (!std::isfinite(value) || value == 0.0) return QStringLiteral("0");
   // Scientific form gives the rounded significant digits and the exponent.

@@ -18,6 +18,11 @@ QString doubleText(const QVariant& value);
 // Text field: as stored.
 QString textText(const QVariant& value);
 
+// How a section writes one stored field.
+enum class ValueKind { Long, Text, Single };
+// value in the text form of its kind (longText, textText or singleText).
+QString valueText(const QVariant& value, ValueKind kind);
+
 // value in fixed notation with at most `significant` significant digits,
 // trailing zeros dropped: 100, 98.5, 0.5, 0.000012.
 QString decimalText(double value, int significant);
