@@ -4,10 +4,8 @@
 // both rates and their ratios. Each path runs Rounds times, alternately, and
 // the best time of each counts, so that other load on the machine weighs less.
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 
@@ -15,9 +13,9 @@
 #include "instrument/DeviceType.h"
 #include "instrument/Parse.h"
 #include "instrument/StatusCodes.h"
-#include "platform/core/ProgramFolder.h"
 #include "platform/db/Database.h"
 #include "platform/db/SqlIdentifier.h"
+#include "support/BenchSupport.h"
 
 namespace {
 
@@ -106,9 +104,7 @@ double directSeconds(const QList<Reading>& readings, int& rows) {
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  QTemporaryDir folder;
-  QDir(folder.path()).mkpath(QStringLiteral("info"));
-  platform::ProgramFolder::setRoot(folder.path());
+  const benchsupport::BenchProgramFolder folder;
 
   const QList<Reading> readings = makeReadings();
   const QByteArray printout = makePrintout(readings);

@@ -5,10 +5,8 @@
 // event-loop turn during each, as a measure of how long the window would
 // stand still.
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
 #include <algorithm>
@@ -17,8 +15,8 @@
 #include "mainwindow/DataTabPage.h"
 #include "mainwindow/DataView.h"
 #include "mainwindow/MainWindow.h"
-#include "platform/core/ProgramFolder.h"
 #include "platform/ui/ScriptedDialogs.h"
+#include "support/BenchSupport.h"
 
 namespace {
 
@@ -76,10 +74,8 @@ class Heartbeat {
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  QTemporaryDir folder;
-  for (const char* sub : {"info", "images", "help"}) QDir(folder.path()).mkpath(QLatin1String(sub));
-  platform::ProgramFolder::setRoot(folder.path());
-  const QString path = QDir(folder.path()).filePath(QStringLiteral("readings.txt"));
+  const benchsupport::BenchProgramFolder folder({"info", "images", "help"});
+  const QString path = folder.filePath(QStringLiteral("readings.txt"));
   {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return 1;

@@ -7,11 +7,9 @@
 // hardly changes.
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
@@ -19,9 +17,9 @@
 #include "instrument/CreateDatabase.h"
 #include "instrument/Parse.h"
 #include "instrument/StatusCodes.h"
-#include "platform/core/ProgramFolder.h"
 #include "platform/db/Database.h"
 #include "platform/db/SqlIdentifier.h"
+#include "support/BenchSupport.h"
 
 namespace {
 
@@ -180,14 +178,10 @@ Seconds insertDirectly(const QList<StoredTable>& tables, int device_type) {
   for (const StoredTable& table : tables) {
     if (table.rows.isEmpty()) continue;
     const QSqlRecord& shape = table.rows.front();
-    QStringList columns, marks;
-    for (int i = 0; i < shape.count(); ++i) {
-      columns << platform::db::quoteIdentifier(shape.fieldName(i));
-      marks << QStringLiteral("?");
-    }
+    QStringList fields;
+    for (int i = 0; i < shape.count(); ++i) fields << shape.fieldName(i);
     QSqlQuery insert(db.connection());
-    insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                       .arg(platform::db::quoteIdentifier(table.name), columns.join(','), marks.join(',')));
+    insert.prepare(benchsupport::insertStatement(table.name, fields));
     for (const QSqlRecord& row : table.rows) {
       for (int i = 0; i < row.count(); ++i) insert.bindValue(i, row.value(i));
       insert.exec();
@@ -221,9 +215,7 @@ void bench(const Printout& p, int device_type) {
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  QTemporaryDir folder;
-  QDir(folder.path()).mkpath(QStringLiteral("info"));
-  platform::ProgramFolder::setRoot(folder.path());
+  const benchsupport::BenchProgramFolder folder;
   bench(stiffnessPrintout(), 4);
   bench(n2600aPrintout(), 1);
   bench(n2600bxPrintout(), 2);

@@ -8,12 +8,10 @@
 // less.
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QSqlQuery>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -22,9 +20,9 @@
 #include "instrument/DeviceType.h"
 #include "instrument/StatusCodes.h"
 #include "instrument/writeout.h"
-#include "platform/core/ProgramFolder.h"
 #include "platform/db/Database.h"
 #include "platform/db/SqlIdentifier.h"
+#include "support/BenchSupport.h"
 
 namespace {
 
@@ -160,12 +158,8 @@ double insertDirectly(const Project& project) {
   timer.start();
   db.beginTransaction();
   for (const Table& table : project.tables) {
-    QStringList quoted;
-    for (const QString& field : table.fields) quoted.append(platform::db::quoteIdentifier(field));
     QSqlQuery insert(db.connection());
-    insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                       .arg(platform::db::quoteIdentifier(table.name), quoted.join(QLatin1Char(',')),
-                            QStringList(table.fields.size(), QStringLiteral("?")).join(QLatin1Char(','))));
+    insert.prepare(benchsupport::insertStatement(table.name, table.fields));
     for (int i = 0; i < table.rows; ++i) {
       const QVariantList values = table.row(i);
       for (qsizetype f = 0; f < values.size(); ++f) insert.bindValue(static_cast<int>(f), values[f]);
@@ -232,10 +226,8 @@ bool runRound(const Project& project, const QString& file, Times& best, bool fir
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  QTemporaryDir folder;
-  QDir(folder.path()).mkpath(QStringLiteral("info"));
-  platform::ProgramFolder::setRoot(folder.path());
-  const QString file = QDir(folder.path()).filePath(QStringLiteral("project.txt"));
+  const benchsupport::BenchProgramFolder folder;
+  const QString file = folder.filePath(QStringLiteral("project.txt"));
 
   std::printf("project files of %d readings; best of %d rounds\n", Readings, Rounds);
   std::printf("%-22s %8s %10s %9s %9s %9s %14s\n", "model", "rows", "file bytes", "direct s", "save s", "reopen s",
