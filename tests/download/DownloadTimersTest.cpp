@@ -6,11 +6,11 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QRadioButton>
 #include <gtest/gtest.h>
 
 #include "DownloadTestSupport.h"
 #include "WizardTestHost.h"
+#include "WizardWalk.h"
 #include "download/DownloadDriver.h"
 #include "download/ImportWizard.h"
 #include "download/PanelStatusBar.h"
@@ -124,12 +124,9 @@ TEST_F(DownloadTimersTest, ACloseRequestAsTheLastDataArriveKeepsTheDownloadAndTh
   wait->onPause = [&] {
     if (line->scriptDone() && ++pausesAfterTheEnd == 2) wizard->close();
   };
+  testsupport::walkToPrepare(*wizard, 3);
+  // Next on the prepare page: the download runs.
   wizard->Import_Button[0]->click();
-  wizard->Com_Select[0]->click();
-  wizard->Import_Button[0]->click();
-  wizard->Device_Select[3]->click();
-  // Model page to warning, prepare and start page: the download runs.
-  for (int click = 0; click < 3; ++click) wizard->Import_Button[0]->click();
   EXPECT_GE(pausesAfterTheEnd, 2);
 
   EXPECT_EQ(host.programState.Download_Status, instrument::status::Ok);
