@@ -35,6 +35,8 @@ class DownloadHost {
   virtual QWidget& mainWindow() = 0;
   // The serial port wrapper and the window's COM port control.
   virtual Communication& Comm() = 0;
+  // False once the main window has let the wrapper go (it is shutting down).
+  virtual bool hasComm() const { return true; }
   virtual platform::CommControl& MSComm1() = 0;
   // The program's shared state: Model_Code, Download_Status, Download_Title,
   // New_Data, New_Download, Download_Seconds and the long-work guard.

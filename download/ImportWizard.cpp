@@ -310,15 +310,19 @@ void ImportWizard::Import_Button_Click(int Index) {
   });
 }
 
-bool ImportWizard::downloadRunning() const {
-  return driver_->running() || (Time_Panel != nullptr && !Time_Panel->isHidden());
-}
+bool ImportWizard::downloadRunning() const { return Time_Panel != nullptr && !Time_Panel->isHidden(); }
 
 void ImportWizard::closeEvent(QCloseEvent* event) {
   if (downloadRunning()) {
     // Refused while a download runs; the download is abandoned and the
     // driver closes the wizard when it returns.
     event->ignore();
+  } else if (driver_->running()) {
+    // The download has ended but its driver is still on the stack (the main
+    // window closing as the work ends): hidden now, closed once it returns.
+    event->ignore();
+    unloadRequested_ = true;
+    hide();
   } else {
     event->accept();
     unloaded_ = true;
@@ -328,7 +332,8 @@ void ImportWizard::closeEvent(QCloseEvent* event) {
     });
   }
   ignoringErrors([&] {
-    host_.Comm().Halt_ = true;
+    // At shutdown the main window may already have let the wrapper go.
+    if (host_.hasComm()) host_.Comm().Halt_ = true;
     host_.mainWindow().setEnabled(true);
   });
 }

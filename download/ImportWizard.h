@@ -115,6 +115,7 @@ class ImportWizard : public QWidget {
   void loadPictures();
   void showPage(const QString& first, const QString& second);
   void clearOtherOptions(const QList<QAbstractButton*>& options, int Index);
+  // A download with its time panel is running.
   bool downloadRunning() const;
 
   DownloadHost& host_;

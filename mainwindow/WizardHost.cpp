@@ -33,6 +33,8 @@ QWidget& WizardHost::mainWindow() { return main_; }
 
 download::Communication& WizardHost::Comm() { return main_.Comm(); }
 
+bool WizardHost::hasComm() const { return main_.hasComm(); }
+
 platform::CommControl& WizardHost::MSComm1() { return main_.MSComm1; }
 
 instrument::ProgramState& WizardHost::state() { return main_.state(); }

@@ -28,6 +28,7 @@ class WizardHost : public download::DownloadHost {
 
   QWidget& mainWindow() override;
   download::Communication& Comm() override;
+  bool hasComm() const override;
   platform::CommControl& MSComm1() override;
   instrument::ProgramState& state() override;
   void closeDatabaseView() override;

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTimer>
 
 #include "DataViewFixture.h"
 #include "download/Communication.h"
@@ -114,6 +115,25 @@ TEST_F(WizardHostTest, ADownloadFillsTheTreeAndAFailedOneLeavesIt) {
   click({"8.2", "Asphalt"});
   EXPECT_TRUE(view().isOpen());
   EXPECT_TRUE(main().MainTab->isTabEnabled(0));
+}
+
+TEST_F(WizardHostTest, ExitAskedForDuringADownloadThenClosingTheWizardEndsBoth) {
+  QPointer<download::ImportWizard> wizard = openWizard();
+  ASSERT_FALSE(wizard.isNull());
+  main().show();
+  bool mainShownAfterExit = false;
+  QTimer::singleShot(100, wizard, [&] {
+    main().close();  // deferred: the download runs
+    mainShownAfterExit = main().isVisible();
+    wizard->close();  // refused, but abandons the download
+  });
+  downloadN2600A(*wizard, {});
+  EXPECT_TRUE(mainShownAfterExit);
+  EXPECT_FALSE(main().isVisible());
+  EXPECT_FALSE(main().hasComm());
+  EXPECT_TRUE(wizard.isNull() || !wizard->isVisible());
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(wizard.isNull());
 }
 
 }  // namespace
