@@ -52,6 +52,10 @@ class ReportDesigner {
   ReportExportOptions& exportOptions() { return exportOptions_; }
   const ReportExportOptions& exportOptions() const { return exportOptions_; }
 
+  // Expires when the designer is destroyed. Designers are re-created freely,
+  // so whoever shows one without owning it (a viewer) checks this first.
+  std::weak_ptr<const void> lifetime() const { return lifetime_; }
+
   static constexpr int LetterWidth = 12240;
   static constexpr int LetterHeight = 15840;
 
@@ -68,6 +72,7 @@ class ReportDesigner {
   QMargins margins_{360, 360, 360, 360};
   QString printerName_;
   ReportExportOptions exportOptions_;
+  std::shared_ptr<const int> lifetime_ = std::make_shared<const int>(0);
 };
 
 }  // namespace platform

@@ -77,7 +77,14 @@ void ReportViewer::buildToolBar() {
   row->addStretch(1);
 }
 
-void ReportViewer::setReportSource(ReportDesigner* designer) { designer_ = designer; }
+void ReportViewer::setReportSource(ReportDesigner* designer) {
+  designer_ = designer;
+  designerLifetime_ = designer != nullptr ? designer->lifetime() : std::weak_ptr<const void>();
+}
+
+ReportDesigner* ReportViewer::reportSource() const {
+  return designerLifetime_.expired() ? nullptr : designer_;
+}
 
 bool ReportViewer::viewReport() {
   if (!refresh()) return false;
@@ -86,9 +93,10 @@ bool ReportViewer::viewReport() {
 }
 
 bool ReportViewer::refresh() {
-  if (designer_ == nullptr) return false;
+  ReportDesigner* designer = reportSource();
+  if (designer == nullptr) return false;
   options_.printMoment = QDateTime::currentDateTime();
-  report_ = ReportLayout::layout(*designer_, options_);
+  report_ = ReportLayout::layout(*designer, options_);
   page_ = std::clamp(page_, 1, std::max(1, report_.pageCount()));
   showCurrentPage();
   return true;

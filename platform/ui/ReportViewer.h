@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
 #include "platform/report/RenderedReport.h"
 #include "platform/report/ReportLayout.h"
@@ -31,10 +32,11 @@ class ReportViewer : public QWidget {
   int index() const { return index_; }
   void setIndex(int index) { index_ = index; }
 
-  // The designer shown; the viewer does not own it. Setting a source shows
-  // nothing until viewReport() or refresh().
+  // The designer shown; the viewer does not own it and lets go of it when it
+  // is destroyed (nullptr from then on). Setting a source shows nothing until
+  // viewReport() or refresh().
   void setReportSource(ReportDesigner* designer);
-  ReportDesigner* reportSource() const { return designer_; }
+  ReportDesigner* reportSource() const;
   void setLayoutOptions(const ReportLayoutOptions& options) { options_ = options; }
 
   // Lays the report out and shows its first page; false without a source.
@@ -72,6 +74,7 @@ class ReportViewer : public QWidget {
 
   int index_;
   ReportDesigner* designer_ = nullptr;
+  std::weak_ptr<const void> designerLifetime_;
   ReportLayoutOptions options_;
   RenderedReport report_;
   int page_ = 0;

@@ -83,6 +83,21 @@ TEST(ReportViewer, RefreshRedrawsFromTheDesignerAsItStands) {
   EXPECT_EQ(viewer.currentPageNumber(), 1);
 }
 
+TEST(ReportViewer, LetsGoOfADesignerThatIsReplaced) {
+  auto report = threePageReport();
+  ReportViewer viewer;
+  viewer.setReportSource(report.get());
+  ASSERT_TRUE(viewer.viewReport());
+  report = ReportDefinitions::createReport();  // the report page rebuilds its designers
+  EXPECT_EQ(viewer.reportSource(), nullptr);
+  EXPECT_FALSE(viewer.refresh());
+  viewer.findChild<QToolButton*>(QStringLiteral("refreshButton"))->click();
+  EXPECT_EQ(viewer.pageCount(), 3);  // the last pages laid out stay on show
+  viewer.setReportSource(report.get());
+  ASSERT_TRUE(viewer.refresh());
+  EXPECT_EQ(viewer.pageCount(), 1);
+}
+
 TEST(ReportViewer, ZoomScalesThePage) {
   auto report = threePageReport();
   ReportViewer viewer;
