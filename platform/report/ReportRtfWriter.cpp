@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace platform {
 
@@ -78,8 +79,13 @@ QByteArray ReportRtfWriter::toRtf(const RenderedReport& report, int firstPage, i
   QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1{\\fonttbl{\\f0\\fswiss Arial;}}\n";
   out += "\\paperw" + number(report.pageSize.width()) + "\\paperh" + number(report.pageSize.height()) +
          "\\margl0\\margr0\\margt0\\margb0" + (landscape ? "\\landscape" : "") + "\n";
-  for (int page = firstPage; page <= lastPage; ++page) {
-    if (page > firstPage) out += "\\pard\\plain\\page\n";
+  // Pages outside the report are left out rather than read.
+  const int first = std::max(1, firstPage);
+  const int last = std::min(lastPage, report.pageCount());
+  for (int page = first; page <= last; ++page) {
+    // The break stands in a plain paragraph of its own; left open, it would
+    // become part of the next page's first frame.
+    if (page > first) out += "\\pard\\plain\\page\\par\n";
     const RenderedPage& shown = report.pages[page - 1];
     for (const RenderedPicture& picture : shown.pictures) out += pictureFrame(picture);
     for (const RenderedText& text : shown.texts)

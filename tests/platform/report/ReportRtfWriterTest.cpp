@@ -133,6 +133,17 @@ TEST(ReportRtfWriter, PageRangeWritesThosePagesWithBreaksBetween) {
   EXPECT_EQ(ReportRtfWriter::write(laid, file, 5, 5), ReportStatus::NoPages);
 }
 
+TEST(ReportRtfWriter, PageBreaksEndTheirOwnParagraphAndStrayRangesAreCut) {
+  const RenderedReport laid = ReportLayout::layout(*fourPageReport(), fixedMoment());
+  const QByteArray rtf = ReportRtfWriter::toRtf(laid, 0, 99);
+  EXPECT_EQ(parseRtf(rtf).pageBreaks, 3);
+  // Every break is a paragraph of its own, closed before the next page's
+  // first frame opens, so the break never lands inside a positioned frame.
+  for (qsizetype at = rtf.indexOf("\\page"); at >= 0; at = rtf.indexOf("\\page", at + 1))
+    EXPECT_EQ(rtf.mid(at, 10), QByteArray("\\page\\par\n")) << at;
+  EXPECT_TRUE(parseRtf(ReportRtfWriter::toRtf(laid, 5, 9)).frames.isEmpty());
+}
+
 TEST(ReportRtfWriter, EscapesTheCharactersRichTextReserves) {
   EXPECT_EQ(ReportRtfWriter::escape(QStringLiteral("a\\b{c}d")), QByteArray("a\\\\b\\{c\\}d"));
   EXPECT_EQ(ReportRtfWriter::escape(QStringLiteral("é")), QByteArray("\\u233?"));
