@@ -26,12 +26,17 @@ void Select_Text() {
 }
 
 void Set_TopMost(QWidget& Target_Form, bool On_Top) {
-  const QRect place = Target_Form.geometry();
   const bool shown = Target_Form.isVisible();
+  if (!shown) {
+    // Not placed yet: fixing its geometry now would keep it from being sized
+    // to its contents and centred over its owner when it is shown.
+    Target_Form.setWindowFlag(Qt::WindowStaysOnTopHint, On_Top);
+    return;
+  }
+  const QRect place = Target_Form.geometry();
   // Changing window flags re-creates the native window and hides it.
   Target_Form.setWindowFlag(Qt::WindowStaysOnTopHint, On_Top);
   Target_Form.setGeometry(place);
-  if (!shown) return;
   Target_Form.show();
   Target_Form.raise();
   Target_Form.activateWindow();

@@ -1,6 +1,7 @@
 #include "platform/ui/Functions.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -85,6 +86,21 @@ TEST(SetTopMostTest, ChangesBandKeepingPlaceAndSize) {
   EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
   EXPECT_TRUE(window.isVisible());
   EXPECT_EQ(window.size(), QSize(300, 200));
+}
+
+TEST(SetTopMostTest, AWindowNotYetShownIsStillSizedAndCentredWhenShown) {
+  QWidget owner;
+  owner.setGeometry(300, 200, 900, 700);
+  owner.show();
+  QDialog box(&owner);
+  box.setMinimumSize(320, 240);
+  Set_TopMost(box, true);
+  box.show();
+  QApplication::processEvents();
+  EXPECT_TRUE(box.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  // Placed over its owner, not at the screen's corner.
+  EXPECT_TRUE(owner.geometry().contains(box.geometry().center()));
+  EXPECT_GE(box.height(), box.sizeHint().height());
 }
 
 TEST(SelectTextTest, SelectsTheWholeTextOfTheFocusedBox) {
