@@ -42,7 +42,7 @@ TEST(ReportExporter, DiskFileGetsTheFormatAndPageRangeOfTheOptions) {
   ASSERT_TRUE(rtf.open(QIODevice::ReadOnly));
   const QByteArray written = rtf.readAll();
   EXPECT_TRUE(written.startsWith("{\\rtf1"));
-  EXPECT_EQ(countOf(written, "\\page\n"), 1);
+  EXPECT_EQ(countOf(written, "\\page\\par\n"), 1);
   EXPECT_TRUE(written.contains("Page 2 of 4"));
   EXPECT_FALSE(written.contains("Page 4 of 4"));
 
