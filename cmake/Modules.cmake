@@ -18,9 +18,18 @@ function(korvis_module name dir)
   endif()
 endfunction()
 
-# korvis_tests(NAME DIR CORE|GUI libs...): one GoogleTest executable from the
-# .cpp files of DIR (not its sub-folders), run by ctest with the test data path.
+# korvis_tests(NAME DIR CORE|GUI [USES_PTY] libs...): one GoogleTest executable
+# from the .cpp files of DIR (not its sub-folders), run by ctest with the test
+# data path. USES_PTY: its tests open pseudo-terminals as serial ports; the
+# serial layer locks a port by its device name, and the kernel hands a freed
+# terminal number to the next process, so such tests never run side by side.
 function(korvis_tests name dir kind)
+  cmake_parse_arguments(PARSE_ARGV 3 option "USES_PTY" "" "")
+  set(libraries ${option_UNPARSED_ARGUMENTS})
+  set(lock "")
+  if(option_USES_PTY)
+    set(lock RESOURCE_LOCK pseudo_terminal)
+  endif()
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
   if(NOT sources)
     return()
@@ -31,13 +40,13 @@ function(korvis_tests name dir kind)
   else()
     target_link_libraries(${name} PRIVATE test_support_core)
   endif()
-  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gmock)
+  target_link_libraries(${name} PRIVATE ${libraries} GTest::gtest GTest::gmock)
   target_compile_definitions(${name} PRIVATE
     KORVIS_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data")
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300 ${lock})
 endfunction()
 
 # korvis_bench(NAME FILE libs...): a benchmark program; built, not run by ctest.
