@@ -148,7 +148,10 @@ bool DownloadDriver::prepare() {
   instrument::ProgramState& state = host_.state();
   Communication& comm = host_.Comm();
   ignoringErrors([&] { host_.closeDatabaseView(); });
-  if (Database::isLocked(databasePath())) {
+  // A project file being read holds the database as surely as a lock file:
+  // this download is its own long work, any other one is that reader.
+  const bool otherWorkRunning = state.longWork.depth > 1;
+  if (otherWorkRunning || Database::isLocked(databasePath())) {
     state.Download_Status = status::DatabaseLocked;
     errorExit();
     return false;

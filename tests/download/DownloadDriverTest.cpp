@@ -464,6 +464,20 @@ TEST_F(DownloadDriverTest, ALockedDatabaseIsNotTouched) {
   expectPreviousDataKept();
 }
 
+TEST_F(DownloadDriverTest, AProjectFileBeingReadCountsAsALockedDatabase) {
+  makePreviousData();
+  {
+    const instrument::LongWorkScope reading(host.programState.longWork);
+    walkToPrepare(2);
+    pty.readMaster(10);
+    download({});
+  }
+  EXPECT_EQ(host.programState.Download_Status, status::DatabaseLocked);
+  expectBackOnTheWelcomePage("Database Connection Error ");
+  EXPECT_FALSE(host.control->portOpen());
+  expectPreviousDataKept();
+}
+
 TEST_F(DownloadDriverTest, APortThatDoesNotOpenIsReported) {
   makePreviousData();
   walkToPrepare(2);
