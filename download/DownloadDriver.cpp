@@ -384,6 +384,9 @@ void DownloadDriver::Timer3_Timer() {
 
 void DownloadDriver::Timer4_Timer() {
   QPushButton* done = wizard_.Import_Button[1];
+  // A continuous download ends only with Done: an exit asked for while it
+  // waits for a data set ends it the same way, keeping the tests received.
+  if (host_.state().longWork.closeRequested && (host_.Comm().Finished_ || !dataArrived_)) Done_Click();
   if (host_.Comm().Finished_) {
     wizard_.Timer3.stop();
     if (wizard_.Time_Panel != nullptr) wizard_.Time_Panel->setText(WaitingToReceive);

@@ -359,6 +359,30 @@ TEST_F(DownloadDriverTest, ContinuousLoadFrameDownloadTakesThreeTestsUntilDone) 
   EXPECT_EQ(host.longWorks, 1);
 }
 
+TEST_F(DownloadDriverTest, AnExitAskedForDuringAContinuousDownloadEndsItAtTheNextWait) {
+  makePreviousData();
+  walkToPrepare(0, 1);
+  const QByteArray whole = testsupport::readData("lx9100/wizard_continuous.txt");
+  const QByteArray firstTest = whole.left(whole.indexOf("END\r\n\r\n") + 7);
+  bool sent = false;
+  QTimer user;
+  user.setInterval(20);
+  QObject::connect(&user, &QTimer::timeout, [&] {
+    if (!wizard->Timer4.isActive()) return;
+    if (!sent) {
+      pty.sendPaced(firstTest, PlayBaud, 0);
+      sent = true;
+    } else if (host.comm.Finished_) {
+      // The exit comes while the wizard waits for the next data set.
+      host.programState.longWork.closeRequested = true;
+    }
+  });
+  user.start();
+  QTimer::singleShot(20000, wizard, [&] { host.comm.Halt_ = true; });
+  download({});
+  expectDownloaded(0, "MARSHALL1 ", "Tests (Dwnld:");
+}
+
 TEST_F(DownloadDriverTest, DonePressedBeforeAnyDataKeepsTheOldDataAsTheyWere) {
   makePreviousData();
   walkToPrepare(0, 1);
