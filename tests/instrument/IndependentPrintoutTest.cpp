@@ -14,6 +14,7 @@
 #include "platform/db/SqlIdentifier.h"
 #include "support/TempProgramFolder.h"
 #include "support/TestData.h"
+#include "RowText.h"
 
 namespace {
 
@@ -44,37 +45,9 @@ QList<int> feed(Parse& parse, Parse::Member member, const QByteArray& bytes, Via
   return results;
 }
 
-QString valueText(const QVariant& value) {
-  switch (value.typeId()) {
-    case QMetaType::Double:
-    case QMetaType::Float:
-      return QString::number(value.toDouble(), 'g', 12);
-    default:
-      return value.toString();
-  }
-}
-
-// A row as its non-Null fields, "NAME=value" sorted by name and joined by "|".
-QString rowText(const QSqlRecord& record) {
-  QStringList fields;
-  for (int i = 0; i < record.count(); ++i)
-    if (!record.isNull(i)) fields.append(record.fieldName(i).toUpper() + "=" + valueText(record.value(i)));
-  fields.sort();
-  return fields.join('|');
-}
-
-// Normalises an expected row written as "NAME=value|..." in any order.
-QString expectedRow(const QString& text) {
-  QStringList fields = text.split('|', Qt::SkipEmptyParts);
-  fields.sort();
-  return fields.join('|');
-}
-
-QStringList expectedRows(std::initializer_list<const char*> rows) {
-  QStringList out;
-  for (const char* row : rows) out.append(expectedRow(QString::fromLatin1(row)));
-  return out;
-}
+using rowtext::expectedRow;
+using rowtext::expectedRows;
+using rowtext::rowText;
 
 QStringList tableRows(const QString& table, const QString& key) {
   platform::db::Database db;

@@ -15,6 +15,7 @@
 #include "platform/db/SqlIdentifier.h"
 #include "support/TempProgramFolder.h"
 #include "support/TestData.h"
+#include "RowText.h"
 
 namespace {
 
@@ -23,33 +24,9 @@ using instrument::ReplayStatus;
 using instrument::SaveStatus;
 namespace status = instrument::status;
 
-QString valueText(const QVariant& value) {
-  if (value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Float)
-    return QString::number(value.toDouble(), 'g', 12);
-  return value.toString();
-}
-
-QString rowText(const QSqlRecord& record, const QStringList& leftOut = {}) {
-  QStringList fields;
-  for (int i = 0; i < record.count(); ++i) {
-    const QString name = record.fieldName(i).toUpper();
-    if (!record.isNull(i) && !leftOut.contains(name)) fields.append(name + "=" + valueText(record.value(i)));
-  }
-  fields.sort();
-  return fields.join('|');
-}
-
-QString expectedRow(const QString& text) {
-  QStringList fields = text.split('|', Qt::SkipEmptyParts);
-  fields.sort();
-  return fields.join('|');
-}
-
-QStringList expectedRows(std::initializer_list<const char*> rows) {
-  QStringList out;
-  for (const char* row : rows) out.append(expectedRow(QString::fromLatin1(row)));
-  return out;
-}
+using rowtext::expectedRow;
+using rowtext::expectedRows;
+using rowtext::rowText;
 
 // Every table of the working database by upper-case name, its rows as text in
 // key order.

@@ -25,14 +25,6 @@ QImage pageImage(const QString& pdf, int page, const QString& prefix) {
   return QImage(prefix + QStringLiteral(".pgm"));
 }
 
-int pdfPages(const QString& pdf) {
-  QProcess process;
-  process.start(QStringLiteral("pdfinfo"), {pdf});
-  process.waitForFinished(60000);
-  for (const QByteArray& line : process.readAllStandardOutput().split('\n'))
-    if (line.startsWith("Pages:")) return line.mid(6).trimmed().toInt();
-  return -1;
-}
 
 // Dark pixels inside a rectangle given in twips (shrunk by a margin so that
 // neighbouring lines and frames do not count).
@@ -101,7 +93,7 @@ TEST(ReportPdfWriter, PageRangeSelectsThePagesWritten) {
   ASSERT_EQ(laid.pageCount(), 4);
   const QString pdf = dir.filePath(QStringLiteral("range.pdf"));
   ASSERT_EQ(ReportPdfWriter::write(laid, pdf, 2, 3), ReportStatus::Ok);
-  EXPECT_EQ(pdfPages(pdf), 2);
+  EXPECT_EQ(reporttest::pdfInfo(pdf, "Pages:"), QStringLiteral("2"));
   EXPECT_EQ(ReportPdfWriter::write(laid, dir.filePath(QStringLiteral("none.pdf")), 3, 2), ReportStatus::NoPages);
   EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("none.pdf"))));
   EXPECT_EQ(ReportPdfWriter::write(laid, dir.filePath(QStringLiteral("no/such/folder.pdf")), 1, 1),

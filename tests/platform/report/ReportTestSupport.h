@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDateTime>
+#include <QProcess>
 #include <QString>
 #include <memory>
 
@@ -10,6 +12,16 @@
 #include "platform/report/ReportNames.h"
 
 namespace reporttest {
+
+// The value pdfinfo gives for a key of a PDF ("Pages:", "Page size:").
+inline QString pdfInfo(const QString& pdf, const QByteArray& key) {
+  QProcess process;
+  process.start(QStringLiteral("pdfinfo"), {pdf});
+  process.waitForFinished(60000);
+  for (const QByteArray& line : process.readAllStandardOutput().split('\n'))
+    if (line.startsWith(key)) return QString::fromUtf8(line.mid(key.size())).trimmed();
+  return {};
+}
 
 inline constexpr char CR = '\r';
 

@@ -32,14 +32,7 @@ QStringList pageLabels(const QString& pdf) {
   return labels;
 }
 
-QString pdfInfo(const QString& pdf, const QByteArray& key) {
-  QProcess process;
-  process.start(QStringLiteral("pdfinfo"), {pdf});
-  process.waitForFinished(60000);
-  for (const QByteArray& line : process.readAllStandardOutput().split('\n'))
-    if (line.startsWith(key)) return QString::fromUtf8(line.mid(key.size())).trimmed();
-  return {};
-}
+using reporttest::pdfInfo;
 
 class DialogGuard {
  public:
