@@ -3,7 +3,7 @@
 #include <QListWidget>
 
 #include "instrument/DeviceType.h"
-#include "report/page/ColumnList.h"
+#include "report/builder/ColumnList.h"
 
 namespace mainwindow {
 namespace {

@@ -35,7 +35,7 @@
 #include "report/page/InfoFile.h"
 #include "report/page/ReportPage.h"
 #include "report/page/ReportTabPage.h"
-#include "report/reflow/ReportFonts.h"
+#include "report/page/ReportFonts.h"
 
 namespace mainwindow {
 namespace {

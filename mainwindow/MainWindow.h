@@ -9,7 +9,7 @@
 #include "download/Communication.h"
 #include "platform/serial/CommControl.h"
 #include "report/builder/ReportFlags.h"
-#include "report/page/CompanyInfo.h"
+#include "report/builder/CompanyInfo.h"
 #include "report/page/ReportPageHost.h"
 
 class QLabel;

@@ -13,7 +13,7 @@
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/ui/Dialogs.h"
-#include "report/reflow/ReportFonts.h"
+#include "report/page/ReportFonts.h"
 
 namespace mainwindow {
 namespace {

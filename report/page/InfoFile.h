@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "report/page/CompanyInfo.h"
+#include "report/builder/CompanyInfo.h"
 
 namespace report {
 

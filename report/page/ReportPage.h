@@ -4,7 +4,7 @@
 
 #include "instrument/ProgramState.h"
 #include "report/builder/ReportFlags.h"
-#include "report/page/CompanyInfo.h"
+#include "report/builder/CompanyInfo.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "report/reflow/ReportFonts.h"
+#include "report/page/ReportFonts.h"
 
 #include <QAction>
 #include <QListWidget>

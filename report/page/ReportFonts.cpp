@@ -1,11 +1,11 @@
-#include "report/reflow/ReportFonts.h"
+#include "report/page/ReportFonts.h"
 
 #include <QAction>
 #include <QListWidget>
 
 #include "instrument/DeviceType.h"
 #include "report/builder/ReportFlags.h"
-#include "report/page/ColumnList.h"
+#include "report/builder/ColumnList.h"
 
 namespace report {
 namespace {
