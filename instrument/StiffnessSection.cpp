@@ -6,9 +6,9 @@
 #include "instrument/ProjectText.h"
 #include "instrument/ProjectValues.h"
 #include "instrument/RecordLayouts.h"
+#include "instrument/RunTables.h"
 #include "instrument/writeout.h"
 #include "platform/db/Database.h"
-#include "platform/db/SqlIdentifier.h"
 
 namespace instrument {
 
@@ -69,23 +69,6 @@ void writeBinRow(ProjectText& out, ProjectRows& rows) {
   out.endLine();
 }
 
-qint64 countRows(platform::db::Database& db, const QString& table, const QString& condition) {
-  const auto rows = db.select(QStringLiteral("SELECT COUNT(*) FROM %1%2")
-                                  .arg(platform::db::quoteIdentifier(table), condition));
-  return rows && !rows->isEmpty() ? rows->first().value(0).toLongLong() : 0;
-}
-
-// The table of the runs after the twentieth holds only run headers: every row
-// carries its run number (bin rows carry none), and its first row is not a
-// run's header row 0 alone.
-bool holdsHeadersOnly(ProjectSection& section, const QString& table, const QVariant& firstBin) {
-  const qint64 all = countRows(section.db, table, QString());
-  const qint64 headers = countRows(
-      section.db, table,
-      QStringLiteral(" WHERE %1 IS NOT NULL").arg(platform::db::quoteIdentifier(F::RUN_NUMBER)));
-  return all > 0 && headers == all && (all > 1 || firstBin.toLongLong() != 0);
-}
-
 // A run whose header never completed left an empty table: its run number
 // alone (from the table name) makes the replay define it again, empty.
 void writeEmptyRun(ProjectText& out, const QString& table) {
@@ -110,7 +93,7 @@ bool writeStiffnessSection(ProjectSection& section) {
       writeEmptyRun(out, table);
       continue;
     }
-    if (holdsHeadersOnly(section, table, rows.value(F::BIN_NUMBER))) {
+    if (isHeaderOnlyRunTable(section.db, table)) {
       do {
         writeRunLine(out, rows);
         out.endLine();
