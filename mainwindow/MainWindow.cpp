@@ -63,7 +63,8 @@ MainWindow::MainWindow(Options options) : options_(std::move(options)) {
   reportFonts_ = std::make_unique<report::ReportFonts>(
       std::array<QAction*, 4>{fontActions[0], fontActions[1], fontActions[2], fontActions[3]},
       *reportTab_->List2, reportFlags_);
-  reportPage_ = std::make_unique<report::ReportPage>(*this, *reportTab_, state_, reportFlags_, companyInfo_);
+  reportPage_ = std::make_unique<report::ReportPage>(*this, *reportTab_, state_, reportFlags_, companyInfo_,
+                                                      Stiffness_Constants);
   ComPortStatus::Probe probe = options_.portProbe;
   if (!probe) probe = [this] { return comm_ ? comm_->AvailablePorts() : QString(); };
   comPortStatus_ = new ComPortStatus(menus_->COM_STAT, std::move(probe), state_.longWork, this);

@@ -10,6 +10,7 @@
 #include "platform/serial/CommControl.h"
 #include "report/builder/ReportFlags.h"
 #include "report/builder/CompanyInfo.h"
+#include "report/builder/StiffnessConstants.h"
 #include "report/page/ReportPageHost.h"
 
 class QLabel;
@@ -88,6 +89,7 @@ class MainWindow : public QMainWindow, public report::ReportPageHost {
   instrument::ProgramState& state() { return state_; }
   report::ReportFlags& reportFlags() { return reportFlags_; }
   report::CompanyInfo& companyInfo() { return companyInfo_; }
+  report::StiffnessConstants& stiffnessConstants() { return Stiffness_Constants; }
   // The serial port wrapper, made by Init_Files and kept until the window
   // closes.
   download::Communication& Comm() { return *comm_; }
@@ -125,6 +127,7 @@ class MainWindow : public QMainWindow, public report::ReportPageHost {
   instrument::ProgramState state_;
   report::ReportFlags reportFlags_;
   report::CompanyInfo companyInfo_;
+  report::StiffnessConstants Stiffness_Constants;
   std::unique_ptr<download::Communication> comm_;
 
   std::unique_ptr<MainMenus> menus_;

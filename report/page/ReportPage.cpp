@@ -34,8 +34,8 @@ void closeWindowNamed(const QString& name) {
 }  // namespace
 
 ReportPage::ReportPage(ReportPageHost& host, ReportTabPage& page, instrument::ProgramState& state,
-                       ReportFlags& flags, CompanyInfo& info)
-    : host_(host), page_(page), state_(state), flags_(flags), info_(info) {}
+                       ReportFlags& flags, CompanyInfo& info, StiffnessConstants& constants)
+    : host_(host), page_(page), state_(state), flags_(flags), info_(info), constants_(constants) {}
 
 const QStringList& ReportPage::reportDialogNames() {
   static const QStringList names{QStringLiteral("ReportEdit"), QStringLiteral("Add_Info"),

@@ -3,7 +3,9 @@
 #include <QString>
 
 #include "instrument/ProgramState.h"
+#include "report/builder/ReportDesigners.h"
 #include "report/builder/ReportFlags.h"
+#include "report/builder/StiffnessConstants.h"
 #include "report/builder/CompanyInfo.h"
 
 class QWidget;
@@ -19,7 +21,7 @@ class ReportTabPage;
 class ReportPage {
  public:
   ReportPage(ReportPageHost& host, ReportTabPage& page, instrument::ProgramState& state,
-             ReportFlags& flags, CompanyInfo& info);
+             ReportFlags& flags, CompanyInfo& info, StiffnessConstants& constants);
 
   // The tab-switch handler of the main tab strip. Off the report tab it closes
   // the report dialogs; it re-lays the window out; on the data tab it rebuilds
@@ -35,6 +37,9 @@ class ReportPage {
   // Saves the company information and puts it into the report header.
   void Update_Report_Info(QWidget* owner);
 
+  // The two report designers, owned here; a rebuild re-creates them.
+  ReportDesigners& designers() { return designers_; }
+
   // The report dialogs closed when another tab than the report tab is shown.
   static const QStringList& reportDialogNames();
 
@@ -46,6 +51,8 @@ class ReportPage {
   instrument::ProgramState& state_;
   ReportFlags& flags_;
   CompanyInfo& info_;
+  StiffnessConstants& constants_;
+  ReportDesigners designers_;
 };
 
 }  // namespace report

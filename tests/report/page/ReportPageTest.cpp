@@ -42,7 +42,8 @@ class ReportPageTest : public ::testing::Test {
   instrument::ProgramState state;
   ReportFlags flags;
   CompanyInfo info;
-  ReportPage page{host, tabPage, state, flags, info};
+  StiffnessConstants constants;
+  ReportPage page{host, tabPage, state, flags, info, constants};
 };
 
 TEST_F(ReportPageTest, DataTabRebuildsTheTree) {
