@@ -92,6 +92,11 @@ void MainMenus::buildReportMenu(QMenuBar& bar) {
   SCons = item(*Logo, QStringLiteral("Edit Stiffness Constants"), "SCons");
 }
 
+report::ModifyReportMenu MainMenus::modifyReportMenu() const {
+  return {Logo, StiffyToggle, Edit_text, CN, CI, Date, MN, PN, TB, TBD, LogoOptions, Ins_Logo, LJ, LR, DLogo, RF,
+          Font, SCons};
+}
+
 void MainMenus::enableWindowMenus(bool enabled) {
   ImportWizard->setEnabled(enabled);
   Information->setEnabled(enabled);

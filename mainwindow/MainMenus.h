@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "report/page/ModifyReportMenu.h"
+
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -49,6 +51,9 @@ class MainMenus {
   QMenu* RF = nullptr;
   std::array<QAction*, 4> Font{};  // Font9, Font10, Font11, Font12
   QAction* SCons = nullptr;
+
+  // The "Modify Report" items, as the report page reaches them.
+  report::ModifyReportMenu modifyReportMenu() const;
 
   // Enables or disables ImportWizard, Information and COM_DES together.
   void enableWindowMenus(bool enabled);

@@ -1,5 +1,6 @@
 #include "report/page/ReportPage.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QPushButton>
 #include <QStringList>
@@ -11,6 +12,7 @@
 #include "report/page/InfoFile.h"
 #include "report/page/ReportPageHost.h"
 #include "report/page/ReportTabPage.h"
+#include "report/page/ReportViewerCommands.h"
 
 namespace report {
 namespace {
@@ -35,7 +37,36 @@ void closeWindowNamed(const QString& name) {
 
 ReportPage::ReportPage(ReportPageHost& host, ReportTabPage& page, instrument::ProgramState& state,
                        ReportFlags& flags, CompanyInfo& info, StiffnessConstants& constants)
-    : host_(host), page_(page), state_(state), flags_(flags), info_(info), constants_(constants) {}
+    : host_(host),
+      page_(page),
+      state_(state),
+      flags_(flags),
+      info_(info),
+      constants_(constants),
+      refresh_(page.CRViewer1, state),
+      constantsCommands_(host, page, state, flags, constants),
+      popOut_(host, page) {}
+
+ReportPage::~ReportPage() = default;
+
+void ReportPage::connectReportMenu(const ModifyReportMenu& menu) {
+  menu_ = menu;
+  viewerCommands_ = std::make_unique<ReportViewerCommands>(host_, page_, menu_, refresh_);
+  if (menu_.SCons != nullptr)
+    QObject::connect(menu_.SCons, &QAction::triggered, &constantsCommands_,
+                     [this] { constantsCommands_.SCons_Click(); });
+  for (QAction* font : menu_.Font) {
+    if (font == nullptr) continue;
+    QObject::connect(font, &QAction::triggered, &refresh_, [this] {
+      refresh_.request(ReportRefresh::RedrawInterval, ReportRefresh::Pointer::Hourglass);
+    });
+  }
+}
+
+void ReportPage::resetReportMenu() {
+  showItemsForNewReport(menu_, state_.Model_Code);
+  if (viewerCommands_) viewerCommands_->resetStiffyToggle();
+}
 
 const QStringList& ReportPage::reportDialogNames() {
   static const QStringList names{QStringLiteral("ReportEdit"), QStringLiteral("Add_Info"),

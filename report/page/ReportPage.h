@@ -2,11 +2,17 @@
 
 #include <QString>
 
+#include <memory>
+
 #include "instrument/ProgramState.h"
 #include "report/builder/ReportDesigners.h"
 #include "report/builder/ReportFlags.h"
 #include "report/builder/StiffnessConstants.h"
 #include "report/builder/CompanyInfo.h"
+#include "report/page/ModifyReportMenu.h"
+#include "report/page/ReportAreaPopOut.h"
+#include "report/page/ReportRefresh.h"
+#include "report/page/StiffnessConstantsCommands.h"
 
 class QWidget;
 
@@ -14,6 +20,7 @@ namespace report {
 
 class ReportPageHost;
 class ReportTabPage;
+class ReportViewerCommands;
 
 // The report page's entry points that the main window calls. Each does what
 // the window relies on today; the report builder and report page work
@@ -22,6 +29,15 @@ class ReportPage {
  public:
   ReportPage(ReportPageHost& host, ReportTabPage& page, instrument::ProgramState& state,
              ReportFlags& flags, CompanyInfo& info, StiffnessConstants& constants);
+  ~ReportPage();
+
+  // Gives the viewers' click its "Modify Report" pop-up menu and connects the
+  // menu's report toggle, constants command and font items (their redraw).
+  void connectReportMenu(const ModifyReportMenu& menu);
+
+  // The pop-up menu as a freshly built report of the current model offers it
+  // (the report set-up calls it on every rebuild).
+  void resetReportMenu();
 
   // The tab-switch handler of the main tab strip. Off the report tab it closes
   // the report dialogs; it re-lays the window out; on the data tab it rebuilds
@@ -40,6 +56,16 @@ class ReportPage {
   // The two report designers, owned here; a rebuild re-creates them.
   ReportDesigners& designers() { return designers_; }
 
+  // The deferred redraw of the viewers (Timer5).
+  ReportRefresh& refresh() { return refresh_; }
+  // StiffCons_File, SCons_Click and the TextChanged timer.
+  StiffnessConstantsCommands& stiffnessConstants() { return constantsCommands_; }
+  // The editing panel's pop-out (Picture1_DblClick).
+  ReportAreaPopOut& popOut() { return popOut_; }
+  // Viewer click, report toggle and ReportTab_Click; null before
+  // connectReportMenu.
+  ReportViewerCommands* viewerCommands() { return viewerCommands_.get(); }
+
   // The report dialogs closed when another tab than the report tab is shown.
   static const QStringList& reportDialogNames();
 
@@ -53,6 +79,11 @@ class ReportPage {
   CompanyInfo& info_;
   StiffnessConstants& constants_;
   ReportDesigners designers_;
+  ReportRefresh refresh_;
+  StiffnessConstantsCommands constantsCommands_;
+  ReportAreaPopOut popOut_;
+  ModifyReportMenu menu_;
+  std::unique_ptr<ReportViewerCommands> viewerCommands_;
 };
 
 }  // namespace report

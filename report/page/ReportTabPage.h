@@ -15,10 +15,11 @@ class ReportViewer;
 
 namespace report {
 
-// The report tab of the main window: the column list and data-item list, the
-// report-page buttons and labels, and the report area (Picture1) holding the
-// inner tab strip with the two report viewers. The report page commands give
-// the controls their behaviour.
+// The report tab of the main window: the report editing panel (Picture1) with
+// the column list and data-item list, the report-page buttons and labels, and
+// below it the inner tab strip with the two report viewers. The panel can move
+// to a window of its own and back (ReportAreaPopOut). The report page commands
+// give the controls their behaviour.
 class ReportTabPage : public QWidget {
   Q_OBJECT
 
@@ -39,15 +40,19 @@ class ReportTabPage : public QWidget {
   QPushButton* Save_Layout = nullptr;
   QPushButton* Load_Layout = nullptr;
   QPushButton* Export = nullptr;
-  QWidget* Picture1 = nullptr;       // the report area, which can move to its own window
+  QWidget* Picture1 = nullptr;       // the editing panel above the report tabs
   QTabWidget* ReportTab = nullptr;   // 0 "Raw Data", 1 "Stiffness Data"
   // 0 shows Report (every model), 1 StiffyReport (the stiffness gauge).
   std::array<platform::ReportViewer*, 2> CRViewer1{};
 
+ // Puts the editing panel back in its place above the report tabs.
+  void restorePicture1();
+
  private:
-  QWidget* makeButtonRow();
-  QWidget* makeListColumn();
-  void makeReportArea();
+  QWidget* makeButtonColumn(QWidget* parent);
+  QWidget* makeListColumn(QWidget* parent, QLabel* label, QListWidget* list);
+  void makePicture1();
+  void makeReportTab();
 };
 
 }  // namespace report

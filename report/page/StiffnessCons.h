@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace report {
+
+class ReportPageHost;
+struct ReportFlags;
+struct StiffnessConstants;
+
+// The stiffness constants editor "Stiffness Constants": one box per constant.
+// Ok and Apply check all seven boxes first and store nothing while one of
+// them is not a number (an empty box counts as 0); then they store the seven
+// values, save the constants file and raise Constants_Changed, which the
+// report page's TextChanged timer picks up. Cancel stores nothing and keeps
+// what an earlier Apply stored. While the window is open the main window's
+// ImportWizard, Information and COM_DES menus are off. Closed windows delete
+// themselves.
+class StiffnessCons : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int Ok = 0;
+  static constexpr int Cancel = 1;
+  static constexpr int Apply = 2;
+
+  StiffnessCons(QWidget* owner, ReportPageHost& host, ReportFlags& flags, StiffnessConstants& constants);
+
+  void SInfoB_Click(int index);
+
+  QGroupBox* Scons_Frame = nullptr;
+  std::array<QLineEdit*, 7> SInfoTxt{};
+  std::array<QLabel*, 7> SInfo{};
+  std::array<QPushButton*, 3> SInfoB{};
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void Form_Load();
+  void buildControls();
+  // Keeps what can make a number: digits, "." and a leading "-".
+  void filterBox(int index);
+  void moveFocus(int index, int key);
+  bool storeConstants();
+
+  ReportPageHost& host_;
+  ReportFlags& flags_;
+  StiffnessConstants& constants_;
+};
+
+}  // namespace report
