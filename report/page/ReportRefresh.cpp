@@ -46,6 +46,7 @@ void ReportRefresh::Timer5_Timer() {
     Timer5.start();
     return;
   }
+  Timer5.stop();
   restorePointer();
 }
 

@@ -32,7 +32,6 @@ const QString Captions[StiffnessConstantCount] = {
 };
 const QString ButtonCaptions[] = {QStringLiteral("Ok"), QStringLiteral("Cancel"), QStringLiteral("Apply")};
 const QString NotANumber = QStringLiteral("%1: \"%2\" is not a number.  No constant was changed.");
-const QString NotSaved = QStringLiteral("The stiffness constants could not be saved: %1");
 constexpr int BoxWidth = 90;
 
 bool allowedAt(QChar c, qsizetype position) {
@@ -42,8 +41,12 @@ bool allowedAt(QChar c, qsizetype position) {
 }  // namespace
 
 StiffnessCons::StiffnessCons(QWidget* owner, ReportPageHost& host, ReportFlags& flags,
-                             StiffnessConstants& constants)
-    : QWidget(owner, Qt::Window), host_(host), flags_(flags), constants_(constants) {
+                             StiffnessConstants& constants, std::function<void()> saveConstants)
+    : QWidget(owner, Qt::Window),
+      host_(host),
+      flags_(flags),
+      constants_(constants),
+      saveConstants_(std::move(saveConstants)) {
   setObjectName(QStringLiteral("StiffnessCons"));
   setAttribute(Qt::WA_DeleteOnClose);
   buildControls();
@@ -115,8 +118,7 @@ bool StiffnessCons::storeConstants() {
     }
   }
   for (int i = 0; i < StiffnessConstantCount; ++i) stiffnessConstant(constants_, i) = values[i];
-  QString error;
-  if (!saveStiffnessConstants(constants_, &error)) platform::ui::Dialogs::inform(this, NotSaved.arg(error));
+  if (saveConstants_) saveConstants_();
   // The values are in use whether or not the file took them.
   flags_.Constants_Changed = true;
   return true;

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class QGroupBox;
 class QLabel;
@@ -18,7 +19,7 @@ struct StiffnessConstants;
 // The stiffness constants editor "Stiffness Constants": one box per constant.
 // Ok and Apply check all seven boxes first and store nothing while one of
 // them is not a number (an empty box counts as 0); then they store the seven
-// values, save the constants file and raise Constants_Changed, which the
+// values, have the constants file saved and raise Constants_Changed, which the
 // report page's TextChanged timer picks up. Cancel stores nothing and keeps
 // what an earlier Apply stored. While the window is open the main window's
 // ImportWizard, Information and COM_DES menus are off. Closed windows delete
@@ -31,7 +32,9 @@ class StiffnessCons : public QWidget {
   static constexpr int Cancel = 1;
   static constexpr int Apply = 2;
 
-  StiffnessCons(QWidget* owner, ReportPageHost& host, ReportFlags& flags, StiffnessConstants& constants);
+  // saveConstants writes the constants file and reports a failure.
+  StiffnessCons(QWidget* owner, ReportPageHost& host, ReportFlags& flags, StiffnessConstants& constants,
+                std::function<void()> saveConstants);
 
   void SInfoB_Click(int index);
 
@@ -55,6 +58,7 @@ class StiffnessCons : public QWidget {
   ReportPageHost& host_;
   ReportFlags& flags_;
   StiffnessConstants& constants_;
+  std::function<void()> saveConstants_;
 };
 
 }  // namespace report

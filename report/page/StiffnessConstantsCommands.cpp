@@ -65,7 +65,8 @@ void StiffnessConstantsCommands::SCons_Click() {
 }
 
 void StiffnessConstantsCommands::showEditor(bool blockOwner) {
-  if (editor_ == nullptr) editor_ = new StiffnessCons(page_.window(), host_, flags_, constants_);
+  if (editor_ == nullptr)
+    editor_ = new StiffnessCons(page_.window(), host_, flags_, constants_, [this] { StiffCons_File(StiffConsSave); });
   if (blockOwner) {
     platform::ui::showBlockingOwner(*editor_);
     return;

@@ -85,13 +85,5 @@ TEST_F(ReportAreaPopOutTest, ASecondDoubleClickPutsThePanelBackAboveTheReportTab
   EXPECT_TRUE(popOut->poppedOut());
 }
 
-TEST_F(ReportAreaPopOutTest, ClosingTheWindowAnyWayPutsThePanelBack) {
-  doubleClickPanel();
-  // As the close box, or leaving the report tab, closes it.
-  popOut->window()->close();
-  EXPECT_TRUE(panelAtHome());
-  EXPECT_FALSE(loadedAtResize);
-}
-
 }  // namespace
 }  // namespace report

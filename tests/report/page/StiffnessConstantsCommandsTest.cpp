@@ -87,18 +87,6 @@ TEST_F(StiffnessConstantsCommandsTest, MissingFileAnsweredYesOpensTheEditorAndAr
   EXPECT_FALSE(host.menusEnabled);
 }
 
-TEST_F(StiffnessConstantsCommandsTest, ABrokenValueIsNamedAndKeepsItsConstant) {
-  QFile file(filePath());
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("MeasMs = 0.5\r\nAssmas = x\r\nPoisra = 0.3\r\nDensit = 4\r\nSlopes = 5\r\nInterc = 6\r\nDensi2 = 7\r\n");
-  file.close();
-  commands.StiffCons_File(StiffConsLoad);
-  ASSERT_EQ(dialogs.messages.size(), 1);
-  EXPECT_TRUE(dialogs.messages[0].text.contains("Assmas"));
-  EXPECT_DOUBLE_EQ(constants.Assmas, 2);
-  EXPECT_DOUBLE_EQ(constants.MeasMs, 0.5);
-}
-
 TEST_F(StiffnessConstantsCommandsTest, TextChangedRebuildsOnlyAfterAnApply) {
   StiffnessCons& editor = openEditor();
   EXPECT_FALSE(flags.Constants_Changed);
@@ -114,19 +102,6 @@ TEST_F(StiffnessConstantsCommandsTest, TextChangedRebuildsOnlyAfterAnApply) {
   EXPECT_EQ(rebuilds, 1);
   EXPECT_FALSE(flags.Constants_Changed);
   EXPECT_FALSE(commands.textChangedArmed());
-}
-
-TEST_F(StiffnessConstantsCommandsTest, OkWithEmptyBoxesStoresZerosSavesAndCloses) {
-  StiffnessCons& editor = openEditor();
-  EXPECT_FALSE(host.menusEnabled);
-  for (QLineEdit* box : editor.SInfoTxt) box->clear();
-  editor.SInfoB_Click(StiffnessCons::Ok);
-  EXPECT_DOUBLE_EQ(constants.Densi2, 0);
-  EXPECT_TRUE(flags.Constants_Changed);
-  EXPECT_TRUE(host.menusEnabled);
-  QFile file(filePath());
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(file.readAll().startsWith("MeasMs = 0\r\nAssmas = 0\r\n"));
 }
 
 TEST_F(StiffnessConstantsCommandsTest, OneBadBoxStoresNoneOfTheSeven) {
@@ -166,14 +141,18 @@ TEST_F(StiffnessConstantsCommandsTest, BoxesKeepANumberAndBackspaceEdits) {
 TEST_F(StiffnessConstantsCommandsTest, CancelAfterApplyKeepsTheAppliedValuesAndTheClipboard) {
   QApplication::clipboard()->setText(QStringLiteral("kept"));
   StiffnessCons& editor = openEditor();
+  EXPECT_FALSE(host.menusEnabled);
+  for (QLineEdit* box : editor.SInfoTxt) box->clear();  // an empty box stores 0
   type(editor.SInfoTxt[1], "-4.5");
   editor.SInfoB_Click(StiffnessCons::Apply);
   type(editor.SInfoTxt[1], "8");
   editor.SInfoB_Click(StiffnessCons::Cancel);
-  EXPECT_DOUBLE_EQ(constants.Assmas, -4.5);
-  StiffnessConstants saved;
+  EXPECT_TRUE(host.menusEnabled);
+  StiffnessConstants saved{9, 9, 9, 9, 9, 9, 9};
   loadStiffnessConstants(saved);
   EXPECT_DOUBLE_EQ(saved.Assmas, -4.5);
+  EXPECT_DOUBLE_EQ(saved.MeasMs, 0);
+  EXPECT_DOUBLE_EQ(constants.Assmas, -4.5);
   EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("kept"));
 }
 
