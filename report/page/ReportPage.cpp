@@ -8,7 +8,7 @@
 #include "platform/core/IgnoreErrors.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Functions.h"
-#include "report/page/InfoFile.h"
+#include "report/page/CompanyInfoSave.h"
 #include "report/page/ReportPageHost.h"
 #include "report/page/ReportTabPage.h"
 
@@ -23,7 +23,6 @@ const QString StatusOk = QStringLiteral("Status: OK");
 const QString StatusSettingUp = QStringLiteral("Status: Setting up report with selected data...");
 const QString StatusReportReady =
     QStringLiteral("Status: OK, Left Click on preview window to see more options.");
-const QString InformationSaved = QStringLiteral("Information Saved.");
 
 void closeWindowNamed(const QString& name) {
   const QList<QWidget*> windows = QApplication::topLevelWidgets();
@@ -35,7 +34,8 @@ void closeWindowNamed(const QString& name) {
 
 ReportPage::ReportPage(ReportPageHost& host, ReportTabPage& page, instrument::ProgramState& state,
                        ReportFlags& flags, CompanyInfo& info, StiffnessConstants& constants)
-    : host_(host), page_(page), state_(state), flags_(flags), info_(info), constants_(constants) {}
+    : host_(host), page_(page), state_(state), flags_(flags), info_(info), constants_(constants),
+      headerTexts_(std::make_unique<HeaderTextCommands>(HeaderTextContext{designers_, info_, flags_, host_}, &page)) {}
 
 const QStringList& ReportPage::reportDialogNames() {
   static const QStringList names{QStringLiteral("ReportEdit"), QStringLiteral("Add_Info"),
@@ -88,10 +88,13 @@ void ReportPage::Build_Report_Header() {
   // designer exists.
 }
 
+void ReportPage::Information_Click(QWidget* owner) {
+  if (!infoForm_) infoForm_ = new InfoForm(info_, state_.Download_Title, designers_, flags_, owner);
+  infoForm_->showInformation();
+}
+
 void ReportPage::Update_Report_Info(QWidget* owner) {
-  Info_File(InfoFileSave, info_, state_.Download_Title);
-  platform::ui::Dialogs::inform(owner, InformationSaved);
-  flags_.Info_Changed = false;
+  saveCompanyInfo(owner, info_, state_.Download_Title, designers_, flags_);
 }
 
 }  // namespace report

@@ -1,12 +1,17 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
+
+#include <memory>
 
 #include "instrument/ProgramState.h"
 #include "report/builder/ReportDesigners.h"
 #include "report/builder/ReportFlags.h"
 #include "report/builder/StiffnessConstants.h"
 #include "report/builder/CompanyInfo.h"
+#include "report/page/HeaderTextCommands.h"
+#include "report/page/InfoForm.h"
 
 class QWidget;
 
@@ -37,6 +42,13 @@ class ReportPage {
   // Saves the company information and puts it into the report header.
   void Update_Report_Info(QWidget* owner);
 
+  // The "Edit Text" commands of the "Modify Report" menu and remark editing.
+  HeaderTextCommands& headerTexts() { return *headerTexts_; }
+
+  // "Lab Info": shows the company information window, owned by `owner`.
+  void Information_Click(QWidget* owner);
+  InfoForm* infoForm() const { return infoForm_; }
+
   // The two report designers, owned here; a rebuild re-creates them.
   ReportDesigners& designers() { return designers_; }
 
@@ -53,6 +65,8 @@ class ReportPage {
   CompanyInfo& info_;
   StiffnessConstants& constants_;
   ReportDesigners designers_;
+  std::unique_ptr<HeaderTextCommands> headerTexts_;
+  QPointer<InfoForm> infoForm_;
 };
 
 }  // namespace report
