@@ -182,5 +182,20 @@ TEST_F(HeaderTextEditorTest, BlankBoxOverPlaceholderAndDateMode) {
   EXPECT_EQ(member(false, "Field1").horAlignment(), platform::HorAlignment::Right);
 }
 
+TEST_F(HeaderTextEditorTest, RemarkModeAddsTheRemarkAtTheClickedRow) {
+  flags.Remarks_Column = 3;
+  member(false, "Col3").SetText(QStringLiteral(" "));
+  platform::ReportClick click;
+  click.objectName = QStringLiteral("Col2");
+  click.lineNumber = 2;
+  commands.Edit_Remarks(click);
+  HeaderTextEditor& editor = *commands.editor();
+  EXPECT_EQ(editor.windowTitle(), QStringLiteral("Edit/Add Remarks"));
+  EXPECT_FALSE(editor.Allignment_Select[0]->isEnabled());
+  type(editor, QStringLiteral("cracked"));
+  editor.OK_B->click();  // Ok keeps a remark that was typed but not applied
+  EXPECT_EQ(member(false, "Col3").text(), QString(CR) + "cracked" + CR);
+}
+
 }  // namespace
 }  // namespace report
