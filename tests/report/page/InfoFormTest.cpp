@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/core/ProgramFiles.h"
-#include "platform/report/ReportNames.h"
 #include "platform/ui/ScriptedDialogs.h"
 #include "report/page/CompanyInfoSave.h"
 #include "support/TempProgramFolder.h"
@@ -76,17 +75,6 @@ TEST_F(InfoFormTest, AFailedSaveSaysSoAndKeepsTheInformationUnsaved) {
   EXPECT_TRUE(flags.Info_Changed);
   EXPECT_TRUE(fileBytes().isEmpty());
   EXPECT_EQ(text(false, "Company"), QStringLiteral("Acme Soils"));  // the report still shows the edit
-}
-
-TEST_F(InfoFormTest, AnEmptiedCompanyNameHidesTheCompanySection) {
-  form.showInformation();
-  type(CompanyName, QString());
-  form.Save_info->click();
-  EXPECT_EQ(text(false, "Company"), QString());
-  EXPECT_TRUE(designers.Report->section(platform::ReportNames::section(1))->suppress());
-  type(CompanyName, QStringLiteral("Acme"));
-  form.Save_info->click();
-  EXPECT_FALSE(designers.Report->section(platform::ReportNames::section(1))->suppress());
 }
 
 TEST_F(InfoFormTest, CloseKeepsUnsavedEditsForTheNextOpening) {
