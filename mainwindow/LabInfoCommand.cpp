@@ -1,11 +1,11 @@
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/MenuCommands.h"
+#include "report/page/ReportPage.h"
 
 namespace mainwindow {
 
 void MenuCommands::Information_Click() {
-  // The company information window (InfoForm) opens here, modeless and owned
-  // by the main window.
+  main_.reportPage().Information_Click(&main_);
 }
 
 }  // namespace mainwindow

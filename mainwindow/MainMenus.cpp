@@ -74,6 +74,7 @@ void MainMenus::buildReportMenu(QMenuBar& bar) {
   TB = item(*Edit_text, QStringLiteral("Tested By"), "TB");
   TBD = item(*Edit_text, QStringLiteral("Tested By Date"), "TBD");
   TBD->setVisible(false);
+  Remarks = item(*Edit_text, QStringLiteral("Add Remark"), "Edit_Remarks");
   Logo->addMenu(Edit_text);
 
   LogoOptions = submenu(*Logo, QStringLiteral("Logo Options"), "LogoOptions");

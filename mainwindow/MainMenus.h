@@ -43,6 +43,7 @@ class MainMenus {
   QAction* PN = nullptr;
   QAction* TB = nullptr;
   QAction* TBD = nullptr;
+  QAction* Remarks = nullptr;  // opens the remark editor at the clicked row
   QMenu* LogoOptions = nullptr;
   QAction* Ins_Logo = nullptr;
   QAction* LJ = nullptr;

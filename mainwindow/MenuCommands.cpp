@@ -14,6 +14,7 @@
 #include "platform/core/ProgramFolder.h"
 #include "platform/ui/Dialogs.h"
 #include "report/page/ReportFonts.h"
+#include "report/page/ReportPage.h"
 
 namespace mainwindow {
 namespace {
@@ -33,6 +34,12 @@ void MenuCommands::connectMenus() {
   connect(menus.Contents, &QAction::triggered, this, &MenuCommands::Contents_Click);
   connect(menus.Weblink, &QAction::triggered, this, &MenuCommands::Weblink_Click);
   connect(menus.About, &QAction::triggered, this, &MenuCommands::About_Click);
+  main_.reportPage().headerTexts().connectMenu(
+      {menus.CN, menus.CI, menus.Date, menus.MN, menus.PN, menus.TB, menus.TBD});
+  connect(menus.Remarks, &QAction::triggered, this, [this] {
+    report::HeaderTextCommands& texts = main_.reportPage().headerTexts();
+    texts.Edit_Remarks(texts.lastClick());
+  });
   for (int i = 0; i < 4; ++i) {
     const int size = report::ReportFontSizes[i];
     connect(menus.Font[i], &QAction::triggered, this,

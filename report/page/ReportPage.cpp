@@ -9,7 +9,8 @@
 #include "platform/core/IgnoreErrors.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Functions.h"
-#include "report/page/InfoFile.h"
+#include "platform/ui/ReportViewer.h"
+#include "report/page/CompanyInfoSave.h"
 #include "report/page/ReportPageHost.h"
 #include "report/page/ReportTabPage.h"
 #include "report/page/ReportViewerCommands.h"
@@ -25,7 +26,6 @@ const QString StatusOk = QStringLiteral("Status: OK");
 const QString StatusSettingUp = QStringLiteral("Status: Setting up report with selected data...");
 const QString StatusReportReady =
     QStringLiteral("Status: OK, Left Click on preview window to see more options.");
-const QString InformationSaved = QStringLiteral("Information Saved.");
 
 void closeWindowNamed(const QString& name) {
   const QList<QWidget*> windows = QApplication::topLevelWidgets();
@@ -45,13 +45,20 @@ ReportPage::ReportPage(ReportPageHost& host, ReportTabPage& page, instrument::Pr
       constants_(constants),
       refresh_(page.CRViewer1, state),
       constantsCommands_(host, page, state, flags, constants),
-      popOut_(host, page) {}
+      popOut_(host, page),
+      headerTexts_(std::make_unique<HeaderTextCommands>(HeaderTextContext{designers_, info_, flags_, host_}, &page)) {}
 
 ReportPage::~ReportPage() = default;
 
 void ReportPage::connectReportMenu(const ModifyReportMenu& menu) {
   menu_ = menu;
   viewerCommands_ = std::make_unique<ReportViewerCommands>(host_, page_, menu_, refresh_);
+  // The header-text items act at the row and report of the click that opened the menu.
+  for (platform::ReportViewer* viewer : page_.CRViewer1)
+    QObject::connect(viewer, &platform::ReportViewer::clicked, headerTexts_.get(),
+                     [this](const platform::ReportClick& click) { headerTexts_->rememberClick(click); });
+  QObject::connect(headerTexts_.get(), &HeaderTextCommands::refreshViewers, &refresh_,
+                   [this] { refresh_.request(ReportRefresh::ShortInterval); });
   if (menu_.SCons != nullptr)
     QObject::connect(menu_.SCons, &QAction::triggered, &constantsCommands_,
                      [this] { constantsCommands_.SCons_Click(); });
@@ -119,10 +126,17 @@ void ReportPage::Build_Report_Header() {
   // designer exists.
 }
 
+void ReportPage::Information_Click(QWidget* owner) {
+  if (!infoForm_) {
+    infoForm_ = new InfoForm(info_, state_.Download_Title, designers_, flags_, owner);
+    QObject::connect(infoForm_, &InfoForm::refreshViewers, &refresh_,
+                     [this] { refresh_.request(ReportRefresh::ShortInterval); });
+  }
+  infoForm_->showInformation();
+}
+
 void ReportPage::Update_Report_Info(QWidget* owner) {
-  Info_File(InfoFileSave, info_, state_.Download_Title);
-  platform::ui::Dialogs::inform(owner, InformationSaved);
-  flags_.Info_Changed = false;
+  saveCompanyInfo(owner, info_, state_.Download_Title, designers_, flags_);
 }
 
 }  // namespace report

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 
 #include <memory>
@@ -13,6 +14,8 @@
 #include "report/page/ReportAreaPopOut.h"
 #include "report/page/ReportRefresh.h"
 #include "report/page/StiffnessConstantsCommands.h"
+#include "report/page/HeaderTextCommands.h"
+#include "report/page/InfoForm.h"
 
 class QWidget;
 
@@ -53,6 +56,13 @@ class ReportPage {
   // Saves the company information and puts it into the report header.
   void Update_Report_Info(QWidget* owner);
 
+  // The "Edit Text" commands of the "Modify Report" menu and remark editing.
+  HeaderTextCommands& headerTexts() { return *headerTexts_; }
+
+  // "Lab Info": shows the company information window, owned by `owner`.
+  void Information_Click(QWidget* owner);
+  InfoForm* infoForm() const { return infoForm_; }
+
   // The two report designers, owned here; a rebuild re-creates them.
   ReportDesigners& designers() { return designers_; }
 
@@ -84,6 +94,8 @@ class ReportPage {
   ReportAreaPopOut popOut_;
   ModifyReportMenu menu_;
   std::unique_ptr<ReportViewerCommands> viewerCommands_;
+  std::unique_ptr<HeaderTextCommands> headerTexts_;
+  QPointer<InfoForm> infoForm_;
 };
 
 }  // namespace report

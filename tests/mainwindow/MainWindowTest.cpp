@@ -8,12 +8,16 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <QLineEdit>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "download/ComSummary.h"
 #include "mainwindow/AboutBox.h"
+#include "report/page/HeaderTextEditor.h"
+#include "report/page/InfoForm.h"
 #include "mainwindow/ComPortStatus.h"
 #include "mainwindow/DataTabPage.h"
 #include "mainwindow/MainMenus.h"
@@ -372,6 +376,25 @@ TEST_F(MainWindowTest, ClosingWithChangedInformationAsksOnceAndSavesOnYes) {
     EXPECT_EQ(dialogs.messages.size(), yes ? 2 : 1);  // "Information Saved." after Yes
     EXPECT_EQ(main.reportFlags().Info_Changed, !yes);
   }
+}
+
+TEST_F(MainWindowTest, LabInfoShowsTheCompanyInformationAndEditTextLocksIt) {
+  MainWindow& main = start();
+  main.show();
+  main.companyInfo().CInfo[0] = QStringLiteral("Acme");
+  action("Information")->trigger();
+  auto* form = main.findChild<report::InfoForm*>(QStringLiteral("InfoForm"));
+  ASSERT_NE(form, nullptr);
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_EQ(form->CInfo[0]->text(), QStringLiteral("Acme"));
+
+  action("PN")->trigger();
+  auto* editor = main.findChild<report::HeaderTextEditor*>(QStringLiteral("Add_Info"));
+  ASSERT_NE(editor, nullptr);
+  EXPECT_EQ(editor->windowTitle(), QStringLiteral("Edit Project Name"));
+  EXPECT_FALSE(action("Information")->isEnabled());
+  editor->Cancel_B->click();
+  EXPECT_TRUE(action("Information")->isEnabled());
 }
 
 }  // namespace

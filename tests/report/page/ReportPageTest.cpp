@@ -1,6 +1,7 @@
 #include "report/page/ReportPage.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QPointer>
@@ -95,6 +96,20 @@ TEST_F(ReportPageTest, UpdateReportInfoSavesAndClearsTheFlag) {
   EXPECT_FALSE(flags.Info_Changed);
   EXPECT_TRUE(QFile::exists(folder.path(platform::ProgramFiles::CompanyInfo)));
   EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("Information Saved.")});
+}
+
+TEST_F(ReportPageTest, UpdateReportInfoThatCannotWriteKeepsTheInformationUnsaved) {
+  ASSERT_TRUE(QDir(folder.path(QStringLiteral("info"))).removeRecursively());
+  info.CInfo[CompanyName] = QStringLiteral("Acme Soils");
+  info.CInfo[ProjectName] = QStringLiteral("Empty");
+  flags.Info_Changed = true;
+  page.Update_Report_Info(nullptr);
+  EXPECT_TRUE(flags.Info_Changed);
+  EXPECT_EQ(dialogs.messageTexts().size(), 1);
+  EXPECT_NE(dialogs.messageTexts().value(0), QStringLiteral("Information Saved."));
+  EXPECT_EQ(page.designers().Report->member(QStringLiteral("Company")).text(), QStringLiteral("Acme Soils"));
+  EXPECT_EQ(page.designers().Report->member(QStringLiteral("ProjNameText")).text(),
+            platform::ReportDefinitions::createReport()->member(QStringLiteral("ProjNameText")).text());
 }
 
 }  // namespace

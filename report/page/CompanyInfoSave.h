@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include "report/builder/CompanyInfo.h"
+#include "report/builder/ReportDesigners.h"
+#include "report/builder/ReportFlags.h"
+
+class QWidget;
+
+namespace report {
+
+// Puts the company texts into the headers of both reports through the one
+// company-block rule, and hides the Report's company section while the
+// company name is empty.
+void applyCompanyInfo(ReportDesigners& designers, const CompanyInfo& info);
+
+// Saves the company information file and puts the texts into both report
+// headers. Only a file really written is reported as "Information Saved." and
+// clears Info_Changed; a failed write is reported and leaves the information
+// marked as unsaved. Returns whether the file was written.
+bool saveCompanyInfo(QWidget* owner, CompanyInfo& info, QString& Download_Title, ReportDesigners& designers,
+                     ReportFlags& flags);
+
+inline const QString InformationSaved = QStringLiteral("Information Saved.");
+inline const QString InformationNotSaved =
+    QStringLiteral("Information could not be saved. Check that the info folder can be written.");
+
+}  // namespace report
