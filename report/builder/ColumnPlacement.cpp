@@ -76,9 +76,9 @@ void fillValues(const Placement& p, platform::db::Recordset& records, const QStr
   const bool skipRunHeader =
       p.Model == ModelCode::T7310 && count > 1 && !instrument::isHeaderOnlyRunTable(p.context.db, p.Table);
   TwoBlockSplit split(mirror.has_value(), rows);
-  bool more = records.isOpen() && records.moveFirst();
-  if (more && skipRunHeader) more = records.moveNext();
-  for (; more; more = records.moveNext()) split.append(Get_Field_Value(records, field, p.Model));
+  bool more = records.isOpen() && firstRecord(records);
+  if (more && skipRunHeader) more = nextRecord(records);
+  for (; more; more = nextRecord(records)) split.append(Get_Field_Value(records, field, p.Model));
   setData(p.report(), p.Col, columnText(split.left));
   if (mirror) setData(p.report(), *mirror, columnText(split.mirror));
 }

@@ -39,7 +39,7 @@ void fillLoadFrame(ReportBuilderContext& context, platform::db::Recordset& recor
   const int rows = rowsPerBlock(context.flags.Report_Font_Size);
   TwoBlockSplit split(count > rows, rows);
   const QString field = readNumberField(ModelCode::LX9100);
-  for (bool more = records.moveFirst(); more; more = records.moveNext()) split.append(fieldText(records, field));
+  for (bool more = firstRecord(records); more; more = nextRecord(records)) split.append(fieldText(records, field));
   setData(context.report(), ReadNumberColumn, columnText(split.left));
   if (count > rows) setData(context.report(), loadFrameMirror(context.flags.Report_Font_Size), columnText(split.mirror));
 }
@@ -48,7 +48,7 @@ void fillLoadFrame(ReportBuilderContext& context, platform::db::Recordset& recor
 void fillDensity(ReportBuilderContext& context, platform::db::Recordset& records, int Model) {
   DensityAverages averages(Model);
   QString column;
-  for (bool more = records.moveFirst(); more; more = records.moveNext()) {
+  for (bool more = firstRecord(records); more; more = nextRecord(records)) {
     column += fieldText(records, readNumberField(Model)) + QLatin1Char('\r');
     averages.add(records);
   }
@@ -60,9 +60,9 @@ void fillDensity(ReportBuilderContext& context, platform::db::Recordset& records
 void fillStiffness(ReportBuilderContext& context, platform::db::Recordset& records, const QString& Table,
                    bool headerOnly) {
   QString column;
-  bool more = records.moveFirst();
-  if (more && !headerOnly) more = records.moveNext();
-  for (; more; more = records.moveNext()) column += fieldText(records, readNumberField(ModelCode::T7310)) + QLatin1Char('\r');
+  bool more = firstRecord(records);
+  if (more && !headerOnly) more = nextRecord(records);
+  for (; more; more = nextRecord(records)) column += fieldText(records, readNumberField(ModelCode::T7310)) + QLatin1Char('\r');
   const QString text = columnText(column);
   setData(context.report(), ReadNumberColumn, text);
   if (context.flags.Clearing_Report)
@@ -73,7 +73,7 @@ void fillStiffness(ReportBuilderContext& context, platform::db::Recordset& recor
 
 void fillSingleRecord(ReportBuilderContext& context, platform::db::Recordset& records, const QString& Table,
                       int Model) {
-  records.moveFirst();
+  firstRecord(records);
   const QString value = columnText(fieldText(records, readNumberField(Model)));
   if (Model == ModelCode::T7310) {
     fillStiffyReport(context, Table);

@@ -29,4 +29,8 @@ bool openHeaderRecords(platform::db::Recordset& records, platform::db::Database&
   return records.openTable(db, reportTableName(table, Model));
 }
 
+bool firstRecord(platform::db::Recordset& records) { return records.moveFirst() && !records.eof(); }
+
+bool nextRecord(platform::db::Recordset& records) { return records.moveNext() && !records.eof(); }
+
 }  // namespace report

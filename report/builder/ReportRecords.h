@@ -24,4 +24,8 @@ bool openColumnRecords(platform::db::Recordset& records, platform::db::Database&
 bool openHeaderRecords(platform::db::Recordset& records, platform::db::Database& db, const QString& table,
                        int Model);
 
+// Moves to the first or the next record; false when there is none.
+bool firstRecord(platform::db::Recordset& records);
+bool nextRecord(platform::db::Recordset& records);
+
 }  // namespace report

@@ -9,6 +9,9 @@
 #include "platform/core/IgnoreErrors.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Functions.h"
+#include "report/builder/ColumnSlots.h"
+#include "report/builder/ReportBuilderContext.h"
+#include "report/builder/ReportHeader.h"
 #include "report/page/InfoFile.h"
 #include "report/page/ReportPageHost.h"
 #include "report/page/ReportTabPage.h"
@@ -110,13 +113,12 @@ void ReportPage::setUpReportPage() {
   host_.setStatusText(StatusReportReady);
 }
 
-void ReportPage::Clear_Columns() {
-  // The report designer's columns are reset here once the designer exists.
-}
+void ReportPage::Clear_Columns() { report::Clear_Columns(*designers_.Report); }
 
-void ReportPage::Build_Report_Header() {
-  // The header is filled from CInfo and the selected table here once the
-  // designer exists.
+void ReportPage::Build_Report_Header(platform::db::Database& db) {
+  ReportBuilderContext context{designers_, db, flags_, info_, constants_};
+  const QString sampleType = state_.Test_Name.left(1);
+  report::Build_Report_Header(context, state_.Table_Name, sampleType, state_.Model_Code);
 }
 
 void ReportPage::Update_Report_Info(QWidget* owner) {
