@@ -30,6 +30,13 @@ int loadFrameMirror(int fontSize) {
   return ReadNumberColumn + (geometry ? geometry->mirrorOffset : 7);
 }
 
+// "RD#", and for the stiffness gauge "RN#" on the shared table of later runs
+// (one run per row), "BN#" on a run's bins.
+QString readNumberHeader(int Model, bool headerOnly) {
+  if (Model != ModelCode::T7310) return ReadNumberHeader;
+  return headerOnly ? RunNumberHeader : BinNumberHeader;
+}
+
 void fillStiffyReport(ReportBuilderContext& context, const QString& Table) {
   Fill_Stiffy_Report(context.stiffyReport(), context.db, Table, context.constants);
 }
@@ -90,11 +97,6 @@ void fillSingleRecord(ReportBuilderContext& context, platform::db::Recordset& re
 
 }  // namespace
 
-QString readNumberHeader(ReportBuilderContext& context, const QString& Table, int Model) {
-  if (Model != ModelCode::T7310) return ReadNumberHeader;
-  return instrument::isHeaderOnlyRunTable(context.db, Table) ? RunNumberHeader : BinNumberHeader;
-}
-
 void Fill_RD_Column(ReportBuilderContext& context, const QString& Table, const QString& SA, int Model) {
   if (Table.isEmpty() || SA.isEmpty() || Model < ModelCode::LX9100 || Model > ModelCode::T7310) return;
   platform::db::Recordset records;
@@ -107,7 +109,7 @@ void Fill_RD_Column(ReportBuilderContext& context, const QString& Table, const Q
   platform::ReportDesigner& report = context.report();
   const bool headerOnly = Model == ModelCode::T7310 && instrument::isHeaderOnlyRunTable(context.db, Table);
   setData(report, ReadNumberColumn, EmptyColumnText);
-  setHeader(report, ReadNumberColumn, readNumberHeader(context, Table, Model));
+  setHeader(report, ReadNumberColumn, readNumberHeader(Model, headerOnly));
   if (Model == ModelCode::T7310) context.stiffyReport().member(StiffyBinNumber).SetText(EmptyColumnText);
   const int count = records.recordCount();
   if (Model == ModelCode::LX9100 && count > rowsPerBlock(context.flags.Report_Font_Size))

@@ -6,10 +6,6 @@ namespace report {
 
 struct ReportBuilderContext;
 
-// The read-number column header: "RD#", and for the stiffness gauge "RN#" on
-// the shared table of later runs (one run per row), "BN#" on a run's bins.
-QString readNumberHeader(ReportBuilderContext& context, const QString& Table, int Model);
-
 // Fills column 1 of Report from the table shown: reading numbers (split over
 // column 1 and its mirror for a long load-frame test), the density averages
 // block, or a run's bin numbers with the stiffness report. While the

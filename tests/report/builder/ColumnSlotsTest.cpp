@@ -7,9 +7,6 @@
 namespace report {
 namespace {
 
-using testing::numbers;
-using testing::lines;
-
 class ColumnSlotsTest : public testing::BuilderFixture {
  protected:
   platform::ReportDesigner& report() { return *designers.Report; }
@@ -24,6 +21,8 @@ TEST_F(ColumnSlotsTest, ClearColumnsFreesDataColumnsAndLeavesTheReadNumberColumn
   EXPECT_EQ(header(5), "Col 4");
   EXPECT_EQ(data(5), " ");
   EXPECT_EQ(header(19), "Col 18");
+  EXPECT_EQ(columnText("  1\r\r3\r "), "1\r\r3\r");  // blanks trimmed, line ends kept
+  EXPECT_EQ(columnText(""), " ");
 }
 
 TEST_F(ColumnSlotsTest, NextFreeColumnIsTheSlotAfterTheHighestUsedOne) {
@@ -64,22 +63,6 @@ TEST_F(ColumnSlotsTest, ResetColumnFreesTheLoadFrameMirrorByFontSize) {
   Reset_Column(report(), flags, 1, true, 0);
   Reset_Column(report(), flags, 20, true, 0);
   EXPECT_EQ(header(1), "RD#");
-}
-
-TEST_F(ColumnSlotsTest, TwoBlockSplitOf120ReadingsAtFont9And12) {
-  const auto split = [](int rows) {
-    TwoBlockSplit s(true, rows);
-    for (int i = 1; i <= 120; ++i) s.append(QString::number(i));
-    return s;
-  };
-  const TwoBlockSplit at9 = split(50);
-  EXPECT_EQ(lines(at9.left), numbers(1, 49) + numbers(100, 120));
-  EXPECT_EQ(lines(at9.mirror), numbers(50, 99));
-  const TwoBlockSplit at12 = split(35);
-  EXPECT_EQ(lines(at12.left), numbers(1, 34) + numbers(70, 104));
-  EXPECT_EQ(lines(at12.mirror), numbers(35, 69) + numbers(105, 120));
-  EXPECT_EQ(columnText("  1\r\r3\r "), "1\r\r3\r");
-  EXPECT_EQ(columnText(""), " ");
 }
 
 }  // namespace
