@@ -82,12 +82,14 @@ void fillSingleRecord(ReportBuilderContext& context, platform::db::Recordset& re
                       int Model) {
   firstRecord(records);
   const QString value = columnText(fieldText(records, readNumberField(Model)));
+  // The one record stands in column 1 for every model, beside the one entry
+  // each placed column shows.
+  setData(context.report(), ReadNumberColumn, value);
   if (Model == ModelCode::T7310) {
     fillStiffyReport(context, Table);
     context.stiffyReport().member(StiffyBinNumber).SetText(value);
     return;
   }
-  setData(context.report(), ReadNumberColumn, value);
   if (Model != ModelCode::LX9100) {
     DensityAverages averages(Model);
     averages.add(records);

@@ -73,6 +73,10 @@ TEST_F(ReadNumberColumnTest, StiffnessHeaderIsDecidedByTheTableRowsNotItsName) {
   fill("RUN121", "N", 3);
   EXPECT_EQ(header(1), "RN#");
   EXPECT_EQ(lines(data(1)), numbers(121, 125));
+  ASSERT_TRUE(db.exec("DELETE FROM \"RUN121\" WHERE \"RUN_NUMBER\" > 121"));
+  fill("RUN121", "N", 3);
+  EXPECT_EQ(header(1), "RN#");
+  EXPECT_EQ(data(1), "121");  // a single run still stands beside its placed values
 }
 
 TEST_F(ReadNumberColumnTest, NothingHappensForBadArgumentsOrAConstantsRefreshOfOtherModels) {
