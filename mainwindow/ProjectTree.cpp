@@ -3,6 +3,7 @@
 #include <QTreeWidget>
 
 #include "instrument/DeviceType.h"
+#include "mainwindow/LaterRunsTable.h"
 
 namespace mainwindow {
 namespace {
@@ -13,8 +14,6 @@ const QString SampleKeyPrefix = QStringLiteral("C");
 const QString TestsRoot = QStringLiteral("Tests");
 const QString ProjectsRoot = QStringLiteral("Projects");
 const QString RunNumberRoot = QStringLiteral("Run Number");
-const QString LastRunTable = QStringLiteral("RUN21");
-const QString LastRunNode = QStringLiteral("RUN21+");
 const QString Asphalt = QStringLiteral("Asphalt");
 const QString Soil = QStringLiteral("Soil");
 const QString Thin = QStringLiteral("Thin");
@@ -68,7 +67,7 @@ TreeNode buildProjectTree(const QString& tableList, const QString& Download_Titl
       continue;
     }
     ++k;
-    TreeNode table{TableKeyPrefix + QString::number(k), name == LastRunTable ? LastRunNode : name,
+    TreeNode table{TableKeyPrefix + QString::number(k), isLaterRunsTable(Model_Code, name) ? name + LaterRunsMark : name,
                    TreeNodeKind::Table, name, {}};
     for (const QString& type : types)
       table.children.append({SampleKeyPrefix + QString::number(++m), type, TreeNodeKind::SampleType, name, {}});

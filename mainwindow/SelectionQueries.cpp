@@ -1,6 +1,7 @@
 #include "mainwindow/SelectionQueries.h"
 
 #include "instrument/DeviceType.h"
+#include "mainwindow/LaterRunsTable.h"
 
 namespace mainwindow {
 namespace {
@@ -34,7 +35,7 @@ std::optional<Selection> stiffnessGauge(const TreeClick& click) {
   s.table = click.listEntry.isEmpty() ? click.text : click.listEntry;
   s.Table_Name = s.table;
   s.Test_Name = NoTestName;
-  if (s.table == LaterRunsTable) {
+  if (isLaterRunsTable(instrument::ModelCode::T7310, s.table)) {
     s.readingsShown = false;
     s.header = {};
   } else {

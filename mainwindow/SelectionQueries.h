@@ -37,7 +37,6 @@ struct Selection {
 };
 
 inline const QString NoTestName = QStringLiteral("NONE");
-inline const QString LaterRunsTable = QStringLiteral("RUN21");
 
 // The selection a click makes, or nothing when the click selects nothing: a
 // root, a density-gauge project node, a repeated click on the test or run

@@ -13,6 +13,7 @@
 #include "mainwindow/DataGrids.h"
 #include "mainwindow/DataTabPage.h"
 #include "mainwindow/DataView.h"
+#include "mainwindow/LaterRunsTable.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/SelectionQueries.h"
 #include "platform/core/IgnoreErrors.h"
@@ -46,7 +47,7 @@ double WindowLayout::toTwips(int pixels) const { return platform::pixelsToTwips(
 int WindowLayout::toPixels(double twips) const { return platform::twipsToPixels(twips, main_.logicalDpiX()); }
 
 bool WindowLayout::run21View() const {
-  return main_.state().Model_Code == instrument::ModelCode::T7310 && main_.state().Table_Name == LaterRunsTable;
+  return isLaterRunsTable(main_.state().Model_Code, main_.state().Table_Name);
 }
 
 QSizeF WindowLayout::mainTabTwips() const {

@@ -34,7 +34,7 @@ struct PlacementInputs {
 struct DataTabPlacement {
   double treeHeight = 0;
   QSizeF readings;       // DataGrid1
-  bool readingsShown = true;  // false: DataGrid1 keeps its visibility (the RUN21 view)
+  bool readingsShown = true;  // false: DataGrid1 keeps its visibility (the view of the later runs)
   QSizeF header;         // DataGrid2
   float readingsFactor = 0;
   float headerFactor = 0;

@@ -11,6 +11,9 @@
 #include "platform/ui/Functions.h"
 #include "platform/ui/ReportViewer.h"
 #include "report/page/CompanyInfoSave.h"
+#include "report/builder/ColumnSlots.h"
+#include "report/builder/ReportBuilderContext.h"
+#include "report/builder/ReportHeader.h"
 #include "report/page/ReportPageHost.h"
 #include "report/page/ReportTabPage.h"
 #include "report/page/ReportViewerCommands.h"
@@ -117,13 +120,12 @@ void ReportPage::setUpReportPage() {
   host_.setStatusText(StatusReportReady);
 }
 
-void ReportPage::Clear_Columns() {
-  // The report designer's columns are reset here once the designer exists.
-}
+void ReportPage::Clear_Columns() { report::Clear_Columns(*designers_.Report); }
 
-void ReportPage::Build_Report_Header() {
-  // The header is filled from CInfo and the selected table here once the
-  // designer exists.
+void ReportPage::Build_Report_Header(platform::db::Database& db) {
+  ReportBuilderContext context{designers_, db, flags_, info_, constants_};
+  const QString sampleType = state_.Test_Name.left(1);
+  report::Build_Report_Header(context, state_.Table_Name, sampleType, state_.Model_Code);
 }
 
 void ReportPage::Information_Click(QWidget* owner) {

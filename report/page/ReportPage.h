@@ -19,6 +19,10 @@
 
 class QWidget;
 
+namespace platform::db {
+class Database;
+}
+
 namespace report {
 
 class ReportPageHost;
@@ -50,8 +54,9 @@ class ReportPage {
   // Puts the data columns of the report back to their placeholders.
   void Clear_Columns();
 
-  // Builds the report header for the selected table.
-  void Build_Report_Header();
+  // Builds the report header for the selected table from the working
+  // database (the data view's connection).
+  void Build_Report_Header(platform::db::Database& db);
 
   // Saves the company information and puts it into the report header.
   void Update_Report_Info(QWidget* owner);

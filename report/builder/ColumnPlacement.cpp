@@ -1,0 +1,166 @@
+#include "report/builder/ColumnPlacement.h"
+
+#include <cstdlib>
+
+#include "instrument/RunTables.h"
+#include "platform/db/Recordset.h"
+#include "platform/report/ReportDesigner.h"
+#include "platform/report/ReportNames.h"
+#include "report/builder/ColumnLines.h"
+#include "report/builder/ColumnSlots.h"
+#include "report/builder/FieldMap.h"
+#include "report/builder/ReportBuilderContext.h"
+#include "report/builder/ReportRecords.h"
+
+namespace report {
+namespace {
+
+struct Placement {
+  ReportBuilderContext& context;
+  int Col;
+  QString item;
+  QString Table;
+  int Model;
+  bool isNone() const { return item == NoneItem; }
+  bool blockPlaced() const { return context.flags.Noise_Block || context.flags.Signal_Block; }
+  platform::ReportDesigner& report() const { return context.report(); }
+};
+
+bool nearBlock(bool placed, int blockEnd, int Col) { return placed && std::abs(blockEnd - Col) <= 3; }
+
+void resetRemarksIfTouched(const Placement& p) {
+  const ReportFlags& flags = p.context.flags;
+  bool touched = false;
+  if (p.isNone() && p.blockPlaced())
+    touched = nearBlock(flags.Noise_Block, flags.Noise_Col, p.Col) || nearBlock(flags.Signal_Block, flags.Signal_Col, p.Col);
+  else
+    touched = p.Col >= flags.Remarks_Column || std::abs(p.Col - flags.Remarks_Column) == 1;
+  if (touched) Reset_Column(p.report(), flags, flags.Remarks_Column, true, p.Model);
+}
+
+void freeTarget(const Placement& p) {
+  const auto geometry = fontGeometry(p.context.flags.Report_Font_Size);
+  const bool loadFrame = p.Model == ModelCode::LX9100;
+  if (loadFrame && geometry && p.Col >= 2 && p.Col <= 7) freeColumn(p.report(), p.Col + geometry->mirrorOffset);
+  freeColumn(p.report(), p.Col);
+  if (loadFrame && p.Col >= 2 && p.Col <= 6 && std::abs(p.Col - p.context.flags.Remarks_Column) == 1)
+    freeColumn(p.report(), p.Col + 8);
+}
+
+// The mirror of a load-frame data column that continues past one block.
+std::optional<int> mirroredDataColumn(const Placement& p) {
+  const auto geometry = fontGeometry(p.context.flags.Report_Font_Size);
+  if (p.Model != ModelCode::LX9100 || !geometry) return std::nullopt;
+  if (p.Col < FirstDataColumn || p.Col > geometry->leftBlockEnd - 1) return std::nullopt;
+  return p.Col + geometry->mirrorOffset;
+}
+
+// Writes the header and returns the name the values are read by.
+QString writeHeader(const Placement& p) {
+  QString header = p.item;
+  if (p.Model == ModelCode::T7310) header = stiffySubColumnHeader(p.item).value_or(p.item);
+  header = headerAbbreviation(header);
+  const platform::ObjectRef object = p.report().member(platform::ReportNames::columnHeader(p.Col));
+  object.setCanGrow(p.Model == ModelCode::T7310);
+  object.SetText(header);
+  return p.Model == ModelCode::T7310 ? p.item : header;
+}
+
+void fillValues(const Placement& p, platform::db::Recordset& records, const QString& field) {
+  const int count = records.isOpen() ? records.recordCount() : 0;
+  const int rows = rowsPerBlock(p.context.flags.Report_Font_Size);
+  const std::optional<int> mirror = count > rows ? mirroredDataColumn(p) : std::nullopt;
+  if (mirror) setHeader(p.report(), *mirror, headerText(p.report(), p.Col));
+  // A run table's first record is its header; the shared table of later runs
+  // has none, and a table of one record shows it.
+  const bool skipRunHeader =
+      p.Model == ModelCode::T7310 && count > 1 && !instrument::isHeaderOnlyRunTable(p.context.db, p.Table);
+  TwoBlockSplit split(mirror.has_value(), rows);
+  bool more = records.isOpen() && firstRecord(records);
+  if (more && skipRunHeader) more = nextRecord(records);
+  for (; more; more = nextRecord(records)) split.append(Get_Field_Value(records, field, p.Model));
+  setData(p.report(), p.Col, columnText(split.left));
+  if (mirror) setData(p.report(), *mirror, columnText(split.mirror));
+}
+
+// "None" on a column of a stiffness block clears the whole block.
+void clearStiffnessBlock(Placement& p) {
+  ReportFlags& flags = p.context.flags;
+  bool* blockFlag = nullptr;
+  int last = 0;
+  if (flags.Noise_Block && p.Col >= flags.Noise_Col - 3 && p.Col <= flags.Noise_Col) {
+    blockFlag = &flags.Noise_Block;
+    last = flags.Noise_Col;
+  } else if (flags.Signal_Block && p.Col >= flags.Signal_Col - 3 && p.Col <= flags.Signal_Col) {
+    blockFlag = &flags.Signal_Block;
+    last = flags.Signal_Col;
+  }
+  if (blockFlag == nullptr) return;
+  p.Col = last - 3;
+  for (int k = last; k > p.Col && k >= last - 2; --k) freeColumn(p.report(), k);
+  *blockFlag = false;
+}
+
+// The "Remarks" column never stands in the read-number column.
+int remarksTarget(const Placement& p) {
+  return std::max(FirstDataColumn, Next_Free_Column(p.report(), p.context.flags, p.Model));
+}
+
+// Returns whether the remarks column and lines are to be updated.
+bool chooseRemarksColumn(Placement& p) {
+  ReportFlags& flags = p.context.flags;
+  if (p.isNone() && p.blockPlaced()) {
+    if (p.Model == ModelCode::T7310) clearStiffnessBlock(p);
+  } else if (p.Col < flags.New_Remarks_Column - 1) {
+    return false;
+  } else if (p.Model == ModelCode::LX9100) {
+    if (p.Col >= flags.New_Remarks_Column) flags.New_Remarks_Column = remarksTarget(p);
+    return true;
+  }
+  if (p.Model != ModelCode::LX9100) flags.New_Remarks_Column = remarksTarget(p);
+  return true;
+}
+
+void writeRemarksColumn(const Placement& p) {
+  ReportFlags& flags = p.context.flags;
+  const int target = flags.New_Remarks_Column;
+  if (target >= FirstDataColumn && target <= LastColumn) {
+    setHeader(p.report(), target, RemarksHeader);
+    const auto geometry = fontGeometry(flags.Report_Font_Size);
+    if (p.Model == ModelCode::LX9100 && geometry && target <= geometry->leftBlockEnd) {
+      setHeader(p.report(), target + geometry->mirrorOffset, RemarksHeader);
+      setData(p.report(), target + geometry->mirrorOffset, EmptyColumnText);
+    }
+  }
+  Update_Column_Lines(p.report(), flags, target, p.Model);
+  flags.Remarks_Column = target;
+}
+
+}  // namespace
+
+std::optional<ListMove> nextListSelection(ListSelection list) {
+  if (list.ListCount <= 0) return std::nullopt;
+  const int index = list.ListIndex;
+  if (index == list.ListCount - 1) return ListMove{0, 0};
+  if (list.ListCount - index > 2) return ListMove{index, index + 2};
+  return ListMove{index + 1, index + 1};
+}
+
+PlaceColumnResult Place_Column(ReportBuilderContext& context, int Col, const QString& ColumnObject,
+                               const QString& Table, const QString& SA, int Model, ListSelection list) {
+  if (context.flags.Clearing_Report) return {Col, ColumnObject, std::nullopt};
+  Placement p{context, Col, ColumnObject, Table, Model};
+  platform::db::Recordset records;
+  openColumnRecords(records, context.db, Table, SA, Model);
+  resetRemarksIfTouched(p);
+  freeTarget(p);
+  QString readBy = ColumnObject;
+  if (!p.isNone()) {
+    readBy = writeHeader(p);
+    fillValues(p, records, readBy);
+  }
+  if (chooseRemarksColumn(p)) writeRemarksColumn(p);
+  return {p.Col, readBy, nextListSelection(list)};
+}
+
+}  // namespace report

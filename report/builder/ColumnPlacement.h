@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace report {
+
+struct ReportBuilderContext;
+
+// The data-item list as the page shows it when a column is placed.
+struct ListSelection {
+  int ListIndex = -1;  // -1: nothing selected
+  int ListCount = 0;
+};
+
+// How the page moves the list's selection afterwards, with Placing_Column set
+// so that the click it raises is ignored: scroll scrollTo into view, then
+// select select.
+struct ListMove {
+  int select = 0;
+  int scrollTo = 0;
+};
+
+struct PlaceColumnResult {
+  int Col = 0;               // the block's first column when a stiffness block was cleared
+  QString ColumnObject;      // the name the values were read by
+  std::optional<ListMove> listMove;  // none while clearing or with an empty list
+};
+
+// The item name placed on a column: "None" frees it.
+inline const QString NoneItem = QStringLiteral("None");
+
+// Fills data column Col with a data item of the table: frees the column (and
+// a load-frame column's mirror), writes the item's header and every record's
+// value, one line per record, split over the mirror for a long load-frame
+// test; then keeps "Remarks" behind the last used column (never left of
+// column 2) and the separator lines in step, and clears a whole stiffness
+// noise or signal block when "None" is placed on one of its columns. Does
+// nothing while the report is being cleared.
+PlaceColumnResult Place_Column(ReportBuilderContext& context, int Col, const QString& ColumnObject,
+                               const QString& Table, const QString& SA, int Model, ListSelection list);
+
+// Where the list's selection goes after a placement: it stays (scrolling the
+// next two items into view), moves on by one before the last item, and
+// wraps to the first after it. None for an empty list.
+std::optional<ListMove> nextListSelection(ListSelection list);
+
+}  // namespace report

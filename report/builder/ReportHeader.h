@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+namespace report {
+
+struct ReportBuilderContext;
+
+// Prepares both freshly created designers for the selected table: company
+// lines, titles and the test values of the table's first record, page
+// widths, sections and frame lines of the model's page, the chart picture of
+// a load-frame test, the "Remarks" column in column 2 and the separator
+// lines. A Null field, a missing chart picture or an empty table leave their
+// own texts out and the build goes on. An empty Table writes nothing.
+void Build_Report_Header(ReportBuilderContext& context, const QString& Table, const QString& SA, int Model);
+
+// The chart picture of the load-frame report in the program folder, found
+// without regard to letter case; empty when there is none.
+QString chartPicturePath();
+
+}  // namespace report

@@ -1,0 +1,138 @@
+#include "report/builder/ColumnPlacement.h"
+
+#include <gtest/gtest.h>
+
+#include "BuilderFixture.h"
+#include "report/builder/ColumnSlots.h"
+#include "report/builder/ReportHeader.h"
+
+namespace report {
+namespace {
+
+using testing::lines;
+using testing::numbers;
+
+class ColumnPlacementTest : public testing::BuilderFixture {
+ protected:
+  // A fresh report for the table, as the report set-up builds it.
+  void start(const QString& table, int model, const QString& sa = "N") {
+    table_ = table;
+    model_ = model;
+    sa_ = sa;
+    auto c = context();
+    Clear_Columns(*designers.Report);
+    Build_Report_Header(c, table, sa, model);
+  }
+  PlaceColumnResult place(int col, const QString& item, ListSelection list = {0, 6}) {
+    auto c = context();
+    return Place_Column(c, col, item, table_, sa_, model_, list);
+  }
+  QString table_, sa_;
+  int model_ = 0;
+};
+
+TEST_F(ColumnPlacementTest, LongLoadFrameColumnSplitsOverItsMirrorAndRemarksFollows) {
+  start(load(0, testing::loadFramePrintout(120)).trimmed(), 0);
+  const auto result = place(2, "CH1");
+  EXPECT_EQ(result.ColumnObject, "CH1");
+  EXPECT_EQ(header(2), "CH1");
+  EXPECT_EQ(header(9), "CH1");
+  EXPECT_EQ(lines(data(2)).size(), 49 + 21);
+  EXPECT_EQ(lines(data(2)).first(), "0.50");
+  EXPECT_EQ(lines(data(9)).first(), "25.00");  // reading 50
+  EXPECT_EQ(header(3), "Remarks");
+  EXPECT_EQ(header(10), "Remarks");
+  EXPECT_EQ(flags.Remarks_Column, 3);
+  EXPECT_FALSE(hidden(platform::ReportNames::columnLine(2)));
+  EXPECT_TRUE(hidden(platform::ReportNames::columnLine(3)));
+}
+
+TEST_F(ColumnPlacementTest, DensityItemsAreAbbreviatedAndEveryReadingKeepsItsLine) {
+  loadFile(1, "n2600a/soil_asphalt.txt");
+  ASSERT_TRUE(db.exec("UPDATE \"P125\" SET \"WETD\" = NULL WHERE \"RDNUM\" = 2"));
+  start("125", 1, "S");
+  const auto result = place(2, "Wet Dens");
+  EXPECT_EQ(result.ColumnObject, "WD");
+  EXPECT_EQ(header(2), "WD");
+  EXPECT_EQ(data(2), "120.1\r\r119.9\r");  // single values as sent, the Null as an empty line
+  place(3, "Read Date");
+  EXPECT_EQ(header(3), "RDate");
+  EXPECT_EQ(header(4), "Remarks");
+  EXPECT_EQ(flags.Remarks_Column, 4);
+}
+
+// "None" on the only data column leaves "Remarks" in column 2, never in the
+// read-number column.
+TEST_F(ColumnPlacementTest, NoneOnTheOnlyDataColumnKeepsRemarksInColumnTwo) {
+  loadFile(1, "n2600a/soil_asphalt.txt");
+  start("125", 1, "S");
+  place(2, "Dry Dens");
+  ASSERT_EQ(flags.Remarks_Column, 3);
+  place(2, "None");
+  EXPECT_EQ(header(1), "RD#");
+  EXPECT_EQ(header(2), "Remarks");
+  EXPECT_EQ(header(3), "Col 2");
+  EXPECT_EQ(flags.Remarks_Column, 2);
+  EXPECT_EQ(flags.New_Remarks_Column, 2);
+}
+
+// The shared table of later runs keeps its first record (a run); a full run
+// table, numbered from 101 or not, leaves its header record out.
+TEST_F(ColumnPlacementTest, StiffnessColumnsLineUpWithTheirRunOrBinNumbers) {
+  loadFile(3, "t7310/runs_101_to_125.txt");
+  start("RUN121", 3);
+  const auto result = place(2, "Frequency");
+  EXPECT_EQ(result.ColumnObject, "Frequency");
+  EXPECT_EQ(header(2), "Freq.");
+  EXPECT_EQ(lines(data(2)).size(), 5);
+  start("RUN120", 3);
+  place(2, "I_F_SD");
+  EXPECT_EQ(header(2), "Imag.\rForce");
+  EXPECT_TRUE(designers.Report->textObject(platform::ReportNames::columnHeader(2))->canGrow());
+  EXPECT_EQ(lines(data(2)).size(), 2);
+  EXPECT_EQ(text("IdText"), "120");
+}
+
+TEST_F(ColumnPlacementTest, NoneOnAStiffnessBlockClearsTheWholeBlock) {
+  loadFile(3, "t7310/runs_101_to_125.txt");
+  start("RUN101", 3);
+  for (int k = 2; k <= 9; ++k) place(k, k <= 5 ? "R_D_ND" : "R_D_SD");
+  flags.Noise_Block = flags.Signal_Block = true;
+  flags.Noise_Col = 5;
+  flags.Signal_Col = 9;
+  const auto result = place(6, "None");
+  EXPECT_EQ(result.Col, 6);
+  EXPECT_FALSE(flags.Signal_Block);
+  EXPECT_TRUE(flags.Noise_Block);
+  for (int k = 6; k <= 9; ++k) EXPECT_EQ(header(k), k == 6 ? "Remarks" : columnPlaceholder(k)) << k;
+  EXPECT_EQ(place(4, "None").Col, 2);
+  EXPECT_EQ(header(2), "Real\rDispl.");  // the block's first column keeps its item
+  EXPECT_EQ(header(3), "Remarks");
+  EXPECT_FALSE(flags.Noise_Block);
+}
+
+TEST_F(ColumnPlacementTest, ListSelectionAndClearingGuard) {
+  EXPECT_EQ(nextListSelection({2, 6})->select, 2);
+  EXPECT_EQ(nextListSelection({2, 6})->scrollTo, 4);
+  EXPECT_EQ(nextListSelection({4, 6})->select, 5);
+  EXPECT_EQ(nextListSelection({5, 6})->select, 0);
+  EXPECT_FALSE(nextListSelection({-1, 0}));
+  loadFile(1, "n2600a/soil_asphalt.txt");
+  start("125", 1, "S");
+  flags.Clearing_Report = true;
+  EXPECT_FALSE(place(3, "Wet Dens").listMove);
+  EXPECT_EQ(header(3), "Col 2");
+}
+
+TEST_F(ColumnPlacementTest, AHostileTableNameReadsNothing) {
+  loadFile(1, "n2600a/soil_asphalt.txt");
+  start("125", 1, "S");
+  table_ = "125\" ; DROP TABLE \"P125";
+  place(2, "Wet Dens");
+  EXPECT_EQ(header(2), "WD");
+  EXPECT_EQ(data(2), " ");
+  EXPECT_TRUE(db.hasTable("P125"));
+}
+
+}  // namespace
+}  // namespace report

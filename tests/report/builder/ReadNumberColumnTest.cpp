@@ -1,0 +1,107 @@
+#include "report/builder/ReadNumberColumn.h"
+
+#include <gtest/gtest.h>
+
+#include "BuilderFixture.h"
+#include "report/builder/ColumnSlots.h"
+
+namespace report {
+namespace {
+
+using testing::lines;
+using testing::numbers;
+
+class ReadNumberColumnTest : public testing::BuilderFixture {
+ protected:
+  QString fill(const QString& table, const QString& sa, int model) {
+    auto c = context();
+    Fill_RD_Column(c, table, sa, model);
+    return data(1);
+  }
+  QString average(int i) { return text(platform::ReportNames::averageValue(i)); }
+};
+
+TEST_F(ReadNumberColumnTest, LongLoadFrameTestsSplitOverTheMirrorColumnByFontSize) {
+  const QString table = load(0, testing::loadFramePrintout(120)).trimmed();
+  fill(table, "N", 0);
+  EXPECT_EQ(header(1), "RD#");
+  EXPECT_EQ(header(8), "RD#");
+  EXPECT_EQ(lines(data(1)), numbers(1, 49) + numbers(100, 120));
+  EXPECT_EQ(lines(data(8)), numbers(50, 99));
+  EXPECT_TRUE(data(1).endsWith('\r'));
+
+  designers.recreate();
+  flags.Report_Font_Size = 12;
+  fill(table, "N", 0);
+  EXPECT_EQ(header(6), "RD#");
+  EXPECT_EQ(lines(data(1)), numbers(1, 34) + numbers(70, 104));
+  EXPECT_EQ(lines(data(6)), numbers(35, 69) + numbers(105, 120));
+
+  designers.recreate();
+  flags.Report_Font_Size = 9;
+  fill(load(0, testing::loadFramePrintout(50)).trimmed(), "N", 0);
+  EXPECT_EQ(lines(data(1)), numbers(1, 50));
+  EXPECT_EQ(header(8), "Col 7");
+}
+
+// A reading lacking a value leaves it out of that average only; the label is
+// always written and an average no reading holds reads "NA".
+TEST_F(ReadNumberColumnTest, DensityAveragesCountOnlyReadingsHoldingTheValue) {
+  loadFile(1, "n2600a/soil_asphalt.txt");
+  EXPECT_EQ(fill("125", "S", 1), "1\r2\r3\r");
+  EXPECT_EQ(average(1), "120.47");  // (120.1 + 121.4 + 119.9) / 3
+  EXPECT_EQ(text(platform::ReportNames::averageLabel(5)), "Avg %Compaction");
+  EXPECT_EQ(text("AverageTitle"), "Average of All Data");
+
+  ASSERT_TRUE(db.exec("UPDATE \"P125\" SET \"PCOMP\" = NULL WHERE \"RDNUM\" = 2"));
+  fill("125", "S", 1);
+  EXPECT_EQ(average(5), "95.75");  // (96.5 + 95.0) / 2
+  ASSERT_TRUE(db.exec("UPDATE \"P125\" SET \"PCOMP\" = NULL"));
+  fill("125", "S", 1);
+  EXPECT_EQ(average(5), "NA");
+  EXPECT_EQ(text(platform::ReportNames::averageLabel(5)), "Avg %Compaction");
+  EXPECT_EQ(average(2), "110.43");
+}
+
+TEST_F(ReadNumberColumnTest, StiffnessHeaderIsDecidedByTheTableRowsNotItsName) {
+  loadFile(3, "t7310/runs_101_to_125.txt");
+  flags.Clearing_Report = true;  // keeps the filler out; the bin numbers go to the stiffness report
+  fill("RUN120", "N", 3);
+  EXPECT_EQ(header(1), "BN#");
+  EXPECT_EQ(data(1), "1\r2\r");
+  EXPECT_EQ(stiffyText("StiffyBinNumber"), "1\r2\r");
+  fill("RUN121", "N", 3);
+  EXPECT_EQ(header(1), "RN#");
+  EXPECT_EQ(lines(data(1)), numbers(121, 125));
+  ASSERT_TRUE(db.exec("DELETE FROM \"RUN121\" WHERE \"RUN_NUMBER\" > 121"));
+  fill("RUN121", "N", 3);
+  EXPECT_EQ(header(1), "RN#");
+  EXPECT_EQ(data(1), "121");  // a single run still stands beside its placed values
+}
+
+TEST_F(ReadNumberColumnTest, NothingHappensForBadArgumentsOrAConstantsRefreshOfOtherModels) {
+  loadFile(1, "n2600a/soil_asphalt.txt");
+  fill("125", "S", 1);
+  const QString before = average(1);
+  ASSERT_TRUE(db.exec("UPDATE \"P125\" SET \"WETD\" = 0"));
+  flags.Constants_Changed = true;
+  fill("125", "S", 1);
+  EXPECT_EQ(average(1), before);
+  flags.Constants_Changed = false;
+  setData(*designers.Report, 1, "kept");
+  fill("", "S", 1);
+  fill("125", "", 1);
+  fill("125", "S", 4);
+  fill("125'; DROP TABLE \"P125\"; --", "S", 1);
+  EXPECT_EQ(data(1), "kept");
+  EXPECT_TRUE(db.hasTable("P125"));
+}
+
+TEST_F(ReadNumberColumnTest, ASingleReadingHasNoCarriageReturn) {
+  loadFile(2, "n2600bx/one_project.txt");
+  EXPECT_EQ(fill("45", "A", 2), "2");
+  EXPECT_EQ(average(1), "122.40");
+}
+
+}  // namespace
+}  // namespace report
