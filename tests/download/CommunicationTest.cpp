@@ -45,10 +45,12 @@ class CommunicationTest : public ::testing::Test {
   }
 
   // Runs action once, at the first pause of the loop where condition holds.
+  // The callback stays installed and only marks itself spent: clearing
+  // onPause from inside would destroy the closure that is running.
   void atPause(std::function<bool()> condition, std::function<void()> action) {
-    wait->onPause = [this, condition, action] {
-      if (!condition()) return;
-      wait->onPause = nullptr;
+    wait->onPause = [condition, action, spent = false]() mutable {
+      if (spent || !condition()) return;
+      spent = true;
       action();
     };
   }

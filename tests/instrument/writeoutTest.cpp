@@ -181,3 +181,21 @@ TEST_F(ProjectFile, TheReplayTurnsTheEventLoopReportsProgressAndStopsWhenAsked) 
 }
 
 }  // namespace
+
+namespace {
+
+// The end marker closes a printout just as a line end does.
+TEST_F(ProjectFile, AFileWhoseLastByteIsTheEndMarkerIsComplete) {
+  const QByteArray printout = testsupport::readData("n2600a/soil_asphalt.txt");
+  writeout reader;
+  const auto tables = open(" 1 \r\n" + printout + char(253), reader);
+  ASSERT_TRUE(tables.has_value()) << reader.message().toStdString();
+  EXPECT_FALSE(tables->isEmpty());
+  EXPECT_EQ(reader.replayStatus(), ReplayStatus::Replayed);
+  // Only the marker ends a line: a body cut in the middle of one still is not.
+  writeout cut;
+  EXPECT_FALSE(open(" 1 \r\n" + printout.left(printout.size() - 9), cut).has_value());
+  EXPECT_EQ(cut.replayStatus(), ReplayStatus::CutOff);
+}
+
+}  // namespace
