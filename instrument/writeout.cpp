@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QPointer>
-#include <QSaveFile>
 
 #include "instrument/CreateDatabase.h"
 #include "instrument/DeviceType.h"
@@ -13,6 +12,7 @@
 #include "instrument/ProjectTableList.h"
 #include "instrument/ProjectText.h"
 #include "instrument/StatusCodes.h"
+#include "platform/core/WholeFile.h"
 #include "platform/db/Database.h"
 
 namespace instrument {
@@ -120,10 +120,9 @@ SaveStatus writeout::writeout_(const QString& filename, const QString& Table_Nam
     }
   }
 
-  QSaveFile file(filename);
-  if (!file.open(QIODevice::WriteOnly) || file.write(out.bytes()) != out.bytes().size() || !file.commit()) {
-    return saveFailed(SaveStatus::WriteFailed, WriteMessage.arg(filename, file.errorString()));
-  }
+  QString error;
+  if (!platform::writeWholeFile(filename, out.bytes(), &error))
+    return saveFailed(SaveStatus::WriteFailed, WriteMessage.arg(filename, error));
   return SaveStatus::Saved;
 }
 

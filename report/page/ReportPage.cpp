@@ -24,6 +24,8 @@ const QString StatusSettingUp = QStringLiteral("Status: Setting up report with s
 const QString StatusReportReady =
     QStringLiteral("Status: OK, Left Click on preview window to see more options.");
 const QString InformationSaved = QStringLiteral("Information Saved.");
+const QString InformationNotSaved =
+    QStringLiteral("The company information could not be saved; the file holds what it held before.");
 
 void closeWindowNamed(const QString& name) {
   const QList<QWidget*> windows = QApplication::topLevelWidgets();
@@ -89,7 +91,12 @@ void ReportPage::Build_Report_Header() {
 }
 
 void ReportPage::Update_Report_Info(QWidget* owner) {
-  Info_File(InfoFileSave, info_, state_.Download_Title);
+  if (!Info_File(InfoFileSave, info_, state_.Download_Title)) {
+    // Still changed: the texts are offered for saving again.
+    platform::ui::Dialogs::message({owner, InformationNotSaved, QString(), platform::ui::MessageButtons::Ok,
+                                    platform::ui::MessageIcon::Warning});
+    return;
+  }
   platform::ui::Dialogs::inform(owner, InformationSaved);
   flags_.Info_Changed = false;
 }

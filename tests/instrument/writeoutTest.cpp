@@ -12,6 +12,7 @@
 #include "instrument/StatusCodes.h"
 #include "instrument/writeout.h"
 #include "platform/db/Database.h"
+#include "support/FullDisk.h"
 #include "support/TempProgramFolder.h"
 #include "support/TestData.h"
 
@@ -183,6 +184,20 @@ TEST_F(ProjectFile, TheReplayTurnsTheEventLoopReportsProgressAndStopsWhenAsked) 
 }  // namespace
 
 namespace {
+
+// A project file this small fits the write buffer: only the flush meets the
+// full disk.
+TEST_F(ProjectFile, ASaveToAFullDiskFailsAndKeepsThePreviousFile) {
+  const testsupport::FullDisk disk;
+  if (!disk.mounted()) GTEST_SKIP() << "no memory file system could be mounted";
+  const QString file = disk.path(QStringLiteral("project.txt"));
+  ASSERT_TRUE(QFile::rename(disk.path(QStringLiteral("filler")), file));
+  const QByteArray previous = projecttest::fileBytes(file);
+  writeout writer;
+  EXPECT_EQ(writer.writeout_(file, "CBR_LBR1 MARSHALL1 ", LX9100), SaveStatus::WriteFailed);
+  EXPECT_TRUE(writer.message().contains(file)) << writer.message().toStdString();
+  EXPECT_EQ(projecttest::fileBytes(file), previous);
+}
 
 // The end marker closes a printout just as a line end does.
 TEST_F(ProjectFile, AFileWhoseLastByteIsTheEndMarkerIsComplete) {

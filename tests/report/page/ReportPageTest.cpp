@@ -13,6 +13,7 @@
 #include "platform/ui/ScriptedDialogs.h"
 #include "report/page/ReportPageHost.h"
 #include "report/page/ReportTabPage.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempProgramFolder.h"
 
 namespace report {
@@ -95,6 +96,18 @@ TEST_F(ReportPageTest, UpdateReportInfoSavesAndClearsTheFlag) {
   EXPECT_FALSE(flags.Info_Changed);
   EXPECT_TRUE(QFile::exists(folder.path(platform::ProgramFiles::CompanyInfo)));
   EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("Information Saved.")});
+}
+
+TEST_F(ReportPageTest, UpdateReportInfoOnAFullDiskSaysSoAndKeepsTheFlag) {
+  flags.Info_Changed = true;
+  {
+    const testsupport::FileSizeLimit full(0);
+    page.Update_Report_Info(nullptr);
+  }
+  EXPECT_TRUE(flags.Info_Changed);
+  EXPECT_FALSE(QFile::exists(folder.path(platform::ProgramFiles::CompanyInfo)));
+  ASSERT_EQ(dialogs.messageTexts().size(), 1);
+  EXPECT_NE(dialogs.messageTexts().first(), QStringLiteral("Information Saved."));
 }
 
 }  // namespace
