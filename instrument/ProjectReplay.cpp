@@ -44,6 +44,7 @@ ProjectReplay::Outcome ProjectReplay::run(const QByteArray& file, qsizetype body
     if (member != nullptr && passes(byte)) {
       const QChar c(byte);
       lastResult = (parser_.*member)(QStringView(&c, 1));
+      if (parser_.databaseFailed()) return Outcome::DatabaseFailed;
       if (lastResult == status::ParseFailed || lastResult == status::StiffnessRejected) {
         failedLine_ = lineOf(file, i);
         return Outcome::Failed;

@@ -12,6 +12,7 @@
 #include "instrument/StatusCodes.h"
 #include "instrument/writeout.h"
 #include "platform/db/Database.h"
+#include "support/FileSizeLimit.h"
 #include "support/FullDisk.h"
 #include "support/TempProgramFolder.h"
 #include "support/TestData.h"
@@ -197,6 +198,24 @@ TEST_F(ProjectFile, ASaveToAFullDiskFailsAndKeepsThePreviousFile) {
   EXPECT_EQ(writer.writeout_(file, "CBR_LBR1 MARSHALL1 ", LX9100), SaveStatus::WriteFailed);
   EXPECT_TRUE(writer.message().contains(file)) << writer.message().toStdString();
   EXPECT_EQ(projecttest::fileBytes(file), previous);
+}
+
+// The database outgrows the room left on the disk part-way through the file.
+TEST_F(ProjectFile, AnOpenThatFillsTheDiskFailsWithADatabaseStatus) {
+  const QByteArray text = loadFrameFile(5000);
+  projecttest::writeFile(file_, text);
+  int downloadStatus = -7;
+  writeout reader(&downloadStatus);
+  {
+    const testsupport::FileSizeLimit full(96 * 1024);
+    EXPECT_FALSE(reader.Get_tables(file_, QStringLiteral("CBR_LBR1 MARSHALL1 ")).has_value());
+  }
+  EXPECT_EQ(reader.replayStatus(), ReplayStatus::DatabaseFailed);
+  EXPECT_EQ(downloadStatus, instrument::status::DatabaseWriteFailed);
+  EXPECT_FALSE(reader.message().isEmpty());
+  // With room enough the same file opens whole.
+  EXPECT_EQ(reader.Get_tables(file_, QString()), QStringLiteral("CBR_LBR1 "));
+  EXPECT_EQ(projecttest::snapshot().value("CBR_LBR1").size(), 5000);
 }
 
 // The end marker closes a printout just as a line end does.
