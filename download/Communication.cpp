@@ -262,6 +262,7 @@ int Communication::feed(int device_type, int c, QByteArray& s) {
   const instrument::Parse::Member member = instrument::Parse::memberForDevice(device_type);
   if (member == nullptr) return Continue;
   const int result = ((*parse_).*member)(QString::fromLatin1(s));
+  if (parse_->databaseFailed()) return storeFailed();
 
   if (device_type != DeviceType::LoadFrameContinuous) {
     if (result == status::ParseComplete) return tablesComplete();
@@ -291,11 +292,19 @@ int Communication::silence(int device_type) {
 }
 
 int Communication::tablesComplete() {
+  if (!parse_->commit()) return storeFailed();
   Tables_Created = parse_->retrn_message();
   return status::Ok;
 }
 
+int Communication::storeFailed() {
+  parserInitialised_ = false;
+  parse_->DeInit();
+  return status::DatabaseWriteFailed;
+}
+
 int Communication::endOfData(int device_type) {
+  if (!parse_->commit()) return storeFailed();
   Tables_Created = parse_->retrn_message();
   if (Tables_Created.isEmpty()) {
     parse_->DeInit();

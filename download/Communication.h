@@ -108,6 +108,8 @@ class Communication : public QObject {
   int silence(int device_type);
   int endOfData(int device_type);
   int tablesComplete();
+  // The working database could not store the data: the download fails.
+  int storeFailed();
   void setStatus(int status) { *downloadStatus_ = status; }
 
   int ownStatus_ = 0;

@@ -39,9 +39,10 @@ int connectionStateForFailure(int Download_Status) {
       return ConnectionState::DatabaseConnectionError;
     case status::NoTablesCreated:
       return ConnectionState::NoTablesCreated;
-    // The working database could not be made: the download stored nothing.
+    // The working database could not be made or could not store the data.
     case status::CreateFailed:
     case status::DatabaseMissing:
+    case status::DatabaseWriteFailed:
       return ConnectionState::DatabaseError;
     default:
       return ConnectionState::CommunicationError;

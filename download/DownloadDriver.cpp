@@ -227,6 +227,12 @@ void DownloadDriver::Done_Click() { host_.Comm().Stop_ = true; }
 void DownloadDriver::successPath() {
   instrument::ProgramState& state = host_.state();
   Communication& comm = host_.Comm();
+  // The new data are complete only with their table list written.
+  if (!comm.Tables_Created.isEmpty() && !instrument::writeTableList(comm.Tables_Created, wizard_.chosenModel())) {
+    state.Download_Status = status::DatabaseWriteFailed;
+    errorExit();
+    return;
+  }
   ignoringErrors([&] { comm.Close_Port(); });
   // A close request that came as the last data arrived: the download is
   // complete, so it is kept, and the wizard closes afterwards.
@@ -240,8 +246,6 @@ void DownloadDriver::successPath() {
   host_.setCheckTimerRunning(true);
   wizard_.Recieving_Frame->hide();
   wizard_.Set_Connection_Status(ConnectionState::DownloadComplete);
-  if (!comm.Tables_Created.isEmpty())
-    instrument::DBTables_File(instrument::DBTablesMode::Write, comm.Tables_Created, state.Model_Code);
   backup_.discard();
   wizard_.Import_Button[0]->setEnabled(true);
   wizard_.enableOptions(true);

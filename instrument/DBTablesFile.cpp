@@ -1,11 +1,11 @@
 #include "instrument/DBTablesFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include "instrument/TextNumbers.h"
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
+#include "platform/core/WholeFile.h"
 
 namespace instrument {
 namespace {
@@ -37,16 +37,13 @@ QString readTableList(qint32& Model_Code) {
   return QString::fromLatin1(readLine(bytes, position)).remove(QLatin1Char(Quote));
 }
 
-void writeTableList(const QString& list, qint32 Model_Code) {
-  QSaveFile file(tableListPath());
-  if (!file.open(QIODevice::WriteOnly)) return;
+}  // namespace
+
+bool writeTableList(const QString& list, qint32 Model_Code) {
   QByteArray bytes = QByteArray::number(Model_Code) + LineEnd;
   bytes += Quote + list.toLatin1() + Quote + LineEnd;
-  file.write(bytes);
-  file.commit();
+  return platform::writeWholeFile(tableListPath(), bytes);
 }
-
-}  // namespace
 
 QString DBTables_File(int mode, const QString& list, qint32& Model_Code) {
   if (mode == DBTablesMode::Read) return readTableList(Model_Code);

@@ -18,4 +18,8 @@ inline constexpr int Write = 1;
 // other mode does nothing. Failures are ignored step by step.
 QString DBTables_File(int mode, const QString& list, qint32& Model_Code);
 
+// Mode 1 of DBTables_File that says whether the file was written whole; when
+// it was not, the previous file stays.
+bool writeTableList(const QString& list, qint32 Model_Code);
+
 }  // namespace instrument

@@ -52,6 +52,13 @@ class Parse {
 
   int Download_Status() const { return context_.downloadStatus(); }
 
+  // Commits the rows stored so far; false when the database file refused
+  // them or anything before (databaseFailed()).
+  bool commit() { return context_.commit() && !databaseFailed(); }
+  // Something could not be stored since Initit for a reason of the database
+  // file (a full disk): the data are not complete.
+  bool databaseFailed() const { return context_.databaseFailed(); }
+
   // The parser member for a download's device_type (0 and 3 load frame, 1
   // N2600A, 2 N2600BX, 4 T7310) or for a Model_Code (0 LX9100, 1 N2600A,
   // 2 N2600BX, 3 T7310); nullptr for any other value.

@@ -10,7 +10,9 @@ ParseContext::ParseContext(int* Download_Status)
 int ParseContext::addTable(QString& name, int device_type) {
   commit();
   if (!database_.isOpen()) return status::TableFailed;
-  return tableCreator_.AddTable(name, device_type, &database_);
+  const int result = tableCreator_.AddTable(name, device_type, &database_);
+  if (result != status::Ok && database_.lastErrorIsStorage()) databaseFailed_ = true;
+  return result;
 }
 
 bool ParseContext::openRecordset(const QString& table) {
@@ -22,15 +24,24 @@ bool ParseContext::addNew() { return recordset_.addNew(); }
 
 bool ParseContext::saveRow() {
   if (!database_.inTransaction()) {
-    if (!database_.beginTransaction()) return false;
+    if (!database_.beginTransaction()) {
+      databaseFailed_ = databaseFailed_ || database_.lastErrorIsStorage();
+      return false;
+    }
     sinceCommit_.start();
   }
   const bool saved = recordset_.update();
-  if (sinceCommit_.elapsed() >= CommitIntervalMs) commit();
+  if (!saved && recordset_.lastErrorIsStorage()) databaseFailed_ = true;
+  if (sinceCommit_.elapsed() >= CommitIntervalMs && !commit()) return false;
   return saved;
 }
 
-void ParseContext::commit() { database_.commit(); }
+bool ParseContext::commit() {
+  if (database_.commit()) return true;
+  // A commit fails only for the file: the rows of the transaction are gone.
+  databaseFailed_ = true;
+  return false;
+}
 
 void ParseContext::closeRecordset() {
   commit();
@@ -42,6 +53,9 @@ void ParseContext::closeDatabase() {
   database_.close();
 }
 
-bool ParseContext::openDatabase() { return database_.open(CreateDatabase::databasePath()); }
+bool ParseContext::openDatabase() {
+  databaseFailed_ = false;
+  return database_.open(CreateDatabase::databasePath());
+}
 
 }  // namespace instrument

@@ -44,8 +44,8 @@ class ParseContext {
   // Saves the pending new or edited row of the recordset inside the running
   // transaction; commits when CommitInterval has passed since the last commit.
   bool saveRow();
-  // Commits the rows saved so far.
-  void commit();
+  // Commits the rows saved so far. False when they could not be stored.
+  bool commit();
   // Commits, then closes the recordset.
   void closeRecordset();
   // Commits, closes the recordset and the database (the replay's end marker).
@@ -53,6 +53,11 @@ class ParseContext {
 
   // Lifecycle, used by Parse.
   bool openDatabase();
+
+  // A row, a table or a commit could not be stored for a reason of the
+  // database file (a full disk): what the parsers stored since is not all
+  // there, and the work must fail. Cleared by openDatabase().
+  bool databaseFailed() const { return databaseFailed_; }
 
   static constexpr int CommitIntervalMs = 250;
 
@@ -63,6 +68,7 @@ class ParseContext {
   platform::db::Recordset recordset_;
   CreateDatabase tableCreator_;
   QElapsedTimer sinceCommit_;
+  bool databaseFailed_ = false;
 };
 
 }  // namespace instrument

@@ -44,6 +44,7 @@ ProjectReplay::Outcome ProjectReplay::run(const QByteArray& file, qsizetype body
     if (member != nullptr && passes(byte)) {
       const QChar c(byte);
       lastResult = (parser_.*member)(QStringView(&c, 1));
+      if (parser_.databaseFailed()) return Outcome::DatabaseFailed;
       if (lastResult == status::ParseFailed || lastResult == status::StiffnessRejected) {
         failedLine_ = lineOf(file, i);
         return Outcome::Failed;
@@ -60,10 +61,11 @@ ProjectReplay::Outcome ProjectReplay::run(const QByteArray& file, qsizetype body
     sinceYield.restart();
   }
 
-  // Every line of a project file ends with a line end, and every load-frame
-  // test with END: anything else means the file was cut off.
+  // Every line of a project file ends with a line end (or the printout with
+  // its end marker), and every load-frame test with END: anything else means
+  // the file was cut off.
   const bool bodyEndsLine = bodyStart >= file.size() || file.endsWith(char(LineFeed)) ||
-                            file.endsWith(char(CarriageReturn));
+                            file.endsWith(char(CarriageReturn)) || file.endsWith(char(EndMarker));
   if (!bodyEndsLine && lastResult != status::ParseComplete) return Outcome::CutOff;
   if (modelCode_ == ModelCode::LX9100 && listedTables(parser_.retrn_message()).size() > completedTests)
     return Outcome::CutOff;

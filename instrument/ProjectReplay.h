@@ -19,6 +19,7 @@ class ProjectReplay {
     Failed,     // the parser refused a character (its failure, or 9876)
     CutOff,     // the file ends in the middle of a line or of a load-frame test
     Stopped,    // the yield asked to stop
+    DatabaseFailed,  // the working database could not store what was read
   };
 
   // Called between characters every so often with the bytes done and the

@@ -1,9 +1,15 @@
 #include "instrument/WorkingDatabaseBackup.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <fcntl.h>
+#include <optional>
+#include <unistd.h>
 
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
+#include "platform/core/WholeFile.h"
 #include "platform/db/Database.h"
 
 namespace instrument {
@@ -11,54 +17,113 @@ namespace {
 
 using platform::ProgramFiles::Database;
 using platform::ProgramFiles::DatabaseBackup;
+using platform::ProgramFiles::ReplacementMark;
 using platform::ProgramFiles::TableList;
 using platform::ProgramFiles::TableListBackup;
 
 QString pathOf(const QString& relative) { return platform::ProgramFolder::path(relative); }
 
-// Copies file to copy when file exists; a stale copy goes first.
+// Forces a file or a folder (the names in it) to the disk.
+bool syncToDisk(const QString& path) {
+  const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+  if (descriptor < 0) return false;
+  const bool synced = ::fsync(descriptor) == 0;
+  ::close(descriptor);
+  return synced;
+}
+
+bool syncInfoFolder() { return syncToDisk(QFileInfo(pathOf(Database)).absolutePath()); }
+
+// Copies file to copy when file exists, on the disk before it returns; a
+// stale copy goes first.
 bool keep(const QString& file, const QString& copy, bool& existed) {
   QFile::remove(copy);
   existed = QFile::exists(file);
-  return !existed || QFile::copy(file, copy);
+  return !existed || (QFile::copy(file, copy) && syncToDisk(copy));
+}
+
+// The mark holds which of the two files existed before: "1 0" and the like.
+struct Mark {
+  bool hadDatabase = false;
+  bool hadTableList = false;
+};
+
+std::optional<Mark> readMark() {
+  QFile file(pathOf(ReplacementMark));
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  const QByteArray text = file.readAll().trimmed();
+  // A mark cut short by the crash itself: assume both were there, so that no
+  // kept copy is thrown away.
+  if (text.size() != 3) return Mark{true, true};
+  return Mark{text[0] == '1', text[2] == '1'};
 }
 
 }  // namespace
 
 WorkingDatabaseBackup::~WorkingDatabaseBackup() { discard(); }
 
+bool WorkingDatabaseBackup::writeMark(bool hadDatabase, bool hadTableList) {
+  const QByteArray text = QByteArray(hadDatabase ? "1" : "0") + ' ' + (hadTableList ? "1" : "0") + "\r\n";
+  return platform::writeWholeFile(pathOf(ReplacementMark), text) && syncInfoFolder();
+}
+
 bool WorkingDatabaseBackup::take() {
   discard();
   // A copy of an open database could miss what its journal still holds.
   platform::db::Database::closeAllConnections(pathOf(Database));
   taken_ = keep(pathOf(Database), pathOf(DatabaseBackup), hadDatabase_) &&
-           keep(pathOf(TableList), pathOf(TableListBackup), hadTableList_);
-  if (!taken_) discard();
+           keep(pathOf(TableList), pathOf(TableListBackup), hadTableList_) && syncInfoFolder() &&
+           writeMark(hadDatabase_, hadTableList_);
+  if (!taken_) {
+    taken_ = true;
+    discard();
+  }
   return taken_;
 }
 
 bool WorkingDatabaseBackup::restore() {
   if (!taken_) return false;
-  // The half-built database goes with every connection to it.
-  const bool databaseBack = platform::db::Database::removeFile(pathOf(Database)) &&
-                            restoreFile(pathOf(Database), pathOf(DatabaseBackup), hadDatabase_);
+  const bool databaseBack = restoreFile(pathOf(Database), pathOf(DatabaseBackup), hadDatabase_);
   const bool listBack = restoreFile(pathOf(TableList), pathOf(TableListBackup), hadTableList_);
-  discard();
+  // Until both are back on the disk the mark stays, so that a crash in
+  // between finishes the restore at the next start.
+  // The copies are moved back (or never were); one not moved stays with the
+  // mark for the next start to try again.
+  if (databaseBack && listBack && syncInfoFolder()) QFile::remove(pathOf(ReplacementMark));
+  taken_ = false;
   return databaseBack && listBack;
 }
 
-bool WorkingDatabaseBackup::restoreFile(const QString& file, const QString& copy, bool existed) {
-  if (QFile::exists(file) && !QFile::remove(file)) return false;
+// A copy already gone was renamed back by an earlier, interrupted restore.
+bool WorkingDatabaseBackup::restoreFile(const QString& file, const QString& copy, bool existed) const {
+  if (existed && !QFile::exists(copy)) return QFile::exists(file);
+  // The half-built file goes with every connection to it and its journal.
+  if (QFile::exists(file) && !platform::db::Database::removeFile(file) && QFile::exists(file)) return false;
   if (!existed) return true;
   return QFile::rename(copy, file);
 }
 
 void WorkingDatabaseBackup::discard() {
   if (taken_) {
-    QFile::remove(pathOf(DatabaseBackup));
-    QFile::remove(pathOf(TableListBackup));
+    // The mark goes first: copies without a mark are only left-overs.
+    if (!QFile::exists(pathOf(ReplacementMark)) || QFile::remove(pathOf(ReplacementMark))) {
+      syncInfoFolder();
+      QFile::remove(pathOf(DatabaseBackup));
+      QFile::remove(pathOf(TableListBackup));
+    }
   }
   taken_ = false;
+}
+
+bool WorkingDatabaseBackup::recoverInterrupted() {
+  const std::optional<Mark> mark = readMark();
+  if (!mark) return false;
+  WorkingDatabaseBackup backup;
+  backup.taken_ = true;
+  backup.hadDatabase_ = mark->hadDatabase;
+  backup.hadTableList_ = mark->hadTableList;
+  backup.restore();
+  return true;
 }
 
 }  // namespace instrument

@@ -12,6 +12,11 @@ namespace instrument {
 // The copies live beside the originals in the program folder, so restore()
 // moves them back by renaming. Every connection of the program to the working
 // database is closed by take() and restore(); callers reopen what they need.
+//
+// take() leaves a mark on disk once the copies are safely written, and only
+// discard() or a finished restore() removes it: a program that ends without
+// either (a crash, a kill, a power loss) leaves the mark behind, and
+// recoverInterrupted() at the next start puts the copies back.
 class WorkingDatabaseBackup {
  public:
   WorkingDatabaseBackup() = default;
@@ -20,9 +25,9 @@ class WorkingDatabaseBackup {
   WorkingDatabaseBackup(const WorkingDatabaseBackup&) = delete;
   WorkingDatabaseBackup& operator=(const WorkingDatabaseBackup&) = delete;
 
-  // Copies the working database and the table-list file (each when present).
-  // False when a copy could not be made; nothing is kept then, and restore()
-  // reports failure.
+  // Copies the working database and the table-list file (each when present)
+  // and marks the replacement as under way. False when a copy or the mark
+  // could not be made; nothing is kept then, and restore() reports failure.
   bool take();
   bool taken() const { return taken_; }
 
@@ -34,8 +39,14 @@ class WorkingDatabaseBackup {
   // Forgets the copies: the current files stay.
   void discard();
 
+  // At start-up: when a replacement was left unfinished, puts the working
+  // files back as they were before it and returns true (the caller says so).
+  // Returns false when there was nothing to undo.
+  static bool recoverInterrupted();
+
  private:
-  static bool restoreFile(const QString& file, const QString& copy, bool existed);
+  bool restoreFile(const QString& file, const QString& copy, bool existed) const;
+  static bool writeMark(bool hadDatabase, bool hadTableList);
 
   bool taken_ = false;
   bool hadDatabase_ = false;

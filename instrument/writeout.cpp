@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QPointer>
-#include <QSaveFile>
 
 #include "instrument/CreateDatabase.h"
 #include "instrument/DeviceType.h"
@@ -13,6 +12,7 @@
 #include "instrument/ProjectTableList.h"
 #include "instrument/ProjectText.h"
 #include "instrument/StatusCodes.h"
+#include "platform/core/WholeFile.h"
 #include "platform/db/Database.h"
 
 namespace instrument {
@@ -35,6 +35,8 @@ const QString FailedMessage = QStringLiteral("The project file could not be read
 const QString CutOffMessage = QStringLiteral("The project file is cut off: it ends in the middle of its data.");
 const QString NoTablesMessage = QStringLiteral("The project file holds no tables that could be read.");
 const QString StoppedMessage = QStringLiteral("Reading the project file was stopped.");
+const QString StoreMessage =
+    QStringLiteral("The working database could not store the project file's data; the disk may be full.");
 const QString BusyMessage = QStringLiteral("A project file is already being read.");
 
 struct FirstLine {
@@ -120,10 +122,9 @@ SaveStatus writeout::writeout_(const QString& filename, const QString& Table_Nam
     }
   }
 
-  QSaveFile file(filename);
-  if (!file.open(QIODevice::WriteOnly) || file.write(out.bytes()) != out.bytes().size() || !file.commit()) {
-    return saveFailed(SaveStatus::WriteFailed, WriteMessage.arg(filename, file.errorString()));
-  }
+  QString error;
+  if (!platform::writeWholeFile(filename, out.bytes(), &error))
+    return saveFailed(SaveStatus::WriteFailed, WriteMessage.arg(filename, error));
   return SaveStatus::Saved;
 }
 
@@ -176,6 +177,7 @@ std::optional<QString> writeout::replay(const QByteArray& file, qsizetype bodySt
     return self && yieldToEvents(done, total);
   });
   const ProjectReplay::Outcome outcome = replay.run(file, bodyStart);
+  const bool stored = parser.commit();
   parser.DeInit();
   if (!self) return std::nullopt;  // the object went while the events ran
   Finished_ = true;
@@ -183,7 +185,12 @@ std::optional<QString> writeout::replay(const QByteArray& file, qsizetype bodySt
   if (!self) return std::nullopt;
   replaying_ = false;
 
+  if (!stored || outcome == ProjectReplay::Outcome::DatabaseFailed) {
+    *downloadStatus_ = status::DatabaseWriteFailed;
+    return replayFailed(ReplayStatus::DatabaseFailed, StoreMessage);
+  }
   switch (outcome) {
+    case ProjectReplay::Outcome::DatabaseFailed:
     case ProjectReplay::Outcome::Failed:
       return replayFailed(ReplayStatus::Failed, FailedMessage.arg(replay.failedLine()));
     case ProjectReplay::Outcome::CutOff: return replayFailed(ReplayStatus::CutOff, CutOffMessage);

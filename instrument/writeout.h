@@ -21,7 +21,7 @@ enum class ReplayStatus {
   NoFileName,
   Unreadable,      // the file could not be read; nothing touched
   NotProjectFile,  // line 1 is not a model code 0 to 3; nothing touched
-  DatabaseFailed,  // the new working database could not be made (909, 910)
+  DatabaseFailed,  // the new working database could not be made (909, 910) or store the data (911)
   Failed,          // the parser refused the file part-way
   CutOff,          // the file ends in the middle of a line or a test
   NoTables,        // the file holds text but not one table

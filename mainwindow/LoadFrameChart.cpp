@@ -12,7 +12,7 @@
 #include <QLegend>
 #include <QLineSeries>
 #include <QPainter>
-#include <QSaveFile>
+#include <QBuffer>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -25,6 +25,7 @@
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/core/Twips.h"
+#include "platform/core/WholeFile.h"
 
 namespace mainwindow {
 namespace {
@@ -170,13 +171,9 @@ QImage LoadFrameChart::picture(const LoadFrameChartData& data) {
 
 bool LoadFrameChart::savePicture(const QImage& image, const QString& path) {
   if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (!image.save(&file, PictureFormat)) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  QBuffer picture;
+  if (!picture.open(QIODevice::WriteOnly) || !image.save(&picture, PictureFormat)) return false;
+  return platform::writeWholeFile(path, picture.data());
 }
 
 bool LoadFrameChart::Draw_Graph(const RecordGridModel& readings) {

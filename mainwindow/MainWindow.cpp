@@ -18,6 +18,7 @@
 #include <QTabWidget>
 
 #include "instrument/DBTablesFile.h"
+#include "instrument/WorkingDatabaseBackup.h"
 #include "mainwindow/ComPortStatus.h"
 #include "mainwindow/DataItemLists.h"
 #include "mainwindow/DataTabPage.h"
@@ -46,6 +47,8 @@ const QString ViewGraph = QStringLiteral("View Graph");
 const QString StatusLoading = QStringLiteral("Status: Loading Application...");
 const QString StatusOkStartup = QStringLiteral("Status: Ok");
 const QString StatusOk = QStringLiteral("Status: OK");
+const QString StatusDataPutBack =
+    QStringLiteral("Status: The last download or project open did not finish; the data before it were put back.");
 const QString DatabaseReset = QStringLiteral("Database with no tables, reseting.");
 constexpr int InitialWidth = 1000;
 constexpr int InitialHeight = 720;
@@ -129,6 +132,9 @@ void MainWindow::Init_Files() {
   state_.Last_Path = platform::ProgramFolder::root();
   platform::ignoringErrors([&] { setWindowIcon(programIcon()); });
   report::Info_File(report::InfoFileLoad, companyInfo_, state_.Download_Title);
+  // Before anything reads the working files: a replacement the last run left
+  // unfinished is undone.
+  previousDataPutBack_ = instrument::WorkingDatabaseBackup::recoverInterrupted();
   removeStaleTableList();
   comm_ = std::make_unique<download::Communication>(&state_.Download_Status);
   comm_->Tables_Created =
@@ -162,7 +168,7 @@ void MainWindow::Init_Window() {
   state_.New_Data = true;
   reportFlags_.Constants_Changed = false;
   for (QTableView* grid : {dataTab_->DataGrid1, dataTab_->DataGrid2}) grid->setAlternatingRowColors(true);
-  setStatusText(StatusOkStartup);
+  setStatusText(previousDataPutBack_ ? StatusDataPutBack : StatusOkStartup);
 }
 
 void MainWindow::Initialize_TAB0() {

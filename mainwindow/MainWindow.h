@@ -140,6 +140,7 @@ class MainWindow : public QMainWindow, public report::ReportPageHost {
   std::unique_ptr<DataView> dataView_;
   QLabel* Status_Panel = nullptr;
   int previousTab_ = DataTab;
+  bool previousDataPutBack_ = false;
 };
 
 }  // namespace mainwindow

@@ -122,11 +122,14 @@ void ProjectFileCommands::openProject(const QString& path) {
   const std::optional<QString> tables = reader.Get_tables(path, main_.Comm().Tables_Created);
   main_.Comm().Finished_ = true;
   main_.setStatusText(StatusOk);
-  if (!tables) {
+  // The new data are complete only with their table list written.
+  const bool listed = tables && instrument::writeTableList(*tables, reader.FoundDevice);
+  if (!listed) {
     backup.restore();
     dataView_.reloadSelection();
+    const QString why = tables ? TableListNotWritten : reader.message();
     if (reader.replayStatus() != instrument::ReplayStatus::Stopped)
-      Dialogs::message({&main_, OpenFailed + reader.message(), ProgramTitle, MessageButtons::Ok, MessageIcon::Warning});
+      Dialogs::message({&main_, OpenFailed + why, ProgramTitle, MessageButtons::Ok, MessageIcon::Warning});
     return;
   }
   backup.discard();
@@ -137,7 +140,6 @@ void ProjectFileCommands::opened(const QString& path, const QString& tables, int
   instrument::ProgramState& state = main_.state();
   state.Model_Code = model;
   main_.Comm().Tables_Created = tables;
-  instrument::DBTables_File(instrument::DBTablesMode::Write, tables, state.Model_Code);
   state.Download_Title = titlePrefix(state.Model_Code) + QFileInfo(path).fileName() + TitleEnd;
   report::Info_File(report::InfoFileSave, main_.companyInfo(), state.Download_Title);
   // Nothing of the new data is selected yet.

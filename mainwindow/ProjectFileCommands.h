@@ -38,6 +38,8 @@ class ProjectFileCommands : public QObject {
   inline static const QString SavedTo = QStringLiteral("Project(s) Saved to ");
   inline static const QString SaveTitle = QStringLiteral("Quorvane Download Save Results");
   inline static const QString OpenFailed = QStringLiteral("The project file was not opened: ");
+  inline static const QString TableListNotWritten =
+      QStringLiteral("its table list could not be written; the disk may be full.");
   inline static const QString SaveFailed = QStringLiteral("The project file was not saved: ");
   inline static const QString NoBackup =
       QStringLiteral("The working database could not be copied aside, so it was left as it is.");

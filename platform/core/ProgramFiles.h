@@ -14,6 +14,9 @@ inline const QString TableList = QStringLiteral("info/DBTbles.qvt");
 // a project open replaces them.
 inline const QString DatabaseBackup = QStringLiteral("info/KORVIS.qvd.bak");
 inline const QString TableListBackup = QStringLiteral("info/DBTbles.qvt.bak");
+// Present while a replacement is under way: the copies above are then the
+// data to come back at the next start if the program ends before it is done.
+inline const QString ReplacementMark = QStringLiteral("info/KORVIS.qvd.replacing");
 inline const QString CompanyInfo = QStringLiteral("info/Info.qvt");
 inline const QString StiffnessConstants = QStringLiteral("info/StiffnessCons.qvt");
 inline const QString ComPortMap = QStringLiteral("info/ComPorts.qvt");

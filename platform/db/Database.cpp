@@ -115,6 +115,17 @@ bool validDefinition(const TableDef& table, QString* error) {
 
 }  // namespace
 
+void Database::setError(const QSqlError& error) const {
+  // SQLite's primary result codes of the file rather than the statement:
+  // read-only, input/output error, corrupt, full, cannot open, not a database.
+  static const std::set<int> storageCodes{8, 10, 11, 13, 14, 26};
+  constexpr int PrimaryCodeMask = 0xff;
+  bool isNumber = false;
+  const int code = error.nativeErrorCode().toInt(&isNumber);
+  lastError_ = error.text();
+  storageError_ = isNumber && storageCodes.count(code & PrimaryCodeMask) > 0;
+}
+
 Database::Database() = default;
 
 Database::~Database() {
@@ -221,7 +232,11 @@ bool Database::dropTable(const QString& table) {
 bool Database::beginTransaction() {
   if (inTransaction_) return true;
   if (!isOpen() || !connection().transaction()) {
-    setError(isOpen() ? connection().lastError().text() : QStringLiteral("database not open"));
+    if (isOpen()) {
+      setError(connection().lastError());
+    } else {
+      setError(QStringLiteral("database not open"));
+    }
     return false;
   }
   inTransaction_ = true;
@@ -233,7 +248,7 @@ bool Database::commit() {
   inTransaction_ = false;
   if (!isOpen()) return false;
   if (connection().commit()) return true;
-  setError(connection().lastError().text());
+  setError(connection().lastError());
   connection().rollback();
   return false;
 }
@@ -256,7 +271,7 @@ std::optional<QSqlQuery> Database::exec(const QString& sql, const QVariantList& 
   }
   for (const QVariant& value : values) query.addBindValue(value);
   if (!query.exec()) {
-    setError(query.lastError().text());
+    setError(query.lastError());
     return std::nullopt;
   }
   return query;

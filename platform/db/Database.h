@@ -4,6 +4,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QSqlError>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
@@ -50,6 +51,10 @@ class Database {
   const QString& connectionName() const { return connectionName_; }
   QSqlDatabase connection() const;
   QString lastError() const { return lastError_; }
+  // Whether the last failure was the file's rather than the statement's: a
+  // full disk, an input/output error, a file that cannot be written. Work
+  // that stores data cannot go on after one.
+  bool lastErrorIsStorage() const { return storageError_; }
 
   // Schema.
   QStringList tableNames() const;
@@ -90,7 +95,11 @@ class Database {
 
  private:
   friend class Recordset;
-  void setError(const QString& text) const { lastError_ = text; }
+  void setError(const QString& text) const {
+    lastError_ = text;
+    storageError_ = false;
+  }
+  void setError(const QSqlError& error) const;
 
   QString filePath_;
   quint64 openSerial_ = 0;  // changes at every open and close, so recordsets notice
@@ -98,6 +107,7 @@ class Database {
   QString connectionName_;
   bool inTransaction_ = false;
   mutable QString lastError_;
+  mutable bool storageError_ = false;
 };
 
 }  // namespace platform::db

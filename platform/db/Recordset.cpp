@@ -54,11 +54,13 @@ struct Recordset::State {
   qint64 editRowId = 0;
   std::optional<QSqlQuery> insert;
   QString error;
+  bool storageError = false;
 
   bool connected() const { return open && db != nullptr && db->isOpen() && db->openSerial_ == serial; }
 
-  bool fail(const QString& text) {
+  bool fail(const QString& text, bool ofStorage = false) {
     error = text;
+    storageError = ofStorage;
     return false;
   }
 
@@ -111,7 +113,10 @@ struct Recordset::State {
   bool runInsert() {
     if (!prepareInsert()) return false;
     for (int i = 0; i < buffer.size(); ++i) insert->bindValue(i, buffer[i]);
-    if (!insert->exec()) return fail(insert->lastError().text());
+    if (!insert->exec()) {
+      db->setError(insert->lastError());
+      return fail(db->lastError(), db->lastErrorIsStorage());
+    }
     return true;
   }
 
@@ -122,7 +127,7 @@ struct Recordset::State {
     values << editRowId;
     const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
                             .arg(quoteIdentifier(def.name()), sets.join(QLatin1Char(',')), RowIdColumn);
-    if (!db->exec(sql, values)) return fail(db->lastError());
+    if (!db->exec(sql, values)) return fail(db->lastError(), db->lastErrorIsStorage());
     return true;
   }
 
@@ -300,5 +305,6 @@ void Recordset::cancelUpdate() { state_->mode = Mode::Browse; }
 
 bool Recordset::isEditing() const { return state_->mode != Mode::Browse; }
 QString Recordset::lastError() const { return state_->error; }
+bool Recordset::lastErrorIsStorage() const { return state_->storageError; }
 
 }  // namespace platform::db

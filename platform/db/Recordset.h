@@ -78,6 +78,9 @@ class Recordset {
   bool isEditing() const;
 
   QString lastError() const;
+  // The last failure was the database file's (full disk, input/output error),
+  // not the row's.
+  bool lastErrorIsStorage() const;
 
  private:
   struct State;

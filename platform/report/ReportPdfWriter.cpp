@@ -1,12 +1,13 @@
 #include "platform/report/ReportPdfWriter.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include "platform/core/Twips.h"
+#include "platform/core/WholeFile.h"
 #include "platform/report/ReportRenderer.h"
 
 namespace platform {
@@ -14,7 +15,8 @@ namespace platform {
 ReportStatus ReportPdfWriter::write(const RenderedReport& report, const QString& fileName, int firstPage,
                                     int lastPage) {
   if (firstPage < 1 || lastPage > report.pageCount() || firstPage > lastPage) return ReportStatus::NoPages;
-  QSaveFile file(fileName);
+  // The document is made in memory, then written whole.
+  QBuffer file;
   if (!file.open(QIODevice::WriteOnly)) return ReportStatus::FileError;
   {
     QPdfWriter writer(&file);
@@ -30,7 +32,7 @@ ReportStatus ReportPdfWriter::write(const RenderedReport& report, const QString&
     }
     painter.end();
   }
-  return file.commit() ? ReportStatus::Ok : ReportStatus::FileError;
+  return writeWholeFile(fileName, file.data()) ? ReportStatus::Ok : ReportStatus::FileError;
 }
 
 }  // namespace platform

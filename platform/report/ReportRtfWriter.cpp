@@ -1,8 +1,9 @@
 #include "platform/report/ReportRtfWriter.h"
 
 #include <QBuffer>
-#include <QSaveFile>
 #include <algorithm>
+
+#include "platform/core/WholeFile.h"
 
 namespace platform {
 
@@ -97,10 +98,7 @@ QByteArray ReportRtfWriter::toRtf(const RenderedReport& report, int firstPage, i
 ReportStatus ReportRtfWriter::write(const RenderedReport& report, const QString& fileName, int firstPage,
                                     int lastPage) {
   if (firstPage < 1 || lastPage > report.pageCount() || firstPage > lastPage) return ReportStatus::NoPages;
-  QSaveFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly)) return ReportStatus::FileError;
-  file.write(toRtf(report, firstPage, lastPage));
-  return file.commit() ? ReportStatus::Ok : ReportStatus::FileError;
+  return writeWholeFile(fileName, toRtf(report, firstPage, lastPage)) ? ReportStatus::Ok : ReportStatus::FileError;
 }
 
 }  // namespace platform

@@ -1,10 +1,10 @@
 #include "report/page/InfoFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
+#include "platform/core/WholeFile.h"
 
 namespace report {
 namespace {
@@ -28,10 +28,7 @@ bool save(const CompanyInfo& info, const QString& title, const QString& path) {
   for (const QString& text : info.CInfo) record += storedText(text) + CarriageReturn;
   record += storedText(title) + CarriageReturn;
 
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  file.write(Quote + record + Quote + CarriageReturn + LineFeed);
-  return file.commit();
+  return platform::writeWholeFile(path, Quote + record + Quote + CarriageReturn + LineFeed);
 }
 
 // Lines end at a carriage return; a line feed right after it belongs to the

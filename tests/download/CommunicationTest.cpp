@@ -9,6 +9,7 @@
 #include "platform/serial/CommCodes.h"
 #include "platform/serial/CommControl.h"
 #include "platform/serial/ScriptedSerialDevice.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempProgramFolder.h"
 #include "support/TestData.h"
 
@@ -45,10 +46,12 @@ class CommunicationTest : public ::testing::Test {
   }
 
   // Runs action once, at the first pause of the loop where condition holds.
+  // The callback stays installed and only marks itself spent: clearing
+  // onPause from inside would destroy the closure that is running.
   void atPause(std::function<bool()> condition, std::function<void()> action) {
-    wait->onPause = [this, condition, action] {
-      if (!condition()) return;
-      wait->onPause = nullptr;
+    wait->onPause = [condition, action, spent = false]() mutable {
+      if (spent || !condition()) return;
+      spent = true;
       action();
     };
   }
@@ -321,6 +324,22 @@ TEST_F(CommunicationTest, DatabaseFailureEndsTheDownloadWithItsStatus) {
   const int result = download(DeviceType::LoadFrameSingle);
   EXPECT_TRUE(result == status::CreateFailed || result == status::DatabaseMissing) << result;
   EXPECT_EQ(Download_Status, result);
+  EXPECT_EQ(comm.Tables_Created, "OLD1 ");
+}
+
+// The database outgrows the room left on the disk part-way through the
+// printout: what was stored is not all of it, so the download fails.
+TEST_F(CommunicationTest, ADiskThatFillsDuringTheDownloadFailsItWithADatabaseStatus) {
+  QByteArray printout = "CBR/LBR TEST\r\nRD #, TIME, (A), (B), (C), (D)\r\n";
+  for (int i = 1; i <= 5000; ++i) printout += QByteArray::number(i) + ", 00:00:01, 1.5, 2.5, 3.5, 4.5\r\n";
+  script().chars(printout + "END\r\n").chars(EndMarker);
+  comm.Tables_Created = QStringLiteral("OLD1 ");
+  int result = 0;
+  {
+    const testsupport::FileSizeLimit full(96 * 1024);
+    result = download(DeviceType::LoadFrameSingle);
+  }
+  EXPECT_EQ(result, status::DatabaseWriteFailed);
   EXPECT_EQ(comm.Tables_Created, "OLD1 ");
 }
 

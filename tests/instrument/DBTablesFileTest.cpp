@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/core/ProgramFiles.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempProgramFolder.h"
 
 namespace instrument {
@@ -39,6 +40,19 @@ TEST_F(DBTablesFileTest, WritesTheTwoLinesByteForByte) {
   Model_Code = -1;
   DBTables_File(DBTablesMode::Write, QStringLiteral("CBR_LBR1 "), Model_Code);
   EXPECT_EQ(bytes(), QByteArray("-1\r\n\"CBR_LBR1 \"\r\n"));
+}
+
+TEST_F(DBTablesFileTest, AFullDiskKeepsThePreviousListAndSaysSo) {
+  write("1\r\n\"OLD1 \"\r\n");
+  qint32 code = 2;
+  {
+    const testsupport::FileSizeLimit full(4);
+    EXPECT_FALSE(writeTableList(QStringLiteral("NEW1 NEW2 "), code));
+    DBTables_File(DBTablesMode::Write, QStringLiteral("NEW1 NEW2 "), code);
+  }
+  EXPECT_EQ(bytes(), QByteArray("1\r\n\"OLD1 \"\r\n"));
+  EXPECT_TRUE(writeTableList(QStringLiteral("NEW1 "), code));
+  EXPECT_EQ(bytes(), QByteArray("2\r\n\"NEW1 \"\r\n"));
 }
 
 TEST_F(DBTablesFileTest, ReadsBackWhatWasWritten) {

@@ -1,8 +1,12 @@
 #include "instrument/WorkingDatabaseBackup.h"
 
 #include <QFile>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include "instrument/writeout.h"
 #include "platform/core/ProgramFiles.h"
 #include "platform/db/Database.h"
 #include "support/TempProgramFolder.h"
@@ -14,6 +18,7 @@ using platform::ProgramFiles::Database;
 using platform::ProgramFiles::DatabaseBackup;
 using platform::ProgramFiles::TableList;
 using platform::ProgramFiles::TableListBackup;
+using platform::ProgramFiles::ReplacementMark;
 
 class WorkingDatabaseBackupTest : public ::testing::Test {
  protected:
@@ -104,6 +109,91 @@ TEST_F(WorkingDatabaseBackupTest, AStaleCopyFromAnEarlierRunIsReplaced) {
   EXPECT_TRUE(backup.restore());
   EXPECT_EQ(read(TableList), QByteArray("current"));
   EXPECT_FALSE(QFile::exists(path(Database)));
+}
+
+// A load-frame project file of many readings, long enough to be killed in.
+QByteArray longProjectFile() {
+  QByteArray text = " 0 \r\nCBR/LBR TEST\r\n\r\nRD #, TIME, (A), (B), (C), (D)\r\n";
+  for (int i = 1; i <= 20000; ++i) text += QByteArray::number(i) + ", 00:00:01, 1.5, 2.5, 3.5, 4.5\r\n";
+  return text + "END\r\n\r\n";
+}
+
+// The program is killed in the middle of opening a project file; the next
+// start finds the mark and puts the previous data back, and says so once.
+TEST_F(WorkingDatabaseBackupTest, AKillDuringAnOpenLeavesAMarkThatTheNextStartUndoes) {
+  makeDatabase(QStringLiteral("OLD1"));
+  write(TableList, "0\r\n\"OLD1 \"\r\n");
+  write(QStringLiteral("project.txt"), longProjectFile());
+
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    WorkingDatabaseBackup backup;
+    if (!backup.take()) _exit(1);
+    writeout reader;
+    int progress = 0;
+    QObject::connect(&reader, &writeout::replayProgress, [&](qint64 done, qint64) {
+      // Well into the file, with rows of the new data committed.
+      if (done > 0 && ++progress == 3) ::raise(SIGKILL);
+    });
+    reader.Get_tables(path(QStringLiteral("project.txt")), QStringLiteral("OLD1 "));
+    _exit(2);  // finished before the kill: the test cannot tell anything
+  }
+  int childStatus = 0;
+  ASSERT_EQ(waitpid(child, &childStatus, 0), child);
+  ASSERT_TRUE(WIFSIGNALED(childStatus)) << "the open ended before the kill: " << WEXITSTATUS(childStatus);
+  ASSERT_TRUE(QFile::exists(path(ReplacementMark)));
+  EXPECT_NE(tables(), QStringList{QStringLiteral("OLD1")});
+
+  EXPECT_TRUE(WorkingDatabaseBackup::recoverInterrupted());
+  EXPECT_EQ(tables(), QStringList{QStringLiteral("OLD1")});
+  EXPECT_EQ(read(TableList), QByteArray("0\r\n\"OLD1 \"\r\n"));
+  EXPECT_FALSE(QFile::exists(path(ReplacementMark)));
+  EXPECT_FALSE(QFile::exists(path(DatabaseBackup)));
+  EXPECT_FALSE(WorkingDatabaseBackup::recoverInterrupted());
+}
+
+TEST_F(WorkingDatabaseBackupTest, OnlyAnUnfinishedReplacementIsUndoneAtStart) {
+  makeDatabase(QStringLiteral("OLD1"));
+  write(TableList, "old");
+  {
+    WorkingDatabaseBackup backup;
+    ASSERT_TRUE(backup.take());
+    EXPECT_TRUE(QFile::exists(path(ReplacementMark)));
+    write(TableList, "new");
+    backup.discard();
+  }
+  EXPECT_FALSE(WorkingDatabaseBackup::recoverInterrupted());
+  EXPECT_EQ(read(TableList), QByteArray("new"));
+  {
+    WorkingDatabaseBackup backup;
+    ASSERT_TRUE(backup.take());
+    write(TableList, "newer");
+    EXPECT_TRUE(backup.restore());
+  }
+  EXPECT_FALSE(QFile::exists(path(ReplacementMark)));
+  EXPECT_FALSE(WorkingDatabaseBackup::recoverInterrupted());
+  EXPECT_EQ(read(TableList), QByteArray("new"));
+}
+
+// A restore cut off after the database was moved back and before the list
+// was finishes at the next start without losing the database.
+TEST_F(WorkingDatabaseBackupTest, ARestoreCutOffHalfWayIsFinishedAtStart) {
+  makeDatabase(QStringLiteral("OLD1"));
+  write(TableList, "old");
+  auto* leaked = new WorkingDatabaseBackup;  // a crash runs no destructor
+  ASSERT_TRUE(leaked->take());
+  ASSERT_TRUE(platform::db::Database::removeFile(path(Database)));
+  makeDatabase(QStringLiteral("NEW1"));
+  write(TableList, "new");
+  // The half of a restore that was done: the database copy renamed back.
+  ASSERT_TRUE(platform::db::Database::removeFile(path(Database)));
+  ASSERT_TRUE(QFile::rename(path(DatabaseBackup), path(Database)));
+
+  EXPECT_TRUE(WorkingDatabaseBackup::recoverInterrupted());
+  EXPECT_EQ(tables(), QStringList{QStringLiteral("OLD1")});
+  EXPECT_EQ(read(TableList), QByteArray("old"));
+  EXPECT_FALSE(QFile::exists(path(ReplacementMark)));
 }
 
 }  // namespace

@@ -12,6 +12,8 @@
 #include "instrument/StatusCodes.h"
 #include "instrument/writeout.h"
 #include "platform/db/Database.h"
+#include "support/FileSizeLimit.h"
+#include "support/FullDisk.h"
 #include "support/TempProgramFolder.h"
 #include "support/TestData.h"
 
@@ -178,6 +180,56 @@ TEST_F(ProjectFile, TheReplayTurnsTheEventLoopReportsProgressAndStopsWhenAsked) 
   EXPECT_LT(done[0], done[1]);
   EXPECT_EQ(done[2], loadFrameFile(20000).size());
   EXPECT_TRUE(reader.Finished_);
+}
+
+}  // namespace
+
+namespace {
+
+// A project file this small fits the write buffer: only the flush meets the
+// full disk.
+TEST_F(ProjectFile, ASaveToAFullDiskFailsAndKeepsThePreviousFile) {
+  const testsupport::FullDisk disk;
+  if (!disk.mounted()) GTEST_SKIP() << "no memory file system could be mounted";
+  const QString file = disk.path(QStringLiteral("project.txt"));
+  ASSERT_TRUE(QFile::rename(disk.path(QStringLiteral("filler")), file));
+  const QByteArray previous = projecttest::fileBytes(file);
+  writeout writer;
+  EXPECT_EQ(writer.writeout_(file, "CBR_LBR1 MARSHALL1 ", LX9100), SaveStatus::WriteFailed);
+  EXPECT_TRUE(writer.message().contains(file)) << writer.message().toStdString();
+  EXPECT_EQ(projecttest::fileBytes(file), previous);
+}
+
+// The database outgrows the room left on the disk part-way through the file.
+TEST_F(ProjectFile, AnOpenThatFillsTheDiskFailsWithADatabaseStatus) {
+  const QByteArray text = loadFrameFile(5000);
+  projecttest::writeFile(file_, text);
+  int downloadStatus = -7;
+  writeout reader(&downloadStatus);
+  {
+    const testsupport::FileSizeLimit full(96 * 1024);
+    EXPECT_FALSE(reader.Get_tables(file_, QStringLiteral("CBR_LBR1 MARSHALL1 ")).has_value());
+  }
+  EXPECT_EQ(reader.replayStatus(), ReplayStatus::DatabaseFailed);
+  EXPECT_EQ(downloadStatus, instrument::status::DatabaseWriteFailed);
+  EXPECT_FALSE(reader.message().isEmpty());
+  // With room enough the same file opens whole.
+  EXPECT_EQ(reader.Get_tables(file_, QString()), QStringLiteral("CBR_LBR1 "));
+  EXPECT_EQ(projecttest::snapshot().value("CBR_LBR1").size(), 5000);
+}
+
+// The end marker closes a printout just as a line end does.
+TEST_F(ProjectFile, AFileWhoseLastByteIsTheEndMarkerIsComplete) {
+  const QByteArray printout = testsupport::readData("n2600a/soil_asphalt.txt");
+  writeout reader;
+  const auto tables = open(" 1 \r\n" + printout + char(253), reader);
+  ASSERT_TRUE(tables.has_value()) << reader.message().toStdString();
+  EXPECT_FALSE(tables->isEmpty());
+  EXPECT_EQ(reader.replayStatus(), ReplayStatus::Replayed);
+  // Only the marker ends a line: a body cut in the middle of one still is not.
+  writeout cut;
+  EXPECT_FALSE(open(" 1 \r\n" + printout.left(printout.size() - 9), cut).has_value());
+  EXPECT_EQ(cut.replayStatus(), ReplayStatus::CutOff);
 }
 
 }  // namespace

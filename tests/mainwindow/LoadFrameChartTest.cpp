@@ -13,6 +13,7 @@
 #include "mainwindow/RecordGridModel.h"
 #include "platform/core/ProgramFiles.h"
 #include "platform/db/Database.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempProgramFolder.h"
 
 namespace mainwindow {
@@ -106,6 +107,20 @@ TEST_F(LoadFrameChartTest, APictureThatCannotBeWrittenIsReported) {
   blocker.close();
   EXPECT_FALSE(chart.Draw_Graph(readings));
   EXPECT_EQ(MSGraph.chart()->series().size(), 2);
+}
+
+TEST_F(LoadFrameChartTest, APictureOnAFullDiskIsReportedAndThePreviousOneKept) {
+  QChartView MSGraph;
+  LoadFrameChart chart(MSGraph);
+  ASSERT_TRUE(readings.open(db, QStringLiteral("CBR_LBR1")));
+  ASSERT_TRUE(chart.Draw_Graph(readings));
+  const QImage previous = savedPicture();
+  ASSERT_TRUE(readings.open(db, QStringLiteral("UC1")));
+  {
+    const testsupport::FileSizeLimit full(1024);
+    EXPECT_FALSE(chart.Draw_Graph(readings));
+  }
+  EXPECT_EQ(savedPicture(), previous);
 }
 
 }  // namespace

@@ -83,6 +83,22 @@ TEST_F(MainWindowTest, FirstStartWithoutFiles) {
   EXPECT_FALSE(main.reportFlags().Constants_Changed);
 }
 
+// The last run ended in the middle of a download: its mark and the copies of
+// the data before it are still there.
+TEST_F(MainWindowTest, AStartAfterAnUnfinishedDownloadPutsThePreviousDataBackAndSaysSo) {
+  writeFile(platform::ProgramFiles::DatabaseBackup, "previous database");
+  writeFile(platform::ProgramFiles::TableListBackup, "1\r\n\"P1 \"\r\n");
+  writeFile(platform::ProgramFiles::ReplacementMark, "1 1\r\n");
+  writeFile(platform::ProgramFiles::Database, "half-built database");
+  writeTableList(0, "CBR_LBR1 ");
+  MainWindow& main = start();
+  EXPECT_EQ(main.Comm().Tables_Created, QStringLiteral("P1 "));
+  EXPECT_EQ(main.state().Model_Code, 1);
+  EXPECT_FALSE(exists(platform::ProgramFiles::ReplacementMark));
+  EXPECT_TRUE(main.statusText().contains(QStringLiteral("put back"))) << main.statusText().toStdString();
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
 TEST_F(MainWindowTest, TabsCaptionsAndOnlyTheDataTabEnabled) {
   MainWindow& main = start();
   EXPECT_EQ(main.MainTab->tabText(0), QStringLiteral("View Data"));

@@ -9,9 +9,11 @@
 
 #include "DataViewFixture.h"
 #include "instrument/DBTablesFile.h"
+#include "instrument/StatusCodes.h"
 #include "mainwindow/MainMenus.h"
 #include "platform/core/ProgramFiles.h"
 #include "platform/db/Database.h"
+#include "support/FileSizeLimit.h"
 
 namespace mainwindow {
 namespace {
@@ -140,6 +142,22 @@ TEST_F(ProjectFileCommandsTest, AReadThatFailsPartWayKeepsThePreviousData) {
   EXPECT_FALSE(QFile::exists(folder.path(platform::ProgramFiles::DatabaseBackup)));
   click({QStringLiteral("7"), QStringLiteral("Soil")});
   EXPECT_EQ(view().Rows_Recordset.recordCount(), 1);
+}
+
+// The working database outgrows the disk part-way through the file.
+TEST_F(ProjectFileCommandsTest, AReadThatFillsTheDiskSaysSoAndKeepsThePreviousData) {
+  openProject("n2600bx_two_projects.txt");
+  const QString path = longLoadFrameFile();
+  {
+    const testsupport::FileSizeLimit full(160 * 1024);
+    open(path);
+  }
+  ASSERT_EQ(dialogs.messages.size(), 1);
+  EXPECT_TRUE(dialogs.messageTexts().first().contains(QStringLiteral("disk"))) << dialogs.messageTexts().first().toStdString();
+  EXPECT_EQ(main().state().Download_Status, instrument::status::DatabaseWriteFailed);
+  EXPECT_EQ(main().Comm().Tables_Created, QStringLiteral("12.5 7 "));
+  EXPECT_EQ(tablesInDatabase(), (QStringList{QStringLiteral("P125"), QStringLiteral("P7")}));
+  EXPECT_FALSE(QFile::exists(folder.path(platform::ProgramFiles::ReplacementMark)));
 }
 
 TEST_F(ProjectFileCommandsTest, SaveAllAsksBeforeOverwritingAndReopensToTheSameTree) {

@@ -7,6 +7,8 @@
 #include "ReportTestSupport.h"
 #include "platform/report/ReportDefinitions.h"
 #include "platform/report/ReportPdfWriter.h"
+#include "platform/report/ReportRtfWriter.h"
+#include "support/FileSizeLimit.h"
 
 using namespace platform;
 using namespace reporttest;
@@ -98,4 +100,29 @@ TEST(ReportPdfWriter, PageRangeSelectsThePagesWritten) {
   EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("none.pdf"))));
   EXPECT_EQ(ReportPdfWriter::write(laid, dir.filePath(QStringLiteral("no/such/folder.pdf")), 1, 1),
             ReportStatus::FileError);
+}
+
+// Both writers on a full disk: a failure, and the previous file kept.
+TEST(ReportPdfWriter, AFullDiskIsAFileErrorForBothWritersAndKeepsThePreviousFile) {
+  QTemporaryDir dir;
+  auto report = fourPageReport();
+  const RenderedReport laid = ReportLayout::layout(*report, fixedMoment());
+  for (const QString& name : {QStringLiteral("report.pdf"), QStringLiteral("report.rtf")}) {
+    const QString path = dir.filePath(name);
+    {
+      QFile previous(path);
+      ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
+      previous.write("previous");
+    }
+    ReportStatus status = ReportStatus::Ok;
+    {
+      const testsupport::FileSizeLimit full(64);
+      status = name.endsWith(QStringLiteral("pdf")) ? ReportPdfWriter::write(laid, path, 1, 1)
+                                                    : ReportRtfWriter::write(laid, path, 1, 1);
+    }
+    EXPECT_EQ(status, ReportStatus::FileError) << name.toStdString();
+    QFile kept(path);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("previous")) << name.toStdString();
+  }
 }

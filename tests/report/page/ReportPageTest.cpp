@@ -14,6 +14,7 @@
 #include "platform/ui/ScriptedDialogs.h"
 #include "report/page/ReportPageHost.h"
 #include "report/page/ReportTabPage.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempProgramFolder.h"
 
 namespace report {
@@ -110,6 +111,18 @@ TEST_F(ReportPageTest, UpdateReportInfoThatCannotWriteKeepsTheInformationUnsaved
   EXPECT_EQ(page.designers().Report->member(QStringLiteral("Company")).text(), QStringLiteral("Acme Soils"));
   EXPECT_EQ(page.designers().Report->member(QStringLiteral("ProjNameText")).text(),
             platform::ReportDefinitions::createReport()->member(QStringLiteral("ProjNameText")).text());
+}
+
+TEST_F(ReportPageTest, UpdateReportInfoOnAFullDiskSaysSoAndKeepsTheFlag) {
+  flags.Info_Changed = true;
+  {
+    const testsupport::FileSizeLimit full(0);
+    page.Update_Report_Info(nullptr);
+  }
+  EXPECT_TRUE(flags.Info_Changed);
+  EXPECT_FALSE(QFile::exists(folder.path(platform::ProgramFiles::CompanyInfo)));
+  ASSERT_EQ(dialogs.messageTexts().size(), 1);
+  EXPECT_NE(dialogs.messageTexts().first(), QStringLiteral("Information Saved."));
 }
 
 }  // namespace

@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include "platform/core/WholeFile.h"
+#include "support/FileSizeLimit.h"
+#include "support/TempProgramFolder.h"
+
+namespace {
+
+QByteArray contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+class WholeFile : public testing::Test {
+ protected:
+  testsupport::TempProgramFolder folder_;
+  QString path_ = folder_.path(QStringLiteral("info/file.qvt"));
+};
+
+TEST_F(WholeFile, ReplacesTheFileWithTheWholeText) {
+  QString error;
+  ASSERT_TRUE(platform::writeWholeFile(path_, "old", &error)) << error.toStdString();
+  ASSERT_TRUE(platform::writeWholeFile(path_, "new text", &error)) << error.toStdString();
+  EXPECT_EQ(contents(path_), "new text");
+  EXPECT_EQ(QDir(folder_.path("info")).entryList(QDir::Files), QStringList{"file.qvt"});
+}
+
+// A small text fits the write buffer, so only the flush meets the full disk.
+TEST_F(WholeFile, AFullDiskKeepsThePreviousFileAndSaysWhy) {
+  ASSERT_TRUE(platform::writeWholeFile(path_, "previous"));
+  for (const QByteArray& text : {QByteArray(100, 'x'), QByteArray(100000, 'y')}) {
+    QString error;
+    {
+      const testsupport::FileSizeLimit full(10);
+      EXPECT_FALSE(platform::writeWholeFile(path_, text, &error));
+    }
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(contents(path_), "previous");
+    EXPECT_EQ(QDir(folder_.path("info")).entryList(QDir::Files), QStringList{"file.qvt"});
+  }
+}
+
+TEST_F(WholeFile, AFolderThatDoesNotExistIsAFailure) {
+  QString error;
+  EXPECT_FALSE(platform::writeWholeFile(folder_.path("nosuch/file.qvt"), "text", &error));
+  EXPECT_FALSE(error.isEmpty());
+}
+
+}  // namespace

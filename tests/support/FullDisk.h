@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <sys/mount.h>
+
+namespace testsupport {
+
+// A small memory file system mounted in a temporary folder and filled to the
+// last byte, for as long as the object lives. Mounting needs the rights of
+// the system administrator: without them mounted() is false and the test
+// that wants a full disk is skipped.
+class FullDisk {
+ public:
+  FullDisk() {
+    const QByteArray where = QFile::encodeName(dir_.path());
+    mounted_ = dir_.isValid() && ::mount("tmpfs", where.constData(), "tmpfs", 0, "size=1m") == 0;
+    if (mounted_) fill();
+  }
+  ~FullDisk() {
+    if (mounted_) ::umount2(QFile::encodeName(dir_.path()).constData(), MNT_DETACH);
+  }
+  FullDisk(const FullDisk&) = delete;
+  FullDisk& operator=(const FullDisk&) = delete;
+
+  bool mounted() const { return mounted_; }
+  QString path(const QString& name) const { return QDir(dir_.path()).filePath(name); }
+
+ private:
+  void fill() {
+    QFile filler(path(QStringLiteral("filler")));
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return;
+    const QByteArray block(4096, 'f');
+    while (filler.write(block) == block.size()) {
+    }
+    const QByteArray byte(1, 'f');
+    while (filler.write(byte) == 1) {
+    }
+  }
+
+  QTemporaryDir dir_;
+  bool mounted_ = false;
+};
+
+}  // namespace testsupport
