@@ -29,9 +29,9 @@ enum Column { BinColumn, FrequencyColumn, DisplSnrColumn, ForceSnrColumn, FirstM
 constexpr int ModulusCount = ColumnCount - FirstModulusColumn;
 
 const std::array<QString, ColumnCount> ColumnObjects = {
-    QStringLiteral("StiffyBinNumber"),   QStringLiteral("StiffyFrequency"),    QStringLiteral("StiffyDisplSNR"),
-    QStringLiteral("StiffyForceSNR"),    QStringLiteral("StiffyStiffnessMN"),  QStringLiteral("StiffyStiffnessLbf"),
-    QStringLiteral("StiffyYoungsMPa"),   QStringLiteral("StiffyYoungsPsi"),    QStringLiteral("StiffyShearMPa"),
+    QStringLiteral("StiffyBinNumber"), QStringLiteral("StiffyFrequency"),   QStringLiteral("StiffyDisplSNR"),
+    QStringLiteral("StiffyForceSNR"),  QStringLiteral("StiffyStiffnessMN"), QStringLiteral("StiffyStiffnessLbf"),
+    QStringLiteral("StiffyYoungsMPa"), QStringLiteral("StiffyYoungsPsi"),   QStringLiteral("StiffyShearMPa"),
     QStringLiteral("StiffyShearPsi")};
 
 // K, K lbf, E, E psi, G, G psi of one row; an empty value could not be
@@ -46,9 +46,7 @@ struct StiffyTable {
   std::array<int, ModulusCount> counts{};
 };
 
-QString numberText(const std::optional<double>& value) {
-  return value ? values::tenthsText(*value) : NotAvailable;
-}
+QString numberText(const std::optional<double>& value) { return value ? values::tenthsText(*value) : NotAvailable; }
 
 // Entries each followed by a carriage return, the whole without blanks at
 // either end (a carriage return is no blank, so every row keeps its line).
@@ -64,8 +62,9 @@ QString columnText(const QStringList& entries) {
 Moduli moduliOf(double k, double poisson, double shearPlate) {
   const auto e = stiffness::youngsModulus(k, poisson);
   const auto g = stiffness::shearModulus(k, poisson, shearPlate);
-  return {k, stiffness::stiffnessLbf(k), e, e ? stiffness::inPsi(*e) : std::nullopt, g,
-          g ? stiffness::inPsi(*g) : std::nullopt};
+  return {k, stiffness::stiffnessLbf(k),
+          e, e ? stiffness::inPsi(*e) : std::nullopt,
+          g, g ? stiffness::inPsi(*g) : std::nullopt};
 }
 
 // An empty K leaves every value of its row empty.
@@ -107,8 +106,7 @@ std::optional<BinSweeps> computableBin(const StiffnessRow& row) {
 
 // SNR of one quantity from its signal and noise readings; "NA" when a reading
 // is Null or the ratio cannot be taken.
-QString snrText(const StiffnessRow& row, Reading realSignal, Reading imagSignal, Reading realNoise,
-                Reading imagNoise) {
+QString snrText(const StiffnessRow& row, Reading realSignal, Reading imagSignal, Reading realNoise, Reading imagNoise) {
   std::array<double, 4> counts{};
   const std::array<Reading, 4> which = {realSignal, imagSignal, realNoise, imagNoise};
   for (size_t i = 0; i < which.size(); ++i) {
@@ -142,8 +140,8 @@ void addListedRun(StiffyTable& table, const StiffnessRow& row, const StiffnessCo
   table.entries[BinColumn].append(values::longText(row.BIN_NUMBER));
   for (Column column : {FrequencyColumn, DisplSnrColumn, ForceSnrColumn}) table.entries[column].append(NotAvailable);
   const auto k = singleNumberOf(row.MEASURE);
-  addModuli(table, k ? std::optional<Moduli>(moduliOf(*k, constants.Poisra, stiffness::ListedRunShearPlate))
-                     : std::nullopt);
+  addModuli(table,
+            k ? std::optional<Moduli>(moduliOf(*k, constants.Poisra, stiffness::ListedRunShearPlate)) : std::nullopt);
 }
 
 StiffyTable tableOf(const QList<StiffnessRow>& rows, bool headerOnly, const StiffnessConstants& constants) {
@@ -184,7 +182,8 @@ void writeColumns(const ReportDesigner& report, const StiffyTable& table) {
 }
 
 void showAverages(const ReportDesigner& report, bool shown) {
-  for (int j = 1; j <= ModulusCount; ++j) Set_Cell_Lines(report.member(platform::ReportNames::stiffyAverage(j)), j, !shown);
+  for (int j = 1; j <= ModulusCount; ++j)
+    Set_Cell_Lines(report.member(platform::ReportNames::stiffyAverage(j)), j, !shown);
   report.member(QStringLiteral("StiffyAverageLabel")).setSuppress(!shown);
 }
 

@@ -1,5 +1,3 @@
-#include "report/builder/StiffyReportFiller.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -12,6 +10,7 @@
 #include "platform/report/ReportDefinitions.h"
 #include "platform/report/ReportNames.h"
 #include "report/builder/StiffyAverageCells.h"
+#include "report/builder/StiffyReportFiller.h"
 #include "support/TempProgramFolder.h"
 #include "support/TestData.h"
 
@@ -20,9 +19,9 @@ namespace {
 
 using platform::ReportNames::stiffyAverage;
 
-const QStringList ColumnObjects = {"StiffyBinNumber",    "StiffyFrequency", "StiffyDisplSNR",  "StiffyForceSNR",
-                                   "StiffyStiffnessMN",  "StiffyStiffnessLbf", "StiffyYoungsMPa", "StiffyYoungsPsi",
-                                   "StiffyShearMPa",     "StiffyShearPsi"};
+const QStringList ColumnObjects = {"StiffyBinNumber",   "StiffyFrequency",    "StiffyDisplSNR",  "StiffyForceSNR",
+                                   "StiffyStiffnessMN", "StiffyStiffnessLbf", "StiffyYoungsMPa", "StiffyYoungsPsi",
+                                   "StiffyShearMPa",    "StiffyShearPsi"};
 
 class StiffyReportFillerTest : public ::testing::Test {
  protected:
@@ -71,10 +70,21 @@ class StiffyReportFillerTest : public ::testing::Test {
 
 TEST_F(StiffyReportFillerTest, TheDesignerHoldsEveryObjectTheFillerWrites) {
   QStringList objects = ColumnObjects;
-  objects << "StiffyRunNumber" << "StiffyMeasure" << "StiffyCalFactor" << "StiffyDate" << "StiffyTime"
-          << "StiffyMoisture" << "StiffyDryDensityPcf" << "StiffyDryDensityKg" << "StiffyAverageLabel"
-          << "StiffyAssemblyMass" << "StiffyPoissonRatio" << "StiffyDensityPcf" << "StiffySlope"
-          << "StiffyIntercept" << "StiffyDensityKg";
+  objects << "StiffyRunNumber"
+          << "StiffyMeasure"
+          << "StiffyCalFactor"
+          << "StiffyDate"
+          << "StiffyTime"
+          << "StiffyMoisture"
+          << "StiffyDryDensityPcf"
+          << "StiffyDryDensityKg"
+          << "StiffyAverageLabel"
+          << "StiffyAssemblyMass"
+          << "StiffyPoissonRatio"
+          << "StiffyDensityPcf"
+          << "StiffySlope"
+          << "StiffyIntercept"
+          << "StiffyDensityKg";
   for (int j = 1; j <= 6; ++j) objects << stiffyAverage(j);
   for (const QString& name : objects) EXPECT_NE(report->textObject(name), nullptr) << name.toStdString();
 }
@@ -101,10 +111,9 @@ TEST_F(StiffyReportFillerTest, AWorkedRunGivesTheHandComputedTexts) {
   EXPECT_EQ(text("StiffyCalFactor"), "0.98");
   EXPECT_EQ(text("StiffyDate"), "03/14/2005");
   EXPECT_EQ(text("StiffyTime"), "09:26:53");
-  const QStringList columns = {"1\r2\r3\r",       "100\r200\r300\r",        "12.0\r12.0\r15.1\r",
-                               "6.0\r6.0\r13.0\r", "2.0\r \r10.4\r",         "11232.2\r \r59118.2\r",
-                               "17.1\r \r89.8\r",  "2474.1\r \r13022.0\r",   "6.3\r \r33.3\r",
-                               "916.3\r \r4823.0\r"};
+  const QStringList columns = {"1\r2\r3\r",      "100\r200\r300\r",       "12.0\r12.0\r15.1\r", "6.0\r6.0\r13.0\r",
+                               "2.0\r \r10.4\r", "11232.2\r \r59118.2\r", "17.1\r \r89.8\r",    "2474.1\r \r13022.0\r",
+                               "6.3\r \r33.3\r", "916.3\r \r4823.0\r"};
   for (int i = 0; i < ColumnObjects.size(); ++i) EXPECT_EQ(text(ColumnObjects[i]), columns[i]) << i;
   EXPECT_EQ(averages(), QStringList({"6.2", "35175.2", "53.4", "7748.0", "19.8", "2869.6"}));
   EXPECT_TRUE(averagesShown());
@@ -149,7 +158,8 @@ TEST_F(StiffyReportFillerTest, ValuesThatCannotBeComputedReadNA) {
   EXPECT_EQ(text("StiffyMoisture"), "0");
   EXPECT_EQ(text("StiffyDryDensityPcf"), "NA");
   EXPECT_EQ(text("StiffyDryDensityKg"), "NA");
-  for (const QString& object : ColumnObjects) EXPECT_FALSE(text(object).contains("inf") || text(object).contains("nan"));
+  for (const QString& object : ColumnObjects)
+    EXPECT_FALSE(text(object).contains("inf") || text(object).contains("nan"));
 }
 
 TEST_F(StiffyReportFillerTest, ANullReadingFlagOrCalibrationFactorShowsTheBinAsOverloaded) {
