@@ -165,9 +165,12 @@ void ColumnChooser::placeOne(int Col, const QString& item) {
   const int listCount = context_.page.List2->count();
   ReportBuilderContext builder = context_.builder();
   const int usedBefore = columnsHoldingItems(builder.report(), listCount);
-  const PlaceColumnResult result =
-      Place_Column(builder, Col, item, context_.state.Table_Name, context_.sampleType(), context_.state.Model_Code,
-                   {List1.currentRow(), List1.count()});
+  PlaceColumnResult result;
+  // A failed placement leaves this pass; the next one goes on.
+  platform::ignoringErrors([&] {
+    result = Place_Column(builder, Col, item, context_.state.Table_Name, context_.sampleType(),
+                          context_.state.Model_Code, {List1.currentRow(), List1.count()});
+  });
   flags.Used_Columns += columnsHoldingItems(builder.report(), listCount) - usedBefore;
   if (!result.listMove) return;
   flags.Placing_Column = true;

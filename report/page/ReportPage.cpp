@@ -67,7 +67,8 @@ ReportPage::ReportPage(ReportPageHost& host, ReportTabPage& page, instrument::Pr
       popOut_(host, page),
       headerTexts_(std::make_unique<HeaderTextCommands>(HeaderTextContext{designers_, info_, flags_, host_}, &page)),
       chooser_(context()) {
-  QObject::connect(page_.List1, &QListWidget::itemClicked, page_.List1, [this] { List1_Click(); });
+  QObject::connect(page_.List1, &QListWidget::itemClicked, page_.List1,
+                   [this] { platform::ignoringErrors([this] { List1_Click(); }); });
   QObject::connect(page_.Clear_Button, &QPushButton::clicked, page_.Clear_Button, [this] { Clear_Button_Click(); });
   constantsCommands_.setRebuildStiffnessReport([this] { fillReadNumberColumn(); });
 }
