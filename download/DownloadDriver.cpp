@@ -239,6 +239,9 @@ void DownloadDriver::successPath() {
   const bool closing = comm.Halt_;
   state.New_Data = true;
   state.Model_Code = wizard_.chosenModel();
+  // Nothing of the new data is selected yet, as after opening a project.
+  state.Table_Name.clear();
+  state.Test_Name = instrument::NoTestName;
   stopTimers();
   if (wizard_.Time_Panel != nullptr) wizard_.Time_Panel->hide();
   host_.setMainTabEnabled(MainTabIndex::Report, false);

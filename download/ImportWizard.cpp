@@ -13,6 +13,7 @@
 
 #include "download/ComSummaryCaptions.h"
 #include "download/Communication.h"
+#include "instrument/ProgramState.h"
 #include "download/ConnectionStatus.h"
 #include "download/DownloadDriver.h"
 #include "download/DownloadHost.h"
@@ -327,7 +328,8 @@ void ImportWizard::closeEvent(QCloseEvent* event) {
     event->accept();
     unloaded_ = true;
     ignoringErrors([&] {
-      host_.setMainTabEnabled(MainTabIndex::Report, true);
+      // The report waits for a table to be selected.
+      host_.setMainTabEnabled(MainTabIndex::Report, !host_.state().Table_Name.isEmpty());
       host_.setMainTabEnabled(MainTabIndex::Data, true);
     });
   }

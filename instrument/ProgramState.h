@@ -28,6 +28,9 @@ class LongWorkScope {
   LongWork& work_;
 };
 
+// Test_Name when no sample type applies (and nothing is selected).
+inline const QString NoTestName = QStringLiteral("NONE");
+
 // The program-wide data state: which model the working database holds, what
 // is selected, and the flags that tell the views to rebuild. One instance,
 // owned by the main window and passed by reference to whoever reads or writes

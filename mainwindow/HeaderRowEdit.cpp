@@ -113,7 +113,9 @@ bool HeaderRowEdit::storeAndRecompute(int row, int column, const QVariant& value
   if (!updateField(view_.DB_Connection, header.tableName(), field.name, *stored, header.keyField(),
                    header.value(row, header.keyField()), &error))
     return false;
-  return Calc_Percent_Comp(view_.DB_Connection, state_.Table_Name, state_.Test_Name, &error);
+  // The recomputation works on the sample-type letter; Test_Name keeps its text.
+  QString sampleType = state_.Test_Name;
+  return Calc_Percent_Comp(view_.DB_Connection, state_.Table_Name, sampleType, &error);
 }
 
 void HeaderRowEdit::refreshGrids() {

@@ -188,6 +188,8 @@ void MainWindow::enableWindowMenus(bool enabled) { menus_->enableWindowMenus(ena
 
 void MainWindow::setStatusText(const QString& text) { Status_Panel->setText(text); }
 
+platform::db::Database& MainWindow::workingDatabase() { return dataView_->view().DB_Connection; }
+
 QString MainWindow::statusText() const { return Status_Panel->text(); }
 
 void MainWindow::setMainTabEnabled(int tab, bool enabled) {

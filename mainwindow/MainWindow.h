@@ -72,6 +72,7 @@ class MainWindow : public QMainWindow, public report::ReportPageHost {
   // (WindowLayout.cpp).
   void Form_Resize() override;
   void setStatusText(const QString& text) override;
+  platform::db::Database& workingDatabase() override;
 
   // Enables or disables a tab of MainTab without moving the current tab (so
   // no tab-switch handler runs by accident).

@@ -1,7 +1,10 @@
 #include "report/page/ReportPage.h"
 
 #include <QAction>
+#include <QListWidget>
+#include <QTabWidget>
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QStringList>
 #include <QWidget>
@@ -13,7 +16,14 @@
 #include "report/page/CompanyInfoSave.h"
 #include "report/builder/ColumnSlots.h"
 #include "report/builder/ReportBuilderContext.h"
+#include "report/builder/ReadNumberColumn.h"
 #include "report/builder/ReportHeader.h"
+#include "instrument/RunTables.h"
+#include "report/builder/ColumnList.h"
+#include "report/page/BusyPointer.h"
+#include "report/page/ReportClear.h"
+#include "report/page/ReportFonts.h"
+#include "report/page/ReportPageSetUp.h"
 #include "report/page/ReportPageHost.h"
 #include "report/page/ReportTabPage.h"
 #include "report/page/ReportViewerCommands.h"
@@ -29,6 +39,12 @@ const QString StatusOk = QStringLiteral("Status: OK");
 const QString StatusSettingUp = QStringLiteral("Status: Setting up report with selected data...");
 const QString StatusReportReady =
     QStringLiteral("Status: OK, Left Click on preview window to see more options.");
+const QString LoadFailed = QStringLiteral("Error Loading Report.");
+const QString StatusLoadFailed = QStringLiteral("Status: Error loading report. Code: RETRY1");
+constexpr int RawDataTab = 0;
+constexpr int StiffnessDataTab = 1;
+constexpr int ViewerZoom = 75;
+constexpr int CleanFontSize = 9;
 
 void closeWindowNamed(const QString& name) {
   const QList<QWidget*> windows = QApplication::topLevelWidgets();
@@ -49,7 +65,17 @@ ReportPage::ReportPage(ReportPageHost& host, ReportTabPage& page, instrument::Pr
       refresh_(page.CRViewer1, state),
       constantsCommands_(host, page, state, flags, constants),
       popOut_(host, page),
-      headerTexts_(std::make_unique<HeaderTextCommands>(HeaderTextContext{designers_, info_, flags_, host_}, &page)) {}
+      headerTexts_(std::make_unique<HeaderTextCommands>(HeaderTextContext{designers_, info_, flags_, host_}, &page)),
+      chooser_(context()) {
+  QObject::connect(page_.List1, &QListWidget::itemClicked, page_.List1,
+                   [this] { platform::ignoringErrors([this] { List1_Click(); }); });
+  QObject::connect(page_.Clear_Button, &QPushButton::clicked, page_.Clear_Button, [this] { Clear_Button_Click(); });
+  constantsCommands_.setRebuildStiffnessReport([this] { fillReadNumberColumn(); });
+}
+
+ReportPageContext ReportPage::context() {
+  return {host_, page_, state_, flags_, info_, constants_, designers_, refresh_};
+}
 
 ReportPage::~ReportPage() = default;
 
@@ -109,15 +135,112 @@ void ReportPage::MainTab_Click(int /*previousTab*/) {
 }
 
 void ReportPage::setUpReportPage() {
+  const BusyPointer busy;
   host_.setStatusText(StatusSettingUp);
   platform::ignoringErrors([&] { host_.Fill_Data_Lists(); });
-  if (state_.New_Data) {
-    // The rebuild of the report designers, header and viewers goes here.
-    for (QPushButton* button : {page_.Clear_Button, page_.Save_Layout, page_.Load_Layout, page_.Export})
-      button->setVisible(true);
+  offerFittingColumns();
+  setPageCaptions(page_, state_.Model_Code);
+  if (state_.Model_Code == ModelCode::T7310 && menu_.StiffyToggle != nullptr) menu_.StiffyToggle->setVisible(true);
+  // A report that could not be shown is rebuilt at the next entry.
+  if (state_.New_Data && !rebuildReport()) return reportLoadFailure();
+  if (state_.Model_Code != ModelCode::T7310) {
+    page_.List2->setCurrentRow(0);
+    page_.List2->setFocus();
   }
+  refresh_.request(ReportRefresh::ShortInterval);
   state_.New_Data = false;
+  chooser_.restartAdvance();
   host_.setStatusText(StatusReportReady);
+}
+
+bool ReportPage::rebuildReport() {
+  startCleanReport(flags_);
+  resetFontsAndMenus();
+  for (QPushButton* button : {page_.Clear_Button, page_.Save_Layout, page_.Load_Layout, page_.Export})
+    button->setVisible(true);
+  designers_.recreate();
+  applyPageVariant(designers_, state_.Model_Code);
+  if (state_.Model_Code == ModelCode::T7310)
+    platform::ignoringErrors([&] { constantsCommands_.StiffCons_File(StiffConsLoad); });
+  enableRawDataTab();
+  if (!state_.Table_Name.isEmpty())
+    platform::ignoringErrors([&] { Build_Report_Header(host_.workingDatabase()); });
+  selectReportTab();
+  // The tab chosen decides which viewer the reset toggle shows.
+  resetReportMenu();
+  return showReport();
+}
+
+void ReportPage::resetFontsAndMenus() {
+  ReportFonts(menu_.Font, *page_.List2, flags_).markCurrent(CleanFontSize);
+  offerFittingColumns();
+}
+
+// The shared table of the later stiffness runs holds run headers only: it has
+// no raw data to show.
+void ReportPage::enableRawDataTab() {
+  bool rawData = true;
+  if (state_.Model_Code == ModelCode::T7310)
+    platform::ignoringErrors(
+        [&] { rawData = !instrument::isHeaderOnlyRunTable(host_.workingDatabase(), state_.Table_Name); });
+  page_.ReportTab->setTabEnabled(RawDataTab, rawData);
+}
+
+void ReportPage::selectReportTab() {
+  QTabWidget& tabs = *page_.ReportTab;
+  tabs.setCurrentIndex(StiffnessDataTab);
+  if (state_.Model_Code == ModelCode::T7310) {
+    tabs.setTabEnabled(StiffnessDataTab, true);
+  } else {
+    tabs.setTabEnabled(StiffnessDataTab, false);
+    tabs.setCurrentIndex(RawDataTab);
+    tabs.setTabEnabled(RawDataTab, true);
+  }
+  if (viewerCommands_) viewerCommands_->ReportTab_Click();
+}
+
+bool ReportPage::showReport() {
+  auto& viewers = page_.CRViewer1;
+  const bool stiffness = state_.Model_Code == ModelCode::T7310;
+  if (stiffness) viewers[StiffnessDataTab]->setReportSource(designers_.StiffyReport.get());
+  viewers[RawDataTab]->setReportSource(designers_.Report.get());
+  flags_.Used_Columns = 1;
+  const bool selected = !context().nothingSelected();
+  page_.Export->setEnabled(selected);
+  if (selected) fillReadNumberColumn();
+  page_.What_report->setText(projectCaption(state_));
+  bool shown = true;
+  for (platform::ReportViewer* viewer : {viewers[StiffnessDataTab], viewers[RawDataTab]}) {
+    if (viewer == viewers[StiffnessDataTab] && !stiffness) continue;
+    shown = viewer->viewReport() && shown;
+    viewer->setZoom(ViewerZoom);
+  }
+  return shown;
+}
+
+// The column list offers the columns that fit the report at its font size.
+void ReportPage::offerFittingColumns() {
+  const int fitting = fittingColumnEntries(flags_.Report_Font_Size, state_.Model_Code);
+  if (page_.List2->count() == fitting) return;
+  page_.List2->clear();
+  page_.List2->addItems(columnListEntries(fitting));
+}
+
+void ReportPage::reportLoadFailure() {
+  platform::ui::Dialogs::inform(nullptr, LoadFailed);
+  host_.setStatusText(StatusLoadFailed);
+}
+
+void ReportPage::fillReadNumberColumn() {
+  platform::ignoringErrors([&] {
+    ReportBuilderContext builder = context().builder();
+    Fill_RD_Column(builder, state_.Table_Name, context().sampleType(), state_.Model_Code);
+  });
+}
+
+void ReportPage::Clear_Button_Click() {
+  ReportPageContext shared = context();
+  platform::ignoringErrors([&] { report::Clear_Button_Click(shared, chooser_); });
 }
 
 void ReportPage::Clear_Columns() { report::Clear_Columns(*designers_.Report); }

@@ -10,12 +10,14 @@
 #include "report/builder/ReportFlags.h"
 #include "report/builder/StiffnessConstants.h"
 #include "report/builder/CompanyInfo.h"
+#include "report/page/ColumnChooser.h"
 #include "report/page/ModifyReportMenu.h"
 #include "report/page/ReportAreaPopOut.h"
 #include "report/page/ReportRefresh.h"
 #include "report/page/StiffnessConstantsCommands.h"
 #include "report/page/HeaderTextCommands.h"
 #include "report/page/InfoForm.h"
+#include "report/page/ReportPageContext.h"
 
 class QWidget;
 
@@ -54,6 +56,14 @@ class ReportPage {
   // Puts the data columns of the report back to their placeholders.
   void Clear_Columns();
 
+  // A click on a data item of List1: places it into the column chosen in
+  // List2 (the stiffness blocks into four) and moves List2 on.
+  void List1_Click() { chooser_.List1_Click(); }
+  ColumnChooser& columnChooser() { return chooser_; }
+
+  // "Clear Preview": the report's data columns back to a fresh report's.
+  void Clear_Button_Click();
+
   // Builds the report header for the selected table from the working
   // database (the data view's connection).
   void Build_Report_Header(platform::db::Database& db);
@@ -84,8 +94,20 @@ class ReportPage {
   // The report dialogs closed when another tab than the report tab is shown.
   static const QStringList& reportDialogNames();
 
+  // What the report commands share.
+  ReportPageContext context();
+
  private:
+  // Captions and lists every time; the whole report only for new data.
   void setUpReportPage();
+  bool rebuildReport();
+  void resetFontsAndMenus();
+  void enableRawDataTab();
+  void selectReportTab();
+  bool showReport();
+  void offerFittingColumns();
+  void reportLoadFailure();
+  void fillReadNumberColumn();
 
   ReportPageHost& host_;
   ReportTabPage& page_;
@@ -101,6 +123,7 @@ class ReportPage {
   std::unique_ptr<ReportViewerCommands> viewerCommands_;
   std::unique_ptr<HeaderTextCommands> headerTexts_;
   QPointer<InfoForm> infoForm_;
+  ColumnChooser chooser_;
 };
 
 }  // namespace report

@@ -2,6 +2,10 @@
 
 #include <QString>
 
+namespace platform::db {
+class Database;
+}
+
 namespace report {
 
 // What the report page asks of the main window that holds it. The main window
@@ -18,6 +22,9 @@ class ReportPageHost {
   virtual void Initialize_TAB0() = 0;
   virtual void Fill_Data_Lists() = 0;
   virtual void setStatusText(const QString& text) = 0;
+  // The data view's connection to the working database, which the report
+  // builder reads the selected table through.
+  virtual platform::db::Database& workingDatabase() = 0;
 };
 
 }  // namespace report

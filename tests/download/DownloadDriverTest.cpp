@@ -69,6 +69,9 @@ class DownloadDriverTest : public ::testing::Test {
     host.comm.setClock(clock);
     host.comm.setWait(std::make_shared<testsupport::QuickProbeWait>(*clock));
     host.window.show();
+    // A table of the previous database is selected.
+    host.programState.Table_Name = QStringLiteral("125");
+    host.programState.Test_Name = QStringLiteral("SOIL");
     openWizard();
   }
 
@@ -187,6 +190,8 @@ class DownloadDriverTest : public ::testing::Test {
     EXPECT_EQ(host.infoSaves, 1);
     EXPECT_TRUE(state.New_Data);
     EXPECT_TRUE(state.New_Download);
+    EXPECT_TRUE(state.Table_Name.isEmpty());
+    EXPECT_EQ(state.Test_Name, "NONE");
     EXPECT_EQ(fileBytes(folder.path(TableList)),
               QString("%1\r\n\"%2\"\r\n").arg(Model_Code).arg(tables).toLatin1());
     EXPECT_FALSE(QFile::exists(folder.path(platform::ProgramFiles::DatabaseBackup)));

@@ -212,20 +212,23 @@ TEST_F(ImportWizardTest, ThePreparePageTellsEachGaugeWhatToDo) {
   EXPECT_FALSE(host.tabEnabled(2));
 }
 
-TEST_F(ImportWizardTest, ClosingBeforeADownloadEnablesTheDataAndReportTabs) {
-  host.tabs->setTabEnabled(0, false);
-  host.tabs->setTabEnabled(1, false);
-  host.tabs->setTabEnabled(2, false);
-  host.window.setEnabled(false);
-  wizard->show();
-  EXPECT_TRUE(wizard->close());
-  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_TRUE(wizard.isNull());
-  EXPECT_TRUE(host.tabEnabled(0));
-  EXPECT_TRUE(host.tabEnabled(1));
-  EXPECT_FALSE(host.tabEnabled(2));
-  EXPECT_TRUE(host.comm.Halt_);
-  EXPECT_TRUE(host.window.isEnabled());
+// The report tab comes back only with a table selected to report on.
+TEST_F(ImportWizardTest, ClosingEnablesTheDataTabAndTheReportTabOfASelection) {
+  for (const QString& table : {QStringLiteral("125"), QString()}) {
+    host.programState.Table_Name = table;
+    for (int tab = 0; tab < 3; ++tab) host.tabs->setTabEnabled(tab, false);
+    host.window.setEnabled(false);
+    wizard->show();
+    EXPECT_TRUE(wizard->close());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(wizard.isNull());
+    EXPECT_TRUE(host.tabEnabled(0));
+    EXPECT_EQ(host.tabEnabled(1), !table.isEmpty());
+    EXPECT_FALSE(host.tabEnabled(2));
+    EXPECT_TRUE(host.comm.Halt_);
+    EXPECT_TRUE(host.window.isEnabled());
+    if (!wizard) wizard = new ImportWizard(host);
+  }
 }
 
 TEST_F(ImportWizardTest, FinishedOnTheLastPageClosesTheWizard) {

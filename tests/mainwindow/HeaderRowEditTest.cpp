@@ -107,7 +107,7 @@ TEST_F(HeaderRowEditTest, AnEditStoresAndRecomputesAndReloadsTheReadings) {
   EXPECT_DOUBLE_EQ(view.Header_Recordset.value(0, u"MAXD").toDouble(), 125.0);
   EXPECT_DOUBLE_EQ(view.Rows_Recordset.value(0, u"PERC_COMP").toDouble(), 90.0);
   EXPECT_DOUBLE_EQ(view.Rows_Recordset.value(1, u"PERC_COMP").toDouble(), 95.0);
-  EXPECT_EQ(state.Test_Name, QStringLiteral("S"));
+  EXPECT_EQ(state.Test_Name, QStringLiteral("SOIL"));  // the report caption reads it whole
   // The shorter list after an edit shows the reading's time.
   EXPECT_FALSE(grid.isColumnHidden(view.Rows_Recordset.fieldIndex(u"TIME")));
   EXPECT_TRUE(grid.isColumnHidden(view.Rows_Recordset.fieldIndex(u"MAXD")));

@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <functional>
 
+#include "platform/db/Database.h"
 #include "report/page/ReportPageHost.h"
 
 namespace report::testing {
@@ -25,6 +26,8 @@ class FakeReportPageHost : public ReportPageHost {
   void Initialize_TAB0() override {}
   void Fill_Data_Lists() override {}
   void setStatusText(const QString& text) override { status = text; }
+  platform::db::Database& workingDatabase() override { return db; }
+  platform::db::Database db;
 };
 
 }  // namespace report::testing

@@ -9,6 +9,7 @@
 #include <QTextCursor>
 #include <gtest/gtest.h>
 
+#include "platform/db/Database.h"
 #include "platform/report/ReportTypes.h"
 #include "report/page/HeaderTextCommands.h"
 #include "report/page/ReportPageHost.h"
@@ -27,6 +28,8 @@ class MenuHost : public ReportPageHost {
   void Initialize_TAB0() override {}
   void Fill_Data_Lists() override {}
   void setStatusText(const QString&) override {}
+  platform::db::Database& workingDatabase() override { return db; }
+  platform::db::Database db;
 };
 
 class HeaderTextEditorTest : public ::testing::Test {

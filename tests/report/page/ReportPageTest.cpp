@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/core/ProgramFiles.h"
+#include "platform/db/Database.h"
 #include "platform/ui/ScriptedDialogs.h"
 #include "report/page/ReportPageHost.h"
 #include "report/page/ReportTabPage.h"
@@ -32,6 +33,8 @@ class FakeHost : public ReportPageHost {
   void Initialize_TAB0() override { calls.append("tree"); }
   void Fill_Data_Lists() override { calls.append("lists"); }
   void setStatusText(const QString& text) override { status = text; }
+  platform::db::Database& workingDatabase() override { return db; }
+  platform::db::Database db;
 };
 
 class ReportPageTest : public ::testing::Test {
