@@ -7,6 +7,7 @@
 #include "report/builder/ReportFlags.h"
 #include "report/builder/StiffnessConstants.h"
 #include "report/builder/CompanyInfo.h"
+#include "report/page/ReportOutputCommands.h"
 
 class QWidget;
 
@@ -40,6 +41,9 @@ class ReportPage {
   // The two report designers, owned here; a rebuild re-creates them.
   ReportDesigners& designers() { return designers_; }
 
+  // Printing and exporting (the viewers' buttons and "Export").
+  ReportOutputCommands& output() { return output_; }
+
   // The report dialogs closed when another tab than the report tab is shown.
   static const QStringList& reportDialogNames();
 
@@ -53,6 +57,7 @@ class ReportPage {
   CompanyInfo& info_;
   StiffnessConstants& constants_;
   ReportDesigners designers_;
+  ReportOutputCommands output_{designers_, state_, page_};
 };
 
 }  // namespace report
