@@ -214,7 +214,6 @@ void ExportForm::Form_Load() {
   RangeStart->setText(FirstPage);
   RangeFinish->setText(FirstPage);
   ExportRange[0]->setChecked(true);
-  ExportRange_Click(0);
   choices_.Export_Confirmed = false;
   ExportFormat[CsvFormat]->setChecked(true);
   ExportWhat[0]->setChecked(true);
