@@ -69,6 +69,8 @@ MainWindow::MainWindow(Options options) : options_(std::move(options)) {
   reportPage_ = std::make_unique<report::ReportPage>(*this, *reportTab_, state_, reportFlags_, companyInfo_,
                                                       Stiffness_Constants);
   reportPage_->connectReportMenu(menus_->modifyReportMenu());
+  reportPage_->hideFreeColumnsWhilePrinting();
+  reportPage_->output().exporting().setTableList([this] { return comm_ ? comm_->Tables_Created : QString(); });
   ComPortStatus::Probe probe = options_.portProbe;
   if (!probe) probe = [this] { return comm_ ? comm_->AvailablePorts() : QString(); };
   comPortStatus_ = new ComPortStatus(menus_->COM_STAT, std::move(probe), state_.longWork, this);

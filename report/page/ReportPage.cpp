@@ -15,6 +15,7 @@
 #include "platform/ui/ReportViewer.h"
 #include "report/page/CompanyInfoSave.h"
 #include "report/builder/ColumnSlots.h"
+#include "report/builder/HideUnusedColumns.h"
 #include "report/builder/ReportBuilderContext.h"
 #include "report/builder/ReadNumberColumn.h"
 #include "report/builder/ReportHeader.h"
@@ -75,6 +76,14 @@ ReportPage::ReportPage(ReportPageHost& host, ReportTabPage& page, instrument::Pr
 
 ReportPageContext ReportPage::context() {
   return {host_, page_, state_, flags_, info_, constants_, designers_, refresh_};
+}
+
+// Printing hides the free columns of the report and shows them again after.
+void ReportPage::hideFreeColumnsWhilePrinting() {
+  output_.print().setColumnHiding([](platform::ReportDesigner& report) {
+    auto hidden = std::make_shared<HiddenColumns>(Hide_Unused_Columns(report));
+    return std::function<void()>([&report, hidden] { Show_Hidden_Columns(report, *hidden); });
+  });
 }
 
 ReportPage::~ReportPage() = default;

@@ -18,6 +18,7 @@
 #include "report/page/HeaderTextCommands.h"
 #include "report/page/InfoForm.h"
 #include "report/page/ReportPageContext.h"
+#include "report/page/ReportOutputCommands.h"
 
 class QWidget;
 
@@ -90,6 +91,10 @@ class ReportPage {
   // Viewer click, report toggle and ReportTab_Click; null before
   // connectReportMenu.
   ReportViewerCommands* viewerCommands() { return viewerCommands_.get(); }
+  // Printing and exporting (the viewers' buttons and "Export").
+  ReportOutputCommands& output() { return output_; }
+  // Plugs the builder's column hiding into printing.
+  void hideFreeColumnsWhilePrinting();
 
   // The report dialogs closed when another tab than the report tab is shown.
   static const QStringList& reportDialogNames();
@@ -124,6 +129,7 @@ class ReportPage {
   std::unique_ptr<HeaderTextCommands> headerTexts_;
   QPointer<InfoForm> infoForm_;
   ColumnChooser chooser_;
+  ReportOutputCommands output_{designers_, state_, page_};
 };
 
 }  // namespace report
