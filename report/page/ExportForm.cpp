@@ -17,6 +17,7 @@
 
 #include <optional>
 
+#include "instrument/DeviceType.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Functions.h"
@@ -24,7 +25,6 @@
 namespace report {
 namespace {
 
-constexpr int StiffnessModel = 3;
 constexpr int Raw = 0;
 constexpr int Stiff = 1;
 constexpr int CsvFormat = 0;
@@ -205,7 +205,7 @@ void ExportForm::Form_Load() {
   setWindowIcon(QIcon(platform::ProgramFolder::path(WindowIcon)));
   const QDir lastFolder(context_.Last_Path != nullptr ? *context_.Last_Path : QString());
   ExportLocation[Raw]->setText(lastFolder.filePath(RawFileDefault));
-  const bool stiffness = context_.Model_Code == StiffnessModel;
+  const bool stiffness = context_.Model_Code == instrument::ModelCode::T7310;
   ExportLocation[Stiff]->setText(stiffness ? lastFolder.filePath(StiffFileDefault) : NotApplicable);
   ExportLocation[Stiff]->setEnabled(stiffness);
   FileBrowseButton[Stiff]->setEnabled(stiffness);
@@ -221,7 +221,7 @@ void ExportForm::Form_Load() {
 
 void ExportForm::ExportFormat_Click(int index) {
   ExportLocation[Raw]->setText(withExtension(ExportLocation[Raw]->text(), Extensions[index]));
-  const bool stiffness = context_.Model_Code == StiffnessModel;
+  const bool stiffness = context_.Model_Code == instrument::ModelCode::T7310;
   if (stiffness) ExportLocation[Stiff]->setText(withExtension(ExportLocation[Stiff]->text(), Extensions[index]));
   for (QRadioButton* option : ExportWhat) option->setEnabled(stiffness);
 }
@@ -266,7 +266,7 @@ void ExportForm::ExportCancel_Click() {
 
 // The stiffness name is checked first; only the first refusal is told.
 bool ExportForm::fileNamesValid() {
-  if (context_.Model_Code == StiffnessModel && !usableFileName(ExportLocation[Stiff]->text())) {
+  if (context_.Model_Code == instrument::ModelCode::T7310 && !usableFileName(ExportLocation[Stiff]->text())) {
     platform::ui::Dialogs::inform(this, InvalidStiffName);
     return false;
   }

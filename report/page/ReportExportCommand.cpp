@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "instrument/DeviceType.h"
 #include "instrument/writeout.h"
 #include "platform/core/IgnoreErrors.h"
 #include "platform/report/ReportDesigner.h"
@@ -18,8 +19,6 @@
 namespace report {
 namespace {
 
-constexpr int N2600AModel = 1;
-constexpr int StiffnessModel = 3;
 constexpr int RawDataTab = 0;
 
 const QString ExportFailed = QStringLiteral("The report could not be exported to %1.");
@@ -56,7 +55,7 @@ void ReportExportCommand::Export_Click() {
   // The range must lie within every report the export covers.
   context.pageCount = [this, tab](bool exportAll) {
     if (exportAll)
-      return state_.Model_Code == StiffnessModel
+      return state_.Model_Code == instrument::ModelCode::T7310
                  ? std::min(pagesOf(*designers_.Report), pagesOf(*designers_.StiffyReport))
                  : pagesOf(*designers_.Report);
     return pagesOf(tab == RawDataTab ? *designers_.Report : *designers_.StiffyReport);
@@ -69,7 +68,7 @@ void ReportExportCommand::Export_Click() {
 void ReportExportCommand::exportConfirmedChoices() {
   form_.clear();
   if (!Export_Choices_.Export_Confirmed) return;
-  Export_CSV = state_.Model_Code == N2600AModel;
+  Export_CSV = state_.Model_Code == instrument::ModelCode::N2600A;
   CRViewer1_ExportButtonClicked(page_.ReportTab->currentIndex() != RawDataTab ? 1 : 0);
   Export_CSV = false;
 }
@@ -109,7 +108,7 @@ void ReportExportCommand::setDestinations() {
 }
 
 void ReportExportCommand::setFileNames(int tab) {
-  if (Export_Choices_.Export_What == ExportChoice::All && state_.Model_Code == StiffnessModel) {
+  if (Export_Choices_.Export_What == ExportChoice::All && state_.Model_Code == instrument::ModelCode::T7310) {
     designers_.Report->exportOptions().diskFileName = Export_Choices_.Export_Raw_File;
     designers_.StiffyReport->exportOptions().diskFileName = Export_Choices_.Export_Stiff_File;
   } else if (tab == RawDataTab) {
@@ -140,7 +139,7 @@ void ReportExportCommand::setPages(platform::ReportDesigner& report) {
 }
 
 bool ReportExportCommand::coversStiffness(int tab) const {
-  if (Export_Choices_.Export_What == ExportChoice::All) return state_.Model_Code == StiffnessModel;
+  if (Export_Choices_.Export_What == ExportChoice::All) return state_.Model_Code == instrument::ModelCode::T7310;
   return tab != RawDataTab;
 }
 
@@ -168,7 +167,7 @@ bool ReportExportCommand::exportReport(platform::ReportDesigner& report) {
 // being written.
 bool ReportExportCommand::writeCsv(int tab) {
   if (Export_Choices_.Export_What == ExportChoice::All) {
-    const bool stiffness = state_.Model_Code != StiffnessModel || writeStiffyCsv();
+    const bool stiffness = state_.Model_Code != instrument::ModelCode::T7310 || writeStiffyCsv();
     const bool raw = writeRawCsv();
     return stiffness && raw;
   }

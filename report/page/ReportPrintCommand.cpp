@@ -3,6 +3,7 @@
 #include <QPageLayout>
 #include <QTabWidget>
 
+#include "instrument/DeviceType.h"
 #include "platform/core/IgnoreErrors.h"
 #include "platform/report/ReportDesigner.h"
 #include "platform/report/ReportLayout.h"
@@ -13,14 +14,13 @@
 namespace report {
 namespace {
 
-constexpr int LoadFrameModel = 0;
 constexpr int RawDataTab = 0;
 constexpr int StiffnessDataTab = 1;
 
 const QString PrintFailed = QStringLiteral("The report could not be printed.");
 
 int orientationOfModel(qint32 Model_Code) {
-  return Model_Code == LoadFrameModel ? platform::PaperOrientation::Portrait : platform::PaperOrientation::Landscape;
+  return Model_Code == instrument::ModelCode::LX9100 ? platform::PaperOrientation::Portrait : platform::PaperOrientation::Landscape;
 }
 
 // Gives a designer an orientation for the length of a print and puts its own
@@ -65,7 +65,7 @@ void ReportPrintCommand::CRViewer1_PrintButtonClicked() {
 // True when the print went out or the dialog was cancelled.
 bool ReportPrintCommand::print(platform::ReportDesigner& report) {
   // The stiffness report of a load-frame set keeps its own orientation.
-  const bool keepsOrientation = &report == designers_.StiffyReport.get() && state_.Model_Code == LoadFrameModel;
+  const bool keepsOrientation = &report == designers_.StiffyReport.get() && state_.Model_Code == instrument::ModelCode::LX9100;
   const int orientation = keepsOrientation ? report.paperOrientation() : orientationOfModel(state_.Model_Code);
   printer_.printer().setPageOrientation(orientation == platform::PaperOrientation::Landscape ? QPageLayout::Landscape
                                                                                            : QPageLayout::Portrait);
