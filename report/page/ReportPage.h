@@ -16,6 +16,8 @@
 #include "report/page/StiffnessConstantsCommands.h"
 #include "report/page/HeaderTextCommands.h"
 #include "report/page/InfoForm.h"
+#include "report/page/LayoutCommands.h"
+#include "report/page/LogoCommands.h"
 
 class QWidget;
 
@@ -76,6 +78,12 @@ class ReportPage {
   // connectReportMenu.
   ReportViewerCommands* viewerCommands() { return viewerCommands_.get(); }
 
+  // The "Logo Options" items; the Save and Load Layout buttons (the column
+  // layout file joins through LayoutCommands::setColumnLayoutFile, the font
+  // re-flow through setResizeReportFont).
+  LogoCommands& logo() { return logo_; }
+  LayoutCommands& layout() { return layout_; }
+
   // The report dialogs closed when another tab than the report tab is shown.
   static const QStringList& reportDialogNames();
 
@@ -96,6 +104,8 @@ class ReportPage {
   std::unique_ptr<ReportViewerCommands> viewerCommands_;
   std::unique_ptr<HeaderTextCommands> headerTexts_;
   QPointer<InfoForm> infoForm_;
+  LogoCommands logo_;
+  LayoutCommands layout_;
 };
 
 }  // namespace report
