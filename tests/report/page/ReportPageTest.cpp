@@ -1,5 +1,6 @@
 #include "report/page/ReportPage.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
@@ -110,6 +111,34 @@ TEST_F(ReportPageTest, UpdateReportInfoThatCannotWriteKeepsTheInformationUnsaved
   EXPECT_EQ(page.designers().Report->member(QStringLiteral("Company")).text(), QStringLiteral("Acme Soils"));
   EXPECT_EQ(page.designers().Report->member(QStringLiteral("ProjNameText")).text(),
             platform::ReportDefinitions::createReport()->member(QStringLiteral("ProjNameText")).text());
+}
+
+}  // namespace
+}  // namespace report
+
+namespace report {
+namespace {
+
+TEST_F(ReportPageTest, LayoutButtonsAndLogoItemsReachTheirCommands) {
+  QAction insert, left, right, remove;
+  ModifyReportMenu menu;
+  menu.Ins_Logo = &insert;
+  menu.LJ = &left;
+  menu.LR = &right;
+  menu.DLogo = &remove;
+  page.connectReportMenu(menu);
+  page.resetReportMenu();
+  dialogs.files.enqueue(folder.path(QStringLiteral("images/missing.bmp")));
+  insert.trigger();
+  EXPECT_EQ(dialogs.fileRequests.size(), 1);
+
+  flags.Report_Font_Size = 12;
+  tabPage.Save_Layout->click();
+  EXPECT_EQ(dialogs.messageTexts().last(), QStringLiteral("Layout Saved."));
+  EXPECT_TRUE(QFile::exists(folder.path(platform::ProgramFiles::HeaderLayoutLoadFrame)));
+  flags.Report_Font_Size = 9;
+  tabPage.Load_Layout->click();
+  EXPECT_EQ(flags.Report_Font_Size, 12);  // until the re-flow joins, the size is only stored
 }
 
 }  // namespace
