@@ -67,11 +67,20 @@ ReportPage::ReportPage(ReportPageHost& host, ReportTabPage& page, instrument::Pr
       constantsCommands_(host, page, state, flags, constants),
       popOut_(host, page),
       headerTexts_(std::make_unique<HeaderTextCommands>(HeaderTextContext{designers_, info_, flags_, host_}, &page)),
-      chooser_(context()) {
+      chooser_(context()),
+      logo_({designers_, flags_, state_, &page,
+             [this](int interval, bool busy) {
+               refresh_.request(interval, busy ? ReportRefresh::Pointer::Hourglass : ReportRefresh::Pointer::Keep);
+             }}),
+      layout_({designers_, flags_, state_, logo_, &page, [this] { refresh_.request(ReportRefresh::ShortInterval); }}) {
   QObject::connect(page_.List1, &QListWidget::itemClicked, page_.List1,
                    [this] { platform::ignoringErrors([this] { List1_Click(); }); });
   QObject::connect(page_.Clear_Button, &QPushButton::clicked, page_.Clear_Button, [this] { Clear_Button_Click(); });
   constantsCommands_.setRebuildStiffnessReport([this] { fillReadNumberColumn(); });
+  // Until the font re-flow joins, a loaded size is only remembered.
+  layout_.setResizeReportFont([this](int fontSize) { flags_.Report_Font_Size = fontSize; });
+  QObject::connect(page_.Save_Layout, &QPushButton::clicked, &refresh_, [this] { layout_.Save_Layout_Click(); });
+  QObject::connect(page_.Load_Layout, &QPushButton::clicked, &refresh_, [this] { layout_.Load_Layout_Click(); });
 }
 
 ReportPageContext ReportPage::context() {
@@ -100,6 +109,7 @@ void ReportPage::connectReportMenu(const ModifyReportMenu& menu) {
   if (menu_.SCons != nullptr)
     QObject::connect(menu_.SCons, &QAction::triggered, &constantsCommands_,
                      [this] { constantsCommands_.SCons_Click(); });
+  logo_.connectMenu(menu_);
   for (QAction* font : menu_.Font) {
     if (font == nullptr) continue;
     QObject::connect(font, &QAction::triggered, &refresh_, [this] {

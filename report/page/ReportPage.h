@@ -19,6 +19,8 @@
 #include "report/page/InfoForm.h"
 #include "report/page/ReportPageContext.h"
 #include "report/page/ReportOutputCommands.h"
+#include "report/page/LayoutCommands.h"
+#include "report/page/LogoCommands.h"
 
 class QWidget;
 
@@ -96,6 +98,12 @@ class ReportPage {
   // Plugs the builder's column hiding into printing.
   void hideFreeColumnsWhilePrinting();
 
+  // The "Logo Options" items; the Save and Load Layout buttons (the column
+  // layout file joins through LayoutCommands::setColumnLayoutFile, the font
+  // re-flow through setResizeReportFont).
+  LogoCommands& logo() { return logo_; }
+  LayoutCommands& layout() { return layout_; }
+
   // The report dialogs closed when another tab than the report tab is shown.
   static const QStringList& reportDialogNames();
 
@@ -130,6 +138,8 @@ class ReportPage {
   QPointer<InfoForm> infoForm_;
   ColumnChooser chooser_;
   ReportOutputCommands output_{designers_, state_, page_};
+  LogoCommands logo_;
+  LayoutCommands layout_;
 };
 
 }  // namespace report

@@ -1,5 +1,6 @@
 #include "report/page/ReportPage.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
@@ -126,6 +127,34 @@ TEST_F(ReportPageTest, UpdateReportInfoOnAFullDiskSaysSoAndKeepsTheFlag) {
   EXPECT_FALSE(QFile::exists(folder.path(platform::ProgramFiles::CompanyInfo)));
   ASSERT_EQ(dialogs.messageTexts().size(), 1);
   EXPECT_NE(dialogs.messageTexts().first(), QStringLiteral("Information Saved."));
+}
+
+}  // namespace
+}  // namespace report
+
+namespace report {
+namespace {
+
+TEST_F(ReportPageTest, LayoutButtonsAndLogoItemsReachTheirCommands) {
+  QAction insert, left, right, remove;
+  ModifyReportMenu menu;
+  menu.Ins_Logo = &insert;
+  menu.LJ = &left;
+  menu.LR = &right;
+  menu.DLogo = &remove;
+  page.connectReportMenu(menu);
+  page.resetReportMenu();
+  dialogs.files.enqueue(folder.path(QStringLiteral("images/missing.bmp")));
+  insert.trigger();
+  EXPECT_EQ(dialogs.fileRequests.size(), 1);
+
+  flags.Report_Font_Size = 12;
+  tabPage.Save_Layout->click();
+  EXPECT_EQ(dialogs.messageTexts().last(), QStringLiteral("Layout Saved."));
+  EXPECT_TRUE(QFile::exists(folder.path(platform::ProgramFiles::HeaderLayoutLoadFrame)));
+  flags.Report_Font_Size = 9;
+  tabPage.Load_Layout->click();
+  EXPECT_EQ(flags.Report_Font_Size, 12);  // until the re-flow joins, the size is only stored
 }
 
 }  // namespace

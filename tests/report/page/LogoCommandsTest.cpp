@@ -1,0 +1,193 @@
+#include "report/page/LogoCommands.h"
+
+#include <QAction>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "instrument/DeviceType.h"
+#include "instrument/ProgramState.h"
+#include "platform/report/ReportNames.h"
+#include "platform/report/ReportTypes.h"
+#include "platform/report/TextObject.h"
+#include "platform/ui/ScriptedDialogs.h"
+#include "report/builder/ReportDesigners.h"
+#include "report/builder/ReportFlags.h"
+#include "report/page/ReportLogo.h"
+#include "report/page/ReportRefresh.h"
+#include "platform/report/ReportSection.h"
+#include "platform/report/ReportObject.h"
+
+namespace report {
+namespace {
+
+using platform::HorAlignment::Centred;
+using platform::HorAlignment::Left;
+using platform::HorAlignment::Right;
+
+class LogoCommandsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    picture = writePicture(QStringLiteral("logo.bmp"));
+    menu.Ins_Logo = &insert;
+    menu.LJ = &left;
+    menu.LR = &right;
+    menu.DLogo = &remove;
+    commands.connectMenu(menu);
+    showItemsForNewReport(menu, state.Model_Code);
+  }
+
+  QString writePicture(const QString& name) {
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    const QString path = dir.filePath(name);
+    EXPECT_TRUE(image.save(path, "BMP"));
+    return path;
+  }
+
+  void insertFile(const QString& file) {
+    dialogs.files.enqueue(file);
+    insert.trigger();
+  }
+
+  platform::ObjectRef reportMember(const QString& name) const { return designers.Report->member(name); }
+  platform::ObjectRef stiffyMember(const QString& name) const { return designers.StiffyReport->member(name); }
+  const platform::TextObject& reportText(const char* name) const {
+    return *designers.Report->textObject(QLatin1String(name));
+  }
+  const platform::TextObject& stiffyText(const char* name) const {
+    return *designers.StiffyReport->textObject(QLatin1String(name));
+  }
+  static int picturesIn(platform::ReportDesigner& designer, int section) {
+    const platform::ReportSection* band = designer.section(platform::ReportNames::section(section));
+    int count = 0;
+    for (int i = 1; i <= band->objectCount(); ++i) count += band->object(i)->kind() == platform::ReportObjectKind::Picture;
+    return count;
+  }
+  bool itemsOn() const { return left.isEnabled() && right.isEnabled() && remove.isEnabled(); }
+  bool itemsOff() const { return !left.isEnabled() && !right.isEnabled() && !remove.isEnabled(); }
+
+  QTemporaryDir dir;
+  QString picture;
+  platform::ui::ScriptedDialogs dialogs;
+  platform::ui::ScopedDialogSeam seam{dialogs};
+  ReportDesigners designers;
+  ReportFlags flags;
+  instrument::ProgramState state;
+  QList<std::pair<int, bool>> redraws;
+  LogoCommands commands{{designers, flags, state, nullptr,
+                         [this](int interval, bool busy) { redraws.append({interval, busy}); }}};
+  QAction insert, left, right, remove;
+  ModifyReportMenu menu;
+};
+
+TEST_F(LogoCommandsTest, InsertOnTheStiffnessGaugePutsTheLogoInBothReportsAndIndentsLeftTexts) {
+  state.Model_Code = instrument::ModelCode::T7310;
+  state.Last_Path = dir.path();
+  designers.Report->member(QStringLiteral("Companyinfo")).setHorAlignment(Centred);
+  insertFile(picture);
+
+  EXPECT_TRUE(flags.Logo_Loaded);
+  EXPECT_EQ(flags.Logo_Path, picture);
+  EXPECT_EQ(reportMember(flags.Logo_Object).left(), LogoLeft);
+  EXPECT_EQ(reportMember(flags.Logo_Object).top(), LogoTop);
+  EXPECT_EQ(stiffyMember(flags.Stiffy_Logo_Object).left(), StiffyLogoLeft);
+  EXPECT_EQ(reportText("Company").leftIndent(), LogoIndent);
+  EXPECT_EQ(reportText("Companyinfo").leftIndent(), 0);  // centred texts are never indented
+  EXPECT_EQ(stiffyText("StiffyCompany").leftIndent(), LogoIndent);
+  EXPECT_TRUE(itemsOn());
+  EXPECT_EQ(dialogs.fileRequests.value(0).folder, dir.path());
+  EXPECT_EQ(redraws, (QList<std::pair<int, bool>>{{ReportRefresh::RedrawInterval, true}}));
+}
+
+TEST_F(LogoCommandsTest, CancelOrAnUnreadableFileChangesNothingAndASecondInsertIsRefused) {
+  dialogs.files.enqueue(std::nullopt);
+  insert.trigger();
+  EXPECT_FALSE(flags.Logo_Loaded);
+
+  const QString broken = dir.filePath(QStringLiteral("broken.jpg"));
+  QFile file(broken);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("not a picture");
+  file.close();
+  insertFile(broken);
+  EXPECT_FALSE(flags.Logo_Loaded);
+  EXPECT_TRUE(flags.Logo_Object.isEmpty());
+  EXPECT_EQ(picturesIn(*designers.Report, 1), 0);
+  EXPECT_EQ(reportText("Company").leftIndent(), 0);
+  EXPECT_TRUE(dialogs.messageTexts().value(0).startsWith(QLatin1String(PictureUnreadable)));
+  EXPECT_TRUE(itemsOff());
+
+  insertFile(picture);  // the load frame: no logo in the stiffness report
+  EXPECT_EQ(picturesIn(*designers.StiffyReport, 8), 0);
+  right.trigger();
+  EXPECT_EQ(reportMember(flags.Logo_Object).left(), LoadFrameLogoRightLeft);
+  insertFile(writePicture(QStringLiteral("other.bmp")));
+  EXPECT_EQ(dialogs.messageTexts().last(), QLatin1String(OnePictureOnly));
+  EXPECT_EQ(flags.Logo_Path, picture);
+  EXPECT_EQ(picturesIn(*designers.Report, 1), 1);
+}
+
+TEST_F(LogoCommandsTest, InsertReplacesAPictureLeftBehindInsteadOfStackingIt) {
+  state.Model_Code = instrument::ModelCode::T7310;
+  ASSERT_TRUE(insertLogo(designers, flags, state.Model_Code, picture));
+  flags.Logo_Loaded = false;  // a picture the state lost track of
+  insertFile(writePicture(QStringLiteral("other.bmp")));
+  EXPECT_EQ(picturesIn(*designers.Report, 1), 1);
+  EXPECT_EQ(picturesIn(*designers.StiffyReport, 8), 1);
+  remove.trigger();
+  EXPECT_EQ(picturesIn(*designers.Report, 1), 0);
+  EXPECT_EQ(picturesIn(*designers.StiffyReport, 8), 0);
+}
+
+TEST_F(LogoCommandsTest, RightThenLeftMovesTheLogoAndTheIndentsOnBothReports) {
+  state.Model_Code = instrument::ModelCode::T7310;
+  designers.Report->member(QStringLiteral("Companyinfo")).setHorAlignment(Right);
+  designers.StiffyReport->member(QStringLiteral("StiffyCompanyinfo")).setHorAlignment(Right);
+  insertFile(picture);
+
+  right.trigger();
+  EXPECT_EQ(reportMember(flags.Logo_Object).left(), LogoRightLeft);
+  EXPECT_EQ(reportText("Company").leftIndent(), 0);
+  EXPECT_EQ(reportText("Companyinfo").rightIndent(), LogoIndent);
+  const platform::ObjectRef company = stiffyMember(QStringLiteral("StiffyCompany"));
+  const platform::ObjectRef stiffyLogo = stiffyMember(flags.Stiffy_Logo_Object);
+  EXPECT_EQ(*stiffyLogo.left() + *stiffyLogo.width(), *company.left() + *company.width());
+  EXPECT_EQ(stiffyText("StiffyCompany").leftIndent(), 0);
+  EXPECT_EQ(stiffyText("StiffyCompanyinfo").rightIndent(), LogoIndent);
+
+  left.trigger();
+  EXPECT_EQ(reportMember(flags.Logo_Object).left(), LogoLeft);
+  EXPECT_EQ(reportText("Company").leftIndent(), LogoIndent);
+  EXPECT_EQ(reportText("Companyinfo").rightIndent(), 0);
+  EXPECT_EQ(stiffyLogo.left(), StiffyLogoLeft);
+  EXPECT_EQ(stiffyText("StiffyCompanyinfo").rightIndent(), 0);
+  EXPECT_EQ(redraws.last(), std::make_pair(ReportRefresh::ShortInterval, false));
+}
+
+TEST_F(LogoCommandsTest, DeleteEmptiesBothReportsRedrawsAtOnceAndInsertWorksAgain) {
+  state.Model_Code = instrument::ModelCode::T7310;
+  insertFile(picture);
+  right.trigger();
+  redraws.clear();
+  remove.trigger();
+
+  EXPECT_FALSE(flags.Logo_Loaded);
+  EXPECT_EQ(picturesIn(*designers.Report, 1), 0);
+  EXPECT_EQ(picturesIn(*designers.StiffyReport, 8), 0);
+  EXPECT_EQ(reportText("Company").leftIndent(), 0);
+  EXPECT_EQ(stiffyText("StiffyCompany").leftIndent(), 0);
+  EXPECT_TRUE(itemsOff());
+  EXPECT_EQ(redraws.size(), 1);
+
+  left.trigger();  // nothing without a logo
+  EXPECT_EQ(redraws.size(), 1);
+  insertFile(picture);
+  EXPECT_TRUE(flags.Logo_Loaded);
+  EXPECT_EQ(picturesIn(*designers.StiffyReport, 8), 1);
+  EXPECT_TRUE(itemsOn());
+}
+
+}  // namespace
+}  // namespace report
