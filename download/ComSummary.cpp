@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/ui/OwnedWindow.h"
 #include "platform/ui/OwnerBlocking.h"
 
 namespace download {
@@ -26,7 +27,9 @@ QString ComSummary::summaryText(const QStringList& portCaptions) {
 
 ComSummary::ComSummary(const QStringList& portCaptions, QWidget* owner) : QDialog(owner) {
   setObjectName(WindowName);
+  platform::ui::makeOwnedDialog(*this);
   setWindowTitle(Title);
+  platform::ui::keepTitleReadable(*this);
   auto* frame = new QGroupBox(this);
   Cominfo = new QLabel(summaryText(portCaptions), frame);
   Cominfo->setObjectName(QStringLiteral("Cominfo"));

@@ -6,6 +6,7 @@
 #include "platform/db/Database.h"
 #include "platform/serial/CommCodes.h"
 #include "platform/serial/CommControl.h"
+#include "platform/serial/PortClaims.h"
 #include "platform/serial/ReceiveClock.h"
 #include "platform/serial/ReceiveWait.h"
 
@@ -25,6 +26,9 @@ constexpr int ProbeSliceMillis = 50;
 constexpr int ProbeInputLen = 0;
 constexpr int ModemReplyLength = 2;
 constexpr int DownloadInputLen = 1;
+// How long opening a port for a download waits for the port probe to give
+// it up (the probe looks every few milliseconds).
+constexpr int ProbeYieldMillis = 90;
 
 constexpr int LineFeed = 10;
 constexpr int CarriageReturn = 13;
@@ -70,7 +74,8 @@ Communication::Communication(int* Download_Status, QObject* parent)
       downloadStatus_(Download_Status != nullptr ? Download_Status : &ownStatus_),
       parse_(std::make_unique<instrument::Parse>(downloadStatus_)),
       clock_(std::make_shared<platform::SteadyClock>()),
-      wait_(std::make_shared<platform::EventLoopWait>()) {}
+      wait_(std::make_shared<platform::EventLoopWait>()),
+      claims_(std::make_shared<platform::PortClaims>()) {}
 
 Communication::~Communication() = default;
 
@@ -126,15 +131,20 @@ int Communication::RunTest() {
   CommControl& control = *control_;
   if (control.portOpen()) control.setPortOpen(false);
   downloadPortOpen_ = false;
+  claims_->claimForDownload(serialPort_, ProbeYieldMillis);
   const int error =
       firstError([&] { return control.setCommPort(serialPort_); },
                  [&] { return control.setSettings(QString::number(baudRate_) + DownloadFraming); },
                  [&] { return control.setInputLen(DownloadInputLen); },
                  [&] { return control.setHandshaking(platform::Handshaking::XonXoff); },
                  [&] { return control.setInBufferSize(ReceiveBufferSize); }, [&] { return control.setPortOpen(true); });
-  if (error != 0) return status::PortError;
+  if (error != 0) {
+    claims_->releaseDownload();
+    return status::PortError;
+  }
 
   const int result = control.portOpen() ? status::Ok : status::PortError;
+  if (result != status::Ok) claims_->releaseDownload();
   parserInitialised_ = false;
   Stop_ = false;
   Halt_ = false;
@@ -146,6 +156,7 @@ int Communication::RunTest() {
 
 int Communication::Close_Port() {
   downloadPortOpen_ = false;
+  claims_->releaseDownload();
   int result = platform::CommError::ObjectNotSet;
   if (control_ != nullptr) {
     if (control_->portOpen()) control_->setPortOpen(false);

@@ -9,6 +9,7 @@
 
 namespace platform {
 class CommControl;
+class PortClaims;
 class ReceiveClock;
 class ReceiveWait;
 }  // namespace platform
@@ -70,6 +71,8 @@ class Communication : public QObject {
   int GetData(int device_type, bool Disable_Timer = false);
 
   int Download_Status() const { return *downloadStatus_; }
+  // The ports the download holds, shared with the port probe's worker.
+  const std::shared_ptr<platform::PortClaims>& portClaims() const { return claims_; }
   const instrument::Parse& parser() const { return *parse_; }
 
   // Seams for tests: the clock of the timeouts and the wait of the loops.
@@ -118,6 +121,7 @@ class Communication : public QObject {
   platform::CommControl* control_ = nullptr;
   std::shared_ptr<platform::ReceiveClock> clock_;
   std::shared_ptr<platform::ReceiveWait> wait_;
+  std::shared_ptr<platform::PortClaims> claims_;
   int baudRate_ = 0;
   int serialPort_ = 0;
   bool parserInitialised_ = false;

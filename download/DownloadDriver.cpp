@@ -12,6 +12,7 @@
 #include "download/Communication.h"
 #include "download/ConnectionStatus.h"
 #include "download/DownloadHost.h"
+#include "download/FailureCause.h"
 #include "download/ImportWizard.h"
 #include "download/PanelStatusBar.h"
 #include "download/ReceivingIndicator.h"
@@ -308,6 +309,7 @@ void DownloadDriver::errorExit() {
   if (wizard_.Time_Panel != nullptr) wizard_.Time_Panel->hide();
   wizard_.resetToWelcome();
   wizard_.Import_Button[0]->setEnabled(true);
+  wizard_.showFailureCause(failureCause(code));
   if (comm.Halt_ || code == status::Halted) {
     comm.Halt_ = false;
     ignoringErrors([&] { host_.Initialize_TAB0(); });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 
 #include <functional>
@@ -53,6 +54,13 @@ class DownloadHost {
   virtual void setCheckTimerRunning(bool running) = 0;
   // The captions of the COM port status items, COM1 to COM4.
   virtual void setComStatusCaptions(const QStringList& captions) = 0;
+  // The port states last found (Communication::AvailablePorts' form), empty
+  // when none are known yet.
+  virtual QString knownPortStates() const { return {}; }
+  // Probes the ports and calls done with their states. The main window
+  // probes on a worker thread and calls done later; by default the probe
+  // runs here and now.
+  virtual void probePorts(const std::function<void(const QString& states)>& done);
   // Saves the company information file with the current Download_Title.
   virtual void saveCompanyInfo() = 0;
   // Runs long work that yields to the event loop (the download): meanwhile

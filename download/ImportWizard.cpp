@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -24,6 +25,7 @@
 #include "platform/core/IgnoreErrors.h"
 #include "platform/core/ProgramFiles.h"
 #include "platform/ui/Functions.h"
+#include "platform/ui/OwnedWindow.h"
 
 namespace download {
 namespace {
@@ -64,6 +66,7 @@ QList<QWidget*> widgets(const QList<QAbstractButton*>& options) {
 ImportWizard::ImportWizard(DownloadHost& host)
     : QWidget(&host.mainWindow(), Qt::Window), host_(host), driver_(std::make_unique<DownloadDriver>(*this, host)) {
   setObjectName(WindowName);
+  platform::ui::makeOwnedDialog(*this);
   setWindowTitle(Title);
   setAttribute(Qt::WA_DeleteOnClose);
   buildControls();
@@ -96,6 +99,12 @@ void ImportWizard::buildControls() {
     UserMessage[i] = box;
   }
 
+  Failure_Cause = new QLabel(this);
+  Failure_Cause->setObjectName(QStringLiteral("Failure_Cause"));
+  Failure_Cause->setWordWrap(true);
+  Failure_Cause->setTextFormat(Qt::PlainText);
+  Failure_Cause->hide();
+
   for (std::size_t i = 0; i < Com_Select.size(); ++i) Com_Select[i] = new QRadioButton;
   for (std::size_t i = 0; i < Device_Select.size(); ++i) Device_Select[i] = new QRadioButton;
   for (std::size_t i = 0; i < Download_Type.size(); ++i) Download_Type[i] = new QRadioButton;
@@ -124,6 +133,7 @@ void ImportWizard::buildControls() {
 
   auto* pages = new QVBoxLayout;
   pages->addWidget(UserMessage_Frame);
+  pages->addWidget(Failure_Cause);
   pages->addWidget(Com_Frame);
   pages->addWidget(Device_Frame);
   pages->addWidget(Download_Type_Frame);
@@ -212,7 +222,19 @@ void ImportWizard::createPanels() {
 }
 
 void ImportWizard::scanPorts() {
-  const QString ports = host_.Comm().AvailablePorts();
+  // The states last found serve until the fresh probe ends (the main window
+  // probes on its worker thread, so the wizard is usable at once).
+  const QString known = host_.knownPortStates();
+  if (!known.isEmpty()) applyPortStates(known);
+  QPointer<ImportWizard> self(this);
+  host_.probePorts([self](const QString& ports) {
+    if (self) self->applyPortStates(ports);
+  });
+}
+
+void ImportWizard::applyPortStates(const QString& ports) {
+  // Once the download has begun the options stay as the start page left them.
+  if (driver_->running() || Wizard_Step >= StartPage) return;
   for (int i = 0; i < static_cast<int>(Com_Select.size()); ++i) {
     const QChar state = i < ports.size() ? ports[i] : QChar();
     Com_Select[static_cast<std::size_t>(i)]->setEnabled(state.isDigit());
@@ -236,6 +258,11 @@ void ImportWizard::Set_Connection_Status(int Connection_State) {
     if (const auto picture = programPicture(look->picture)) Connection_Panel->setPicture(*picture);
   }
   Connection_Panel->setAutoSize(StatusPanel::AutoSize::Spring);
+}
+
+void ImportWizard::showFailureCause(const QString& cause) {
+  Failure_Cause->setText(cause);
+  Failure_Cause->setVisible(!cause.isEmpty());
 }
 
 QList<QAbstractButton*> ImportWizard::comOptions() const { return buttons(Com_Select); }
@@ -284,6 +311,7 @@ void ImportWizard::Import_Button_Click(int Index) {
     return;
   }
   if (driver_->running()) return;
+  showFailureCause(QString());
   ignoringErrors([&] {
     if (Index == 1) {
       --Wizard_Step;

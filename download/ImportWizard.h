@@ -65,6 +65,9 @@ class ImportWizard : public QWidget {
   void enableOptions(bool enabled);
   // Back to the welcome page with the indicator hidden.
   void resetToWelcome();
+  // Shows why the last download failed under the page's messages, until the
+  // user moves on; an empty text hides it.
+  void showFailureCause(const QString& cause);
   // Asks the wizard to close once its driver has returned.
   void unloadAfterDownload() { unloadRequested_ = true; }
   // True once the wizard has closed: it is about to be released and must not
@@ -78,6 +81,7 @@ class ImportWizard : public QWidget {
   QLabel* Picture1 = nullptr;
   QGroupBox* UserMessage_Frame = nullptr;
   std::array<QPlainTextEdit*, 2> UserMessage{};
+  QLabel* Failure_Cause = nullptr;
   std::array<QPushButton*, 2> Import_Button{};
   QGroupBox* Com_Frame = nullptr;
   std::array<QRadioButton*, 4> Com_Select{};
@@ -112,6 +116,8 @@ class ImportWizard : public QWidget {
   void Form_Load();
   void createPanels();
   void scanPorts();
+  // Enables the port options of the usable ports.
+  void applyPortStates(const QString& ports);
   void loadPictures();
   void showPage(const QString& first, const QString& second);
   void clearOtherOptions(const QList<QAbstractButton*>& options, int Index);

@@ -3,6 +3,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
+#include <algorithm>
+
 #include "platform/core/Twips.h"
 
 namespace download {
@@ -22,17 +24,27 @@ StatusPanel::StatusPanel(const QString& key, int minWidthTwips, QWidget* parent)
   layout->addWidget(pictureLabel_);
   layout->addWidget(textLabel_);
   layout->addStretch();
-  setMinimumWidth(platform::twipsToPixels(minWidthTwips, logicalDpiX()));
+  fitContents();
 }
 
 QString StatusPanel::text() const { return textLabel_->text(); }
 
-void StatusPanel::setText(const QString& text) { textLabel_->setText(text); }
+void StatusPanel::setText(const QString& text) {
+  textLabel_->setText(text);
+  fitContents();
+}
+
+void StatusPanel::fitContents() {
+  // Never narrower than its twips, nor than its picture and text.
+  const int least = platform::twipsToPixels(minWidthTwips_, logicalDpiX());
+  setMinimumWidth(std::max(least, layout()->minimumSize().width()));
+}
 
 void StatusPanel::setPicture(const QPixmap& picture) {
   picture_ = picture;
   pictureLabel_->setPixmap(picture);
   pictureLabel_->setVisible(!picture.isNull());
+  fitContents();
 }
 
 }  // namespace download

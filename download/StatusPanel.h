@@ -9,8 +9,8 @@ class QLabel;
 namespace download {
 
 // One panel of a window's status bar: a key, a small picture and a text,
-// centred. A spring-sized panel shares the free width of the bar; its minimum
-// width is kept in twips.
+// centred. A spring-sized panel shares the free width of the bar; it is never
+// narrower than its minimum width in twips, nor than its picture and text.
 class StatusPanel : public QWidget {
   Q_OBJECT
 
@@ -30,6 +30,8 @@ class StatusPanel : public QWidget {
   int minWidthTwips() const { return minWidthTwips_; }
 
  private:
+  void fitContents();
+
   QString key_;
   int minWidthTwips_;
   AutoSize autoSize_ = AutoSize::Spring;

@@ -10,6 +10,7 @@
 #include "platform/core/IgnoreErrors.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Functions.h"
+#include "platform/ui/OwnedWindow.h"
 #include "platform/ui/OwnerBlocking.h"
 
 namespace mainwindow {
@@ -39,6 +40,7 @@ QString AboutBox::versionLine() {
 
 AboutBox::AboutBox(QWidget* owner) : QDialog(owner) {
   setObjectName(WindowName);
+  platform::ui::makeOwnedDialog(*this);
   picIcon = new QLabel(this);
   picIcon->setObjectName(QStringLiteral("picIcon"));
   lblTitle = new QLabel(this);

@@ -11,7 +11,7 @@ namespace mainwindow {
 class RecordGridModel;
 
 // Shows, hides and locks the columns of a grid by their field names.
-void applyColumnRules(QTableView& grid, RecordGridModel& model, GridKind kind);
+void applyColumnRules(QTableView& grid, RecordGridModel& model, GridKind kind, int Model_Code);
 void applyAfterEditColumnRules(QTableView& grid, RecordGridModel& model);
 
 // Gives every column of the grid (hidden ones included) the width of the

@@ -6,6 +6,8 @@
 #include <QTableView>
 #include <QTreeWidget>
 
+#include "mainwindow/TreeSplitter.h"
+
 namespace mainwindow {
 namespace {
 
@@ -37,6 +39,7 @@ DataTabPage::DataTabPage(QWidget* parent) : QWidget(parent) {
   TreeView1->setHeaderHidden(true);
   TreeView1->setToolTip(TreeTip);
   TreeView1->setRootIsDecorated(true);
+  Tree_Splitter = new TreeSplitter(this);
   Data_Display_label[0] = named(new QLabel(this), "Data_Display_label0");
   Data_Display_label[1] = named(new QLabel(this), "Data_Display_label1");
   DataGrid2 = named(new QTableView(this), "DataGrid2");

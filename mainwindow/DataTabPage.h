@@ -11,6 +11,8 @@ class QTreeWidget;
 
 namespace mainwindow {
 
+class TreeSplitter;
+
 // The data tab of the main window: the project tree on the left, the header
 // grid and the readings grid on the right, and the three project-file
 // buttons below. Tree selection, grids and the file commands are wired up by
@@ -27,6 +29,7 @@ class DataTabPage : public QWidget {
   QLabel* Tab1label = nullptr;
   QLabel* TreeLabel = nullptr;
   QTreeWidget* TreeView1 = nullptr;
+  TreeSplitter* Tree_Splitter = nullptr;  // widens the tree
   std::array<QLabel*, 2> Data_Display_label{};  // 0 header grid, 1 readings grid
   QTableView* DataGrid1 = nullptr;  // readings
   QTableView* DataGrid2 = nullptr;  // header record

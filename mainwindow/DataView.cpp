@@ -1,9 +1,12 @@
 #include "mainwindow/DataView.h"
 
 #include <QChartView>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QTableView>
 #include <QTreeWidget>
+
+#include <utility>
 
 #include "mainwindow/DataTabPage.h"
 #include "mainwindow/MainWindow.h"
@@ -56,10 +59,25 @@ void DataView::wireControls() {
   data.TreeView1->setTextElideMode(Qt::ElideNone);
   data.TreeView1->header()->setStretchLastSection(false);
   data.TreeView1->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  connect(data.TreeView1, &QTreeWidget::itemClicked, this, [this] { selection_.TreeView1_Click(); });
+  // The current node is the selection, however it became current (mouse,
+  // arrow keys, Home/End). A click on the node that is already current
+  // selects it again; the click that made it current does not select twice.
+  connect(data.TreeView1, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
+    selectedByPress_ = QGuiApplication::mouseButtons() != Qt::NoButton ? current : nullptr;
+    selection_.TreeView1_Click();
+  });
+  connect(data.TreeView1, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+    if (std::exchange(selectedByPress_, nullptr) == item) return;
+    selection_.TreeView1_Click();
+  });
 }
 
-void DataView::closeDatabaseObjects() { view_.close(); }
+void DataView::closeDatabaseObjects() {
+  view_.close();
+  // The grids are empty now: the next click shows the table again, even the
+  // one still highlighted in the tree.
+  main_.state().New_Download = true;
+}
 
 void DataView::clearGrids() {
   view_.close();

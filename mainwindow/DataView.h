@@ -11,6 +11,8 @@
 #include "mainwindow/ViewConnection.h"
 #include "mainwindow/WindowLayout.h"
 
+class QTreeWidgetItem;
+
 namespace mainwindow {
 
 class MainWindow;
@@ -51,6 +53,8 @@ class DataView : public QObject {
   HeaderRowEdit headerEdit_;
   WindowLayout layout_;
   std::unique_ptr<ProjectFileCommands> files_;
+  // The node a mouse press has just made current (and selected).
+  QTreeWidgetItem* selectedByPress_ = nullptr;
 };
 
 }  // namespace mainwindow

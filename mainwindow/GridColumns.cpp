@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <array>
 
 #include "instrument/DeviceType.h"
@@ -33,10 +34,12 @@ bool isHeaderField(QStringView field) {
 
 }  // namespace
 
-ColumnRule selectionColumnRule(GridKind grid, QStringView field) {
+ColumnRule selectionColumnRule(GridKind grid, QStringView field, int Model_Code) {
   const bool header = isHeaderField(field);
   if (grid == GridKind::Readings) return {!header, false};
-  return {header, EditableField.compare(field, Qt::CaseInsensitive) == 0};
+  const bool editable =
+      Model_Code != instrument::ModelCode::N2600A && EditableField.compare(field, Qt::CaseInsensitive) == 0;
+  return {header, editable};
 }
 
 ColumnRule afterEditColumnRule(QStringView field) { return {!listed(HiddenAfterEdit, field), false}; }
@@ -50,6 +53,28 @@ WidthFactors widthFactors(int Model_Code) {
     case ModelCode::T7310: return {3.79F, 4.0F};
     default: return {};
   }
+}
+
+QList<int> fitShownColumns(int ruleWidth, int room, const QList<int>& contentWidths) {
+  const auto count = static_cast<int>(contentWidths.size());
+  QList<int> widths;
+  qint64 wanted = 0;
+  qint64 needed = 0;
+  for (int content : contentWidths) {
+    widths.append(std::max(ruleWidth, content));
+    wanted += widths.last();
+    needed += content;
+  }
+  if (count == 0 || room < 1 || wanted <= room) return widths;
+  const bool textsFit = needed <= room;
+  const int share = static_cast<int>((textsFit ? room - needed : room) / count);
+  qint64 used = 0;
+  for (int i = 0; i < count; ++i) {
+    widths[i] = (textsFit ? contentWidths[i] : 0) + share;
+    used += widths[i];
+  }
+  widths.last() += static_cast<int>(room - used);
+  return widths;
 }
 
 std::optional<float> columnWidth(GridKind grid, float gridWidth, float factor, int columnCount) {

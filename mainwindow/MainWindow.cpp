@@ -19,6 +19,7 @@
 
 #include "instrument/DBTablesFile.h"
 #include "instrument/WorkingDatabaseBackup.h"
+#include "download/PortProbe.h"
 #include "mainwindow/ComPortStatus.h"
 #include "mainwindow/DataItemLists.h"
 #include "mainwindow/DataTabPage.h"
@@ -71,10 +72,13 @@ MainWindow::MainWindow(Options options) : options_(std::move(options)) {
   reportPage_->connectReportMenu(menus_->modifyReportMenu());
   reportPage_->hideFreeColumnsWhilePrinting();
   reportPage_->output().exporting().setTableList([this] { return comm_ ? comm_->Tables_Created : QString(); });
-  ComPortStatus::Probe probe = options_.portProbe;
-  if (!probe) probe = [this] { return comm_ ? comm_->AvailablePorts() : QString(); };
+  ComPortStatus::Probe probe = [this]() -> download::ProbeJob {
+    if (options_.portProbe) return [fake = options_.portProbe](const std::atomic<bool>&) { return fake(); };
+    return comm_ ? download::portProbeJob(*comm_) : download::ProbeJob();
+  };
   comPortStatus_ = new ComPortStatus(menus_->COM_STAT, std::move(probe), state_.longWork, this);
   commands_ = std::make_unique<MenuCommands>(*this);
+  reportPage_->output().setNoReportNotice([this] { commands_->reportNotBuilt(); });
   dataView_ = std::make_unique<DataView>(*this);
 }
 
@@ -144,11 +148,9 @@ void MainWindow::Init_Files() {
   comm_->setComm_Object(&MSComm1);
   if (resetEmptyDatabase(comm_->Tables_Created))
     platform::ui::Dialogs::inform(this, DatabaseReset, ProgramTitle);
-  // With a help file the help key opens it; without one the key does nothing.
-  if (QFile::exists(platform::ProgramFolder::path(platform::ProgramFiles::HelpFile))) {
-    auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
-    connect(helpKey, &QShortcut::activated, menus_->Contents, &QAction::trigger);
-  }
+  // The help key opens the help file, or says that there is none.
+  auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
+  connect(helpKey, &QShortcut::activated, menus_->Contents, &QAction::trigger);
 }
 
 void MainWindow::Fill_Data_Lists() {
@@ -182,6 +184,8 @@ void MainWindow::Initialize_TAB0() {
   Root_Node = showProjectTree(*dataTab_->TreeView1,
                               buildProjectTree(tableList, state_.Download_Title, state_.Model_Code));
   for (QTableView* grid : {dataTab_->DataGrid1, dataTab_->DataGrid2}) grid->viewport()->update();
+  // The tree's width follows its texts.
+  Form_Resize();
 }
 
 int MainWindow::currentMainTab() const { return MainTab->currentIndex(); }

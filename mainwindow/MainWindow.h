@@ -49,7 +49,8 @@ class MainWindow : public QMainWindow, public report::ReportPageHost {
 
  public:
   struct Options {
-    // Replaces the serial port wrapper's probe of COM1 to COM4 (tests).
+    // Replaces the probe of COM1 to COM4 (tests); it runs on the probe's
+    // worker thread.
     std::function<QString()> portProbe;
   };
 

@@ -20,10 +20,16 @@ namespace mainwindow {
 namespace {
 
 const QString NoHelpFile = QStringLiteral("No Help File Found");
+const QString NoBrowser =
+    QStringLiteral("No web browser could be started.  The web site is at %1");
 
 }  // namespace
 
-MenuCommands::MenuCommands(MainWindow& main) : QObject(&main), main_(main) { connectMenus(); }
+MenuCommands::MenuCommands(MainWindow& main) : QObject(&main), main_(main) {
+  connectMenus();
+}
+
+void MenuCommands::reportNotBuilt() { platform::ui::Dialogs::inform(&main_, NoReportYet, ProgramTitle); }
 
 void MenuCommands::connectMenus() {
   MainMenus& menus = main_.menus();
@@ -51,9 +57,13 @@ void MenuCommands::File_Exit_Click() { main_.close(); }
 
 void MenuCommands::Check_Ports_Click() {
   if (main_.state().longWork.running()) return;
-  main_.Check_Com_Ports();
-  if (summary_) summary_->close();
-  summary_ = download::ComSummary::showFor(main_.comPortStatus().captions(), main_);
+  // The summary opens on the fresh states, once the probe has them; the
+  // window goes on meanwhile.
+  main_.comPortStatus().refresh([this](const QString&) {
+    if (main_.state().longWork.running()) return;
+    if (summary_) summary_->close();
+    summary_ = download::ComSummary::showFor(main_.comPortStatus().captions(), main_);
+  });
 }
 
 void MenuCommands::Contents_Click() {
@@ -66,8 +76,8 @@ void MenuCommands::Contents_Click() {
 }
 
 void MenuCommands::Weblink_Click() {
-  // Nothing is reported when no browser can be started.
-  platform::ui::Dialogs::openWithDesktop(QUrl(WebSiteAddress));
+  if (!platform::ui::Dialogs::openWithDesktop(QUrl(WebSiteAddress)))
+    platform::ui::Dialogs::inform(&main_, NoBrowser.arg(WebSiteAddress), ProgramTitle);
 }
 
 void MenuCommands::About_Click() {

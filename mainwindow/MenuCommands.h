@@ -28,6 +28,12 @@ class MenuCommands : public QObject {
   void Contents_Click();
   void Weblink_Click();
   void About_Click();
+  // A report command with no report to act on says so.
+  void reportNotBuilt();
+
+  inline static const QString NoReportYet = QStringLiteral(
+      "No report has been built yet.  Select a test, project or run in the Project ID Pane, then choose View "
+      "Report.");
 
   AboutBox* aboutBox() const { return about_; }
   download::ComSummary* comSummary() const { return summary_; }

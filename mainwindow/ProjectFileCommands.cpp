@@ -77,8 +77,9 @@ std::optional<QString> ProjectFileCommands::chooseFileToOpen() {
 
 std::optional<QString> ProjectFileCommands::chooseFileToSave() {
   for (;;) {
-    const auto path = Dialogs::chooseFile({&main_, FileDialogKind::Save, QString(), main_.state().Last_Path, FileFilter});
+    auto path = Dialogs::chooseFile({&main_, FileDialogKind::Save, QString(), main_.state().Last_Path, FileFilter});
     if (!path) return std::nullopt;
+    if (QFileInfo(*path).suffix().isEmpty()) *path += ProjectSuffix;
     rememberFolder(*path);
     if (!QFileInfo::exists(*path)) return path;
     const MessageAnswer answer =
@@ -157,6 +158,11 @@ void ProjectFileCommands::save_selected_Click() { save(main_.state().Table_Name)
 
 void ProjectFileCommands::save(const QString& singleTable) {
   if (main_.state().longWork.running()) return;
+  // Without a table there is nothing to write; no file is made.
+  if (main_.Comm().Tables_Created.trimmed().isEmpty()) {
+    Dialogs::inform(&main_, NothingToSave, SaveTitle);
+    return;
+  }
   const auto path = chooseFileToSave();
   if (!path) return;
   instrument::SaveStatus status = instrument::SaveStatus::Saved;

@@ -32,7 +32,10 @@ class ProjectFileCommands : public QObject {
   void Save_DB_Click();
   void save_selected_Click();
 
-  inline static const QString FileFilter = QStringLiteral("Text File (*.txt)");
+  // Project files first; any other file can still be chosen.
+  inline static const QString FileFilter = QStringLiteral("Text File (*.txt);;All Files (*)");
+  // Given to a saved name that has no extension, so the Open dialog lists it.
+  inline static const QString ProjectSuffix = QStringLiteral(".txt");
   inline static const QString FileMissing = QStringLiteral("Selected File does not exist.  Check file name and path.");
   inline static const QString OverwriteQuestion = QStringLiteral(" already exists.  Do you want to overwrite?");
   inline static const QString SavedTo = QStringLiteral("Project(s) Saved to ");
@@ -41,6 +44,7 @@ class ProjectFileCommands : public QObject {
   inline static const QString TableListNotWritten =
       QStringLiteral("its table list could not be written; the disk may be full.");
   inline static const QString SaveFailed = QStringLiteral("The project file was not saved: ");
+  inline static const QString NothingToSave = QStringLiteral("There are no projects to save.");
   inline static const QString NoBackup =
       QStringLiteral("The working database could not be copied aside, so it was left as it is.");
   inline static const QString ReadingProgress = QStringLiteral("Status: Reading project file... %1%");

@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "instrument/ProjectValues.h"
 #include "platform/db/Database.h"
 #include "platform/db/SqlIdentifier.h"
 
@@ -196,7 +197,8 @@ int RecordGridModel::columnCount(const QModelIndex& parent) const {
 
 QVariant RecordGridModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
-  if (role == Qt::DisplayRole) return displayText(value(index.row(), index.column()));
+  if (role == Qt::DisplayRole)
+    return displayText(value(index.row(), index.column()), fields_.value(index.column()).type);
   if (role == Qt::EditRole) return value(index.row(), index.column());
   return {};
 }
@@ -218,6 +220,12 @@ bool RecordGridModel::setData(const QModelIndex& index, const QVariant& value, i
   if (role != Qt::EditRole || !index.isValid() || !(flags(index) & Qt::ItemIsEditable) || !editHandler_)
     return false;
   return editHandler_(index.row(), index.column(), value);
+}
+
+QString RecordGridModel::displayText(const QVariant& value, platform::db::FieldType type) {
+  if (type == platform::db::FieldType::Single && !value.isNull() && value.canConvert<double>())
+    return instrument::projectvalues::singleText(value);
+  return displayText(value);
 }
 
 QString RecordGridModel::displayText(const QVariant& value) {

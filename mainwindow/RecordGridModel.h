@@ -73,6 +73,9 @@ class RecordGridModel : public QAbstractTableModel {
   // The text a grid shows for a value: whole numbers without a fraction,
   // other numbers in their shortest exact form.
   static QString displayText(const QVariant& value);
+  // The same for a value of a field: a single-precision value in its shortest
+  // single-precision text, without the noise of its widening to double.
+  static QString displayText(const QVariant& value, platform::db::FieldType type);
 
   static constexpr int PageRows = 1000;
 

@@ -12,8 +12,9 @@
 namespace mainwindow {
 
 int runProgram(QApplication& app) {
+  // The name is left as the application name only: a display name set here
+  // would be appended to every window title.
   QApplication::setApplicationName(ProgramTitle);
-  QApplication::setApplicationDisplayName(ProgramTitle);
   QApplication::setApplicationVersion(
       QStringLiteral("%1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision));
   // Every window of the program shows the program's icon unless it sets its own.

@@ -84,8 +84,9 @@ void TreeSelection::openRecordsets(const Selection& selection) {
 
 void TreeSelection::applyColumns() {
   DataTabPage& data = main_.dataTab();
-  applyColumnRules(*data.DataGrid1, view_.Rows_Recordset, GridKind::Readings);
-  applyColumnRules(*data.DataGrid2, view_.Header_Recordset, GridKind::Header);
+  const int model = main_.state().Model_Code;
+  applyColumnRules(*data.DataGrid1, view_.Rows_Recordset, GridKind::Readings, model);
+  applyColumnRules(*data.DataGrid2, view_.Header_Recordset, GridKind::Header, model);
 }
 
 }  // namespace mainwindow

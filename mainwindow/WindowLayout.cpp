@@ -3,6 +3,7 @@
 #include <QChartView>
 #include <QEvent>
 #include <QScopedValueRollback>
+#include <QStyle>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -16,6 +17,7 @@
 #include "mainwindow/LaterRunsTable.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/SelectionQueries.h"
+#include "mainwindow/TreeSplitter.h"
 #include "platform/core/IgnoreErrors.h"
 #include "platform/core/Twips.h"
 #include "platform/ui/Functions.h"
@@ -25,6 +27,9 @@ namespace mainwindow {
 namespace {
 
 const QString ReportEditWindow = QStringLiteral("ReportEdit");
+// The grids are the tab strip's width less this, with the tree at its design
+// width.
+constexpr double GridWidthMargin = 2000;
 
 }  // namespace
 
@@ -34,6 +39,12 @@ void MainWindow::Form_Resize() {
 
 WindowLayout::WindowLayout(MainWindow& main) : main_(main) {
   for (int tab = 0; tab < main_.MainTab->count(); ++tab) main_.MainTab->widget(tab)->installEventFilter(this);
+  DataTabPage& data = main_.dataTab();
+  connect(data.Tree_Splitter, &TreeSplitter::dragStarted, this, &WindowLayout::startTreeDrag);
+  connect(data.Tree_Splitter, &TreeSplitter::dragged, this, &WindowLayout::dragTree);
+  // Opening or closing a project changes how wide the texts are.
+  for (auto signal : {&QTreeWidget::itemExpanded, &QTreeWidget::itemCollapsed})
+    connect(data.TreeView1, signal, this, [this] { Form_Resize(); });
 }
 
 bool WindowLayout::eventFilter(QObject* watched, QEvent* event) {
@@ -54,6 +65,30 @@ QSizeF WindowLayout::mainTabTwips() const {
   return {toTwips(main_.MainTab->width()), toTwips(main_.MainTab->height())};
 }
 
+double WindowLayout::treeFittedToTexts() const {
+  const QTreeWidget& tree = *main_.dataTab().TreeView1;
+  // Through the base, where the measure is public; the tree's own counts its
+  // indentation.
+  int pixels = static_cast<const QAbstractItemView&>(tree).sizeHintForColumn(0) + 2 * tree.frameWidth();
+  // Room for the vertical scroll bar, which the tree shows when its nodes
+  // do not fit, so that it never covers a text.
+  pixels += tree.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &tree);
+  return toTwips(pixels);
+}
+
+double WindowLayout::treeWidth() const {
+  const double widest = TreeWidth + std::max(0.0, mainTabTwips().width() - GridWidthMargin - MinimumGridWidth);
+  const double wanted = draggedTreeWidth_ ? *draggedTreeWidth_ : treeFittedToTexts();
+  return std::clamp(wanted, TreeWidth, widest);
+}
+
+void WindowLayout::startTreeDrag() { dragStartWidth_ = treeWidth(); }
+
+void WindowLayout::dragTree(int pixels) {
+  draggedTreeWidth_ = dragStartWidth_ + toTwips(pixels);
+  Form_Resize();
+}
+
 void WindowLayout::Form_Resize() {
   if (placing_) return;
   const QScopedValueRollback placing(placing_, true);
@@ -64,7 +99,7 @@ void WindowLayout::Form_Resize() {
   in.run21View = run21View();
   in.Model_Code = main_.state().Model_Code;
   in.reportEditLoaded = platform::ui::Form_Loaded(ReportEditWindow);
-  in.treeWidth = TreeWidth;
+  in.treeWidth = treeWidth();
   in.loadWidth = toTwips(data.Load_DB->sizeHint().width());
   in.saveAllWidth = toTwips(data.Save_DB->sizeHint().width());
   in.saveSelectedWidth = toTwips(data.save_selected->sizeHint().width());
@@ -95,13 +130,16 @@ void WindowLayout::placeDataTab(const DataTabPlacement& p) {
   DataTabPage& data = main_.dataTab();
   const double tabWidth = mainTabTwips().width();
   place(*data.Tab1label, {ControlLeft, LabelTop, tabWidth - 2 * ControlLeft, LabelHeight});
-  place(*data.TreeLabel, {ControlLeft, CaptionTop, TreeWidth, LabelHeight});
-  place(*data.TreeView1, {ControlLeft, GridsTop, TreeWidth, p.treeHeight});
-  place(*data.Data_Display_label[0], {GridLeft, CaptionTop, p.header.width(), LabelHeight});
-  place(*data.DataGrid2, {GridLeft, GridsTop, p.header.width(), p.header.height()});
+  const double tree = TreeWidth + p.treeWidening;
+  const double gridLeft = GridLeft + p.treeWidening;
+  place(*data.TreeLabel, {ControlLeft, CaptionTop, tree, LabelHeight});
+  place(*data.TreeView1, {ControlLeft, GridsTop, tree, p.treeHeight});
+  place(*data.Tree_Splitter, {ControlLeft + tree, GridsTop, gridLeft - ControlLeft - tree, p.treeHeight});
+  place(*data.Data_Display_label[0], {gridLeft, CaptionTop, p.header.width(), LabelHeight});
+  place(*data.DataGrid2, {gridLeft, GridsTop, p.header.width(), p.header.height()});
   const double readingsTop = GridsTop + p.header.height() + ReadingsBelowHeader;
-  place(*data.Data_Display_label[1], {GridLeft, readingsTop - LabelHeight, p.readings.width(), LabelHeight});
-  place(*data.DataGrid1, {GridLeft, readingsTop, p.readings.width(), p.readings.height()});
+  place(*data.Data_Display_label[1], {gridLeft, readingsTop - LabelHeight, p.readings.width(), LabelHeight});
+  place(*data.DataGrid1, {gridLeft, readingsTop, p.readings.width(), p.readings.height()});
   if (p.readingsShown) data.DataGrid1->setVisible(true);
   data.Data_Display_label[1]->setVisible(data.DataGrid1->isVisibleTo(&data));
 

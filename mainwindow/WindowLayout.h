@@ -4,6 +4,8 @@
 #include <QRectF>
 #include <QSizeF>
 
+#include <optional>
+
 #include "mainwindow/WindowPlacement.h"
 
 class QWidget;
@@ -30,6 +32,13 @@ class WindowLayout : public QObject {
   bool run21View() const;
   // The tab strip's size in twips, as the rules see it.
   QSizeF mainTabTwips() const;
+  // The tree's width in twips: wide enough for its texts, or as the user
+  // dragged it, never below the design width nor so wide that the grids
+  // lose their minimum width.
+  double treeWidth() const;
+  // The user drags the handle between tree and grids.
+  void startTreeDrag();
+  void dragTree(int pixels);
 
   // Design positions of the data tab's fixed controls, in the tab strip's
   // twips (the sizes that follow the window come from the rules).
@@ -37,13 +46,14 @@ class WindowLayout : public QObject {
   static constexpr double LabelTop = 480;
   static constexpr double CaptionTop = 780;
   static constexpr double GridsTop = 1020;
-  static constexpr double TreeWidth = 1750;
+  static constexpr double TreeWidth = DesignTreeWidth;
   static constexpr double GridLeft = 1950;
   static constexpr double LabelHeight = 240;
   static constexpr double ReadingsBelowHeader = 250;
   static constexpr double ButtonHeight = 375;
   static constexpr double GraphLeft = 240;
   static constexpr double GraphTop = 600;
+  static constexpr double MinimumGridWidth = 3000;
 
  private:
   void keepMinimumSize();
@@ -55,8 +65,12 @@ class WindowLayout : public QObject {
   double toTwips(int pixels) const;
   int toPixels(double twips) const;
 
+  double treeFittedToTexts() const;
+
   MainWindow& main_;
   bool placing_ = false;  // a pass is running: its own moves start none
+  std::optional<double> draggedTreeWidth_;  // twips, once the user has dragged
+  double dragStartWidth_ = TreeWidth;
 };
 
 }  // namespace mainwindow

@@ -32,8 +32,11 @@ constexpr int ReportTab = 1;
 DataTabPlacement placeDataTab(QSizeF tab, const PlacementInputs& in) {
   DataTabPlacement p;
   p.treeHeight = tab.height() - TreeHeightMargin;
-  p.header.setWidth(tab.width() - GridWidthMargin);
-  p.readings = {tab.width() - GridWidthMargin, tab.height() - ReadingsHeightMargin};
+  // A tree wider than its design width takes the room from the grids.
+  p.treeWidening = std::max(0.0, in.treeWidth - DesignTreeWidth);
+  const double gridWidth = tab.width() - GridWidthMargin - p.treeWidening;
+  p.header.setWidth(gridWidth);
+  p.readings = {gridWidth, tab.height() - ReadingsHeightMargin};
   if (in.run21View) {
     p.header.setHeight(tab.height() - Run21HeaderHeightMargin);
     p.readingsShown = false;
@@ -44,10 +47,10 @@ DataTabPlacement placeDataTab(QSizeF tab, const PlacementInputs& in) {
   p.readingsFactor = factors.readings;
   p.headerFactor = factors.header;
 
-  const double gridWidth = in.run21View ? p.header.width() : p.readings.width();
+  const double shownGridWidth = in.run21View ? p.header.width() : p.readings.width();
   const double top = in.run21View ? p.header.height() + Run21ButtonTop
                                   : p.header.height() + p.readings.height() + ButtonTopBelowGrids;
-  p.saveSelected = {gridWidth + in.treeWidth - in.saveSelectedWidth + ButtonEdgeBeyondGrids, top};
+  p.saveSelected = {shownGridWidth + in.treeWidth - in.saveSelectedWidth + ButtonEdgeBeyondGrids, top};
   p.saveDb = {p.saveSelected.x() - in.saveAllWidth - ButtonGap, top};
   p.loadDb = {p.saveDb.x() - in.loadWidth - ButtonGap, top};
   return p;

@@ -12,6 +12,8 @@ namespace mainwindow {
 // controls of the tab shown from the tab strip's size.
 
 inline constexpr double MinimumWindowWidth = 7635;
+// The tree's width in the design; the user may widen it.
+inline constexpr double DesignTreeWidth = 1750;
 inline constexpr double MinimumWindowHeight = 7335;
 
 // The window size after the minimum size rule.
@@ -33,6 +35,7 @@ struct PlacementInputs {
 
 struct DataTabPlacement {
   double treeHeight = 0;
+  double treeWidening = 0;  // the tree's width beyond DesignTreeWidth, taken from the grids
   QSizeF readings;       // DataGrid1
   bool readingsShown = true;  // false: DataGrid1 keeps its visibility (the view of the later runs)
   QSizeF header;         // DataGrid2

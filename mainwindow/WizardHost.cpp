@@ -8,6 +8,7 @@
 #include "mainwindow/DataView.h"
 #include "mainwindow/MainMenus.h"
 #include "mainwindow/MainWindow.h"
+#include "platform/ui/OwnedWindow.h"
 #include "report/page/InfoFile.h"
 
 namespace mainwindow {
@@ -18,7 +19,10 @@ WizardHost::~WizardHost() { delete wizard_.data(); }
 
 download::ImportWizard& WizardHost::showWizard() {
   // A wizard that has closed is on its way out; a new one takes its place.
-  if (wizard_.isNull() || wizard_->unloaded()) wizard_ = new download::ImportWizard(*this);
+  if (wizard_.isNull() || wizard_->unloaded()) {
+    wizard_ = new download::ImportWizard(*this);
+    platform::ui::centreOnOwner(*wizard_);
+  }
   wizard_->show();
   wizard_->raise();
   wizard_->activateWindow();
@@ -60,6 +64,12 @@ void WizardHost::setComStatusCaptions(const QStringList& captions) {
   const auto& items = main_.menus().COM_STAT;
   for (std::size_t i = 0; i < items.size() && i < static_cast<std::size_t>(captions.size()); ++i)
     if (items[i] != nullptr) items[i]->setText(captions[static_cast<qsizetype>(i)]);
+}
+
+QString WizardHost::knownPortStates() const { return main_.comPortStatus().states(); }
+
+void WizardHost::probePorts(const std::function<void(const QString& states)>& done) {
+  main_.comPortStatus().refresh(done);
 }
 
 void WizardHost::saveCompanyInfo() {

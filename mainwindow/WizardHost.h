@@ -37,6 +37,8 @@ class WizardHost : public download::DownloadHost {
   void selectMainTab(int tab) override;
   void setCheckTimerRunning(bool running) override;
   void setComStatusCaptions(const QStringList& captions) override;
+  QString knownPortStates() const override;
+  void probePorts(const std::function<void(const QString& states)>& done) override;
   void saveCompanyInfo() override;
   void runLongWork(const std::function<void()>& work) override;
 

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDate>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
@@ -20,6 +21,7 @@
 #include "DownloadTestSupport.h"
 #include "WizardTestHost.h"
 #include "WizardWalk.h"
+#include "download/FailureCause.h"
 #include "download/ImportWizard.h"
 #include "download/PanelStatusBar.h"
 #include "download/ReceivingIndicator.h"
@@ -410,8 +412,12 @@ TEST_F(DownloadDriverTest, TimeoutLeavesTheDataAndASecondDownloadAddsNoPanel) {
   expectPreviousDataKept();
   EXPECT_EQ(host.treeBuilds, treeBuilds);
   EXPECT_EQ(wizard->StatusBar1->panelCount(), 5);
+  // The cause, shown until the user moves on.
+  EXPECT_EQ(wizard->Failure_Cause->text(), failureCause(status::PortError));
+  EXPECT_FALSE(wizard->Failure_Cause->isHidden());
 
   walkToPrepare(2);
+  EXPECT_TRUE(wizard->Failure_Cause->isHidden());
   download(testsupport::readData("n2600bx/wizard_report.txt"));
   expectDownloaded(2, "61.7 ", "Projects (Dwnld:");
   EXPECT_EQ(wizard->StatusBar1->panelCount(), 5);
@@ -472,6 +478,7 @@ TEST_F(DownloadDriverTest, AFailedDownloadPutsThePreviousDataTreeAndListBack) {
     download(failure.printout);
     EXPECT_EQ(host.programState.Download_Status, failure.status);
     expectBackOnTheWelcomePage(failure.panel);
+    EXPECT_EQ(wizard->Failure_Cause->text(), failureCause(failure.status));
     expectPreviousDataKept();
     EXPECT_EQ(host.tree, previous.Tables_Created);
   }

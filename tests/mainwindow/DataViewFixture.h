@@ -10,6 +10,7 @@
 #include "mainwindow/DataTabPage.h"
 #include "mainwindow/DataView.h"
 #include "mainwindow/MainWindow.h"
+#include "PortProbeWait.h"
 #include "platform/core/Twips.h"
 #include "platform/ui/ScriptedDialogs.h"
 #include "support/TempProgramFolder.h"
@@ -25,9 +26,11 @@ class DataViewFixture : public ::testing::Test {
 
   MainWindow& start() {
     MainWindow::Options options;
-    options.portProbe = [] { return QStringLiteral("1234"); };
+    // COM1 free, the others missing.
+    options.portProbe = [] { return QStringLiteral("1xxx"); };
     window = std::make_unique<MainWindow>(options);
     window->Form_Load();
+    waitForPortProbe(window->comPortStatus());
     window->resize(900, 700);
     window->show();
     return *window;

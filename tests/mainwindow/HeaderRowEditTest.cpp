@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "instrument/CreateDatabase.h"
+#include "instrument/DeviceType.h"
 #include "instrument/ProgramState.h"
 #include "instrument/RecordLayouts.h"
 #include "mainwindow/DataGrids.h"
@@ -45,7 +46,7 @@ class HeaderRowEditTest : public ::testing::Test {
                                          {QStringLiteral("S")}));
     ASSERT_TRUE(view.Header_Recordset.open(view.DB_Connection, Project, QStringLiteral("\"RDNUM\" = 0")));
     grid.setModel(&view.Rows_Recordset);
-    applyColumnRules(grid, view.Rows_Recordset, GridKind::Readings);
+    applyColumnRules(grid, view.Rows_Recordset, GridKind::Readings, instrument::ModelCode::N2600BX);
   }
   bool editMaxd(const QVariant& value) {
     return edit.DataGrid2_AfterColUpdate(0, view.Header_Recordset.fieldIndex(u"MAXD"), value);

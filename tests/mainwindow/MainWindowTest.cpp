@@ -27,6 +27,7 @@
 #include "platform/ui/ScriptedDialogs.h"
 #include "report/page/ReportTabPage.h"
 #include "support/TempProgramFolder.h"
+#include "PortProbeWait.h"
 
 namespace mainwindow {
 namespace {
@@ -54,6 +55,7 @@ class MainWindowTest : public ::testing::Test {
     };
     window = std::make_unique<MainWindow>(options);
     window->Form_Load();
+    waitForPortProbe(window->comPortStatus());
     return *window;
   }
 
@@ -213,6 +215,7 @@ TEST_F(MainWindowTest, ComMenuCaptionsFromTheProbe) {
 
   portStates = QStringLiteral("12");
   main.comPortStatus().Check_Timer_Timer();
+  waitForPortProbe(main.comPortStatus());
   EXPECT_EQ(main.comPortStatus().captions(),
             (QStringList{"COM1: AVAILABLE", "COM2: AVAILABLE", "COM3: UNAVAILABLE", "COM4: UNAVAILABLE"}));
 }
@@ -222,6 +225,7 @@ TEST_F(MainWindowTest, ProbeLeavesThePortsAloneWhileLongWorkRuns) {
   instrument::LongWorkScope download(main.state().longWork);
   portStates = QStringLiteral("xxxx");
   main.Check_Com_Ports();
+  EXPECT_FALSE(main.comPortStatus().probing());
   EXPECT_EQ(probes, 1);
   EXPECT_EQ(main.comPortStatus().captions()[0], QStringLiteral("COM1: AVAILABLE"));
 }
@@ -231,6 +235,7 @@ TEST_F(MainWindowTest, CheckPortsRefreshesThenShowsTheSummary) {
   main.show();
   portStates = QStringLiteral("o");
   action("Check_Ports")->trigger();
+  waitForPortProbe(main.comPortStatus());
   EXPECT_EQ(probes, 2);
   auto* summary = main.findChild<download::ComSummary*>(QStringLiteral("ComSummary"));
   ASSERT_NE(summary, nullptr);
@@ -282,11 +287,16 @@ TEST_F(MainWindowTest, HelpContentsWithAndWithoutAHelpFile) {
 
 TEST_F(MainWindowTest, WebSiteOpensWithTheDesktopHandler) {
   start();
-  dialogs.desktopOpens = false;  // no browser: nothing is reported
   action("Weblink")->trigger();
   ASSERT_EQ(dialogs.opened.size(), 1);
   EXPECT_EQ(dialogs.opened[0].scheme(), QStringLiteral("https"));
   EXPECT_TRUE(dialogs.messages.isEmpty());
+  // No browser: the user is told, with the address to visit.
+  dialogs.desktopOpens = false;
+  action("Weblink")->trigger();
+  ASSERT_EQ(dialogs.messages.size(), 1);
+  EXPECT_TRUE(dialogs.messages[0].text.startsWith(QStringLiteral("No web browser could be started.")));
+  EXPECT_TRUE(dialogs.messages[0].text.endsWith(dialogs.opened[0].toString()));
 }
 
 TEST_F(MainWindowTest, ImportWizardClearsTheHaltFlagAndSaysSo) {

@@ -73,7 +73,7 @@ TEST_F(ProjectFileCommandsTest, OpenSetsModelTitleTableListAndTree) {
   EXPECT_EQ(model, 2);
   EXPECT_EQ(state.Last_Path, QFileInfo(projectPath("x")).absolutePath());
   EXPECT_EQ(dialogs.fileRequests.size(), 1);
-  EXPECT_EQ(dialogs.fileRequests[0].filter, QStringLiteral("Text File (*.txt)"));
+  EXPECT_EQ(dialogs.fileRequests[0].filter, QStringLiteral("Text File (*.txt);;All Files (*)"));
   EXPECT_EQ(dialogs.fileRequests[0].kind, FileDialogKind::Open);
   EXPECT_TRUE(dialogs.messages.isEmpty());
   EXPECT_TRUE(controlsEnabled());

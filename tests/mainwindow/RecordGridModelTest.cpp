@@ -121,6 +121,14 @@ TEST(RecordGridModelTextTest, NumbersShowWithoutNoise) {
   EXPECT_EQ(RecordGridModel::displayText(-3), QStringLiteral("-3"));
   EXPECT_EQ(RecordGridModel::displayText(QVariant()), QString());
   EXPECT_EQ(RecordGridModel::displayText(QStringLiteral("NONE")), QStringLiteral("NONE"));
+
+  // A single-precision value widened to double shows its own shortest text.
+  using platform::db::FieldType;
+  EXPECT_EQ(RecordGridModel::displayText(static_cast<double>(108.08F), FieldType::Single), QStringLiteral("108.08"));
+  EXPECT_EQ(RecordGridModel::displayText(static_cast<double>(0.1F), FieldType::Single), QStringLiteral("0.1"));
+  EXPECT_EQ(RecordGridModel::displayText(96.0, FieldType::Single), QStringLiteral("96"));
+  EXPECT_EQ(RecordGridModel::displayText(QVariant(), FieldType::Single), QString());
+  EXPECT_EQ(RecordGridModel::displayText(0.1, FieldType::Double), QStringLiteral("0.1"));
 }
 
 }  // namespace

@@ -97,6 +97,10 @@ TEST_F(TreeSelectionTest, DensityGaugeSampleTypeAndTheOneEditableCell) {
   EXPECT_EQ(rows.value(0, u"PERC_COMP").toDouble(), 90.0);
   EXPECT_EQ(rows.value(1, u"PERC_COMP").toDouble(), 95.0);
   EXPECT_TRUE(dialogs.messages.isEmpty());
+  // A quotient that single precision cannot hold exactly shows no noise.
+  ASSERT_TRUE(header.setData(header.index(0, view().Header_Recordset.fieldIndex(u"MAXD")), QStringLiteral("104.09")));
+  const QAbstractItemModel& readings = *data().DataGrid1->model();
+  EXPECT_EQ(readings.data(readings.index(0, rows.fieldIndex(u"PERC_COMP"))).toString(), QStringLiteral("108.0795"));
   // The asphalt reading keeps its own.
   click({QStringLiteral("12.5"), QStringLiteral("Asphalt")});
   EXPECT_EQ(view().Rows_Recordset.value(0, u"PERC_COMP").toDouble(), 96.0);
@@ -110,6 +114,12 @@ TEST_F(TreeSelectionTest, N2600AHeaderIsTheFirstReadingOfTheSampleType) {
   ASSERT_EQ(view().Header_Recordset.recordCount(), 1);
   EXPECT_EQ(view().Header_Recordset.value(0, u"RDNUM").toInt(), 3);
   EXPECT_EQ(shownColumns(*data().DataGrid2), split("ID SERNUM CDATE KVAL DSTD MSTD SPG MAXD"));
+  // Nothing to recompute from MAXD: it takes no typing.
+  QAbstractItemModel& header = *data().DataGrid2->model();
+  const QModelIndex maxd = header.index(0, view().Header_Recordset.fieldIndex(u"MAXD"));
+  EXPECT_FALSE(header.flags(maxd) & Qt::ItemIsEditable);
+  EXPECT_FALSE(header.setData(maxd, QStringLiteral("125")));
+  EXPECT_TRUE(dialogs.messages.isEmpty());
   click({QStringLiteral("12.5"), QStringLiteral("Soil")});
   EXPECT_EQ(view().Rows_Recordset.recordCount(), 2);
   EXPECT_EQ(view().Header_Recordset.value(0, u"RDNUM").toInt(), 1);
