@@ -183,6 +183,9 @@ TEST_F(ReportExportCommandTest, AFailedExportSaysSo) {
 
 TEST_F(ReportExportCommandTest, ThePagesButtonsReachPrintAndExport) {
   ReportOutputCommands output{designers, state, page};
+  page.CRViewer1[0]->setReportSource(designers.Report.get());
+  page.CRViewer1[1]->setReportSource(designers.StiffyReport.get());
+  for (platform::ReportViewer* viewer : page.CRViewer1) viewer->viewReport();
   int printDialogs = 0;
   platform::ReportPrinter::setDialogRunner([&](QPrinter&, int, QWidget*) { return ++printDialogs < 0; });
   emit page.CRViewer1[0]->printButtonClicked();
