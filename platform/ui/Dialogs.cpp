@@ -3,7 +3,11 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
+
+#include "platform/ui/OwnedWindow.h"
 
 namespace platform::ui {
 namespace {
@@ -49,6 +53,16 @@ MessageAnswer answerOf(int button) {
   }
 }
 
+// A message box sizes itself to its text; a short text under a long title
+// would cut the title, so its grid gets a row as wide as the title needs.
+void widenForTitle(QMessageBox& box) {
+  keepTitleReadable(box);
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (grid == nullptr) return;
+  grid->addItem(new QSpacerItem(box.minimumWidth(), 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(),
+                0, 1, grid->columnCount());
+}
+
 // The real dialogs of the desktop.
 class QtDialogSeam final : public DialogSeam {
  public:
@@ -56,15 +70,22 @@ class QtDialogSeam final : public DialogSeam {
     QMessageBox box(standardIcon(request.icon), request.title, request.text,
                     standardButtons(request.buttons), request.owner);
     if (request.buttons == MessageButtons::YesNoCancel) box.setEscapeButton(QMessageBox::Cancel);
+    makeOwnedDialog(box);
+    widenForTitle(box);
     return answerOf(box.exec());
   }
 
   std::optional<QString> chooseFile(const FileDialogRequest& request) override {
-    const QString path =
-        request.kind == FileDialogKind::Open
-            ? QFileDialog::getOpenFileName(request.owner, request.title, request.folder, request.filter)
-            : QFileDialog::getSaveFileName(request.owner, request.title, request.folder, request.filter,
-                                           nullptr, QFileDialog::DontConfirmOverwrite);
+    QFileDialog dialog(request.owner, request.title, request.folder, request.filter);
+    makeOwnedDialog(dialog);
+    if (request.kind == FileDialogKind::Open) {
+      dialog.setFileMode(QFileDialog::ExistingFile);
+    } else {
+      dialog.setAcceptMode(QFileDialog::AcceptSave);
+      dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const QString path = dialog.selectedFiles().constFirst();
     if (path.isEmpty()) return std::nullopt;
     return path;
   }

@@ -1,7 +1,15 @@
 #include "platform/ui/Dialogs.h"
 
-#include <QGuiApplication>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QTimer>
+#include <QWidget>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "platform/ui/ScriptedDialogs.h"
 
@@ -53,6 +61,48 @@ TEST(DialogsTest, TheSeamIsRemovedWithItsScope) {
     EXPECT_EQ(&Dialogs::seam(), &inner);
   }
   EXPECT_EQ(&Dialogs::seam(), &outer);
+}
+
+// Runs `look` on the modal dialog the real seam opens, then closes it.
+void whenTheDialogOpens(std::function<void(QWidget&)> look) {
+  QTimer::singleShot(0, [look] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    ASSERT_NE(dialog, nullptr);
+    look(*dialog);
+    if (auto* box = qobject_cast<QMessageBox*>(dialog)) box->button(QMessageBox::Ok)->click();
+    else dialog->close();
+  });
+}
+
+void expectOwnedDialogWithACloseBoxOnly(const QWidget& dialog, const QWidget& owner) {
+  EXPECT_EQ(dialog.parentWidget(), &owner);
+  EXPECT_TRUE(dialog.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+  EXPECT_FALSE(dialog.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+  EXPECT_FALSE(dialog.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+}
+
+TEST(DialogsTest, TheDesktopsBoxesAndFileDialogsAreOwnedAndShowTheirWholeTitle) {
+  QWidget owner;
+  owner.show();
+  const QString title = QStringLiteral("Quorvane Download Save Results, a long title over a short text");
+  whenTheDialogOpens([&](QWidget& dialog) {
+    expectOwnedDialogWithACloseBoxOnly(dialog, owner);
+    const QFontMetrics metrics(QApplication::font("QMdiSubWindowTitleBar"));
+    EXPECT_GT(dialog.width(), metrics.horizontalAdvance(title));
+  });
+  Dialogs::message({&owner, QStringLiteral("Saved."), title, MessageButtons::Ok, MessageIcon::Information});
+
+  for (FileDialogKind kind : {FileDialogKind::Open, FileDialogKind::Save}) {
+    bool saving = false;
+    whenTheDialogOpens([&](QWidget& dialog) {
+      expectOwnedDialogWithACloseBoxOnly(dialog, owner);
+      saving = qobject_cast<QFileDialog*>(&dialog)->acceptMode() == QFileDialog::AcceptSave;
+    });
+    FileDialogRequest request{&owner, kind, QStringLiteral("Open"), QStringLiteral("/tmp"),
+                              QStringLiteral("Text File (*.txt)")};
+    EXPECT_EQ(Dialogs::chooseFile(request), std::nullopt);
+    EXPECT_EQ(saving, kind == FileDialogKind::Save);
+  }
 }
 
 }  // namespace
