@@ -171,12 +171,16 @@ QWidget* ExportForm::makePathGroup() {
   QGroupBox* group = boldGroup(PathGroupCaption, this);
   auto* layout = new QVBoxLayout(group);
   const std::array<QString, 2> captions = {RawNameCaption, StiffNameCaption};
-  const QIcon browse(platform::ProgramFolder::path(BrowsePicture));
+  const QString picture = platform::ProgramFolder::path(BrowsePicture);
+  const QIcon browse(picture);
+  // Without its picture the button still shows what it does.
+  const Qt::ToolButtonStyle browseStyle = QFileInfo::exists(picture) ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextOnly;
   for (int i = 0; i < 2; ++i) {
     ExportLocation[i] = plain(new QLineEdit(group));
     FileBrowseButton[i] = new QToolButton(group);
     FileBrowseButton[i]->setIcon(browse);
     FileBrowseButton[i]->setText(QStringLiteral("..."));
+    FileBrowseButton[i]->setToolButtonStyle(browseStyle);
     auto* row = new QHBoxLayout;
     row->addWidget(ExportLocation[i], 1);
     row->addWidget(FileBrowseButton[i]);

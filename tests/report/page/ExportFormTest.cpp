@@ -159,6 +159,8 @@ TEST_F(ExportFormTest, AllPagesKeepsTheEarlierRangeAndCsvIgnoresTheRange) {
 
 TEST_F(ExportFormTest, BrowseTakesTheChosenFileAndItsFolder) {
   open(0);
+  // The program folder has no button picture: the buttons show their text.
+  EXPECT_EQ(form->FileBrowseButton[0]->toolButtonStyle(), Qt::ToolButtonTextOnly);
   dialogs.files.enqueue(std::nullopt);
   form->FileBrowseButton_Click(0);
   EXPECT_EQ(raw(), lastPath + "/DataRaw.csv");
