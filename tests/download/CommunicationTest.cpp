@@ -364,12 +364,12 @@ TEST_F(CommunicationTest, ALostPortEndsASingleDownloadAtOnceAsAFailure) {
       // Gone before the first character.
       {DeviceType::N2600BX, {}},
   };
-  for (const auto& download_ : cutOff) {
-    SCOPED_TRACE(download_.device_type);
+  for (const auto& cut : cutOff) {
+    SCOPED_TRACE(cut.device_type);
     comm.Tables_Created = "OLD1 ";
     clock->now = 0;
-    script().chars(download_.printout).lose();
-    EXPECT_EQ(download(download_.device_type), status::PortLost);
+    script().chars(cut.printout).lose();
+    EXPECT_EQ(download(cut.device_type), status::PortLost);
     EXPECT_LT(clock->now, 1.0);
     EXPECT_FALSE(control.portOpen());
     EXPECT_EQ(comm.Tables_Created, "OLD1 ");
@@ -397,24 +397,6 @@ TEST_F(CommunicationTest, ALostPortKeepsTheCompleteTestsOfAContinuousDownload) {
   EXPECT_FALSE(comm.keptCompleteTests());
   EXPECT_TRUE(comm.Tables_Created.isEmpty());
 }
-
-TEST_F(CommunicationTest, HaltKeepsTheCompleteTestsOfAContinuousDownload) {
-  // Halted while the next test arrives, and while waiting for it.
-  for (const int sentOfSecond : {30, 0}) {
-    SCOPED_TRACE(sentOfSecond);
-    useFreshLine(sentOfSecond == 0 ? 2 : 1);
-    comm.Tables_Created.clear();
-    script().chars(LoadFrameTest).chars(SecondLoadFrameTest.left(sentOfSecond)).silence(5000);
-    atPause([&] { return line->polls() > LoadFrameTest.size() + sentOfSecond + 100; }, [&] { comm.Halt_ = true; });
-    EXPECT_EQ(download(DeviceType::LoadFrameContinuous, true), status::Ok);
-    EXPECT_TRUE(comm.keptCompleteTests());
-    EXPECT_EQ(comm.Tables_Created, "CBR_LBR1 ");
-    comm.Close_Port();
-    EXPECT_EQ(testsupport::storedTables(), QStringList{"CBR_LBR1"});
-  }
-}
-
-// --- Continuous load-frame downloads ---------------------------------------
 
 TEST_F(CommunicationTest, ContinuousDownloadOfTwoTestsAndAStop) {
   std::vector<std::pair<bool, int>> betweenTests;
