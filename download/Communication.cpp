@@ -1,5 +1,7 @@
 #include "download/Communication.h"
 
+#include <utility>
+
 #include "instrument/CreateDatabase.h"
 #include "instrument/DeviceType.h"
 #include "instrument/StatusCodes.h"
@@ -32,6 +34,7 @@ constexpr int ProbeYieldMillis = 90;
 
 constexpr int LineFeed = 10;
 constexpr int CarriageReturn = 13;
+constexpr int Blank = 32;
 constexpr int LetterD = 68;
 constexpr int FirstFedCode = 32;
 constexpr int LastFedCode = 90;
@@ -53,6 +56,9 @@ int firstError(Steps&&... steps) {
 int code(const QByteArray& s) { return static_cast<unsigned char>(s.at(0)); }
 
 bool isLineEnd(const QByteArray& s) { return code(s) == LineFeed || code(s) == CarriageReturn; }
+
+// What may follow a test's END before the next test: nothing, line ends, blanks.
+bool isTestEndFiller(const QByteArray& s) { return s.isEmpty() || isLineEnd(s) || code(s) == Blank; }
 
 // Marks the stretch of GetData after the first character; an overflow there
 // throws away what was received.
@@ -149,6 +155,9 @@ int Communication::RunTest() {
   Stop_ = false;
   Halt_ = false;
   Finished_ = true;
+  pending_.clear();
+  completeTests_.clear();
+  keptCompleteTests_ = false;
   downloadPortOpen_ = result == status::Ok;
   downloadPort_ = serialPort_;
   return result;
@@ -156,6 +165,7 @@ int Communication::RunTest() {
 
 int Communication::Close_Port() {
   downloadPortOpen_ = false;
+  pending_.clear();
   claims_->releaseDownload();
   int result = platform::CommError::ObjectNotSet;
   if (control_ != nullptr) {
@@ -181,25 +191,40 @@ int Communication::Check_CommEvent() {
 }
 
 QByteArray Communication::read() {
+  if (!pending_.isEmpty()) return std::exchange(pending_, QByteArray());
   QByteArray s;
   if (control_ != nullptr) control_->input(s);
   return s;
 }
 
 void Communication::pause() {
-  if (control_ != nullptr && control_->hasInput()) {
+  if (!pending_.isEmpty() || (control_ != nullptr && control_->hasInput())) {
     wait_->yield();
   } else {
     wait_->idle(control_);
   }
 }
 
-void Communication::discardRead() {
+void Communication::dropTestEnd() {
+  for (int i = 0; i < ReadsDroppedAfterTest && dropLineEnd(); ++i) {
+  }
+}
+
+bool Communication::dropLineEnd() {
   QByteArray s = read();
   for (int i = 0; s.isEmpty() && i < DropWaitReads && control_ != nullptr && control_->portOpen(); ++i) {
     wait_->idle(control_);
     s = read();
   }
+  if (isTestEndFiller(s)) return true;
+  pending_ = s;
+  return false;
+}
+
+bool Communication::portLost() const { return downloadPortOpen_ && control_ != nullptr && !control_->portOpen(); }
+
+bool Communication::hasCompleteTests(int device_type) const {
+  return device_type == DeviceType::LoadFrameContinuous && !completeTests_.isEmpty();
 }
 
 int Communication::GetData(int device_type, bool Disable_Timer) {
@@ -212,9 +237,11 @@ int Communication::GetData(int device_type, bool Disable_Timer) {
   const double start = clock_->seconds();
   while (s.isEmpty() || isLineEnd(s)) {
     if (Check_CommEvent() == status::ReceiveOverflow) return status::OverflowWaiting;
+    if (Halt_ && hasCompleteTests(device_type)) return keepCompleteTests(status::Ok);
     if ((!Disable_Timer && clock_->seconds() - start > FirstCharacterTimeoutSeconds) || Halt_)
       return status::PortError;
     s = read();
+    if (portLost()) return lostPort(device_type);
     if (Stop_) return status::Ok;
     pause();
   }
@@ -226,6 +253,7 @@ int Communication::GetData(int device_type, bool Disable_Timer) {
     // with the database status instead of running on.
     if (created != status::Ok) return created;
     parserInitialised_ = true;
+    completeTests_.clear();
   }
   Finished_ = false;
   emit firstTextReceived(QString::fromLatin1(s));
@@ -239,11 +267,7 @@ int Communication::receive(int device_type, QByteArray& s) {
   int emptyReads = 0;
   for (;;) {
     if (c == EndMarker || c == EmptyPrintoutMarker) return endOfData(device_type);
-    if (Halt_) {
-      parserInitialised_ = false;
-      parse_->DeInit();
-      return status::Halted;
-    }
+    if (Halt_) return halt(device_type);
     if (!s.isEmpty()) c = code(s);
     if (c >= FirstForeignCode && c != EndMarker) return status::ForeignCharacter;
 
@@ -263,6 +287,7 @@ int Communication::receive(int device_type, QByteArray& s) {
 
     if (Stop_) return tablesComplete();
     s = read();
+    if (portLost()) return lostPort(device_type);
     if (Check_CommEvent() == status::ReceiveOverflow) return status::ReceiveOverflow;
     pause();
   }
@@ -285,8 +310,11 @@ int Communication::feed(int device_type, int c, QByteArray& s) {
   if (result >= 0) setStatus(result);
   if (result == status::ParseComplete) {
     if (Stop_) return tablesComplete();
+    completeTests_ = parse_->retrn_message();
     Finished_ = true;
-    for (int i = 0; i < ReadsDroppedAfterTest; ++i) discardRead();
+    dropTestEnd();
+    // A next test sent right behind is already being received.
+    Finished_ = pending_.isEmpty();
     s.clear();
   }
   return Continue;
@@ -324,9 +352,45 @@ int Communication::endOfData(int device_type) {
   }
   // A continuous download goes on with the next test in the same database;
   // Close_Port closes it at the end.
-  if (device_type != DeviceType::LoadFrameContinuous) parse_->DeInit();
+  if (device_type == DeviceType::LoadFrameContinuous) {
+    completeTests_ = Tables_Created;
+  } else {
+    parse_->DeInit();
+  }
   Finished_ = true;
   return status::Ok;
+}
+
+int Communication::halt(int device_type) {
+  // Closing the wizard keeps a continuous download's complete tests, as Done
+  // would; anything else received is abandoned.
+  if (hasCompleteTests(device_type)) return keepCompleteTests(status::Ok);
+  parserInitialised_ = false;
+  parse_->DeInit();
+  return status::Halted;
+}
+
+int Communication::lostPort(int device_type) {
+  if (hasCompleteTests(device_type)) return keepCompleteTests(status::PortLost);
+  // A printout cut off is incomplete: nothing of it counts.
+  parserInitialised_ = false;
+  parse_->DeInit();
+  return status::PortLost;
+}
+
+int Communication::keepCompleteTests(int result) {
+  const QString made = parse_->retrn_message();
+  const QString cutOff = made.startsWith(completeTests_) ? made.mid(completeTests_.size()) : QString();
+  if (!parse_->commit()) return storeFailed();
+  parserInitialised_ = false;
+  parse_->DeInit();
+  // The table of a test cut off holds part of it only.
+  if (!cutOff.isEmpty() && !instrument::CreateDatabase().Delete_Table(cutOff)) return status::DatabaseWriteFailed;
+  parse_->setRetrn_message(completeTests_);
+  Tables_Created = completeTests_;
+  keptCompleteTests_ = true;
+  Finished_ = true;
+  return result;
 }
 
 }  // namespace download

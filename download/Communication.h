@@ -68,7 +68,14 @@ class Communication : public QObject {
   // The receive loop for a device_type (instrument/DeviceType.h). Returns a
   // status code; on status::Ok after a parse or an end marker Tables_Created
   // holds the new table list.
+  //
+  // A port that goes away ends it at once with status::PortLost. A cut-off
+  // printout is then incomplete, except that a continuous download keeps the
+  // tests that were complete (keptCompleteTests()), as Halt_ does for it.
   int GetData(int device_type, bool Disable_Timer = false);
+  // True when the last GetData ended a continuous download early and kept its
+  // complete tests: Tables_Created lists them, the test cut off is gone.
+  bool keptCompleteTests() const { return keptCompleteTests_; }
 
   int Download_Status() const { return *downloadStatus_; }
   // The ports the download holds, shared with the port probe's worker.
@@ -88,10 +95,13 @@ class Communication : public QObject {
   static constexpr double FirstCharacterTimeoutSeconds = 30.0;
   static constexpr int EmptyReadLimit = 30000;
   static constexpr int ReceiveBufferSize = 20242;
+  // After each test of a continuous download up to this many reads of line
+  // ends and blanks are dropped; the first other character belongs to a next
+  // test sent right behind and is kept.
   static constexpr int ReadsDroppedAfterTest = 4;
-  // A continuous download's dropped reads each wait up to this many empty
-  // reads for their character, so that the line end of a finished test is
-  // dropped even when the loop runs ahead of the line.
+  // Each of those reads waits up to this many empty reads for its character,
+  // so that the line end of a finished test is dropped even when the loop
+  // runs ahead of the line.
   static constexpr int DropWaitReads = 50;
 
  signals:
@@ -105,7 +115,17 @@ class Communication : public QObject {
   QChar probeWith(platform::CommControl& control, int port);
   QByteArray read();
   void pause();
-  void discardRead();
+  // Drops the line ends and blanks that follow a test; false when it met a
+  // character of a next test instead (kept for the next read).
+  bool dropLineEnd();
+  void dropTestEnd();
+  bool portLost() const;
+  // A continuous download has tests that a cut-off end keeps.
+  bool hasCompleteTests(int device_type) const;
+  int lostPort(int device_type);
+  int halt(int device_type);
+  // Ends a continuous download with the tests complete so far.
+  int keepCompleteTests(int result);
   int receive(int device_type, QByteArray& s);
   int feed(int device_type, int c, QByteArray& s);
   int silence(int device_type);
@@ -128,6 +148,12 @@ class Communication : public QObject {
   bool downloadPortOpen_ = false;
   int downloadPort_ = 0;
   bool receiving_ = false;
+  // A character read while dropping a test's line end that belongs to the
+  // next test: the next read returns it.
+  QByteArray pending_;
+  // The table list of a continuous download at its last complete test.
+  QString completeTests_;
+  bool keptCompleteTests_ = false;
 };
 
 }  // namespace download

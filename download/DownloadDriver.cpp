@@ -130,7 +130,9 @@ void DownloadDriver::download() {
       });
   if (prepare()) {
     state.Download_Status = receiveLoop();
-    if (state.Download_Status != status::Ok) {
+    if (state.Download_Status == status::PortLost && host_.Comm().keptCompleteTests()) {
+      keepTestsOfLostPort();
+    } else if (state.Download_Status != status::Ok) {
       errorExit();
     } else if (!dataArrived_) {
       noDownload();
@@ -198,10 +200,12 @@ void DownloadDriver::configurePort() {
 
 int DownloadDriver::receiveLoop() {
   int result = status::Ok;
+  // Done ends a continuous download, and so does a close request that kept
+  // its complete tests.
   do {
     result = receiveOnce();
     if (result != status::Ok) return result;
-  } while (continuous() && !host_.Comm().Stop_);
+  } while (continuous() && !host_.Comm().Stop_ && !host_.Comm().Halt_);
   return result;
 }
 
@@ -225,14 +229,19 @@ int DownloadDriver::receiveOnce() {
 
 void DownloadDriver::Done_Click() { host_.Comm().Stop_ = true; }
 
-void DownloadDriver::successPath() {
+void DownloadDriver::keepTestsOfLostPort() {
+  // The status stays the lost port's; the done page says so.
+  if (successPath()) wizard_.showFailureCause(failureCause(status::PortLost) + QStringLiteral("  ") + keptTestsNote());
+}
+
+bool DownloadDriver::successPath() {
   instrument::ProgramState& state = host_.state();
   Communication& comm = host_.Comm();
   // The new data are complete only with their table list written.
   if (!comm.Tables_Created.isEmpty() && !instrument::writeTableList(comm.Tables_Created, wizard_.chosenModel())) {
     state.Download_Status = status::DatabaseWriteFailed;
     errorExit();
-    return;
+    return false;
   }
   ignoringErrors([&] { comm.Close_Port(); });
   // A close request that came as the last data arrived: the download is
@@ -266,6 +275,7 @@ void DownloadDriver::successPath() {
     comm.Halt_ = false;
     wizard_.unloadAfterDownload();
   }
+  return true;
 }
 
 void DownloadDriver::noDownload() {
@@ -294,7 +304,8 @@ void DownloadDriver::errorExit() {
   wizard_.Set_Connection_Status(connectionStateForFailure(code));
   // Before the first character nothing was replaced.
   const bool untouched =
-      !dataArrived_ && (code == status::DatabaseLocked || code == status::PortError || code == status::OverflowWaiting);
+      !dataArrived_ && (code == status::DatabaseLocked || code == status::PortError ||
+                        code == status::OverflowWaiting || code == status::PortLost);
   if (untouched) {
     backup_.discard();
   } else {

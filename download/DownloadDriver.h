@@ -61,7 +61,10 @@ class DownloadDriver : public QObject {
   void configurePort();
   int receiveLoop();
   int receiveOnce();
-  void successPath();
+  // False when the new data could not be registered (errorExit has run).
+  bool successPath();
+  // A lost port ended a continuous download that kept its complete tests.
+  void keepTestsOfLostPort();
   void noDownload();
   void errorExit();
   void portErrorPath();

@@ -16,14 +16,19 @@ const QString ForeignCharacter = QStringLiteral(
     "question about the gauge's date again.");
 const QString Overflow = QStringLiteral(
     "Data came faster than they could be read, or stopped part-way.  Start the download again.");
+const QString PortLost = QStringLiteral(
+    "The instrument's port was lost during the download.  Check that the cable and the adapter are plugged in, "
+    "then start the download again.");
+const QString KeptTests = QStringLiteral("The tests that were complete before the port was lost have been kept.");
 
-// One entry per status code. A lost port joins with its own code.
+// One entry per status code.
 const QHash<int, QString>& causes() {
   static const QHash<int, QString> table{
       {status::PortError, NoData},
       {status::ForeignCharacter, ForeignCharacter},
       {status::ReceiveOverflow, Overflow},
       {status::OverflowWaiting, Overflow},
+      {status::PortLost, PortLost},
   };
   return table;
 }
@@ -31,5 +36,7 @@ const QHash<int, QString>& causes() {
 }  // namespace
 
 QString failureCause(int Download_Status) { return causes().value(Download_Status); }
+
+QString keptTestsNote() { return KeptTests; }
 
 }  // namespace download

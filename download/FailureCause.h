@@ -9,4 +9,8 @@ namespace download {
 // (success, the user's own halt) or that the wizard reports otherwise.
 QString failureCause(int Download_Status);
 
+// Added to the lost port's cause when a continuous download kept the tests
+// that were complete before the port went.
+QString keptTestsNote();
+
 }  // namespace download

@@ -343,8 +343,9 @@ bool ImportWizard::downloadRunning() const { return Time_Panel != nullptr && !Ti
 
 void ImportWizard::closeEvent(QCloseEvent* event) {
   if (downloadRunning()) {
-    // Refused while a download runs; the download is abandoned and the
-    // driver closes the wizard when it returns.
+    // Refused while a download runs; the download is abandoned (a continuous
+    // one keeps its complete tests, as Done would) and the driver closes the
+    // wizard when it returns.
     event->ignore();
   } else if (driver_->running()) {
     // The download has ended but its driver is still on the stack (the main

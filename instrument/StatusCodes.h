@@ -17,6 +17,7 @@ inline constexpr int NoTablesCreated = 5454;  // end marker received but no tabl
 inline constexpr int ForeignCharacter = 5555; // a character of 128 or more (not the end marker) received
 inline constexpr int OverflowWaiting = 7272;  // overflow while waiting for the first character
 inline constexpr int StiffnessRejected = 9876;// the stiffness parser rejected the printout
+inline constexpr int PortLost = 6464;         // the instrument's port went away during the download
 
 // A parser call that reports nothing. Stored into Download_Status it reads 0.
 inline constexpr int NoValue = 0;

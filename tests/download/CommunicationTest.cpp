@@ -40,6 +40,13 @@ class CommunicationTest : public ::testing::Test {
   // input at the start of GetData.
   ScriptedLine& script() { return line->silence(); }
 
+  // Another download of the same test on a line of its own, so that nothing
+  // of the last script is left to read and its polls count from 0.
+  void useFreshLine(int port) {
+    line = devices->line(port);
+    comm.setSerial_Port(port);
+  }
+
   int download(int device_type, bool Disable_Timer = false) {
     EXPECT_EQ(comm.RunTest(), status::Ok);
     return comm.GetData(device_type, Disable_Timer);
@@ -343,28 +350,59 @@ TEST_F(CommunicationTest, ADiskThatFillsDuringTheDownloadFailsItWithADatabaseSta
   EXPECT_EQ(comm.Tables_Created, "OLD1 ");
 }
 
-TEST_F(CommunicationTest, DeviceThatGoesAwayIsSilence) {
-  script().chars("CBR/LBR TEST\r\n1, 00:00:05, 1, 2, 3, 4\r\n").lose().chars("never read");
-  EXPECT_EQ(download(DeviceType::LoadFrameSingle), status::Ok);
-  EXPECT_EQ(comm.Tables_Created, "CBR_LBR1 ");
-  EXPECT_FALSE(control.portOpen());
-  EXPECT_GT(clock->now, 30.0);
+// --- A port that goes away ---------------------------------------------------
 
-  // Gone before the first character: the wait times out.
-  comm.Close_Port();
-  line->setPresence(ScriptedLine::Presence::Present);
-  script().lose();
-  clock->now = 0;
-  EXPECT_EQ(download(DeviceType::N2600A), status::PortError);
+TEST_F(CommunicationTest, ALostPortEndsASingleDownloadAtOnceAsAFailure) {
+  const struct {
+    int device_type;
+    QByteArray printout;
+  } cutOff[] = {
+      {DeviceType::LoadFrameSingle, "CBR/LBR TEST\r\n1, 00:00:05, 1, 2, 3, 4\r\n"},
+      {DeviceType::T7310, testsupport::readData("t7310/three_runs.txt").left(120)},
+      // A density gauge used to run into its empty-read limit: an overflow.
+      {DeviceType::N2600A, testsupport::readData("n2600a/dotted_ids.txt").left(80)},
+      // Gone before the first character.
+      {DeviceType::N2600BX, {}},
+  };
+  for (const auto& cut : cutOff) {
+    SCOPED_TRACE(cut.device_type);
+    comm.Tables_Created = "OLD1 ";
+    clock->now = 0;
+    script().chars(cut.printout).lose();
+    EXPECT_EQ(download(cut.device_type), status::PortLost);
+    EXPECT_LT(clock->now, 1.0);
+    EXPECT_FALSE(control.portOpen());
+    EXPECT_EQ(comm.Tables_Created, "OLD1 ");
+    EXPECT_FALSE(comm.keptCompleteTests());
+    comm.Close_Port();
+    line->setPresence(ScriptedLine::Presence::Present);
+  }
 }
 
-// --- Continuous load-frame downloads ---------------------------------------
+TEST_F(CommunicationTest, ALostPortKeepsTheCompleteTestsOfAContinuousDownload) {
+  script().chars(LoadFrameTest).chars(SecondLoadFrameTest.left(30)).lose();
+  EXPECT_EQ(download(DeviceType::LoadFrameContinuous, true), status::PortLost);
+  EXPECT_TRUE(comm.keptCompleteTests());
+  EXPECT_EQ(comm.Tables_Created, "CBR_LBR1 ");
+  EXPECT_TRUE(comm.Finished_);
+  comm.Close_Port();
+  // The test cut off leaves no table behind.
+  EXPECT_EQ(testsupport::storedTables(), QStringList{"CBR_LBR1"});
+  EXPECT_EQ(testsupport::storedRows("CBR_LBR1", "READNUMBER").size(), 1);
+
+  // Lost during the first test: nothing to keep.
+  comm.Tables_Created.clear();
+  script().chars(LoadFrameTest.left(40)).lose();
+  EXPECT_EQ(download(DeviceType::LoadFrameContinuous, true), status::PortLost);
+  EXPECT_FALSE(comm.keptCompleteTests());
+  EXPECT_TRUE(comm.Tables_Created.isEmpty());
+}
 
 TEST_F(CommunicationTest, ContinuousDownloadOfTwoTestsAndAStop) {
   std::vector<std::pair<bool, int>> betweenTests;
   script()
       .chars(LoadFrameTest)
-      .chars("AB")  // dropped with the line end
+      .chars("  ")  // dropped with the line end
       .silence(40000)
       .chars(SecondLoadFrameTest)
       .silence(100);
@@ -405,7 +443,7 @@ TEST_F(CommunicationTest, ContinuousLineEndThatArrivesLateIsDroppedWithTheTest) 
 }
 
 TEST_F(CommunicationTest, ContinuousDownloadGoesOnAfterAnEndMarker) {
-  script().chars(LoadFrameTest).chars("AB").chars(EndMarker).chars("Z").silence();
+  script().chars(LoadFrameTest).chars("  ").chars(EndMarker).chars("Z").silence();
   EXPECT_EQ(download(DeviceType::LoadFrameContinuous, true), status::Ok);
   EXPECT_TRUE(comm.Finished_);
   EXPECT_EQ(comm.Tables_Created, "CBR_LBR1 ");
@@ -419,6 +457,28 @@ TEST_F(CommunicationTest, ContinuousDownloadGoesOnAfterAnEndMarker) {
   EXPECT_EQ(comm.Tables_Created, "CBR_LBR1 MARSHALL1 ");
   comm.Close_Port();
   EXPECT_EQ(testsupport::storedRows("MARSHALL1", "READNUMBER").size(), 2);
+}
+
+TEST_F(CommunicationTest, ATestSentRightBehindTheLastKeepsItsFirstLetters) {
+  // Straight after END, after its line end, and after a blank line.
+  int port = 0;
+  for (const QByteArray& between : {QByteArray(), QByteArray("\r\n"), QByteArray("\r\n \r\n")}) {
+    SCOPED_TRACE(between.size());
+    useFreshLine(++port);
+    comm.Tables_Created.clear();
+    script().chars(LoadFrameTest.chopped(2)).chars(between).chars(SecondLoadFrameTest).silence(100);
+    // The parser's list of the last download stays until the first character.
+    atPause(
+        [&] {
+          return line->polls() > LoadFrameTest.size() && comm.parser().retrn_message() == "CBR_LBR1 MARSHALL1 " &&
+                 comm.Finished_;
+        },
+        [&] { comm.Stop_ = true; });
+    EXPECT_EQ(download(DeviceType::LoadFrameContinuous, true), status::Ok);
+    EXPECT_EQ(comm.Tables_Created, "CBR_LBR1 MARSHALL1 ");
+    comm.Close_Port();
+    EXPECT_EQ(testsupport::storedRows("MARSHALL1", "READNUMBER").size(), 2);
+  }
 }
 
 }  // namespace

@@ -18,6 +18,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "DownloadTestSupport.h"
 #include "WizardTestHost.h"
 #include "WizardWalk.h"
@@ -166,9 +168,10 @@ class DownloadDriverTest : public ::testing::Test {
   }
 
   // After a download that succeeded: the done page, the new data registered.
-  void expectDownloaded(int Model_Code, const QString& tables, const QString& titlePrefix) const {
+  void expectDownloaded(int Model_Code, const QString& tables, const QString& titlePrefix,
+                        int Download_Status = status::Ok) const {
     const instrument::ProgramState& state = host.programState;
-    EXPECT_EQ(state.Download_Status, status::Ok);
+    EXPECT_EQ(state.Download_Status, Download_Status);
     EXPECT_EQ(wizard->Wizard_Step, 7);
     EXPECT_EQ(message(0), "Gauge data import complete!");
     EXPECT_EQ(next().text(), "Finished");
@@ -527,6 +530,124 @@ TEST_F(DownloadDriverTest, APortThatDoesNotOpenIsReported) {
   EXPECT_TRUE(wizard->Time_Panel->isHidden());
   EXPECT_TRUE(next().isEnabled());
   expectPreviousDataKept();
+}
+
+// --- A port that goes away, tests back to back, a close that keeps tests ----
+
+// The first test of the continuous printout and, when given, the start of the
+// second: its test-type line and a little more.
+QByteArray continuousPrintout(qsizetype ofSecond) {
+  const QByteArray whole = testsupport::readData("lx9100/wizard_continuous.txt");
+  return whole.left(whole.indexOf("END\r\n\r\n") + 7 + ofSecond);
+}
+
+TEST_F(DownloadDriverTest, APortLostHalfWayFailsASingleDownloadAndPutsThePreviousDataBack) {
+  makePreviousData();
+  walkToPrepare(0);
+  const QByteArray printout = testsupport::readData("lx9100/wizard_single.txt");
+  // The cable comes out after the first half of the printout.
+  QObject::connect(&host.comm, &Communication::firstTextReceived, wizard,
+                   [&] { QTimer::singleShot(300, wizard, [&] { pty.hangUp(); }); });
+  download(printout.left(printout.size() / 2));
+  EXPECT_EQ(host.programState.Download_Status, status::PortLost);
+  expectBackOnTheWelcomePage("Communication Error ");
+  EXPECT_EQ(wizard->Failure_Cause->text(), failureCause(status::PortLost));
+  expectPreviousDataKept();
+  EXPECT_EQ(host.tree, previous.Tables_Created);
+}
+
+// The instrument plays printout as the continuous download starts; act runs at
+// the first tick of the user's timer where ready holds.
+void playContinuous(testsupport::PseudoTerminal& pty, ImportWizard& wizard, const QByteArray& printout,
+                    const std::function<bool()>& ready, const std::function<void()>& act) {
+  bool sent = false;
+  auto* user = new QTimer(&wizard);
+  user->setInterval(20);
+  QObject::connect(user, &QTimer::timeout, [&pty, &wizard, printout, ready, act, sent, user]() mutable {
+    if (!wizard.Timer4.isActive()) return;
+    if (!sent) {
+      pty.sendPaced(printout, PlayBaud, 0);
+      sent = true;
+    } else if (ready()) {
+      user->stop();
+      act();
+    }
+  });
+  user->start();
+  // Should the moment never come, the test ends instead of waiting.
+  QTimer::singleShot(20000, &wizard, [user] { user->stop(); });
+}
+
+TEST_F(DownloadDriverTest, APortLostHalfWayKeepsTheCompleteTestsOfAContinuousDownload) {
+  makePreviousData();
+  walkToPrepare(0, 1);
+  playContinuous(
+      pty, *wizard, continuousPrintout(40),
+      [&] { return host.comm.parser().retrn_message() == "MARSHALL1 UC1 " && !host.comm.Finished_; },
+      [&] { pty.hangUp(); });
+  QTimer::singleShot(25000, wizard, [&] { host.comm.Halt_ = true; });
+  download({});
+
+  expectDownloaded(0, "MARSHALL1 ", "Tests (Dwnld:", status::PortLost);
+  EXPECT_EQ(testsupport::storedTables(), QStringList{"MARSHALL1"});
+  EXPECT_EQ(testsupport::storedRows("MARSHALL1", "READNUMBER").size(), 2);
+  EXPECT_EQ(wizard->Failure_Cause->text(), failureCause(status::PortLost) + "  " + keptTestsNote());
+  EXPECT_FALSE(wizard->Failure_Cause->isHidden());
+}
+
+TEST_F(DownloadDriverTest, TestsSentBackToBackAreAllStoredAndDoneComesAfterTheLast) {
+  makePreviousData();
+  walkToPrepare(0, 1);
+  bool doneEnabled = false;
+  playContinuous(
+      pty, *wizard, testsupport::readData("lx9100/back_to_back.txt"),
+      [&] { return host.comm.Finished_ && host.comm.parser().retrn_message().count(' ') == 2; },
+      [&] {
+        // Timer4 enables Done at its next tick.
+        QTimer::singleShot(3 * DownloadDriver::Timer4Interval, wizard, [&] {
+          doneEnabled = done().isEnabled();
+          done().click();
+        });
+      });
+  QTimer::singleShot(25000, wizard, [&] { host.comm.Halt_ = true; });
+  download({});
+
+  EXPECT_TRUE(doneEnabled);
+  expectDownloaded(0, "UC1 MARSHALL1 ", "Tests (Dwnld:");
+  EXPECT_EQ(testsupport::storedRows("UC1", "READNUMBER").size(), 2);
+  EXPECT_EQ(testsupport::storedRows("MARSHALL1", "READNUMBER").size(), 3);
+}
+
+TEST_F(DownloadDriverTest, ClosingAContinuousDownloadKeepsItsCompleteTests) {
+  makePreviousData();
+  // Closed while the wizard waits for the next test, and while the next test
+  // arrives (that one is cut off and goes).
+  for (const qsizetype ofSecond : {0, 40}) {
+    SCOPED_TRACE(ofSecond);
+    walkToPrepare(0, 1);
+    bool refused = false;
+    playContinuous(
+        pty, *wizard, continuousPrintout(ofSecond),
+        [&] {
+          const QString made = host.comm.parser().retrn_message();
+          return ofSecond == 0 ? made == "MARSHALL1 " && host.comm.Finished_ : made == "MARSHALL1 UC1 ";
+        },
+        [&] { refused = !wizard->close(); });
+    QTimer::singleShot(25000, wizard, [&] { host.comm.Halt_ = true; });
+    download({});
+
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(host.programState.Download_Status, status::Ok);
+    EXPECT_EQ(host.comm.Tables_Created, "MARSHALL1 ");
+    EXPECT_EQ(host.tree, "MARSHALL1 ");
+    EXPECT_EQ(testsupport::storedTables(), QStringList{"MARSHALL1"});
+    EXPECT_EQ(fileBytes(folder.path(TableList)), "0\r\n\"MARSHALL1 \"\r\n");
+    EXPECT_FALSE(QFile::exists(folder.path(platform::ProgramFiles::DatabaseBackup)));
+    EXPECT_FALSE(host.control->portOpen());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(wizard.isNull());
+    openWizard();
+  }
 }
 
 }  // namespace

@@ -15,6 +15,9 @@ TEST(FailureCauseTest, EachReceiveFailureSaysWhatToCheck) {
   EXPECT_TRUE(failureCause(status::ForeignCharacter).contains(QStringLiteral("line speed")));
   EXPECT_TRUE(failureCause(status::ReceiveOverflow).contains(QStringLiteral("faster")));
   EXPECT_EQ(failureCause(status::OverflowWaiting), failureCause(status::ReceiveOverflow));
+  // A vanished port is no overflow and no timeout.
+  EXPECT_TRUE(failureCause(status::PortLost).contains(QStringLiteral("port was lost")));
+  EXPECT_TRUE(keptTestsNote().contains(QStringLiteral("kept")));
 }
 
 TEST(FailureCauseTest, OutcomesThatNeedNoWordsHaveNone) {
