@@ -14,7 +14,7 @@
 
 namespace {
 
-using instrument::ModelCode;
+namespace ModelCode = instrument::ModelCode;
 using instrument::ReplayStatus;
 using instrument::SaveStatus;
 
@@ -31,6 +31,8 @@ const Case Cases[] = {
     // A project whose header never completed comes first; the next report's
     // serial number and calibration date belong to the project after it.
     {"HeaderCutShortBeforeNextReport", ModelCode::N2600BX, "n2600bx_header_cut_short.txt", "1 2 "},
+    // Two reports of different gauges in one printout.
+    {"ProjectsOfTwoSerialNumbers", ModelCode::N2600BX, "n2600bx_two_serials.txt", "1 2 "},
     // A bin numbered below the header row's 0.
     {"NegativeBinNumber", ModelCode::T7310, "t7310_negative_bin.txt", "RUN1 RUN2 "},
     // Single values of eight significant digits.
