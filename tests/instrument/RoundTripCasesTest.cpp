@@ -41,11 +41,15 @@ const Case Cases[] = {
     {"LaterRunsRepeatingNumbers", ModelCode::T7310, "t7310_later_runs_repeated.txt",
      "RUN1 RUN2 RUN3 RUN4 RUN5 RUN6 RUN7 RUN8 RUN9 RUN10 RUN11 RUN12 RUN13 RUN14 RUN15 RUN16 RUN17 RUN18 RUN19 "
      "RUN20 RUN30 "},
+    // Readings before any time was named: a numeric second field names none.
+    {"ReadingsWithoutTime", ModelCode::LX9100, "lx9100_no_time.txt", "CBR_LBR1 "},
     // Readings without a value in the middle (a word where a number was due).
     {"NullInTheMiddleOfAReading", ModelCode::LX9100, "lx9100_null_mid_reading.txt", "CBR_LBR1 "},
 };
 
 std::string caseName(const testing::TestParamInfo<Case>& info) { return info.param.name; }
+
+void PrintTo(const Case& c, std::ostream* os) { *os << c.file; }
 
 // Every name of a table list names a table of the working database.
 void expectListedTablesExist(const QString& list, const QMap<QString, QStringList>& tables, bool projectIds) {
