@@ -45,6 +45,10 @@ const QString EndLine = QStringLiteral("END");
 const QString UnnamedChannel = QStringLiteral("()");
 const QString UnnamedStored = QStringLiteral("NONE");
 const QString FieldGap = QStringLiteral(", ");
+// A number in the time column keeps the column and stores nothing.
+const QString NoTime = QStringLiteral("0");
+// What a word in the third channel column makes of channel 4's name.
+const QString DefaultChannel4 = QStringLiteral("CH 4");
 
 constexpr int TimeColumn = 7;
 constexpr int ChannelColumns[Channels] = {17, 30, 43, 59};
@@ -154,34 +158,64 @@ class LoadFrameWriter {
     if (changes) writeHeading(wanted);
   }
 
-  // A Null value is left out with its field: the reading line of the
-  // printout was that much shorter (a blank field would not count as a field
-  // but would clear the name of its column). A reading without its last
-  // channel value ended with a comma, as does one whose last value has more
-  // decimals than a reading line keeps (a comma stores it as it stands).
+  // The replay takes a reading's values by their place on the line, but its
+  // last value ended by the line end always as CH4. A Null after which the
+  // line goes on gets a placeholder that keeps the place and stores nothing:
+  // a number in the time column (which stores nothing), the name the channel
+  // already has in a channel column (which only names it again). Trailing
+  // Nulls are left out with their fields: the line was that much shorter. A
+  // reading without CH4, or whose CH4 has more decimals than a line end keeps,
+  // ends with a comma (a comma stores the value as it stands).
   void writeReading(ProjectRows& rows) {
     headingForReading(rows);
     QStringList values;
     QList<int> columns;
-    values.append(writeout::Pad_Field(pv::longText(rows.value(F::READNUMBER)), ReadNumberWidth));
-    columns.append(1);
-    if (!rows.isNull(F::TIME)) {
-      values.append(writeout::Pad_Field(pv::textText(rows.value(F::TIME)), TimeWidth));
-      columns.append(TimeColumn);
-    }
-    for (int channel = 0; channel < Channels; ++channel) {
+    const auto add = [&](int column, const QString& text) {
+      columns.append(column);
+      values.append(text);
+    };
+    add(1, writeout::Pad_Field(pv::longText(rows.value(F::READNUMBER)), ReadNumberWidth));
+    const bool lastAtLineEnd = !endsWithComma(rows);
+    const int placed = lastChannelInPlace(rows, lastAtLineEnd);
+    if (!rows.isNull(F::TIME))
+      add(TimeColumn, writeout::Pad_Field(pv::textText(rows.value(F::TIME)), TimeWidth));
+    else if (placed >= 0)
+      add(TimeColumn, writeout::Pad_Field(NoTime, TimeWidth));
+    for (int channel = 0; channel <= placed; ++channel) {
       const QVariant value = rows.value(valueField(channel));
-      if (value.isNull()) continue;
-      values.append(writeout::Pad_Field(pv::doubleText(value), ChannelWidth));
-      columns.append(ChannelColumns[channel]);
+      add(ChannelColumns[channel], writeout::Pad_Field(value.isNull() ? placeholder(channel) : pv::doubleText(value),
+                                                       ChannelWidth));
     }
+    if (lastAtLineEnd)
+      add(ChannelColumns[Channels - 1],
+          writeout::Pad_Field(pv::doubleText(rows.value(valueField(Channels - 1))), ChannelWidth));
     for (qsizetype i = 0; i < values.size(); ++i) {
       out_.tab(columns[i]);
       out_.text(values[i]);
       if (i + 1 < values.size()) out_.text(FieldGap);
     }
-    if (endsWithComma(rows)) out_.text(QStringLiteral(","));
+    if (!lastAtLineEnd) out_.text(QStringLiteral(","));
     out_.endLine();
+  }
+
+  // The last channel whose value must stand in its own column: CH4 when the
+  // line ends with a comma, else the last of CH1 to CH3 that holds a value;
+  // -1 for none.
+  static int lastChannelInPlace(ProjectRows& rows, bool lastAtLineEnd) {
+    for (int channel = lastAtLineEnd ? Channels - 2 : Channels - 1; channel >= 0; --channel)
+      if (!rows.isNull(valueField(channel))) return channel;
+    return -1;
+  }
+
+  // A channel's name as the replay holds it, read again; an unnamed channel
+  // is named "()", which the replay keeps as "NONE". The third column also
+  // names channel 4 "CH 4", as any word there does.
+  QString placeholder(int channel) {
+    const bool named = !isBlank(replayNames_[channel]);
+    const QString word = named ? replayNames_[channel] : UnnamedChannel;
+    replayNames_[channel] = replayName(word, channel);
+    if (channel == Channels - 2) replayNames_[Channels - 1] = DefaultChannel4;
+    return word;
   }
 
   static bool endsWithComma(ProjectRows& rows) {

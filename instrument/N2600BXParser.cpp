@@ -209,11 +209,14 @@ void N2600BXParser::Handle_Colon() {
 }
 
 // A header value ends at a blank once more than two characters (the blank
-// after the colon included) are collected.
+// after the colon included) are collected, and always at the first blank
+// after its text: a value never holds a blank, so a project id written
+// without one after its colon cannot take the next word into its table name.
 void N2600BXParser::Parse_Header_Line(QChar c) {
   QString& token = context_.Token;
   token.append(c);
-  if (c != QLatin1Char(' ') || token.size() <= 2) return;
+  if (c != QLatin1Char(' ')) return;
+  if (token.size() <= 2 && text::trimBlanks(token).isEmpty()) return;
   token = text::trimmed(token);
   if (!Known_Project) {
     if (Label == ShortDateLabel || Label == DateLabel) {

@@ -1,4 +1,5 @@
 #include <array>
+#include <optional>
 
 #include "instrument/ProjectRows.h"
 #include "instrument/ProjectSection.h"
@@ -89,11 +90,22 @@ QString headerValue(const QVariant& value, const QString& text) {
   return value.isNull() || text.isEmpty() ? EmptyHeaderValue : text;
 }
 
-void writeTitle(ProjectText& out, ProjectRows* first) {
-  const QVariant serial = first ? first->value(F::SERNUM) : QVariant();
-  const QVariant calibration = first ? first->value(F::CDATE) : QVariant();
-  out.text(TitleSerial + headerValue(serial, pv::longText(serial)) + TitleCalibration +
-           headerValue(calibration, pv::textText(calibration)) + OneBlank);
+// The serial number and calibration date of a header record as a title line
+// gives them; the replay keeps them for every project after that line.
+struct Calibration {
+  QString serial;
+  QString date;
+  bool operator==(const Calibration&) const = default;
+};
+
+Calibration calibrationOf(ProjectRows* header) {
+  if (!header) return {};
+  return {pv::longText(header->value(F::SERNUM)), pv::textText(header->value(F::CDATE))};
+}
+
+void writeTitle(ProjectText& out, const Calibration& calibration) {
+  out.text(TitleSerial + (calibration.serial.isEmpty() ? EmptyHeaderValue : calibration.serial) +
+           TitleCalibration + (calibration.date.isEmpty() ? EmptyHeaderValue : calibration.date) + OneBlank);
   out.endLine();
   out.endLine();
 }
@@ -155,7 +167,7 @@ void writeReading(ProjectText& out, ProjectRows& rows) {
 
 bool writeN2600BXSection(ProjectSection& section) {
   ProjectText& out = section.out;
-  bool titleWritten = false;
+  std::optional<Calibration> written;  // what the replay holds from the last title line
   for (const QString& listed : section.names) {
     ProjectRows rows;
     if (!rows.open(section.db, projectTable(listed), F::RDNUM)) {
@@ -166,9 +178,13 @@ bool writeN2600BXSection(ProjectSection& section) {
     // The header record has reading number 0; a project whose header never
     // completed has readings only.
     const bool hasHeader = hasRows && rows.value(F::RDNUM).toLongLong() == 0;
-    if (!titleWritten) {
-      writeTitle(out, hasRows ? &rows : nullptr);
-      titleWritten = true;
+    // Projects of several reports, or a first project whose header never
+    // completed, need a title line of their own before them: otherwise the
+    // replay gives them the serial number of the title before.
+    const Calibration calibration = calibrationOf(hasHeader ? &rows : nullptr);
+    if (!written || (hasHeader && calibration != *written)) {
+      writeTitle(out, calibration);
+      written = calibration;
     }
     writeProjectLines(out, hasHeader ? &rows : nullptr, listed);
     writeColumnHeadings(out);

@@ -11,6 +11,16 @@ namespace instrument {
 using platform::db::quoteIdentifier;
 
 bool ProjectRows::open(platform::db::Database& db, const QString& table, const QString& keyField) {
+  return openOrdered(db, table, quoteIdentifier(keyField));
+}
+
+bool ProjectRows::openMarkedFirst(platform::db::Database& db, const QString& table, const QString& keyField,
+                                  const QString& markField) {
+  return openOrdered(db, table,
+                     QStringLiteral("%1 IS NULL, %2").arg(quoteIdentifier(markField), quoteIdentifier(keyField)));
+}
+
+bool ProjectRows::openOrdered(platform::db::Database& db, const QString& table, const QString& order) {
   indexes_.clear();
   error_.clear();
   if (!db.isOpen() || !db.hasTable(table)) {
@@ -19,8 +29,7 @@ bool ProjectRows::open(platform::db::Database& db, const QString& table, const Q
   }
   query_ = QSqlQuery(db.connection());
   query_.setForwardOnly(true);
-  const QString sql = QStringLiteral("SELECT * FROM %1 ORDER BY %2")
-                          .arg(quoteIdentifier(table), quoteIdentifier(keyField));
+  const QString sql = QStringLiteral("SELECT * FROM %1 ORDER BY %2").arg(quoteIdentifier(table), order);
   if (!query_.exec(sql)) {
     error_ = query_.lastError().text();
     return false;

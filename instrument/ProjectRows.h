@@ -19,6 +19,11 @@ class ProjectRows {
   // False when the table cannot be read (it does not exist, the query fails);
   // error() says why.
   bool open(platform::db::Database& db, const QString& table, const QString& keyField);
+  // As open, but the rows whose markField is not Null come first, each group
+  // in key order: a row that a field marks (a run's header row) is found by
+  // that mark, never by where its key happens to sort.
+  bool openMarkedFirst(platform::db::Database& db, const QString& table, const QString& keyField,
+                       const QString& markField);
   // Moves to the next row; false after the last one.
   bool next();
   QVariant value(const QString& field);
@@ -31,6 +36,8 @@ class ProjectRows {
   const QString& error() const { return error_; }
 
  private:
+  bool openOrdered(platform::db::Database& db, const QString& table, const QString& order);
+
   QSqlQuery query_;
   QHash<QString, int> indexes_;
   QString error_;

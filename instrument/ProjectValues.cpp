@@ -9,6 +9,7 @@ namespace instrument::projectvalues {
 namespace {
 
 constexpr int SingleDigits = 7;
+constexpr int SingleRoundTripDigits = 9;
 constexpr int DoubleDigits = 15;
 
 QString numberText(const QVariant& value, int significant) {
@@ -28,13 +29,28 @@ QString longText(const QVariant& value) {
 }
 
 QString singleText(const QVariant& value) { return numberText(value, SingleDigits); }
+
+// Seven digits are how a single is printed; a value read with more keeps as
+// many as it takes to read back as the same single (nine always do).
+QString exactSingleText(const QVariant& value) {
+  if (value.isNull()) return {};
+  bool ok = false;
+  const double number = value.toDouble(&ok);
+  if (!ok) return value.toString();
+  const float single = static_cast<float>(number);
+  for (int digits = SingleDigits; digits < SingleRoundTripDigits; ++digits) {
+    const QString text = decimalText(number, digits);
+    if (static_cast<float>(text.toDouble()) == single) return text;
+  }
+  return decimalText(number, SingleRoundTripDigits);
+}
 QString doubleText(const QVariant& value) { return numberText(value, DoubleDigits); }
 QString textText(const QVariant& value) { return value.isNull() ? QString() : value.toString(); }
 
 QString valueText(const QVariant& value, ValueKind kind) {
   switch (kind) {
     case ValueKind::Long: return longText(value);
-    case ValueKind::Single: return singleText(value);
+    case ValueKind::Single: return exactSingleText(value);
     case ValueKind::Text: break;
   }
   return textText(value);

@@ -13,6 +13,10 @@ QString longText(const QVariant& value);
 // digits, "." as decimal point, never an exponent (a lower-case exponent would
 // not survive the replay).
 QString singleText(const QVariant& value);
+// As singleText, but with 8 or 9 digits where 7 would not read back as the
+// same single: what a project file writes, so that reopening it gives back
+// every digit that was parsed.
+QString exactSingleText(const QVariant& value);
 // Double-precision field: as singleText with at most 15 significant digits.
 QString doubleText(const QVariant& value);
 // Text field: as stored.
@@ -20,7 +24,7 @@ QString textText(const QVariant& value);
 
 // How a section writes one stored field.
 enum class ValueKind { Long, Text, Single };
-// value in the text form of its kind (longText, textText or singleText).
+// value in the text form of its kind (longText, textText or exactSingleText).
 QString valueText(const QVariant& value, ValueKind kind);
 
 // value in fixed notation with at most `significant` significant digits,

@@ -7,6 +7,7 @@
 #include "instrument/ProjectValues.h"
 #include "instrument/RecordLayouts.h"
 #include "instrument/RunTables.h"
+#include "instrument/TextNumbers.h"
 #include "instrument/writeout.h"
 #include "platform/db/Database.h"
 
@@ -51,8 +52,8 @@ constexpr int FsnrWidth = 2;
 
 void writeRunLine(ProjectText& out, ProjectRows& rows) {
   out.text(RunLabel + pv::longText(rows.value(F::RUN_NUMBER)) + MeasureLabel +
-           pv::singleText(rows.value(F::MEASURE)) + CalFactorLabel +
-           pv::singleText(rows.value(F::CALFACTOR)) + DateLabel + pv::textText(rows.value(F::DATE)) +
+           pv::exactSingleText(rows.value(F::MEASURE)) + CalFactorLabel +
+           pv::exactSingleText(rows.value(F::CALFACTOR)) + DateLabel + pv::textText(rows.value(F::DATE)) +
            TimeLabel + pv::textText(rows.value(F::TIME)));
   out.endLine();
 }
@@ -63,8 +64,8 @@ void writeBinRow(ProjectText& out, ProjectRows& rows) {
   QString line;
   for (const BinValue& value : binValues())
     line += writeout::Pad_Field(pv::longText(rows.value(value.field)), value.width) + QLatin1Char(',');
-  line += writeout::Pad_Field(pv::singleText(rows.value(F::DSNR)), DsnrWidth) + QLatin1Char(' ');
-  line += writeout::Pad_Field(pv::singleText(rows.value(F::FSNR)), FsnrWidth);
+  line += writeout::Pad_Field(pv::exactSingleText(rows.value(F::DSNR)), DsnrWidth) + QLatin1Char(' ');
+  line += writeout::Pad_Field(pv::exactSingleText(rows.value(F::FSNR)), FsnrWidth);
   out.text(line);
   out.endLine();
 }
@@ -78,27 +79,47 @@ void writeEmptyRun(ProjectText& out, const QString& table) {
   out.endLine();
 }
 
+// The runs after the twentieth share the table named after the first of
+// them, and the replay gives the table to whichever of them it meets first:
+// that run is written first. Any other run may repeat the number of a full
+// run, which the replay would refuse as the run that names the table.
+void writeLaterRuns(ProjectSection& section, const QString& table) {
+  const std::optional<qint32> firstRun = text::toLong(table.mid(RunTablePrefix.size()));
+  for (const bool naming : {true, false}) {
+    ProjectRows rows;
+    if (!rows.open(section.db, table, F::BIN_NUMBER)) {
+      section.error = rows.error();
+      return;
+    }
+    while (rows.next()) {
+      const bool names = firstRun && rows.value(F::RUN_NUMBER).toLongLong() == *firstRun;
+      if (names != naming) continue;
+      writeRunLine(section.out, rows);
+      section.out.endLine();
+    }
+  }
+}
+
 }  // namespace
 
 bool writeStiffnessSection(ProjectSection& section) {
   ProjectText& out = section.out;
   for (const QString& listed : section.names) {
     const QString table = listedTable(listed);
+    if (isHeaderOnlyRunTable(section.db, table)) {
+      writeLaterRuns(section, table);
+      return section.error.isEmpty();  // no table follows the one of the later runs
+    }
+    // The header row is the one carrying the run number; a bin numbered
+    // below 0 sorts before it but is a bin all the same.
     ProjectRows rows;
-    if (!rows.open(section.db, table, F::BIN_NUMBER)) {
+    if (!rows.openMarkedFirst(section.db, table, F::BIN_NUMBER, F::RUN_NUMBER)) {
       section.error = rows.error();
       return false;
     }
     if (!rows.next()) {
       writeEmptyRun(out, table);
       continue;
-    }
-    if (isHeaderOnlyRunTable(section.db, table)) {
-      do {
-        writeRunLine(out, rows);
-        out.endLine();
-      } while (rows.next());
-      return true;  // no table follows the one of the later runs
     }
     writeRunLine(out, rows);
     while (rows.next()) writeBinRow(out, rows);

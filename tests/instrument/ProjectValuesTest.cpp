@@ -20,6 +20,20 @@ TEST(ProjectValues, NumbersTakeTheirShortestFormWithoutExponent) {
   EXPECT_EQ(pv::textText(QStringLiteral("06/01/04")), QStringLiteral("06/01/04"));
 }
 
+// A project file keeps every digit of a single the parser read: seven
+// digits where they read back as the same single, more where they do not.
+TEST(ProjectValues, ExactSinglesReadBackAsTheSameSingle) {
+  const auto single = [](double value) { return static_cast<double>(static_cast<float>(value)); };
+  EXPECT_EQ(pv::exactSingleText(single(23.325233)), QStringLiteral("23.325233"));
+  EXPECT_EQ(pv::exactSingleText(12345678.0), QStringLiteral("12345678"));
+  EXPECT_EQ(pv::exactSingleText(single(0.98)), QStringLiteral("0.98"));
+  EXPECT_EQ(pv::exactSingleText(single(-0.000123456789)), QStringLiteral("-0.00012345679"));
+  for (const double value : {16777215.0, 3.4028235e38, 1.17549435e-38, 0.1, 9.9999999})
+    EXPECT_EQ(static_cast<float>(pv::exactSingleText(single(value)).toDouble()), static_cast<float>(value))
+        << value;
+  EXPECT_TRUE(pv::exactSingleText(QVariant()).isEmpty());
+}
+
 TEST(ProjectValues, NullGivesEmptyText) {
   EXPECT_TRUE(pv::singleText(QVariant()).isEmpty());
   EXPECT_TRUE(pv::longText(QVariant()).isEmpty());

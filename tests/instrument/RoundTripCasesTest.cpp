@@ -1,0 +1,123 @@
+// Printouts the parsers accept that once came back different after a save
+// and a reopen. Each is parsed into the working database, saved as a project
+// file, reopened into a fresh working database and compared cell by cell.
+
+#include <QSet>
+#include <gtest/gtest.h>
+
+#include "ProjectFileSupport.h"
+#include "instrument/DeviceType.h"
+#include "instrument/ProjectTableList.h"
+#include "instrument/writeout.h"
+#include "support/TempProgramFolder.h"
+#include "support/TestData.h"
+
+namespace {
+
+namespace ModelCode = instrument::ModelCode;
+using instrument::ReplayStatus;
+using instrument::SaveStatus;
+
+struct Case {
+  const char* name;
+  int model;
+  const char* file;    // under tests/data/roundtrip
+  const char* tables;  // the parser's table list
+};
+
+const Case Cases[] = {
+    // A header value ends at its first blank: a project id never holds one.
+    {"ProjectIdWithoutBlankAfterColon", ModelCode::N2600BX, "n2600bx_id_without_blank.txt", "7 "},
+    // A project whose header never completed comes first; the next report's
+    // serial number and calibration date belong to the project after it.
+    {"HeaderCutShortBeforeNextReport", ModelCode::N2600BX, "n2600bx_header_cut_short.txt", "1 2 "},
+    // Two reports of different gauges in one printout.
+    {"ProjectsOfTwoSerialNumbers", ModelCode::N2600BX, "n2600bx_two_serials.txt", "1 2 "},
+    // A bin numbered below the header row's 0.
+    {"NegativeBinNumber", ModelCode::T7310, "t7310_negative_bin.txt", "RUN1 RUN2 "},
+    // Single values of eight significant digits.
+    {"EightDigitSingles", ModelCode::T7310, "t7310_seven_digit_measure.txt", "RUN1 "},
+    // Later runs that repeat a full run's number or come in no order.
+    {"LaterRunsRepeatingNumbers", ModelCode::T7310, "t7310_later_runs_repeated.txt",
+     "RUN1 RUN2 RUN3 RUN4 RUN5 RUN6 RUN7 RUN8 RUN9 RUN10 RUN11 RUN12 RUN13 RUN14 RUN15 RUN16 RUN17 RUN18 RUN19 "
+     "RUN20 RUN30 "},
+    // Readings before any time was named: a numeric second field names none.
+    {"ReadingsWithoutTime", ModelCode::LX9100, "lx9100_no_time.txt", "CBR_LBR1 "},
+    // Readings without a value in the middle (a word where a number was due).
+    {"NullInTheMiddleOfAReading", ModelCode::LX9100, "lx9100_null_mid_reading.txt", "CBR_LBR1 "},
+};
+
+std::string caseName(const testing::TestParamInfo<Case>& info) { return info.param.name; }
+
+void PrintTo(const Case& c, std::ostream* os) { *os << c.file; }
+
+// Every name of a table list names a table of the working database.
+void expectListedTablesExist(const QString& list, const QMap<QString, QStringList>& tables, bool projectIds) {
+  for (const QString& name : instrument::listedTables(list)) {
+    const QString table = projectIds ? instrument::projectTable(name) : instrument::listedTable(name);
+    EXPECT_TRUE(tables.contains(table.toUpper())) << "listed but missing: " << table.toStdString();
+  }
+}
+
+void expectSameCells(const QMap<QString, QStringList>& parsed, const QMap<QString, QStringList>& reopened) {
+  EXPECT_EQ(parsed.keys(), reopened.keys());
+  for (auto it = parsed.begin(); it != parsed.end(); ++it) {
+    const QStringList& before = it.value();
+    const QStringList after = reopened.value(it.key());
+    EXPECT_EQ(before.size(), after.size()) << it.key().toStdString();
+    for (qsizetype row = 0; row < std::min(before.size(), after.size()); ++row) {
+      const QStringList cellsBefore = before[row].split(QLatin1Char('|'));
+      const QStringList cellsAfter = after[row].split(QLatin1Char('|'));
+      ASSERT_EQ(cellsBefore.size(), cellsAfter.size());
+      for (qsizetype cell = 0; cell < cellsBefore.size(); ++cell)
+        EXPECT_EQ(cellsBefore[cell].toStdString(), cellsAfter[cell].toStdString())
+            << it.key().toStdString() << " row " << row << " field " << cell;
+    }
+  }
+}
+
+class RoundTripCase : public testing::TestWithParam<Case> {
+ protected:
+  // Parses the printout, saves every listed table and reopens the file; the
+  // working database holds the reopened tables afterwards.
+  void parseSaveAndReopen() {
+    const Case& c = GetParam();
+    bool damaged = false;
+    list_ = projecttest::parsePrintout(c.model, testsupport::readData(QStringLiteral("roundtrip/") + c.file), &damaged);
+    EXPECT_FALSE(damaged);
+    parsed_ = projecttest::snapshot();
+
+    const QString file = folder_.path(QStringLiteral("saved.txt"));
+    instrument::writeout writer;
+    ASSERT_EQ(writer.writeout_(file, list_, static_cast<qint16>(c.model)), SaveStatus::Saved)
+        << writer.message().toStdString();
+    instrument::writeout reader;
+    const std::optional<QString> tables = reader.Get_tables(file, list_);
+    ASSERT_TRUE(tables.has_value()) << reader.message().toStdString() << "\n"
+                                    << projecttest::fileBytes(file).toStdString();
+    reopenedList_ = *tables;
+    reopened_ = projecttest::snapshot();
+    saved_ = projecttest::fileBytes(file);
+  }
+
+  bool projectIds() const { return GetParam().model == ModelCode::N2600BX; }
+
+  testsupport::TempProgramFolder folder_;
+  QString list_, reopenedList_;
+  QMap<QString, QStringList> parsed_, reopened_;
+  QByteArray saved_;
+};
+
+TEST_P(RoundTripCase, ReopenGivesBackWhatWasParsed) {
+  ASSERT_NO_FATAL_FAILURE(parseSaveAndReopen());
+  EXPECT_EQ(list_.toStdString(), GetParam().tables);
+  expectListedTablesExist(list_, parsed_, projectIds());
+  EXPECT_EQ(reopenedList_.toStdString(), list_.toStdString());
+  expectSameCells(parsed_, reopened_);
+  EXPECT_FALSE(parsed_.isEmpty());
+  if (HasFailure()) ADD_FAILURE() << "saved file:\n" << saved_.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Fuzzed, RoundTripCase, testing::ValuesIn(Cases), caseName);
+
+}  // namespace
