@@ -101,8 +101,12 @@ bool ColumnChooser::roomRefused(int t, const StiffnessBlock* block) const {
 void ColumnChooser::placeBlock(int t, const StiffnessBlock& block) {
   // A block placed over another one takes that one off whole first.
   const int first = t + FirstDataColumn;
-  clearBlocksOver(*context_.designers.Report, context_.flags, first, first + StiffnessBlockWidth - 1);
-  markBlockPlaced(*context_.designers.Report, context_.flags, block, first);
+  platform::ReportDesigner& report = *context_.designers.Report;
+  const int listCount = context_.page.List2->count();
+  const int usedBefore = columnsHoldingItems(report, listCount);
+  clearBlocksOver(report, context_.flags, first, first + StiffnessBlockWidth - 1);
+  context_.flags.Used_Columns += columnsHoldingItems(report, listCount) - usedBefore;
+  markBlockPlaced(report, context_.flags, block, first);
   QListWidget& List2 = *context_.page.List2;
   for (int pass = 0; pass < 4; ++pass) {
     placeOne(t + FirstDataColumn, block.dataItems[pass]);
