@@ -189,12 +189,6 @@ TEST_F(ColumnLayoutFileTest, BrokenFilesPlaceOnlyWhatTheyName) {
   EXPECT_EQ(header(7), "NO Flag");
   for (int k = 8; k <= 19; ++k) EXPECT_EQ(header(k), "Freq.") << k;
   EXPECT_EQ(load.placed, 2 + 12);
-
-  EXPECT_EQ(columnLayoutEntriesIn("\"Col 1\r\"\r\n", 3), (QStringList{"Col 1", "", ""}));
-  EXPECT_EQ(itemOfHeader("Freq.", 3), "Frequency");
-  EXPECT_EQ(itemOfHeader("SO Flag", 3), "Signal Overload Flag");
-  EXPECT_EQ(itemOfHeader("Imag.\rForce", 3), "I_F_ND");
-  EXPECT_EQ(itemOfHeader("WD", 1), "WD");
   EXPECT_FALSE(itemOfHeader("Time", 1));  // the N2600A has no time
   EXPECT_FALSE(itemOfHeader("RD#", 0));
 }
