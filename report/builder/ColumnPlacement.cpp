@@ -11,6 +11,7 @@
 #include "report/builder/FieldMap.h"
 #include "report/builder/ReportBuilderContext.h"
 #include "report/builder/ReportRecords.h"
+#include "report/builder/StiffnessBlocks.h"
 
 namespace report {
 namespace {
@@ -21,20 +22,30 @@ struct Placement {
   QString item;
   QString Table;
   int Model;
+  bool clearedBlock = false;  // a stiffness block under the column was taken off first
   bool isNone() const { return item == NoneItem; }
-  bool blockPlaced() const { return context.flags.Noise_Block || context.flags.Signal_Block; }
   platform::ReportDesigner& report() const { return context.report(); }
 };
 
-bool nearBlock(bool placed, int blockEnd, int Col) { return placed && std::abs(blockEnd - Col) <= 3; }
+// A stiffness block is all or nothing: any item but the block's own placed
+// on one of its columns takes the whole block off first, columns, flag and
+// title. "None" then stands for the block's first column.
+void clearBlocksUnder(Placement& p) {
+  if (p.Model != ModelCode::T7310) return;
+  ReportFlags& flags = p.context.flags;
+  for (const StiffnessBlock& block : stiffnessBlocks()) {
+    if (!blockCovers(flags, block, p.Col) || belongsToBlock(block, p.item)) continue;
+    const int first = blockFirstColumn(flags, block);
+    clearStiffnessBlock(p.report(), flags, block);
+    p.clearedBlock = true;
+    if (p.isNone()) p.Col = first;
+  }
+}
 
 void resetRemarksIfTouched(const Placement& p) {
   const ReportFlags& flags = p.context.flags;
-  bool touched = false;
-  if (p.isNone() && p.blockPlaced())
-    touched = nearBlock(flags.Noise_Block, flags.Noise_Col, p.Col) || nearBlock(flags.Signal_Block, flags.Signal_Col, p.Col);
-  else
-    touched = p.Col >= flags.Remarks_Column || std::abs(p.Col - flags.Remarks_Column) == 1;
+  bool touched = p.isNone() && p.clearedBlock;
+  if (!touched) touched = p.Col >= flags.Remarks_Column || std::abs(p.Col - flags.Remarks_Column) == 1;
   if (touched) Reset_Column(p.report(), flags, flags.Remarks_Column, true, p.Model);
 }
 
@@ -83,24 +94,6 @@ void fillValues(const Placement& p, platform::db::Recordset& records, const QStr
   if (mirror) setData(p.report(), *mirror, columnText(split.mirror));
 }
 
-// "None" on a column of a stiffness block clears the whole block.
-void clearStiffnessBlock(Placement& p) {
-  ReportFlags& flags = p.context.flags;
-  bool* blockFlag = nullptr;
-  int last = 0;
-  if (flags.Noise_Block && p.Col >= flags.Noise_Col - 3 && p.Col <= flags.Noise_Col) {
-    blockFlag = &flags.Noise_Block;
-    last = flags.Noise_Col;
-  } else if (flags.Signal_Block && p.Col >= flags.Signal_Col - 3 && p.Col <= flags.Signal_Col) {
-    blockFlag = &flags.Signal_Block;
-    last = flags.Signal_Col;
-  }
-  if (blockFlag == nullptr) return;
-  p.Col = last - 3;
-  for (int k = last; k > p.Col && k >= last - 2; --k) freeColumn(p.report(), k);
-  *blockFlag = false;
-}
-
 // The "Remarks" column never stands in the read-number column.
 int remarksTarget(const Placement& p) {
   return std::max(FirstDataColumn, Next_Free_Column(p.report(), p.context.flags, p.Model));
@@ -109,8 +102,8 @@ int remarksTarget(const Placement& p) {
 // Returns whether the remarks column and lines are to be updated.
 bool chooseRemarksColumn(Placement& p) {
   ReportFlags& flags = p.context.flags;
-  if (p.isNone() && p.blockPlaced()) {
-    if (p.Model == ModelCode::T7310) clearStiffnessBlock(p);
+  if (p.isNone() && p.clearedBlock) {
+    // the freed block moves the remarks column like the last used column does
   } else if (p.Col < flags.New_Remarks_Column - 1) {
     return false;
   } else if (p.Model == ModelCode::LX9100) {
@@ -150,6 +143,7 @@ PlaceColumnResult Place_Column(ReportBuilderContext& context, int Col, const QSt
                                const QString& Table, const QString& SA, int Model, ListSelection list) {
   if (context.flags.Clearing_Report) return {Col, ColumnObject, std::nullopt};
   Placement p{context, Col, ColumnObject, Table, Model};
+  clearBlocksUnder(p);
   platform::db::Recordset records;
   openColumnRecords(records, context.db, Table, SA, Model);
   resetRemarksIfTouched(p);

@@ -23,7 +23,7 @@ struct ListMove {
 };
 
 struct PlaceColumnResult {
-  int Col = 0;               // the block's first column when a stiffness block was cleared
+  int Col = 0;               // the block's first column when "None" cleared a stiffness block
   QString ColumnObject;      // the name the values were read by
   std::optional<ListMove> listMove;  // none while clearing or with an empty list
 };
@@ -35,8 +35,10 @@ inline const QString NoneItem = QStringLiteral("None");
 // a load-frame column's mirror), writes the item's header and every record's
 // value, one line per record, split over the mirror for a long load-frame
 // test; then keeps "Remarks" behind the last used column (never left of
-// column 2) and the separator lines in step, and clears a whole stiffness
-// noise or signal block when "None" is placed on one of its columns. Does
+// column 2) and the separator lines in step. Any item but a stiffness
+// block's own sub-column items placed on a column of a placed noise or signal
+// block first takes the whole block off (columns, flag and title); "None" on
+// a block then frees it from its first column, which the result gives. Does
 // nothing while the report is being cleared.
 PlaceColumnResult Place_Column(ReportBuilderContext& context, int Col, const QString& ColumnObject,
                                const QString& Table, const QString& SA, int Model, ListSelection list);

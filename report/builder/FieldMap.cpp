@@ -70,6 +70,22 @@ const QHash<QString, FieldOfItem>& fieldMap() {
   return map;
 }
 
+bool modelHasItem(const QString& item, int Model) {
+  if (Model < ModelCode::LX9100 || Model > ModelCode::T7310) return false;
+  const auto found = fieldMap().constFind(item);
+  return found != fieldMap().constEnd() && !found->byModel[static_cast<size_t>(Model)].isEmpty();
+}
+
+// The stiffness items by their column headers.
+const QHash<QString, QString>& stiffnessItemsByHeader() {
+  static const QHash<QString, QString> items{
+      {"Freq.", "Frequency"},         {"NO Flag", "Noise Overload Flag"}, {"SO Flag", "Signal Overload Flag"},
+      {"Real\rDispl.", "R_D_ND"},     {"Real\rForce", "R_F_ND"},           {"Imag.\rDispl.", "I_D_ND"},
+      {"Imag.\rForce", "I_F_ND"},
+  };
+  return items;
+}
+
 }  // namespace
 
 QString fieldText(const platform::db::Recordset& records, const QString& field) {
@@ -105,6 +121,12 @@ QString headerAbbreviation(const QString& item) {
       {"Signal Overload Flag", "SO Flag"},           {"Frequency", "Freq."},
   };
   return abbreviations.value(item, item);
+}
+
+std::optional<QString> itemOfHeader(const QString& header, int Model) {
+  const QString item = Model == ModelCode::T7310 ? stiffnessItemsByHeader().value(header, header) : header;
+  if (!modelHasItem(item, Model)) return std::nullopt;
+  return item;
 }
 
 std::optional<QString> stiffySubColumnHeader(const QString& item) {

@@ -30,4 +30,12 @@ QString headerAbbreviation(const QString& item);
 // or nothing for other items.
 std::optional<QString> stiffySubColumnHeader(const QString& item);
 
+// The data item a column header stands for, as a saved layout names the
+// column: the stiffness report's abbreviations back to their items ("Freq."
+// -> "Frequency"), a sub-column header of a stiffness block standing alone to
+// the noise block's item of that header ("Real\rDispl." -> "R_D_ND"); the
+// other models read their columns by the header itself. Nothing for a header
+// that no data item of the model has.
+std::optional<QString> itemOfHeader(const QString& header, int Model);
+
 }  // namespace report

@@ -3,85 +3,29 @@
 #include <QListWidget>
 
 #include "platform/core/IgnoreErrors.h"
-#include "platform/report/ReportDesigner.h"
-#include "report/builder/ColumnLines.h"
-#include "report/builder/ColumnSlots.h"
-#include "report/builder/ReadNumberColumn.h"
 #include "report/page/ColumnChooser.h"
 #include "report/page/ReportRefresh.h"
 #include "report/page/ReportTabPage.h"
 
 namespace report {
-namespace {
 
-const QString ClearedReadNumberHeader = QStringLiteral("RDNUM");
-
-// The load-frame report's second block starts at the column after "Remarks"
-// of the first: columns 6 to 9 by font size, 0 for untouched.
-std::optional<QString> loadFrameBlockHeader(int k, int fontSize) {
-  struct Row {
-    int k;
-    const char* bySize[4];  // 9, 10, 11, 12; nullptr: untouched
-  };
-  static constexpr Row rows[] = {{6, {"Col 5", "Col 5", "Col 5", nullptr}},
-                                 {7, {"Col 6", nullptr, nullptr, "Remarks"}},
-                                 {8, {nullptr, "Remarks", "Remarks", "Col 7"}},
-                                 {9, {"Remarks", "Col 8", "Col 8", "Col 8"}}};
-  const char* text = rows[k - 6].bySize[fontSize - 9];
-  if (text == nullptr) return std::nullopt;
-  return QString::fromLatin1(text);
-}
-
-void clearColumns(const ReportPageContext& context) {
-  platform::ReportDesigner& report = *context.designers.Report;
-  const int model = context.state.Model_Code;
-  const int size = context.flags.Report_Font_Size;
-  for (int k = ReadNumberColumn; k <= LastColumn; ++k) {
-    platform::ignoringErrors([&] {
-      const std::optional<QString> header = clearedHeader(k, model, size);
-      if (!header) return;
-      setHeader(report, k, *header);
-      setData(report, k, EmptyColumnText);
-      if (k != ReadNumberColumn || context.state.Test_Name.isEmpty()) return;
-      ReportBuilderContext builder = context.builder();
-      Fill_RD_Column(builder, context.state.Table_Name, context.sampleType(), model);
-    });
-  }
-  for (const char* title : {"NoiseBlockTitle", "SignalBlockTitle"})
-    report.member(QLatin1String(title)).setSuppress(true);
-}
-
-void resetColumnState(ReportFlags& flags) {
-  flags.Used_Columns = 1;
-  flags.New_Remarks_Column = 1;
-  flags.Remarks_Column = 2;
-  flags.Noise_Block = false;
-  flags.Signal_Block = false;
-}
-
-}  // namespace
-
-std::optional<QString> clearedHeader(int k, int Model_Code, int fontSize) {
-  if (k == ReadNumberColumn) return ClearedReadNumberHeader;
-  if (k == FirstDataColumn) return RemarksHeader;
-  if (Model_Code == ModelCode::LX9100 && k >= 6 && k <= 9 && fontSize >= 9 && fontSize <= 12)
-    return loadFrameBlockHeader(k, fontSize);
-  return columnPlaceholder(k);
-}
-
-void Clear_Button_Click(const ReportPageContext& context, ColumnChooser& chooser) {
+void resetColumnChoice(const ReportPageContext& context, ColumnChooser& chooser) {
   ReportFlags& flags = context.flags;
+  // The list clicks raised here must not place anything.
+  const bool clearing = flags.Clearing_Report;
   flags.Clearing_Report = true;
-  clearColumns(context);
   platform::ignoringErrors([&] {
     context.page.List1->setCurrentRow(0);
     context.page.List2->setCurrentRow(0);
   });
   chooser.rewindAdvance();
-  platform::ignoringErrors(
-      [&] { Update_Column_Lines(*context.designers.Report, flags, FirstDataColumn, context.state.Model_Code); });
-  resetColumnState(flags);
-  flags.Clearing_Report = false;
+  flags.Clearing_Report = clearing;
+}
+
+void Clear_Button_Click(const ReportPageContext& context, ColumnChooser& chooser) {
+  resetColumnChoice(context, chooser);
+  ReportBuilderContext builder = context.builder();
+  Reset_Report_Columns(builder, context.state.Table_Name, context.sampleType(), context.state.Model_Code);
   context.refresh.request(ReportRefresh::ShortInterval);
 }
 

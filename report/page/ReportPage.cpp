@@ -22,6 +22,7 @@
 #include "instrument/RunTables.h"
 #include "report/builder/ColumnList.h"
 #include "report/page/BusyPointer.h"
+#include "report/page/ColumnLayoutCommands.h"
 #include "report/page/ReportClear.h"
 #include "report/page/ReportFonts.h"
 #include "report/page/ReportPageSetUp.h"
@@ -79,6 +80,7 @@ ReportPage::ReportPage(ReportPageHost& host, ReportTabPage& page, instrument::Pr
   constantsCommands_.setRebuildStiffnessReport([this] { fillReadNumberColumn(); });
   // Until the font re-flow joins, a loaded size is only remembered.
   layout_.setResizeReportFont([this](int fontSize) { flags_.Report_Font_Size = fontSize; });
+  layout_.setColumnLayoutFile(columnLayoutFileOf(context(), chooser_, &page));
   QObject::connect(page_.Save_Layout, &QPushButton::clicked, &refresh_, [this] { layout_.Save_Layout_Click(); });
   QObject::connect(page_.Load_Layout, &QPushButton::clicked, &refresh_, [this] { layout_.Load_Layout_Click(); });
 }

@@ -5,6 +5,7 @@
 #include "BuilderFixture.h"
 #include "report/builder/ColumnSlots.h"
 #include "report/builder/ReportHeader.h"
+#include "report/builder/StiffnessBlocks.h"
 
 namespace report {
 namespace {
@@ -93,22 +94,43 @@ TEST_F(ColumnPlacementTest, StiffnessColumnsLineUpWithTheirRunOrBinNumbers) {
   EXPECT_EQ(text("IdText"), "120");
 }
 
-TEST_F(ColumnPlacementTest, NoneOnAStiffnessBlockClearsTheWholeBlock) {
+// A block is all or nothing: "None" or any other item on one of its columns
+// takes off all four columns, the flag and the title.
+TEST_F(ColumnPlacementTest, AnyItemOnAStiffnessBlockTakesTheWholeBlockOff) {
   loadFile(3, "t7310/runs_101_to_125.txt");
   start("RUN101", 3);
-  for (int k = 2; k <= 9; ++k) place(k, k <= 5 ? "R_D_ND" : "R_D_SD");
-  flags.Noise_Block = flags.Signal_Block = true;
-  flags.Noise_Col = 5;
-  flags.Signal_Col = 9;
-  const auto result = place(6, "None");
+  const auto placeBlock = [&](const QString& name, int first) {
+    const StiffnessBlock& block = *stiffnessBlockFor(name);
+    markBlockPlaced(*designers.Report, flags, block, first);
+    for (int pass = 0; pass < 4; ++pass) place(first + pass, block.dataItems[pass]);
+  };
+  placeBlock("Noise Data", 2);
+  placeBlock("Signal Data", 6);
+  EXPECT_FALSE(hidden("SignalBlockTitle"));
+  const auto result = place(8, "None");
   EXPECT_EQ(result.Col, 6);
   EXPECT_FALSE(flags.Signal_Block);
   EXPECT_TRUE(flags.Noise_Block);
+  EXPECT_TRUE(hidden("SignalBlockTitle"));
   for (int k = 6; k <= 9; ++k) EXPECT_EQ(header(k), k == 6 ? "Remarks" : columnPlaceholder(k)) << k;
-  EXPECT_EQ(place(4, "None").Col, 2);
-  EXPECT_EQ(header(2), "Real\rDispl.");  // the block's first column keeps its item
-  EXPECT_EQ(header(3), "Remarks");
+  EXPECT_EQ(data(7), " ");
+
+  place(4, "Frequency");
   EXPECT_FALSE(flags.Noise_Block);
+  EXPECT_TRUE(hidden("NoiseBlockTitle"));
+  EXPECT_EQ(header(4), "Freq.");
+  for (int k : {2, 3, 5}) EXPECT_EQ(header(k), columnPlaceholder(k)) << k;
+  EXPECT_FALSE(lines(data(4)).join("").isEmpty());
+
+  // The block can go on again where it was, and its own items do not clear it.
+  placeBlock("Noise Data", 3);
+  EXPECT_TRUE(flags.Noise_Block);
+  EXPECT_EQ(flags.Noise_Col, 6);
+  EXPECT_EQ(header(5), "Imag.\rDispl.");
+  EXPECT_FALSE(hidden("NoiseBlockTitle"));
+  clearBlocksOver(*designers.Report, flags, 6, 9);
+  EXPECT_FALSE(flags.Noise_Block);
+  for (int k = 3; k <= 6; ++k) EXPECT_EQ(header(k), columnPlaceholder(k)) << k;
 }
 
 TEST_F(ColumnPlacementTest, ListSelectionAndClearingGuard) {

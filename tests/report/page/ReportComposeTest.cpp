@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -255,6 +256,63 @@ TEST_F(ReportComposeTest, StiffnessBlocksFillFourColumnsUnderTheirTitle) {
   EXPECT_EQ(flags.Used_Columns, 9);
   click("Signal Data", 1);
   EXPECT_EQ(messages().last(), "Report already contains Signal Data Values");
+}
+
+TEST_F(ReportComposeTest, ABlockPlacedOverAnotherTakesItOffWhole) {
+  loadFile(3, "t7310/runs_101_to_125.txt");
+  open(3, "RUN101");
+  tab.ReportTab->setCurrentIndex(0);
+  const qsizetype told = messages().size();
+  click("Noise Data", 1);
+  click("Signal Data", 3);  // columns 4 to 7, over the noise block's last two
+  EXPECT_FALSE(flags.Noise_Block);
+  EXPECT_EQ(member("NoiseBlockTitle").suppress(), true);
+  for (int k : {2, 3}) EXPECT_EQ(pageHeader(k), columnPlaceholder(k)) << k;
+  EXPECT_EQ(pageHeader(4), "Real\rDispl.");
+  EXPECT_EQ(flags.Signal_Col, 7);
+  EXPECT_EQ(flags.Used_Columns, 5);
+
+  click("Frequency", 4);  // the signal block's second column
+  EXPECT_FALSE(flags.Signal_Block);
+  EXPECT_EQ(member("SignalBlockTitle").suppress(), true);
+  for (int k : {4, 6, 7}) EXPECT_EQ(pageHeader(k), columnPlaceholder(k)) << k;
+  EXPECT_EQ(flags.Used_Columns, 2);
+
+  click("Noise Data", 5);  // placed again, no refusal
+  EXPECT_TRUE(flags.Noise_Block);
+  EXPECT_EQ(flags.Noise_Col, 9);
+  EXPECT_EQ(messages().size(), told);
+
+  // The saved layout describes the report as shown and brings it back.
+  page.layout().Save_Layout_Click();
+  EXPECT_EQ(messages().value(told), "Layout Saved.");
+  const QString frequencies = pageData(5);
+  page.Clear_Button_Click();
+  page.layout().Load_Layout_Click();
+  EXPECT_EQ(pageHeader(5), "Freq.");
+  EXPECT_EQ(pageData(5), frequencies);
+  EXPECT_EQ(pageHeader(6), "Real\rDispl.");
+  EXPECT_TRUE(flags.Noise_Block);
+  EXPECT_EQ(flags.Noise_Col, 9);
+  EXPECT_EQ(member("NoiseBlockTitle").suppress(), false);
+  EXPECT_EQ(pageHeader(10), "Remarks");
+  EXPECT_EQ(messages().size(), told + 1);
+}
+
+TEST_F(ReportComposeTest, LayoutButtonsSayWhatHappened) {
+  loadFile(1, "n2600a/soil_asphalt.txt");
+  open(1, "125", "SOIL");
+  const qsizetype told = messages().size();
+  click("Wet Dens", 2);
+  page.layout().Load_Layout_Click();
+  EXPECT_EQ(messages().value(told), "No Layout to Load.");
+  EXPECT_EQ(pageHeader(3), "WD");
+  ASSERT_TRUE(QDir(folder.root()).mkpath("info/LayoutA.qvt"));
+  page.layout().Save_Layout_Click();
+  EXPECT_TRUE(messages().value(told + 1).startsWith("The layout could not be saved:"));
+  page.layout().Load_Layout_Click();
+  EXPECT_TRUE(messages().value(told + 2).startsWith("The layout could not be loaded:"));
+  EXPECT_EQ(pageHeader(3), "WD");
 }
 
 TEST_F(ReportComposeTest, ClearLeavesAFreshColumnLayout) {

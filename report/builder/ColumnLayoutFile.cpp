@@ -1,0 +1,205 @@
+#include "report/builder/ColumnLayoutFile.h"
+
+#include <QFile>
+
+#include <optional>
+
+#include "platform/core/ProgramFiles.h"
+#include "platform/core/ProgramFolder.h"
+#include "platform/core/WholeFile.h"
+#include "report/builder/ColumnPlacement.h"
+#include "report/builder/ColumnReset.h"
+#include "report/builder/ColumnSlots.h"
+#include "report/builder/FieldMap.h"
+#include "report/builder/ReportBuilderContext.h"
+#include "report/builder/StiffnessBlocks.h"
+
+namespace report {
+namespace {
+
+constexpr char Quote = '"';
+constexpr char CarriageReturn = '\r';
+constexpr char LineFeed = '\n';
+// Far more than eighteen headings; a larger file is not a layout.
+constexpr qint64 LargestLayoutFile = 64 * 1024;
+
+// The last column the saved layout covers: the load frame's left block.
+int lastLayoutColumn(const ReportFlags& flags, int Model_Code) {
+  if (Model_Code != ModelCode::LX9100) return LastColumn;
+  const std::optional<FontGeometry> geometry = fontGeometry(flags.Report_Font_Size);
+  return geometry ? geometry->leftBlockEnd : LastColumn;
+}
+
+const StiffnessBlock* blockAt(const ReportFlags& flags, int Model_Code, int k) {
+  if (Model_Code != ModelCode::T7310) return nullptr;
+  for (const StiffnessBlock& block : stiffnessBlocks())
+    if (blockCovers(flags, block, k)) return &block;
+  return nullptr;
+}
+
+bool isSubColumnHeaderStart(const QString& line) {
+  return line == QLatin1String("Real") || line == QLatin1String("Imag.");
+}
+
+bool isSubColumnHeaderEnd(const QString& line) {
+  return line == QLatin1String("Displ.") || line == QLatin1String("Force");
+}
+
+QStringList fileLines(const QByteArray& bytes) {
+  QStringList lines;
+  for (QByteArray line : bytes.split(CarriageReturn)) {
+    if (line.startsWith(LineFeed)) line.remove(0, 1);
+    line.replace(Quote, QByteArray());
+    lines.append(QString::fromLatin1(line));
+  }
+  return lines;
+}
+
+class LayoutLoader {
+ public:
+  LayoutLoader(ReportBuilderContext& context, const QString& table, const QString& sampleType, int model)
+      : context_(context), table_(table), sampleType_(sampleType), model_(model),
+        lastColumn_(lastLayoutColumn(context.flags, model)) {}
+
+  // Places the entries from column 2 on; returns how many were placed.
+  int place(const QStringList& entries) {
+    int k = FirstDataColumn;
+    for (const QString& entry : entries) {
+      if (k > LastColumn) break;
+      k += placeEntry(k, entry);
+    }
+    return placed_;
+  }
+
+ private:
+  // Places one entry at column k; returns the columns it stands for.
+  int placeEntry(int k, const QString& entry) {
+    if (entry.isEmpty() || entry.startsWith(QLatin1String("Col")) || entry == RemarksHeader) return 1;
+    if (k > lastColumn_) return 1;
+    if (const StiffnessBlock* block = model_ == ModelCode::T7310 ? stiffnessBlockFor(entry) : nullptr) {
+      placeBlock(k, *block);
+      return StiffnessBlockWidth;
+    }
+    const std::optional<QString> item = itemOfHeader(entry, model_);
+    if (!item) return 1;
+    Place_Column(context_, k, *item, table_, sampleType_, model_, {});
+    counted();
+    return 1;
+  }
+
+  void placeBlock(int first, const StiffnessBlock& block) {
+    if (first < FirstDataColumn || first > LastBlockStartColumn || context_.flags.*(block.placed)) return;
+    clearBlocksOver(context_.report(), context_.flags, first, first + StiffnessBlockWidth - 1);
+    markBlockPlaced(context_.report(), context_.flags, block, first);
+    for (int pass = 0; pass < StiffnessBlockWidth; ++pass)
+      Place_Column(context_, first + pass, block.dataItems[static_cast<size_t>(pass)], table_, sampleType_, model_, {});
+    counted();
+  }
+
+  void counted() {
+    ++context_.flags.Used_Columns;
+    ++placed_;
+  }
+
+  ReportBuilderContext& context_;
+  QString table_;
+  QString sampleType_;
+  int model_;
+  int lastColumn_;
+  int placed_ = 0;
+};
+
+}  // namespace
+
+QString columnLayoutPath(int Model_Code) {
+  using namespace platform::ProgramFiles;
+  switch (Model_Code) {
+    case ModelCode::LX9100: return platform::ProgramFolder::path(LayoutLoadFrame);
+    case ModelCode::N2600A: return platform::ProgramFolder::path(LayoutN2600A);
+    case ModelCode::N2600BX: return platform::ProgramFolder::path(LayoutN2600BX);
+    case ModelCode::T7310: return platform::ProgramFolder::path(LayoutStiffness);
+    default: return {};
+  }
+}
+
+QStringList columnLayoutEntries(const platform::ReportDesigner& report, const ReportFlags& flags, int Model_Code) {
+  QStringList entries;
+  const int lastSaved = lastLayoutColumn(flags, Model_Code);
+  const StiffnessBlock* lastBlock = nullptr;
+  for (int k = FirstDataColumn; k <= LastColumn; ++k) {
+    if (const StiffnessBlock* block = blockAt(flags, Model_Code, k)) {
+      if (block != lastBlock) entries.append(block->item);
+      lastBlock = block;
+      continue;
+    }
+    lastBlock = nullptr;
+    entries.append(k <= lastSaved ? headerText(report, k) : columnPlaceholder(k));
+  }
+  return entries;
+}
+
+QByteArray columnLayoutText(const QStringList& entries) {
+  QByteArray text(1, Quote);
+  for (const QString& entry : entries) {
+    QByteArray bytes = entry.toLatin1();
+    bytes.replace(Quote, QByteArray());
+    text += bytes + CarriageReturn;
+  }
+  return text + Quote + "\r\n";
+}
+
+QStringList columnLayoutEntriesIn(const QByteArray& bytes, int Model_Code) {
+  const QStringList lines = fileLines(bytes);
+  QStringList entries;
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    const bool splitHeader = Model_Code == ModelCode::T7310 && i + 1 < lines.size() &&
+                             isSubColumnHeaderStart(lines[i]) && isSubColumnHeaderEnd(lines[i + 1]);
+    if (splitHeader) {
+      entries.append(lines[i] + QLatin1Char(CarriageReturn) + lines[i + 1]);
+      ++i;
+    } else {
+      entries.append(lines[i]);
+    }
+  }
+  return entries;
+}
+
+bool saveColumnLayout(const platform::ReportDesigner& report, const ReportFlags& flags, int Model_Code,
+                      QString* error) {
+  const QString path = columnLayoutPath(Model_Code);
+  if (path.isEmpty()) {
+    if (error != nullptr) *error = QStringLiteral("No column layout file for this model.");
+    return false;
+  }
+  return platform::writeWholeFile(path, columnLayoutText(columnLayoutEntries(report, flags, Model_Code)), error);
+}
+
+ColumnLayoutLoad loadColumnLayout(ReportBuilderContext& context, const QString& Table_Name,
+                                  const QString& Test_Name, int Model_Code) {
+  ColumnLayoutLoad result;
+  if (Table_Name.isEmpty() || Test_Name.isEmpty()) return result;
+  QFile file(columnLayoutPath(Model_Code));
+  result.outcome = ColumnLayoutLoad::Missing;
+  if (file.fileName().isEmpty() || !file.exists()) return result;
+  result.outcome = ColumnLayoutLoad::Unreadable;
+  if (!file.open(QIODevice::ReadOnly)) {
+    result.error = file.errorString();
+    return result;
+  }
+  if (file.size() > LargestLayoutFile) {
+    result.error = QStringLiteral("The file is too large to be a column layout.");
+    return result;
+  }
+  const QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) {
+    result.error = file.errorString();
+    return result;
+  }
+  const QString sampleType = Test_Name.left(1);
+  Reset_Report_Columns(context, Table_Name, sampleType, Model_Code);
+  result.outcome = ColumnLayoutLoad::Loaded;
+  result.placed = LayoutLoader(context, Table_Name, sampleType, Model_Code).place(columnLayoutEntriesIn(bytes, Model_Code));
+  return result;
+}
+
+}  // namespace report

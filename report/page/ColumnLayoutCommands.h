@@ -1,0 +1,25 @@
+#pragma once
+
+#include "report/page/LayoutCommands.h"
+#include "report/page/ReportPageContext.h"
+
+class QWidget;
+
+namespace report {
+
+class ColumnChooser;
+
+inline constexpr const char* NoLayoutToLoad = "No Layout to Load.";
+inline constexpr const char* LayoutNotLoaded = "The layout could not be loaded:";
+
+// Loads the column layout of the current model into the report page: with a
+// table and test selected, the saved columns placed afresh on a cleared
+// report, both lists back on their first entry and the viewers redrawn; "No
+// Layout to Load." when the model has no file (the report stays as it was),
+// and why not when the file cannot be read.
+void Load_Column_Layout(const ReportPageContext& context, ColumnChooser& chooser, QWidget* owner);
+
+// The column layout file as the Save and Load Layout buttons use it.
+ColumnLayoutFile columnLayoutFileOf(const ReportPageContext& context, ColumnChooser& chooser, QWidget* owner);
+
+}  // namespace report
