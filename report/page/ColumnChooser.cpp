@@ -4,7 +4,6 @@
 
 #include "platform/core/IgnoreErrors.h"
 #include "platform/report/ReportDesigner.h"
-#include "platform/report/ReportNames.h"
 #include "platform/ui/Dialogs.h"
 #include "report/builder/ColumnPlacement.h"
 #include "report/builder/ColumnSlots.h"
@@ -17,23 +16,6 @@ namespace {
 
 const QString SelectColumn = QStringLiteral("Select a column please.");
 const QString NoRoom = QStringLiteral("Not enough room to place contents.  Select another column.");
-constexpr int LastBlockStart = 13;  // the last List2 index a block of four fits behind
-constexpr int TitleGap = 60;        // twips between a block title and the block's right line
-constexpr int Centred = 2;
-
-const std::array<StiffnessBlock, 2>& stiffnessBlocks() {
-  static const std::array<StiffnessBlock, 2> blocks{{
-      {QStringLiteral("Noise Data"), QStringLiteral("NoiseBlockTitle"), QStringLiteral("Noise Data (Counts)"),
-       {QStringLiteral("R_D_ND"), QStringLiteral("R_F_ND"), QStringLiteral("I_D_ND"), QStringLiteral("I_F_ND")},
-       &ReportFlags::Noise_Block, &ReportFlags::Noise_Col,
-       QStringLiteral("Report already contains Noise Data Values")},
-      {QStringLiteral("Signal Data"), QStringLiteral("SignalBlockTitle"), QStringLiteral("Signal Data (Counts)"),
-       {QStringLiteral("R_D_SD"), QStringLiteral("R_F_SD"), QStringLiteral("I_D_SD"), QStringLiteral("I_F_SD")},
-       &ReportFlags::Signal_Block, &ReportFlags::Signal_Col,
-       QStringLiteral("Report already contains Signal Data Values")},
-  }};
-  return blocks;
-}
 
 // A data column holds an item: neither its placeholder nor "Remarks".
 bool holdsItem(const platform::ReportDesigner& report, int k) {
@@ -74,12 +56,6 @@ int advanceColumnList(int index, int count, ColumnAdvance& advance) {
   return advance.List2_Direction == 1 ? down() : up();
 }
 
-const StiffnessBlock* stiffnessBlockFor(const QString& item) {
-  for (const StiffnessBlock& block : stiffnessBlocks())
-    if (block.item == item) return &block;
-  return nullptr;
-}
-
 void ColumnChooser::List1_Click() {
   ReportFlags& flags = context_.flags;
   if (flags.Clearing_Report || flags.Placing_Column) return;
@@ -117,15 +93,16 @@ bool ColumnChooser::refused(const QString& item) const {
 }
 
 bool ColumnChooser::roomRefused(int t, const StiffnessBlock* block) const {
-  if (t <= LastBlockStart || block == nullptr) return false;
+  if (t + FirstDataColumn <= LastBlockStartColumn || block == nullptr) return false;
   inform(NoRoom);
   return true;
 }
 
 void ColumnChooser::placeBlock(int t, const StiffnessBlock& block) {
-  showBlockTitle(t, block);
-  context_.flags.*(block.lastColumn) = t + 5;
-  context_.flags.*(block.placed) = true;
+  // A block placed over another one takes that one off whole first.
+  const int first = t + FirstDataColumn;
+  clearBlocksOver(*context_.designers.Report, context_.flags, first, first + StiffnessBlockWidth - 1);
+  markBlockPlaced(*context_.designers.Report, context_.flags, block, first);
   QListWidget& List2 = *context_.page.List2;
   for (int pass = 0; pass < 4; ++pass) {
     placeOne(t + FirstDataColumn, block.dataItems[pass]);
@@ -133,22 +110,6 @@ void ColumnChooser::placeBlock(int t, const StiffnessBlock& block) {
     if (List2.currentRow() + 1 < List2.count()) selectColumnRow(List2.currentRow() + 1);
     ++t;
   }
-}
-
-// The title spans the block: from the line left of its first column to
-// just short of the line right of its fourth.
-void ColumnChooser::showBlockTitle(int t, const StiffnessBlock& block) {
-  const platform::ReportDesigner& report = *context_.designers.Report;
-  const QString leftLine = t == 0 ? platform::ReportNames::ReadNumberLine : platform::ReportNames::columnLine(t + 1);
-  const int left = report.member(leftLine).left().value_or(0);
-  const int right = report.member(platform::ReportNames::columnLine(t + 5)).left().value_or(0);
-  const platform::ObjectRef title = report.member(block.titleObject);
-  title.setSuppress(false);
-  title.setLeft(left);
-  title.setWidth(right - left - TitleGap);
-  title.SetText(block.title);
-  title.setHorAlignment(Centred);
-  title.setFontSize(context_.flags.Report_Font_Size);
 }
 
 void ColumnChooser::hideTitlesOfAbsentBlocks() {

@@ -2,8 +2,7 @@
 
 #include <QString>
 
-#include <array>
-
+#include "report/builder/StiffnessBlocks.h"
 #include "report/page/ReportPageContext.h"
 
 namespace report {
@@ -18,21 +17,6 @@ struct ColumnAdvance {
 // The column-list row selected after a click on a data item when row index
 // of count rows was selected; updates the advance state.
 int advanceColumnList(int index, int count, ColumnAdvance& advance);
-
-// A stiffness block: one data item that fills four adjacent columns under a
-// common title.
-struct StiffnessBlock {
-  QString item;
-  QString titleObject;
-  QString title;
-  std::array<QString, 4> dataItems;
-  bool ReportFlags::*placed;
-  int ReportFlags::*lastColumn;
-  QString alreadyPlaced;  // the refusal of a second placement
-};
-
-// The block the data item stands for, or nullptr for an ordinary item.
-const StiffnessBlock* stiffnessBlockFor(const QString& item);
 
 // List1_Click: places the data item chosen in List1 into the column chosen
 // in List2 and moves List2 on in the direction the user works in, so that a
@@ -52,7 +36,6 @@ class ColumnChooser {
   bool refused(const QString& item) const;
   bool roomRefused(int t, const StiffnessBlock* block) const;
   void placeBlock(int t, const StiffnessBlock& block);
-  void showBlockTitle(int t, const StiffnessBlock& block);
   void hideTitlesOfAbsentBlocks();
   void placeOne(int Col, const QString& item);
   void selectColumnRow(int row);
