@@ -4,6 +4,7 @@
 #include "platform/report/ReportNames.h"
 #include "report/builder/ColumnSlots.h"
 #include "report/builder/ReportFlags.h"
+#include "report/builder/StiffnessBlocks.h"
 #include "report/reflow/FontSizeTable.h"
 
 namespace report {
@@ -35,6 +36,13 @@ int remarksPlace(const platform::ReportDesigner& report, int lastShown) {
   return lastUsed == lastShown ? lastShown : lastUsed + 1;
 }
 
+bool blockFrom(const ReportFlags& flags, int from) {
+  for (const StiffnessBlock& block : stiffnessBlocks())
+    for (int k = from; k <= LastColumn; ++k)
+      if (blockCovers(flags, block, k)) return true;
+  return false;
+}
+
 }  // namespace
 
 void showFittingColumns(platform::ReportDesigner& report, int fontSize) {
@@ -48,12 +56,18 @@ void placeRemarksColumn(platform::ReportDesigner& report, ReportFlags& flags, in
   const int lastShown = lastShownColumn(fontSize);
   if (lastShown == 0) return;
   const int existing = firstRemarksColumn(report);
-  const int place = remarksPlace(report, lastShown);
+  int place = remarksPlace(report, lastShown);
   const bool lastShownUsed = holdsItem(report, lastShown);
   // Without a remarks column and with room to spare there is nothing to move;
   // one in its place before the last shown column stays as it is.
   if (existing == 0 && !lastShownUsed) return;
   if (existing == place && place < lastShown) return;
+  // A block that would lose a column goes whole, flag and title with it, so
+  // it can be placed again; that moves the place left.
+  for (size_t blocks = stiffnessBlocks().size(); blocks > 0 && blockFrom(flags, place); --blocks) {
+    clearBlocksOver(report, flags, place, LastColumn);
+    place = remarksPlace(report, lastShown);
+  }
   if (existing != place) freeColumn(report, existing);
   if (headerText(report, place) != RemarksHeader) {
     setHeader(report, place, RemarksHeader);

@@ -65,6 +65,7 @@ ReflowResult Resize_Report_Font(const ReflowContext& c, int size, int dataType, 
   result.fontCaptions = fontCaptions(size);
   if (dataType == ModelCode::T7310) {
     reflowStiffyReport(*c.designers.StiffyReport, d);
+    replaceBlockTitles(report, c.flags);
     result.stiffyChanged = true;
   }
   return result;

@@ -5,6 +5,8 @@
 #include "platform/report/ReportDesigner.h"
 #include "platform/report/ReportNames.h"
 #include "platform/report/StiffyReportNames.h"
+#include "report/builder/ReportFlags.h"
+#include "report/builder/StiffnessBlocks.h"
 
 namespace report {
 namespace {
@@ -101,6 +103,11 @@ void reflowStiffyReport(platform::ReportDesigner& StiffyReport, int d) {
     const QString prefix = name.left(3).toUpper();
     return prefix == QLatin1String("COL") || prefix == QLatin1String("CON");
   });
+}
+
+void replaceBlockTitles(platform::ReportDesigner& report, ReportFlags& flags) {
+  for (const StiffnessBlock& block : stiffnessBlocks())
+    if (flags.*(block.placed)) markBlockPlaced(report, flags, block, blockFirstColumn(flags, block));
 }
 
 }  // namespace report

@@ -9,6 +9,7 @@
 #include "report/builder/ColumnSlots.h"
 #include "report/builder/ReportDesigners.h"
 #include "report/builder/ReportFlags.h"
+#include "report/builder/StiffnessBlocks.h"
 
 namespace report {
 namespace {
@@ -176,6 +177,44 @@ TEST_F(ResizeReportFontTest, RemarksColumnAfterAGapAtElevenIsShown) {
   EXPECT_EQ(flags.Used_Columns, 12);
   EXPECT_EQ(remarksColumns(), 1);
   for (int k = 13; k <= LastColumn; ++k) EXPECT_EQ(headerText(report(), k), columnPlaceholder(k));
+}
+
+// The stiffness gauge's block titles span their four columns at every size
+// (line left of the first to 60 twips short of the line right of the fourth),
+// in the report font, however many changes came before.
+TEST_F(ResizeReportFontTest, BlockTitlesSpanTheirColumnsAfterFourChanges) {
+  const StiffnessBlock& noise = stiffnessBlocks()[0];
+  for (int k = 2; k <= 5; ++k) place(k, noise.dataItems[k - 2]);
+  place(6, RemarksHeader, EmptyColumnText);
+  markBlockPlaced(report(), flags, noise, 2);
+  for (int size : {10, 12, 11, 9}) {
+    reflow(size, ModelCode::T7310);
+    const platform::ObjectRef title = report().member(noise.titleObject);
+    const int lineLeft = left(platform::ReportNames::ReadNumberLine);
+    EXPECT_EQ(title.left(), lineLeft) << size;
+    EXPECT_EQ(title.width(), left(columnLine(5)) - lineLeft - 60) << size;
+    EXPECT_EQ(title.fontSize(), size);
+    EXPECT_FALSE(title.suppress().value_or(true));
+  }
+  EXPECT_TRUE(flags.Noise_Block);
+}
+
+// A block the smaller width cuts goes whole, flag and title included, the
+// remarks column follows the last used column before it, and the block can
+// be placed again.
+TEST_F(ResizeReportFontTest, BlockCutByTheReflowGoesWholeAndCanBePlacedAgain) {
+  const StiffnessBlock& signal = stiffnessBlocks()[1];
+  for (int k = 2; k <= 12; ++k) place(k, QStringLiteral("ITEM%1").arg(k));
+  for (int k = 13; k <= 16; ++k) place(k, signal.dataItems[k - 13]);
+  place(17, RemarksHeader, EmptyColumnText);
+  markBlockPlaced(report(), flags, signal, 13);
+  reflow(12, ModelCode::T7310);
+  EXPECT_FALSE(flags.Signal_Block);
+  EXPECT_TRUE(report().member(signal.titleObject).suppress().value_or(false));
+  for (int k = 14; k <= LastColumn; ++k) EXPECT_EQ(headerText(report(), k), columnPlaceholder(k)) << k;
+  EXPECT_EQ(headerText(report(), 13), RemarksHeader);
+  EXPECT_EQ(flags.Remarks_Column, 13);
+  EXPECT_FALSE(blockCovers(flags, signal, 13));
 }
 
 }  // namespace
