@@ -64,11 +64,11 @@ MainWindow::MainWindow(Options options) : options_(std::move(options)) {
   buildTabs();
   buildStatusBar();
   QAction* fontActions[] = {menus_->Font[0], menus_->Font[1], menus_->Font[2], menus_->Font[3]};
-  reportFonts_ = std::make_unique<report::ReportFonts>(
-      std::array<QAction*, 4>{fontActions[0], fontActions[1], fontActions[2], fontActions[3]},
-      *reportTab_->List2, reportFlags_);
   reportPage_ = std::make_unique<report::ReportPage>(*this, *reportTab_, state_, reportFlags_, companyInfo_,
                                                       Stiffness_Constants);
+  reportFonts_ = std::make_unique<report::ReportFonts>(
+      std::array<QAction*, 4>{fontActions[0], fontActions[1], fontActions[2], fontActions[3]}, *reportTab_->List2,
+      [this](int fontSize) { return reportPage_->resizeReportFont(fontSize); });
   reportPage_->connectReportMenu(menus_->modifyReportMenu());
   reportPage_->hideFreeColumnsWhilePrinting();
   reportPage_->output().exporting().setTableList([this] { return comm_ ? comm_->Tables_Created : QString(); });

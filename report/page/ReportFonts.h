@@ -3,26 +3,26 @@
 #include <QString>
 
 #include <array>
+#include <functional>
+
+#include "report/reflow/FontSizeTable.h"
+#include "report/reflow/ResizeReportFont.h"
 
 class QAction;
 class QListWidget;
 
 namespace report {
 
-struct ReportFlags;
+// The re-flow of the report to a font size for the selected model and table.
+using ReportFontReflow = std::function<ReflowResult(int fontSize)>;
 
-inline constexpr int ReportFontSizes[] = {9, 10, 11, 12};
-
-// Entries of the column list that fit the report at a font size, for a model.
-int fittingColumnEntries(int fontSize, int Model_Code);
-
-// The "Report Font" menu commands Font9 to Font12. Each sets the report font
-// size, marks its own caption " (Current)", gives the other three their bare
-// numbers and refills the column list with the columns that fit. The re-flow
-// of the report designers joins here when they exist.
+// The "Report Font" menu commands Font9 to Font12. Each re-flows the report
+// to its size (the re-flow reads the old size from the report and stores the
+// new one), marks its own caption " (Current)", gives the other three their
+// bare numbers and refills the column list with the columns that fit.
 class ReportFonts {
  public:
-  ReportFonts(std::array<QAction*, 4> fontActions, QListWidget& List2, ReportFlags& flags);
+  ReportFonts(std::array<QAction*, 4> fontActions, QListWidget& List2, ReportFontReflow reflow);
 
   void Font_Click(int fontSize, int Model_Code);
   void Font9_Click(int Model_Code) { Font_Click(9, Model_Code); }
@@ -36,7 +36,10 @@ class ReportFonts {
  private:
   std::array<QAction*, 4> actions_;
   QListWidget& List2_;
-  ReportFlags& flags_;
+  ReportFontReflow reflow_;
 };
+
+// The column list refilled with count entries, the first selected.
+void fillColumnList(QListWidget& List2, const QStringList& entries);
 
 }  // namespace report

@@ -78,8 +78,7 @@ ReportPage::ReportPage(ReportPageHost& host, ReportTabPage& page, instrument::Pr
                    [this] { platform::ignoringErrors([this] { List1_Click(); }); });
   QObject::connect(page_.Clear_Button, &QPushButton::clicked, page_.Clear_Button, [this] { Clear_Button_Click(); });
   constantsCommands_.setRebuildStiffnessReport([this] { fillReadNumberColumn(); });
-  // Until the font re-flow joins, a loaded size is only remembered.
-  layout_.setResizeReportFont([this](int fontSize) { flags_.Report_Font_Size = fontSize; });
+  layout_.setResizeReportFont([this](int fontSize) { resizeReportFont(fontSize); });
   layout_.setColumnLayoutFile(columnLayoutFileOf(context(), chooser_, &page));
   QObject::connect(page_.Save_Layout, &QPushButton::clicked, &refresh_, [this] { layout_.Save_Layout_Click(); });
   QObject::connect(page_.Load_Layout, &QPushButton::clicked, &refresh_, [this] { layout_.Load_Layout_Click(); });
@@ -98,6 +97,17 @@ void ReportPage::hideFreeColumnsWhilePrinting() {
 }
 
 ReportPage::~ReportPage() = default;
+
+// The column list follows the re-flow; the callers ask for the redraw.
+ReflowResult ReportPage::resizeReportFont(int fontSize) {
+  ReflowResult result;
+  platform::ignoringErrors([&] {
+    result = Resize_Report_Font({designers_, flags_, &host_.workingDatabase()}, fontSize, state_.Model_Code,
+                                state_.Table_Name);
+  });
+  if (result.reflowed) fillColumnList(*page_.List2, result.columnList);
+  return result;
+}
 
 void ReportPage::connectReportMenu(const ModifyReportMenu& menu) {
   menu_ = menu;
@@ -193,7 +203,7 @@ bool ReportPage::rebuildReport() {
 }
 
 void ReportPage::resetFontsAndMenus() {
-  ReportFonts(menu_.Font, *page_.List2, flags_).markCurrent(CleanFontSize);
+  ReportFonts(menu_.Font, *page_.List2, {}).markCurrent(CleanFontSize);
   offerFittingColumns();
 }
 

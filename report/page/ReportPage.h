@@ -21,6 +21,7 @@
 #include "report/page/ReportOutputCommands.h"
 #include "report/page/LayoutCommands.h"
 #include "report/page/LogoCommands.h"
+#include "report/reflow/ResizeReportFont.h"
 
 class QWidget;
 
@@ -97,6 +98,10 @@ class ReportPage {
   ReportOutputCommands& output() { return output_; }
   // Plugs the builder's column hiding into printing.
   void hideFreeColumnsWhilePrinting();
+
+  // Re-flows both designers to a font size of 9 to 12 for the current model
+  // and table; the Report Font commands and a loaded header layout use it.
+  ReflowResult resizeReportFont(int fontSize);
 
   // The "Logo Options" items; the Save and Load Layout buttons (the column
   // layout file joins through LayoutCommands::setColumnLayoutFile, the font

@@ -4,7 +4,6 @@
 #include <QListWidget>
 #include <gtest/gtest.h>
 
-#include "report/builder/ReportFlags.h"
 
 namespace report {
 namespace {
@@ -20,13 +19,19 @@ TEST(ReportFontsTest, ColumnsThatFitPerSizeAndModel) {
   EXPECT_EQ(fittingColumnEntries(12, 0), 3);
 }
 
-TEST(ReportFontsTest, FontCommandMarksItsCaptionAndRefillsTheColumnList) {
+// The command re-flows first and marks the size afterwards; it leaves the
+// stored size to the re-flow.
+TEST(ReportFontsTest, FontCommandReflowsMarksItsCaptionAndRefillsTheColumnList) {
   QAction a9, a10, a11, a12;
   QListWidget List2;
-  ReportFlags flags;
-  ReportFonts fonts({&a9, &a10, &a11, &a12}, List2, flags);
+  QList<int> reflows;
+  ReportFonts fonts({&a9, &a10, &a11, &a12}, List2, [&](int size) {
+    reflows.append(size);
+    EXPECT_FALSE((size == 12 ? a12 : a10).text().contains(CurrentFontMark));
+    return ReflowResult{};
+  });
   fonts.Font12_Click(2);
-  EXPECT_EQ(flags.Report_Font_Size, 12);
+  EXPECT_EQ(reflows, QList<int>{12});
   EXPECT_EQ(a12.text(), QStringLiteral("12 (Current)"));
   EXPECT_EQ(a9.text(), QStringLiteral("9"));
   ASSERT_EQ(List2.count(), 12);

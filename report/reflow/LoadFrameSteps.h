@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+class ReportDesigner;
+}
+
+namespace platform::db {
+class Database;
+}
+
+namespace report {
+
+struct ReportFlags;
+
+// The two load-frame steps of a font re-flow. Both run while
+// flags.Report_Font_Size still holds the old size; the frame stores the new
+// size only after them. oldSize is the size the report is laid out for (9 to
+// 12, already read from the designer), newSize the one asked for (9 to 12).
+
+// Moves the mirror block (its "RD#" header and the columns after it) to where
+// newSize puts it, frees what it leaves, and shows or hides the columns and
+// separator lines beyond the left block for newSize.
+void Shift_LoadFrame_Columns(platform::ReportDesigner& report, const ReportFlags& flags, int oldSize,
+                             int newSize);
+
+// Refills the data texts of the left block and its mirror block from the test
+// table, with the rows per block of newSize, by the headers the shift left.
+// An unreadable table leaves the report as it is.
+void Rebuild_Two_Blocks(platform::ReportDesigner& report, platform::db::Database& db, const QString& tableName,
+                        ReportFlags& flags, int oldSize, int newSize);
+
+}  // namespace report
