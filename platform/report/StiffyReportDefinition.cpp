@@ -5,6 +5,7 @@
 #include "platform/report/ReportDefinitionText.h"
 #include "platform/report/ReportDefinitions.h"
 #include "platform/report/ReportNames.h"
+#include "platform/report/StiffyReportNames.h"
 
 namespace platform {
 
@@ -33,46 +34,45 @@ struct Position {
 };
 
 const std::array<Position, 13> Positions = {{
-    {"StiffyBinHeading", "Bin\rNo.", "StiffyBinNumber", 600},
-    {"StiffyFreqHeading", "Freq.\r(Hz)", "StiffyFrequency", 850},
-    {"StiffyDisplDbHeading", "Displ.\r(dB)", "StiffyDisplSNR", 850},
-    {"StiffyForceDbHeading", "Force\r(dB)", "StiffyForceSNR", 850},
-    {"StiffyStiffMNHeading", "Meas.\rStiffness\r(MN/m)", "StiffyStiffnessMN", 950},
-    {"StiffyStiffLbfHeading", "Meas.\rStiffness\r(lbf/in)", "StiffyStiffnessLbf", 950},
-    {"StiffyYoungsMPaHeading", "Young's\rModulus\r(MPa)", "StiffyYoungsMPa", 950},
-    {"StiffyYoungsPsiHeading", "Young's\rModulus\r(psi)", "StiffyYoungsPsi", 950},
-    {"StiffyShearMPaHeading", "Shear\rModulus\r(MPa)", "StiffyShearMPa", 950},
-    {"StiffyShearPsiHeading", "Shear\rModulus\r(psi)", "StiffyShearPsi", 950},
-    {"StiffyMoistureHeading", "Moisture\rContent\r(%/100)", "StiffyMoisture", 870},
-    {"StiffyDryPcfHeading", "Est. Dry\rDensity\r(pcf)", "StiffyDryDensityPcf", 900},
-    {"StiffyDryKgHeading", "Est. Dry\rDensity\r(kg/m^3)", "StiffyDryDensityKg", 900},
+    {StiffyReportNames::Headings[0], "Bin\rNo.", StiffyReportNames::Columns[0], 600},
+    {StiffyReportNames::Headings[1], "Freq.\r(Hz)", StiffyReportNames::Columns[1], 850},
+    {StiffyReportNames::Headings[2], "Displ.\r(dB)", StiffyReportNames::Columns[2], 850},
+    {StiffyReportNames::Headings[3], "Force\r(dB)", StiffyReportNames::Columns[3], 850},
+    {StiffyReportNames::Headings[4], "Meas.\rStiffness\r(MN/m)", StiffyReportNames::Columns[4], 950},
+    {StiffyReportNames::Headings[5], "Meas.\rStiffness\r(lbf/in)", StiffyReportNames::Columns[5], 950},
+    {StiffyReportNames::Headings[6], "Young's\rModulus\r(MPa)", StiffyReportNames::Columns[6], 950},
+    {StiffyReportNames::Headings[7], "Young's\rModulus\r(psi)", StiffyReportNames::Columns[7], 950},
+    {StiffyReportNames::Headings[8], "Shear\rModulus\r(MPa)", StiffyReportNames::Columns[8], 950},
+    {StiffyReportNames::Headings[9], "Shear\rModulus\r(psi)", StiffyReportNames::Columns[9], 950},
+    {StiffyReportNames::Headings[10], "Moisture\rContent\r(%/100)", StiffyReportNames::Columns[10], 870},
+    {StiffyReportNames::Headings[11], "Est. Dry\rDensity\r(pcf)", StiffyReportNames::Columns[11], 900},
+    {StiffyReportNames::Headings[12], "Est. Dry\rDensity\r(kg/m^3)", StiffyReportNames::Columns[12], 900},
 }};
 
 // The run line: one object under each of the first ten headings.
 const std::array<std::pair<const char*, const char*>, 10> RunLine = {{
-    {"StiffyRunCaption", "Run:"},
-    {"StiffyRunNumber", " "},
-    {"StiffyMeasureCaption", "Measure:"},
-    {"StiffyMeasure", " "},
-    {"StiffyCalFactorCaption", "Cal. Factor:"},
-    {"StiffyCalFactor", " "},
-    {"StiffyDateCaption", "Date:"},
-    {"StiffyDate", " "},
-    {"StiffyTimeCaption", "Time:"},
-    {"StiffyTime", " "},
+    {StiffyReportNames::RunLine[0], "Run:"},
+    {StiffyReportNames::RunLine[1], " "},
+    {StiffyReportNames::RunLine[2], "Measure:"},
+    {StiffyReportNames::RunLine[3], " "},
+    {StiffyReportNames::RunLine[4], "Cal. Factor:"},
+    {StiffyReportNames::RunLine[5], " "},
+    {StiffyReportNames::RunLine[6], "Date:"},
+    {StiffyReportNames::RunLine[7], " "},
+    {StiffyReportNames::RunLine[8], "Time:"},
+    {StiffyReportNames::RunLine[9], " "},
 }};
 
 // The constants table: value object (written by the report) and side text.
 const std::array<std::pair<const char*, const char*>, 6> Constants = {{
-    {"StiffyAssemblyMass", "Assembly Mass (kg)"},
-    {"StiffyPoissonRatio", "Poisson's Ratio"},
-    {"StiffyDensityPcf", "Density Po (pcf)"},
-    {"StiffySlope", "Slope (C vs. K/m)"},
-    {"StiffyIntercept", "Intercept (C vs. K/m)"},
-    {"StiffyDensityKg", "Density Po (kg/m^3)"},
+    {StiffyReportNames::ConstantValues[0], "Assembly Mass (kg)"},
+    {StiffyReportNames::ConstantValues[1], "Poisson's Ratio"},
+    {StiffyReportNames::ConstantValues[2], "Density Po (pcf)"},
+    {StiffyReportNames::ConstantValues[3], "Slope (C vs. K/m)"},
+    {StiffyReportNames::ConstantValues[4], "Intercept (C vs. K/m)"},
+    {StiffyReportNames::ConstantValues[5], "Density Po (kg/m^3)"},
 }};
-const std::array<const char*, 6> ConstantSides = {"ConAssemblyMass", "ConPoissonRatio", "ConDensityPcf",
-                                                  "ConSlope",        "ConIntercept",    "ConDensityKg"};
+const std::array<const char*, 6>& ConstantSides = StiffyReportNames::ConstantSides;
 
 std::array<int, 13> positionLefts() {
   std::array<int, 13> lefts{};
@@ -93,7 +93,7 @@ void addTable(ReportDesigner& report) {
   for (size_t i = 0; i < RunLine.size(); ++i)
     text(section, RunLine[i].first, {lefts[i], RunLineTop, Positions[i].width, RowHeight}, RunLine[i].second,
          i % 2 == 0 ? HorAlignment::Right : HorAlignment::Left);
-  text(section, QStringLiteral("StiffySnrHeading"),
+  text(section, QLatin1String(StiffyReportNames::SnrHeading),
        {lefts[2], GroupHeadingTop, Positions[2].width + Positions[3].width, RowHeight},
        QStringLiteral("Signal to Noise"), HorAlignment::Centred, font(9, true));
   for (size_t i = 0; i < Positions.size(); ++i) {

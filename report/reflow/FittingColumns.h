@@ -1,0 +1,23 @@
+#pragma once
+
+namespace platform {
+class ReportDesigner;
+}
+
+namespace report {
+
+struct ReportFlags;
+
+// Shows the columns of Col 14 to Col 18 that fit at the size and hides the
+// rest (header and data alike); other sizes change nothing.
+void showFittingColumns(platform::ReportDesigner& report, int fontSize);
+
+// The remarks column after a re-flow of a density or stiffness report: a
+// shown column directly after the last used one that fits. When the last
+// column that shows is used, it becomes the remarks column. Every column
+// after the remarks column is freed (none that shows holds an item). A column that is
+// already "Remarks" keeps its remark lines. The counters (Used_Columns,
+// New_Remarks_Column, Remarks_Column) follow when anything moved.
+void placeRemarksColumn(platform::ReportDesigner& report, ReportFlags& flags, int fontSize);
+
+}  // namespace report

@@ -1,0 +1,26 @@
+#pragma once
+
+namespace platform {
+class ReportDesigner;
+}
+
+namespace report {
+
+// The font sizes of the report's sections during a re-flow. The company and
+// project-name objects keep the offset the report definition gave them
+// against the body size, so they move by the size change d; everything else
+// takes the new size.
+
+// The size the report is laid out for: the font of its read-number header, 9
+// when that is missing or not a report size.
+int laidOutFontSize(const platform::ReportDesigner& report);
+
+// Section1 and Section2: the company and project-name objects by d, the rest
+// of Section2 to newSize.
+void resizeHeaderFonts(platform::ReportDesigner& report, int d, int newSize);
+// Section3: every object whose name begins with "COL" (any case) to newSize.
+void resizeColumnFonts(platform::ReportDesigner& report, int newSize);
+// Section4 to Section6: every object to newSize.
+void resizeFooterFonts(platform::ReportDesigner& report, int newSize);
+
+}  // namespace report
