@@ -9,6 +9,7 @@
 #include "report/builder/HideUnusedColumns.h"
 #include "report/builder/ReadNumberColumn.h"
 #include "report/builder/ReportHeader.h"
+#include "report/reflow/ResizeReportFont.h"
 
 namespace report {
 namespace {
@@ -42,15 +43,10 @@ class LoadFrameStepsTest : public testing::BuilderFixture {
     for (const char* item : {"Time", "CH1", "CH2"}) Place_Column(c, k++, item, table_, "N", 0, {0, 5});
   }
 
-  // The load-frame part of a font change, in the order the re-flow runs it.
+  // A font change as the Report Font commands make it.
   void reflow(int size) {
-    const int old = flags.Report_Font_Size;
-    flags.Font_Changing = true;
-    Shift_LoadFrame_Columns(report(), flags, old, size);
-    Rebuild_Two_Blocks(report(), db, table_, flags, old, size);
-    flags.Report_Font_Size = size;
-    Update_Column_Lines(report(), flags, flags.Used_Columns + 1, 0);
-    flags.Font_Changing = false;
+    const ReflowResult result = Resize_Report_Font({designers, flags, &db}, size, ModelCode::LX9100, table_);
+    EXPECT_TRUE(result.reflowed);
   }
 
   platform::ReportDesigner& report() { return *designers.Report; }
