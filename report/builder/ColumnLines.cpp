@@ -12,19 +12,19 @@ void showLine(platform::ReportDesigner& report, int k, bool shown) {
   report.member(platform::ReportNames::columnLine(k)).setSuppress(!shown);
 }
 
-// During a font change the last column of each block becomes "Remarks" when
-// the first block's last column is in use.
-void placeLoadFrameRemarks(platform::ReportDesigner& report, ReportFlags& flags) {
+// During a font change the remarks column follows the left block's one
+// "Remarks", which the re-flow has already put after the last data column.
+// Writing "Remarks" over the block end here would cover a data column, or
+// give a one-block test a mirror "Remarks" it does not have.
+void followLoadFrameRemarks(const platform::ReportDesigner& report, ReportFlags& flags) {
   const auto geometry = fontGeometry(flags.Report_Font_Size);
   if (!flags.Font_Changing || !geometry) return;
-  const int blockEnd = geometry->leftBlockEnd;
-  if (looksLikePlaceholder(headerText(report, blockEnd))) return;
-  for (int k : {blockEnd, blockEnd * 2}) {
-    setHeader(report, k, RemarksHeader);
-    setData(report, k, EmptyColumnText);
+  for (int k = FirstDataColumn; k <= geometry->leftBlockEnd; ++k) {
+    if (headerText(report, k) != RemarksHeader) continue;
+    flags.New_Remarks_Column = k;
+    flags.Remarks_Column = k;
+    return;
   }
-  flags.New_Remarks_Column = Next_Free_Column(report, flags, ModelCode::LX9100) - 1;
-  flags.Remarks_Column = flags.New_Remarks_Column;
 }
 
 void updateLoadFrameLines(platform::ReportDesigner& report, const ReportFlags& flags) {
@@ -46,7 +46,7 @@ void Update_Column_Lines(platform::ReportDesigner& report, ReportFlags& flags, i
     for (int k = FirstDataColumn; k <= LastLineColumn; ++k) showLine(report, k, LastCol > k);
     return;
   }
-  placeLoadFrameRemarks(report, flags);
+  followLoadFrameRemarks(report, flags);
   updateLoadFrameLines(report, flags);
 }
 

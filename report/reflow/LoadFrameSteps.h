@@ -25,9 +25,13 @@ struct ReportFlags;
 void Shift_LoadFrame_Columns(platform::ReportDesigner& report, const ReportFlags& flags, int oldSize,
                              int newSize);
 
-// Refills the data texts of the left block and its mirror block from the test
-// table, with the rows per block of newSize, by the headers the shift left.
-// An unreadable table leaves the report as it is.
+// Lays the columns of the left block out again for newSize (its data columns
+// from Col 1 on, one "Remarks" after them) and, when the test needs two
+// blocks at newSize, repeats them in the mirror block; a mirror block the
+// test no longer needs is freed and hidden. Then refills the data texts of
+// both blocks from the test table with the rows per block of newSize, in the
+// value texts of column placement. An unreadable table leaves the report as
+// it is.
 void Rebuild_Two_Blocks(platform::ReportDesigner& report, platform::db::Database& db, const QString& tableName,
                         ReportFlags& flags, int oldSize, int newSize);
 

@@ -43,16 +43,19 @@ TEST_F(ColumnLinesAndHidingTest, LoadFrameLinesFollowTheHeadersAndTheSecondBlock
   EXPECT_FALSE(lineShown(13));
 }
 
-TEST_F(ColumnLinesAndHidingTest, FontChangeMovesLoadFrameRemarksToTheBlockEnds) {
+// During a font change the remarks column follows the left block's
+// "Remarks"; a used column at the block end is not written over.
+TEST_F(ColumnLinesAndHidingTest, FontChangePointsTheRemarksColumnAtTheLeftRemarks) {
   Clear_Columns(report());
-  for (int k = 2; k <= 7; ++k) setHeader(report(), k, "CH1");
+  for (int k = 2; k <= 5; ++k) setHeader(report(), k, "CH1");
+  setHeader(report(), 4, RemarksHeader);
   flags.Font_Changing = true;
   flags.Report_Font_Size = 12;
   Update_Column_Lines(report(), flags, 0, 0);
-  EXPECT_EQ(header(5), RemarksHeader);
-  EXPECT_EQ(header(10), RemarksHeader);
-  EXPECT_EQ(flags.Remarks_Column, 5);
-  EXPECT_EQ(flags.New_Remarks_Column, 5);
+  EXPECT_EQ(header(5), "CH1");
+  EXPECT_EQ(header(10), "Col 9");
+  EXPECT_EQ(flags.Remarks_Column, 4);
+  EXPECT_EQ(flags.New_Remarks_Column, 4);
 }
 
 // Hiding for printing, then showing again, puts back exactly what was there.

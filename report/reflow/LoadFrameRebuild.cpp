@@ -1,0 +1,53 @@
+#include "report/reflow/LoadFrameSteps.h"
+
+#include "platform/db/Recordset.h"
+#include "platform/report/ReportDesigner.h"
+#include "report/builder/ColumnSlots.h"
+#include "report/builder/FieldMap.h"
+#include "report/builder/ReportFlags.h"
+#include "report/builder/ReportRecords.h"
+#include "report/reflow/LoadFrameColumnSet.h"
+
+namespace report {
+namespace {
+
+const QString ReadNumberField = QStringLiteral("READNUMBER");
+
+// The value of one reading as the column shows it, in the same form as when
+// the column was placed; a Null value keeps its line, empty.
+QString valueText(const platform::db::Recordset& records, const QString& header) {
+  const QString item = header.toUpper();
+  if (item == ReadNumberHeader) return fieldText(records, ReadNumberField);
+  if (item == QLatin1String("TIME")) return Get_Field_Value(records, QStringLiteral("Time"), ModelCode::LX9100);
+  if (item.size() == 3 && item.startsWith(QLatin1String("CH")) && item[2] >= QLatin1Char('1') &&
+      item[2] <= QLatin1Char('4'))
+    return Get_Field_Value(records, item, ModelCode::LX9100);
+  return QString();  // no field: the column stays without values
+}
+
+void rebuildColumn(platform::ReportDesigner& report, platform::db::Recordset& records, int k,
+                   const FontGeometry& geometry, bool twoBlocks) {
+  const QString header = headerText(report, k);
+  TwoBlockSplit split(twoBlocks, geometry.rowsPerBlock);
+  for (bool more = firstRecord(records); more; more = nextRecord(records)) split.append(valueText(records, header));
+  setData(report, k, columnText(split.left));
+  if (twoBlocks) setData(report, k + geometry.mirrorOffset, columnText(split.mirror));
+}
+
+}  // namespace
+
+void Rebuild_Two_Blocks(platform::ReportDesigner& report, platform::db::Database& db, const QString& tableName,
+                        ReportFlags& flags, int /*oldSize*/, int newSize) {
+  const auto geometry = fontGeometry(newSize);
+  if (!geometry) return;
+  platform::db::Recordset records;
+  if (!openColumnRecords(records, db, tableName, QStringLiteral("N"), ModelCode::LX9100)) return;
+  const bool twoBlocks = records.recordCount() > geometry->rowsPerBlock;
+  const LoadFrameColumnSet set = readLoadFrameColumnSet(report, *geometry);
+  writeLoadFrameColumnSet(report, flags, set, *geometry, twoBlocks);
+  rebuildColumn(report, records, ReadNumberColumn, *geometry, twoBlocks);
+  for (int i = 0; i < set.dataHeaders.size(); ++i)
+    rebuildColumn(report, records, FirstDataColumn + i, *geometry, twoBlocks);
+}
+
+}  // namespace report

@@ -1,0 +1,125 @@
+#include "report/reflow/LoadFrameSteps.h"
+
+#include <gtest/gtest.h>
+
+#include "report/builder/BuilderFixture.h"
+#include "report/builder/ColumnPlacement.h"
+#include "report/builder/ColumnSlots.h"
+#include "report/builder/HideUnusedColumns.h"
+#include "report/builder/ReadNumberColumn.h"
+#include "report/builder/ReportHeader.h"
+#include "report/reflow/ResizeReportFont.h"
+
+namespace report {
+namespace {
+
+namespace names = platform::ReportNames;
+using testing::lines;
+using testing::numbers;
+
+class LoadFrameStepsTest : public testing::BuilderFixture {
+ protected:
+  // A test of count readings with Time, CH1 and CH2 placed at size 9.
+  void compose(int count) {
+    designers.recreate();
+    flags = ReportFlags{};
+    table_ = load(0, testing::loadFramePrintout(count)).trimmed();
+    auto c = context();
+    Clear_Columns(*designers.Report);
+    Build_Report_Header(c, table_, "N", 0);
+    Fill_RD_Column(c, table_, "N", 0);
+    int k = FirstDataColumn;
+    for (const char* item : {"Time", "CH1", "CH2"}) Place_Column(c, k++, item, table_, "N", 0, {0, 5});
+  }
+  void reflow(int size) { EXPECT_TRUE(Resize_Report_Font({designers, flags, &db}, size, 0, table_).reflowed); }
+
+  // What prints: "header|data" of every shown column not hidden as free.
+  QStringList printed() {
+    const HiddenColumns forPrint = Hide_Unused_Columns(*designers.Report);
+    QStringList columns;
+    for (int k = 1; k <= LastColumn; ++k)
+      if (!hidden(names::columnHeader(k)) && !hidden(names::columnData(k))) columns << header(k) + "|" + data(k);
+    Show_Hidden_Columns(*designers.Report, forPrint);
+    return columns;
+  }
+  // Every value printed under a header, left block then mirror block.
+  QStringList printedUnder(const QString& header) {
+    QStringList values;
+    for (const QString& column : printed())
+      if (column.section('|', 0, 0) == header) values += lines(column.section('|', 1));
+    return values;
+  }
+
+  QString table_;
+};
+
+// One "Remarks" per block, no free column printed, every reading printed at
+// every size, and the same report back at 9; the 36-reading test needs a
+// mirror block at 12 only, which is hidden again once emptied.
+TEST_F(LoadFrameStepsTest, EverySizeAndBackKeepsEveryReadingAndOneRemarks) {
+  for (const int count : {12, 36}) {
+    SCOPED_TRACE(count);
+    compose(count);
+    const QStringList atNine = printed();
+    for (const int size : {10, 11, 12, 9}) {
+      SCOPED_TRACE(size);
+      reflow(size);
+      const bool twoBlocks = count > fontGeometry(size)->rowsPerBlock;
+      EXPECT_EQ(printedUnder(RemarksHeader).size(), twoBlocks ? 2 : 1);
+      EXPECT_EQ(flags.Remarks_Column, 5);
+      for (const QString& column : printed()) EXPECT_FALSE(looksLikePlaceholder(column)) << column.toStdString();
+      EXPECT_EQ(printedUnder("RD#"), numbers(1, count));
+      for (const QString item : {"Time", "CH1", "CH2"}) EXPECT_EQ(printedUnder(item).size(), count);
+      EXPECT_EQ(printedUnder("CH1").first(), "0.50");  // as placement writes it
+    }
+    EXPECT_EQ(printed(), atNine);
+    EXPECT_TRUE(hidden(names::columnHeader(8)));
+  }
+}
+
+// A 120-reading test at each size: split by the size's rows, the mirror block
+// where the size starts it, nothing stale or shown past it.
+TEST_F(LoadFrameStepsTest, LongTestAtEachSize) {
+  compose(120);
+  for (const int size : {12, 10, 9, 11, 12, 9}) {
+    SCOPED_TRACE(size);
+    reflow(size);
+    const FontGeometry g = *fontGeometry(size);
+    QStringList left = numbers(1, g.rowsPerBlock - 1), mirror;
+    for (int r = g.rowsPerBlock; r <= 120; ++r) ((r / g.rowsPerBlock) % 2 ? mirror : left) << QString::number(r);
+    const int start = 1 + g.mirrorOffset;
+    EXPECT_EQ(lines(data(1)), left);
+    EXPECT_EQ(header(start), "RD#");
+    EXPECT_EQ(lines(data(start)), mirror);
+    EXPECT_EQ(lines(data(start + 2)).size(), mirror.size());
+    EXPECT_EQ(header(start + 4), RemarksHeader);
+    for (int k = start + 5; k <= LastColumn; ++k)
+      EXPECT_TRUE(hidden(names::columnHeader(k)) && isOwnPlaceholder(header(k), k)) << k;
+    EXPECT_FALSE(hidden(names::columnLine(start - 1)));
+  }
+}
+
+// The same size moves nothing; a stale header past the new mirror block is
+// freed with its line; a Null reading keeps its line; an unreadable table
+// leaves the report alone and no table name is read as SQL.
+TEST_F(LoadFrameStepsTest, WhatTheStepsMustNotTouchOrLose) {
+  compose(120);
+  const QStringList before = printed();
+  Shift_LoadFrame_Columns(*designers.Report, flags, 9, 9);
+  EXPECT_EQ(printed(), before);
+
+  setHeader(*designers.Report, 13, "CH4");
+  ASSERT_TRUE(db.exec(QStringLiteral("UPDATE \"%1\" SET \"CH2\" = NULL WHERE \"READNUMBER\" = 3").arg(table_)));
+  reflow(10);
+  EXPECT_EQ(header(13), "Col 12");
+  EXPECT_TRUE(hidden(names::columnLine(13)));
+  EXPECT_EQ(lines(data(4)).mid(1, 3), QStringList({"2.00", "", "2.00"}));
+
+  const QString left = data(2);
+  Rebuild_Two_Blocks(*designers.Report, db, table_ + "\"; DROP TABLE \"" + table_, flags, 10, 12);
+  EXPECT_EQ(data(2), left);
+  EXPECT_TRUE(db.tableNames().contains(table_));
+}
+
+}  // namespace
+}  // namespace report
