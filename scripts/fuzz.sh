@@ -49,6 +49,8 @@ seed() {
 export ASAN_OPTIONS="${ASAN_OPTIONS:-halt_on_error=1:detect_leaks=0}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}"
 export QT_QPA_PLATFORM=offscreen
+# Every run recreates the working database: a memory file system spares the disk.
+if [ -z "${TMPDIR:-}" ] && [ -d /dev/shm ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
 
 run() {
   local target="$1" corpus="$build/corpus/$1" log="$build/$1.log"

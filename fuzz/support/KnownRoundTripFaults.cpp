@@ -48,6 +48,20 @@ bool nullBeforeValue(const platform::db::Database& db) {
   return anyRowWhere(db, conditions.join(QStringLiteral(" OR ")));
 }
 
+bool valueWithoutNameBesideNamed(const platform::db::Database& db) {
+  namespace F = instrument::LoadTestField;
+  const QString values[] = {F::CH1, F::CH2, F::CH3, F::CH4};
+  const QString names[] = {F::CH1NAME, F::CH2NAME, F::CH3NAME, F::CH4NAME};
+  QStringList conditions;
+  for (int i = 0; i < 4; ++i)
+    for (int j = 0; j < 4; ++j)
+      if (i != j)
+        conditions.append(QStringLiteral("(%1 IS NOT NULL AND %2 IS NULL AND %3 IS NOT NULL)")
+                              .arg(platform::db::quoteIdentifier(values[i]), platform::db::quoteIdentifier(names[i]),
+                                   platform::db::quoteIdentifier(names[j])));
+  return anyRowWhere(db, conditions.join(QStringLiteral(" OR ")));
+}
+
 bool measureBeyondSevenDigits(const platform::db::Database& db) {
   const QString field = platform::db::quoteIdentifier(instrument::StiffnessBinField::MEASURE);
   for (const QString& table : db.tableNames()) {
@@ -70,6 +84,8 @@ QString knownRoundTripFault(const QString& databasePath, int modelCode, const QS
   if (!db.open(databasePath, FaultConnection)) return {};
   if (modelCode == model::N2600BX && blankInTableName(db)) return QStringLiteral("N2600BX project id with a blank");
   if (modelCode == model::LX9100 && nullBeforeValue(db)) return QStringLiteral("LX9100 Null mid-reading");
+  if (modelCode == model::LX9100 && valueWithoutNameBesideNamed(db))
+    return QStringLiteral("LX9100 channel value without a name");
   if (modelCode != model::T7310) return {};
   if (negativeBin(db)) return QStringLiteral("T7310 negative bin");
   if (measureBeyondSevenDigits(db)) return QStringLiteral("T7310 MEASURE precision");
