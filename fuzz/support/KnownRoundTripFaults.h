@@ -13,7 +13,7 @@ namespace fuzzing {
 //
 // - N2600BX project id holding a blank: a table name with a blank.
 // - LX9100 channel with a value but a Null name beside named channels (a
-//   heading whose first field is blank, e.g. "rd #, TIME, ..." once the
+//   heading whose first field is blank, e.g. "rd, TIME, ..." once the
 //   lower-case letters are dropped): the saved heading can only name it, so
 //   it reopens as "NONE". Found by the round-trip target; not mended yet.
 // - T7310 negative bin number: a BIN_NUMBER below zero.

@@ -13,8 +13,8 @@
 namespace {
 
 using instrument::CreateDatabase;
-using instrument::DeviceType;
-using instrument::ModelCode;
+namespace DeviceType = instrument::DeviceType;
+namespace ModelCode = instrument::ModelCode;
 
 class DatabaseChecks : public testing::Test {
  protected:

@@ -16,8 +16,8 @@
 namespace {
 
 using fuzzing::knownRoundTripFault;
-using instrument::DeviceType;
-using instrument::ModelCode;
+namespace DeviceType = instrument::DeviceType;
+namespace ModelCode = instrument::ModelCode;
 
 class ProjectRoundTrip : public testing::Test {
  protected:
@@ -72,7 +72,7 @@ TEST_F(ProjectRoundTrip, EachKnownFaultIsRecognisedByItsMark) {
 }
 
 TEST_F(ProjectRoundTrip, AHeadingWithoutItsFirstFieldIsAKnownFault) {
-  // The lower-case heading label is dropped by the replay, so every name
+  // The lower-case heading label "rd" is dropped by the replay, so every name
   // moves one column to the left and the third channel gets none; the saved
   // heading names it "()", which reopens as "NONE". Until that is mended the
   // target skips it, and says which fault it skipped.

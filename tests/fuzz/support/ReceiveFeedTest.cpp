@@ -14,7 +14,7 @@
 namespace {
 
 using fuzzing::feedAsReceived;
-using instrument::ModelCode;
+namespace ModelCode = instrument::ModelCode;
 namespace status = instrument::status;
 
 class ReceiveFeed : public testing::Test {
@@ -32,7 +32,7 @@ class ReceiveFeed : public testing::Test {
 };
 
 TEST_F(ReceiveFeed, PrintoutsOfEveryModelMakeTheirTables) {
-  EXPECT_EQ(feed(ModelCode::LX9100, testsupport::readData(QStringLiteral("lx9100/several_tests.txt"))).count(' '), 3);
+  EXPECT_EQ(feed(ModelCode::LX9100, testsupport::readData(QStringLiteral("lx9100/several_tests.txt"))).count(' '), 4);
   EXPECT_FALSE(feed(ModelCode::N2600A, testsupport::readData(QStringLiteral("n2600a/two_reports.txt"))).isEmpty());
   EXPECT_EQ(feed(ModelCode::N2600BX, testsupport::readData(QStringLiteral("n2600bx/one_project.txt"))),
             QStringLiteral("4.5 "));
@@ -50,8 +50,7 @@ TEST_F(ReceiveFeed, EmptyReadsAreFedOnlyAfterACarriageReturn) {
   // Enough empty reads end an N2600BX report only when they follow a
   // carriage return: after any other character the loop does not feed them.
   const QByteArray printout = testsupport::readData(QStringLiteral("n2600bx/one_project.txt"));
-  const qsizetype header = printout.indexOf("PROJECT ID");
-  const qsizetype lineEnd = printout.indexOf('\r', header);
+  const qsizetype lineEnd = printout.lastIndexOf('\r', printout.indexOf("PROJECT ID"));
   const QByteArray silence(200, '\0');
   EXPECT_EQ(feed(ModelCode::N2600BX, printout.left(lineEnd + 1) + silence + printout.mid(lineEnd + 1)), QString());
   EXPECT_EQ(feed(ModelCode::N2600BX, printout.left(lineEnd) + silence + printout.mid(lineEnd)), QStringLiteral("4.5 "));
