@@ -51,7 +51,7 @@ TEST_F(ReceiveFeed, EmptyReadsAreFedOnlyAfterACarriageReturn) {
   // carriage return: after any other character the loop does not feed them.
   const QByteArray printout = testsupport::readData(QStringLiteral("n2600bx/one_project.txt"));
   const qsizetype lineEnd = printout.lastIndexOf('\r', printout.indexOf("PROJECT ID"));
-  const QByteArray silence(200, '\0');
+  const QByteArray silence(1001, '\0');
   EXPECT_EQ(feed(ModelCode::N2600BX, printout.left(lineEnd + 1) + silence + printout.mid(lineEnd + 1)), QString());
   EXPECT_EQ(feed(ModelCode::N2600BX, printout.left(lineEnd) + silence + printout.mid(lineEnd)), QStringLiteral("4.5 "));
 }
