@@ -1,5 +1,7 @@
 #include "instrument/StiffnessParser.h"
 
+#include <cmath>
+
 #include <QVariant>
 
 #include "instrument/DeviceType.h"
@@ -97,7 +99,26 @@ bool StiffnessParser::runRepeats(const QString& run, const QString& tableName) c
   return number && headerOnlyRuns_.contains(*number);
 }
 
-bool StiffnessParser::startRun(const QString& run) {
+// A run number is a whole number, written as its value: a text such as
+// "1.5" or "05" would name a table (RUN15, RUN05) that the stored run number
+// (2, 5) does not give back once the run is saved and read again.
+std::optional<QString> StiffnessParser::runNumberText(const QString& token) {
+  const auto value = text::toNumber(token);
+  if (!value || *value != std::floor(*value)) return std::nullopt;
+  const auto number = text::toLong(*value);
+  if (!number) return std::nullopt;
+  return QString::number(*number);
+}
+
+bool StiffnessParser::startRun(const QString& token) {
+  const std::optional<QString> number = runNumberText(token);
+  if (!number) {
+    // The run is refused whole: its header and bins are skipped up to the
+    // next run marker, so that none of its values starts a run of its own.
+    state_ = AwaitRunMarker;
+    return false;
+  }
+  const QString& run = *number;
   QString tableName = RunTablePrefix + run;
   if (runRepeats(run, tableName)) {
     // Defining the table again would drop the rows already read into it.

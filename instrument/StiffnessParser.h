@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringView>
 #include <QtGlobal>
+#include <optional>
 
 namespace instrument {
 
@@ -46,7 +47,8 @@ class StiffnessParser {
   int takeToken();
   bool takesText(QStringView token) const;
   bool storeToken(const QString& token);
-  bool startRun(const QString& run);
+  bool startRun(const QString& token);
+  static std::optional<QString> runNumberText(const QString& token);
   bool storeHeaderField(const QString& token);
   int storeBinField(QStringView token);
   bool storeRatios(QStringView token);

@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
+  clang-14 libclang-rt-14-dev
   libgtest-dev libgmock-dev
   qt6-base-dev libqt6opengl6-dev qt6-serialport-dev qt6-charts-dev
   libqt6sql6-sqlite

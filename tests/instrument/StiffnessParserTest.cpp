@@ -43,6 +43,25 @@ QString runList(int first, int last) {
   return list;
 }
 
+// A run number names its table by its value, so that the saved run, whose
+// number is written as a whole number, reopens into the same table.
+TEST_F(StiffnessParserTest, APaddedRunNumberNamesTheTableByItsValue) {
+  EXPECT_TRUE(feedFile(QStringLiteral("t7310/padded_run_number.txt")).isEmpty());
+  EXPECT_EQ(parse.retrn_message(), QStringLiteral("RUN5 "));
+  const auto rows = run(QStringLiteral("RUN5"));
+  ASSERT_EQ(rows.size(), 2);
+  EXPECT_EQ(rows[0].value("RUN_NUMBER").toInt(), 5);
+}
+
+// "1.5" made the table RUN15 holding run number 2, which reopened as RUN2.
+TEST_F(StiffnessParserTest, AFractionalRunNumberRefusesThatRunWhole) {
+  const auto answers = feedFile(QStringLiteral("t7310/fractional_run_number.txt"));
+  ASSERT_EQ(answers.size(), 1);
+  EXPECT_EQ(answers[0].result, status::StiffnessRejected);
+  EXPECT_EQ(parse.retrn_message(), QStringLiteral("RUN6 "));
+  EXPECT_EQ(run(QStringLiteral("RUN6")).size(), 1);
+}
+
 TEST_F(StiffnessParserTest, RunHeaderAndBinRowsAreStored) {
   EXPECT_TRUE(feedFile(QStringLiteral("t7310/one_run.txt")).isEmpty());
   EXPECT_EQ(parse.retrn_message(), QStringLiteral("RUN5 "));
