@@ -48,10 +48,12 @@ constexpr int StiffnessDataTab = 1;
 constexpr int ViewerZoom = 75;
 constexpr int CleanFontSize = 9;
 
-void closeWindowNamed(const QString& name) {
-  const QList<QWidget*> windows = QApplication::topLevelWidgets();
+// Closes the page's own windows of that name: the dialogs it opens are owned
+// by its window, and a window of that name owned by another is none of its.
+void closeWindowNamed(QWidget& owner, const QString& name) {
+  const QList<QWidget*> windows = owner.findChildren<QWidget*>(name);
   for (QWidget* window : windows)
-    if (window->objectName() == name) window->close();
+    if (window->isWindow()) window->close();
 }
 
 }  // namespace
@@ -144,7 +146,8 @@ const QStringList& ReportPage::reportDialogNames() {
 void ReportPage::MainTab_Click(int /*previousTab*/) {
   for (const QString& name : reportDialogNames()) {
     platform::ignoringErrors([&] {
-      if (host_.currentMainTab() != ReportTabIndex && platform::ui::Form_Loaded(name)) closeWindowNamed(name);
+      if (host_.currentMainTab() != ReportTabIndex && platform::ui::Form_Loaded(name))
+        closeWindowNamed(*page_.window(), name);
     });
   }
   platform::ignoringErrors([&] { host_.enableWindowMenus(true); });

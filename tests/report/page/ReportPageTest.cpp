@@ -77,19 +77,28 @@ TEST_F(ReportPageTest, ReportTabSetsUpThePageOnceForNewData) {
   EXPECT_EQ(host.status, QStringLiteral("Status: OK, Left Click on preview window to see more options."));
 }
 
-TEST_F(ReportPageTest, LeavingTheReportTabClosesTheReportDialogs) {
-  QPointer<QWidget> dialog = new QWidget;
-  dialog->setAttribute(Qt::WA_DeleteOnClose);
-  dialog->setObjectName(QStringLiteral("Add_Info"));
-  dialog->show();
-  auto* other = new QWidget;
-  other->setObjectName(QStringLiteral("InfoForm"));
-  other->show();
+TEST_F(ReportPageTest, LeavingTheReportTabClosesTheReportDialogsItOwns) {
+  const auto ownedWindow = [this](const char* name) {
+    QPointer<QWidget> window = new QWidget(tabPage.window(), Qt::Dialog);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setObjectName(QLatin1String(name));
+    window->show();
+    return window;
+  };
+  QPointer<QWidget> dialog = ownedWindow("Add_Info");
+  QPointer<QWidget> other = ownedWindow("InfoForm");
+  // A window of the same name that another owner left behind is not the
+  // page's to close.
+  QWidget stranger;
+  stranger.setObjectName(QStringLiteral("Add_Info"));
+  stranger.show();
   host.tab = 2;
   page.MainTab_Click(1);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(dialog.isNull());
+  ASSERT_FALSE(other.isNull());
   EXPECT_TRUE(other->isVisible());
+  EXPECT_TRUE(stranger.isVisible());
   delete other;
 }
 
