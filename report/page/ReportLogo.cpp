@@ -1,5 +1,6 @@
 #include "report/page/ReportLogo.h"
 
+#include <algorithm>
 #include <array>
 
 #include "instrument/DeviceType.h"
@@ -15,6 +16,8 @@ namespace {
 
 constexpr int HeaderSection = 1;       // of Report
 constexpr int StiffyHeaderSection = 8;  // of StiffyReport: the company block
+constexpr int MaxLogoWidth = LogoIndent - 200;
+constexpr int LogoBottomGap = 100;
 
 // One report's logo: its section, its company texts and the flag naming its
 // picture object.
@@ -81,6 +84,18 @@ int stiffyRightLeft(const LogoSite& site) {
   return right - pictureOf(site).width().value_or(0);
 }
 
+// The company texts leave the logo LogoIndent twips beside them and the right
+// placement assumes no more: a larger picture is scaled down, keeping its
+// shape, so that it never covers the header texts or leaves the page.
+void fitIntoLogoRoom(const platform::ReportSection& section, const platform::PictureObject& picture,
+                     const LogoSite& site) {
+  const int maxHeight = std::max(1, section.height() - site.top - LogoBottomGap);
+  const QSize fitted = platform::PictureObject::naturalSize(picture.image(), MaxLogoWidth, maxHeight);
+  const platform::ObjectRef object = site.designer.member(picture.name());
+  object.setWidth(fitted.width());
+  object.setHeight(fitted.height());
+}
+
 // Adds the picture as the site's logo, replacing the one it had. False when
 // nothing was added (the old logo then stays).
 bool replacePicture(const LogoSite& site, const QString& file) {
@@ -88,6 +103,7 @@ bool replacePicture(const LogoSite& site, const QString& file) {
   if (section == nullptr) return false;
   platform::PictureObject* picture = section->addPictureObject(file, site.left, site.top);
   if (picture == nullptr) return false;
+  fitIntoLogoRoom(*section, *picture, site);
   // A name from before a rebuild of the designers may already be the new one's.
   if (site.pictureName != picture->name()) removePicture(site);
   site.pictureName = picture->name();

@@ -38,8 +38,8 @@ class LogoCommandsTest : public ::testing::Test {
     showItemsForNewReport(menu, state.Model_Code);
   }
 
-  QString writePicture(const QString& name) {
-    QImage image(40, 20, QImage::Format_RGB32);
+  QString writePicture(const QString& name, QSize pixels = {40, 20}) {
+    QImage image(pixels, QImage::Format_RGB32);
     image.fill(Qt::red);
     const QString path = dir.filePath(name);
     EXPECT_TRUE(image.save(path, "BMP"));
@@ -164,6 +164,18 @@ TEST_F(LogoCommandsTest, RightThenLeftMovesTheLogoAndTheIndentsOnBothReports) {
   EXPECT_EQ(stiffyLogo.left(), StiffyLogoLeft);
   EXPECT_EQ(stiffyText("StiffyCompanyinfo").rightIndent(), 0);
   EXPECT_EQ(redraws.last(), std::make_pair(ReportRefresh::ShortInterval, false));
+}
+
+TEST_F(LogoCommandsTest, ALargePictureIsScaledIntoTheRoomBesideTheCompanyTexts) {
+  state.Model_Code = instrument::ModelCode::T7310;
+  insertFile(writePicture(QStringLiteral("wide.bmp"), {800, 200}));
+  for (const platform::ObjectRef logo : {reportMember(flags.Logo_Object), stiffyMember(flags.Stiffy_Logo_Object)}) {
+    EXPECT_LE(*logo.width(), LogoIndent);
+    EXPECT_NEAR(*logo.width(), 4 * *logo.height(), 4);  // the picture keeps its shape
+  }
+  right.trigger();
+  const platform::ObjectRef logo = reportMember(flags.Logo_Object);
+  EXPECT_LE(*logo.left() + *logo.width(), LogoRightLeft + LogoIndent);
 }
 
 TEST_F(LogoCommandsTest, DeleteEmptiesBothReportsRedrawsAtOnceAndInsertWorksAgain) {
