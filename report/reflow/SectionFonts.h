@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QString>
+
+#include <functional>
+
 namespace platform {
 class ReportDesigner;
 }
@@ -10,6 +14,11 @@ namespace report {
 // project-name objects keep the offset the report definition gave them
 // against the body size, so they move by the size change d; everything else
 // takes the new size.
+
+// Every object of a section whose name passes the test gets the size that
+// sizeFor gives from its present size; objects without a font are skipped.
+void resizeSectionFonts(platform::ReportDesigner& report, int sectionNumber,
+                        const std::function<bool(const QString&)>& test, const std::function<int(int)>& sizeFor);
 
 // The size the report is laid out for: the font of its read-number header, 9
 // when that is missing or not a report size.

@@ -7,6 +7,7 @@
 #include "platform/report/StiffyReportNames.h"
 #include "report/builder/ReportFlags.h"
 #include "report/builder/StiffnessBlocks.h"
+#include "report/reflow/SectionFonts.h"
 
 namespace report {
 namespace {
@@ -78,17 +79,6 @@ void layAverageCells(const Stiffy& s) {
   }
 }
 
-template <typename Test>
-void moveSectionFonts(platform::ReportDesigner& designer, int sectionNumber, int d, Test test) {
-  const platform::ReportSection* section = designer.section(platform::ReportNames::section(sectionNumber));
-  if (section == nullptr) return;
-  for (int i = 1; i <= section->objectCount(); ++i) {
-    platform::ReportObject* object = section->object(i);
-    if (object == nullptr || !test(object->name())) continue;
-    if (const std::optional<int> size = object->fontSize()) object->setFontSize(*size + d);
-  }
-}
-
 }  // namespace
 
 void reflowStiffyReport(platform::ReportDesigner& StiffyReport, int d) {
@@ -98,11 +88,15 @@ void reflowStiffyReport(platform::ReportDesigner& StiffyReport, int d) {
   layRunLineAndColumns(s);
   layConstantsTable(s, step);
   layAverageCells(s);
-  moveSectionFonts(StiffyReport, 8, d, [](const QString&) { return true; });
-  moveSectionFonts(StiffyReport, 10, d, [](const QString& name) {
-    const QString prefix = name.left(3).toUpper();
-    return prefix == QLatin1String("COL") || prefix == QLatin1String("CON");
-  });
+  const auto byChange = [d](int size) { return size + d; };
+  resizeSectionFonts(StiffyReport, 8, [](const QString&) { return true; }, byChange);
+  resizeSectionFonts(
+      StiffyReport, 10,
+      [](const QString& name) {
+        const QString prefix = name.left(3).toUpper();
+        return prefix == QLatin1String("COL") || prefix == QLatin1String("CON");
+      },
+      byChange);
 }
 
 void replaceBlockTitles(platform::ReportDesigner& report, ReportFlags& flags) {
