@@ -113,8 +113,10 @@ int LoadFrameParser::endField() {
   return result;
 }
 
+// A blank field leaves its column without a name: Null, as before any
+// heading, whatever text the field came from.
 void LoadFrameParser::nameColumn(QStringView field) {
-  const QString name = field == EmptyChannel ? NoChannel : field.toString();
+  const QString name = field.isEmpty() ? QString() : field == EmptyChannel ? NoChannel : field.toString();
   switch (column_) {
     case 2: timeText_ = name; break;
     case 3: channelNames_[0] = name; break;
