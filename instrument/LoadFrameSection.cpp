@@ -8,7 +8,6 @@
 #include "instrument/ProjectText.h"
 #include "instrument/ProjectValues.h"
 #include "instrument/RecordLayouts.h"
-#include "instrument/TextNumbers.h"
 #include "instrument/writeout.h"
 
 namespace instrument {
@@ -224,7 +223,7 @@ class LoadFrameWriter {
   // a number in the time column (which stores nothing), the name the channel
   // already has in a channel column (which only names it again). Trailing
   // Nulls are left out with their fields: the line was that much shorter. A
-  // reading without CH4, or whose CH4 a line end would not keep as it is,
+  // reading without CH4, or whose CH4 has more decimals than a line end keeps,
   // ends with a comma (a comma stores the value as it stands).
   void writeReading(ProjectRows& rows) {
     headingForReading(rows);
@@ -278,15 +277,12 @@ class LoadFrameWriter {
     return word;
   }
 
-  // A line end stores its value as a single rounded to four decimals; a
-  // value that this would change (more decimals, or one so large that its
-  // text has an exponent) needs the comma.
   static bool endsWithComma(ProjectRows& rows) {
     const QVariant last = rows.value(F::CH4);
     if (last.isNull()) return true;
-    const auto number = text::toNumber(pv::doubleText(last));
-    const auto single = number ? text::toSingle(*number) : std::nullopt;
-    return !single || text::roundSingle(*single, StoredDecimals) != last.toDouble();
+    const QString text = pv::doubleText(last);
+    const qsizetype point = text.indexOf(QLatin1Char('.'));
+    return point >= 0 && text.size() - point - 1 > StoredDecimals;
   }
 
   ProjectSection& section_;

@@ -58,8 +58,6 @@ const Case Cases[] = {
     {"ChannelsWithoutNames", ModelCode::LX9100, "lx9100_unnamed_channels.txt", "CBR_LBR1 MARSHALL1 "},
     // A heading that never reaches channel 4 leaves it without a name.
     {"ChannelFourNeverNamed", ModelCode::LX9100, "lx9100_channel4_never_named.txt", "CBR_LBR1 "},
-    // A CH4 so large that its text has an exponent, where CH3 is missing.
-    {"ChannelFourBeyondTheLineEnd", ModelCode::LX9100, "lx9100_ch4_beyond_line_end.txt", "CBR_LBR1 "},
     // A one-digit serial number: the replay ends a serial number at a blank
     // only after two digits.
     {"OneDigitSerialNumber", ModelCode::N2600A, "n2600a_saved_file_does_not_reopen.txt", "12.5 ",
