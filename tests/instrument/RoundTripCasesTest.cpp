@@ -62,6 +62,10 @@ const Case Cases[] = {
     // only after two digits.
     {"OneDigitSerialNumber", ModelCode::N2600A, "n2600a_saved_file_does_not_reopen.txt", "12.5 ",
      Source::ProjectFile},
+    // The last row of a project is cut off before its last value: a project
+    // without a stored row is not listed.
+    {"ProjectWhoseOnlyRowIsCutOff", ModelCode::N2600A, "n2600a_only_row_of_project_cut_off.txt", "731< 731 ",
+     Source::ProjectFile},
     // A serial number too long to store is stored as missing.
     {"SerialNumberTooLongToStore", ModelCode::N2600A, "n2600a_serial_too_long.txt", "12.5 "},
 };
@@ -93,6 +97,13 @@ void expectSameCells(const QMap<QString, QStringList>& parsed, const QMap<QStrin
             << it.key().toStdString() << " row " << row << " field " << cell;
     }
   }
+}
+
+// The tables that hold rows: an empty one holds nothing a project file could
+// give back, and a listed one that goes missing changes the table list.
+QMap<QString, QStringList> withRows(QMap<QString, QStringList> tables) {
+  tables.removeIf([](const auto& table) { return table.value().isEmpty(); });
+  return tables;
 }
 
 class RoundTripCase : public testing::TestWithParam<Case> {
@@ -146,7 +157,7 @@ TEST_P(RoundTripCase, ReopenGivesBackWhatWasParsed) {
   EXPECT_EQ(list_.toStdString(), GetParam().tables);
   expectListedTablesExist(list_, parsed_, projectIds());
   EXPECT_EQ(reopenedList_.toStdString(), list_.toStdString());
-  expectSameCells(parsed_, reopened_);
+  expectSameCells(withRows(parsed_), withRows(reopened_));
   EXPECT_FALSE(parsed_.isEmpty());
   if (HasFailure()) ADD_FAILURE() << "saved file:\n" << saved_.toStdString();
 }
