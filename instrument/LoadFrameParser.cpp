@@ -170,7 +170,7 @@ int LoadFrameParser::endLine() {
   } else if (line.isEmpty() && context_.recordset().isEditing()) {
     done = saveRow();  // a reading line closed by a comma: its row is complete
   } else if (!token.isEmpty()) {
-    channelNames_[3] = line.toString();
+    channelNames_[3] = line.isEmpty() ? QString() : line.toString();  // a line of blanks unnames it
   }
   // A failed line still ends here, so the next line starts clean.
   token.resize(0);

@@ -146,16 +146,16 @@ class LoadFrameWriter {
   // field, so the next one names the same column again: the third channel is
   // left unnamed by a blank field before channel 4's name at the line end,
   // the first two each by a heading line of their own that ends with it.
-  // Channel 4 has no name only until a heading reaches the third column, so
-  // while it must keep none the heading stops after the second channel.
+  // Channel 4 is left unnamed by a line of blanks after them.
   void writeHeading(const Names& names, const Unnamed& unnamed = {}) {
-    if (unnamed[Channels - 1] && replayNames_[Channels - 1].isEmpty()) {
-      writeLeadingNames(names, Channels - 2, false);
-    } else {
-      writeFullHeading(names, unnamed);
-    }
+    writeFullHeading(names, unnamed);
     for (int channel = Channels - 3; channel >= 0; --channel)
-      if (unnamed[channel]) writeLeadingNames(replayNames_, channel, true);
+      if (unnamed[channel]) writeLeadingNames(replayNames_, channel);
+    if (unnamed[Channels - 1]) {
+      out_.text(QStringLiteral(" "));
+      out_.endLine();
+      replayNames_[Channels - 1].clear();
+    }
   }
 
   void writeFullHeading(const Names& names, const Unnamed& unnamed) {
@@ -178,11 +178,10 @@ class LoadFrameWriter {
     out_.text(writeout::Pad_Field(TimeHeading, TimeWidth) + QLatin1Char(','));
   }
 
-  // A heading line that names the first channels and ends with their
-  // commas, and with a blank field that empties the next channel's name if
-  // asked. Nothing may follow the last comma: a blank there would name
-  // channel 4.
-  void writeLeadingNames(const Names& names, int count, bool unnameNext) {
+  // A heading line that names the first channels and ends with their commas
+  // and a blank field that empties the next channel's name. Nothing may
+  // follow the last comma: a blank there would unname channel 4.
+  void writeLeadingNames(const Names& names, int count) {
     writeHeadingStart();
     for (int channel = 0; channel < count; ++channel) {
       const QString name = headingName(names[channel]);
@@ -190,10 +189,8 @@ class LoadFrameWriter {
       out_.text(writeout::Pad_Field(name, ChannelWidth) + QLatin1Char(','));
       replayNames_[channel] = replayName(name, channel);
     }
-    if (unnameNext) {
-      out_.text(QStringLiteral(","));
-      replayNames_[count].clear();
-    }
+    out_.text(QStringLiteral(","));
+    replayNames_[count].clear();
     out_.endLine();
   }
 
@@ -204,9 +201,7 @@ class LoadFrameWriter {
     Unnamed unnamed = unnamedIn(rows);
     bool changes = false;
     for (int channel = 0; channel < Channels; ++channel) {
-      // Once named, channel 4 is never unnamed again: a heading for it alone
-      // would change nothing.
-      changes = changes || (unnamed[channel] && channel < Channels - 1 && !replayNames_[channel].isEmpty());
+      changes = changes || (unnamed[channel] && !replayNames_[channel].isEmpty());
       const QVariant name = rows.value(nameField(channel));
       if (name.isNull() || name.toString() == replayNames_[channel]) continue;
       wanted[channel] = name.toString();

@@ -58,6 +58,9 @@ const Case Cases[] = {
     {"ChannelsWithoutNames", ModelCode::LX9100, "lx9100_unnamed_channels.txt", "CBR_LBR1 MARSHALL1 "},
     // A heading that never reaches channel 4 leaves it without a name.
     {"ChannelFourNeverNamed", ModelCode::LX9100, "lx9100_channel4_never_named.txt", "CBR_LBR1 "},
+    // A line of blanks after a heading leaves channel 4 without a name.
+    {"BlankLineAfterHeading", ModelCode::LX9100, "lx9100_blank_line_after_heading.txt", "TRIAXIAL1 ",
+     Source::ProjectFile},
     // A one-digit serial number: the replay ends a serial number at a blank
     // only after two digits.
     {"OneDigitSerialNumber", ModelCode::N2600A, "n2600a_saved_file_does_not_reopen.txt", "12.5 ",
