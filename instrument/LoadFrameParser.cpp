@@ -113,8 +113,10 @@ int LoadFrameParser::endField() {
   return result;
 }
 
+// A blank field leaves its column without a name: Null, as before any
+// heading, whatever text the field came from.
 void LoadFrameParser::nameColumn(QStringView field) {
-  const QString name = field == EmptyChannel ? NoChannel : field.toString();
+  const QString name = field.isEmpty() ? QString() : field == EmptyChannel ? NoChannel : field.toString();
   switch (column_) {
     case 2: timeText_ = name; break;
     case 3: channelNames_[0] = name; break;
@@ -168,7 +170,7 @@ int LoadFrameParser::endLine() {
   } else if (line.isEmpty() && context_.recordset().isEditing()) {
     done = saveRow();  // a reading line closed by a comma: its row is complete
   } else if (!token.isEmpty()) {
-    channelNames_[3] = line.toString();
+    channelNames_[3] = line.isEmpty() ? QString() : line.toString();  // a line of blanks unnames it
   }
   // A failed line still ends here, so the next line starts clean.
   token.resize(0);

@@ -19,6 +19,9 @@ namespace pv = projectvalues;
 
 constexpr int Channels = 4;
 using Names = std::array<QString, Channels>;
+// Channels whose name the replay must hold empty: a reading stored a value
+// there without a name.
+using Unnamed = std::array<bool, Channels>;
 
 struct TestType {
   QString prefix;
@@ -93,7 +96,7 @@ class LoadFrameWriter {
     out_.endLine();
     out_.endLine();
     if (rows.next()) {
-      writeFirstHeading(table);
+      writeFirstHeading(table, rows);
       do writeReading(rows);
       while (rows.next());
     }
@@ -106,8 +109,9 @@ class LoadFrameWriter {
  private:
   // The heading of a test names each channel as its first reading does, or,
   // where that reading is too short to name it, as the first later one does.
-  // A test whose readings name no channel at all gets no heading.
-  void writeFirstHeading(const QString& table) {
+  // A test whose readings name no channel at all gets no heading; a channel
+  // to which the first reading gives a value without a name stays unnamed.
+  void writeFirstHeading(const QString& table, ProjectRows& first) {
     Names names;
     bool anyName = false;
     for (int channel = 0; channel < Channels; ++channel) {
@@ -115,7 +119,18 @@ class LoadFrameWriter {
           pv::textText(ProjectRows::firstNonNull(section_.db, table, F::READNUMBER, nameField(channel)));
       anyName = anyName || !isBlank(names[channel]);
     }
-    if (anyName) writeHeading(names);
+    if (anyName) writeHeading(names, unnamedIn(first));
+  }
+
+  // The channels of a reading that hold a value but no name. Channel 4's
+  // name is stored with the third channel's value too.
+  static Unnamed unnamedIn(ProjectRows& rows) {
+    Unnamed unnamed{};
+    for (int channel = 0; channel < Channels; ++channel)
+      unnamed[channel] = !rows.isNull(valueField(channel)) && rows.isNull(nameField(channel));
+    unnamed[Channels - 1] = unnamed[Channels - 1] ||
+                            (!rows.isNull(valueField(Channels - 2)) && rows.isNull(nameField(Channels - 1)));
+    return unnamed;
   }
 
   static QString headingName(const QString& name) { return isBlank(name) ? UnnamedChannel : name; }
@@ -127,18 +142,55 @@ class LoadFrameWriter {
     return channel < Channels - 1 && name == UnnamedChannel ? UnnamedStored : name;
   }
 
-  void writeHeading(const Names& names) {
-    out_.text(HeadingLabel);
-    out_.tab(TimeColumn);
-    out_.text(writeout::Pad_Field(TimeHeading, TimeWidth) + QLatin1Char(','));
+  // A blank field empties the name of its column but does not count as a
+  // field, so the next one names the same column again: the third channel is
+  // left unnamed by a blank field before channel 4's name at the line end,
+  // the first two each by a heading line of their own that ends with it.
+  // Channel 4 is left unnamed by a line of blanks after them.
+  void writeHeading(const Names& names, const Unnamed& unnamed = {}) {
+    writeFullHeading(names, unnamed);
+    for (int channel = Channels - 3; channel >= 0; --channel)
+      if (unnamed[channel]) writeLeadingNames(replayNames_, channel);
+    if (unnamed[Channels - 1]) {
+      out_.text(QStringLiteral(" "));
+      out_.endLine();
+      replayNames_[Channels - 1].clear();
+    }
+  }
+
+  void writeFullHeading(const Names& names, const Unnamed& unnamed) {
+    writeHeadingStart();
     for (int channel = 0; channel < Channels; ++channel) {
       // A blank name would not count as a field and would shift the others.
-      const QString name = headingName(names[channel]);
+      const bool leftBlank = channel == Channels - 2 && unnamed[channel];
+      const QString name = leftBlank ? QString() : headingName(names[channel]);
       out_.tab(ChannelColumns[channel]);
       out_.text(writeout::Pad_Field(name, ChannelWidth));
       if (channel < Channels - 1) out_.text(FieldGap);
+      replayNames_[channel] = leftBlank ? QString() : replayName(name, channel);
+    }
+    out_.endLine();
+  }
+
+  void writeHeadingStart() {
+    out_.text(HeadingLabel);
+    out_.tab(TimeColumn);
+    out_.text(writeout::Pad_Field(TimeHeading, TimeWidth) + QLatin1Char(','));
+  }
+
+  // A heading line that names the first channels and ends with their commas
+  // and a blank field that empties the next channel's name. Nothing may
+  // follow the last comma: a blank there would unname channel 4.
+  void writeLeadingNames(const Names& names, int count) {
+    writeHeadingStart();
+    for (int channel = 0; channel < count; ++channel) {
+      const QString name = headingName(names[channel]);
+      out_.tab(ChannelColumns[channel]);
+      out_.text(writeout::Pad_Field(name, ChannelWidth) + QLatin1Char(','));
       replayNames_[channel] = replayName(name, channel);
     }
+    out_.text(QStringLiteral(","));
+    replayNames_[count].clear();
     out_.endLine();
   }
 
@@ -146,8 +198,10 @@ class LoadFrameWriter {
   // reading reached that channel.
   void headingForReading(ProjectRows& rows) {
     Names wanted = replayNames_;
+    Unnamed unnamed = unnamedIn(rows);
     bool changes = false;
     for (int channel = 0; channel < Channels; ++channel) {
+      changes = changes || (unnamed[channel] && !replayNames_[channel].isEmpty());
       const QVariant name = rows.value(nameField(channel));
       if (name.isNull() || name.toString() == replayNames_[channel]) continue;
       wanted[channel] = name.toString();
@@ -155,7 +209,7 @@ class LoadFrameWriter {
       // it changes what the replay holds.
       changes = changes || replayName(headingName(wanted[channel]), channel) != replayNames_[channel];
     }
-    if (changes) writeHeading(wanted);
+    if (changes) writeHeading(wanted, unnamed);
   }
 
   // The replay takes a reading's values by their place on the line, but its

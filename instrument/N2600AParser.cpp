@@ -52,6 +52,8 @@ void N2600AParser::reset() {
   Project_List.clear();
   sampleType_.clear();
   rowFailed_ = false;
+  rowProject_.clear();
+  projectsWithRows_.clear();
 }
 
 int N2600AParser::parse(QStringView c) {
@@ -139,13 +141,28 @@ int N2600AParser::endValue() {
   bool stored = rowFailed_ || storeValue(context_.Token);
   context_.Token.truncate(0);
   const bool lastColumn = Column == SoilLastColumn || (Column == AsphaltLastColumn && asphaltRow());
-  if (stored && lastColumn && !rowFailed_) stored = context_.saveRow();
+  if (stored && lastColumn && !rowFailed_) {
+    stored = context_.saveRow();
+    if (stored) noteRowStored();
+  }
   if (!stored) {
     rowFailed_ = true;
     context_.recordset().cancelUpdate();
   }
   Column = lastColumn ? qint16(WaitingForRow) : qint16(Column + 1);
   return stored ? status::NoValue : status::ParseFailed;
+}
+
+// A project is listed once a row of it is stored, in the order the projects
+// first appeared: one whose rows were all cut off or refused has an empty
+// table, which no project file could give back.
+void N2600AParser::noteRowStored() {
+  if (projectsWithRows_.contains(rowProject_)) return;
+  projectsWithRows_.insert(rowProject_);
+  QString listed;
+  for (const QString& id : Project_List.entries())
+    if (projectsWithRows_.contains(id)) listed += id + QLatin1Char(' ');
+  context_.retrn_message = listed;
 }
 
 bool N2600AParser::asphaltRow() const { return sampleType_ == AsphaltSample; }
@@ -180,7 +197,7 @@ bool N2600AParser::startRecord(const QString& id) {
       !tokenfields::setLong(rs, position(F::RDNUM), Reading_Number_Text) ||
       !tokenfields::setText(rs, position(F::RDATE), Reading_Date_Text) || !tokenfields::setText(rs, position(F::ID), id))
     return false;
-  context_.retrn_message = Project_List.text();
+  rowProject_ = id;
   return true;
 }
 

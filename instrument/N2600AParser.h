@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <QStringView>
 #include <QtGlobal>
@@ -24,6 +25,7 @@ class ParseContext;
 // cannot be made, a reading number already in the table) returns
 // status::ParseFailed; its row is dropped and the parse goes on with the next
 // row.
+// retrn_message lists the projects of which a row is stored.
 class N2600AParser {
  public:
   explicit N2600AParser(ParseContext& context);
@@ -55,6 +57,7 @@ class N2600AParser {
   bool startRecord(const QString& id);
   bool openProjectTable(const QString& id);
   bool asphaltRow() const;
+  void noteRowStored();
 
   ParseContext& context_;
   bool Capture_Mode = false;
@@ -68,6 +71,8 @@ class N2600AParser {
   DensityProjectList Project_List;
   QString sampleType_;  // the S/A value of the current row
   bool rowFailed_ = false;
+  QString rowProject_;                // the project id of the current row
+  QSet<QString> projectsWithRows_;  // ids of which a row is stored
 };
 
 }  // namespace instrument

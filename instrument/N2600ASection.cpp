@@ -86,6 +86,19 @@ const QString AverageLabel = QStringLiteral("AVERAGE OF ALL DATA:");
 const QString DeviationLabel = QStringLiteral("SAMPLE DEVIATIONS:");
 const QString CsvStatisticsGap = QStringLiteral(",,,");
 constexpr int StatisticsLabelColumn = 79;
+// The replay ends a serial number at a blank only once it holds two digits.
+constexpr int SerialDigitsBeforeBlank = 2;
+// Digits the replay cannot store as a serial number, so it stores none.
+const QString MissingSerial = QStringLiteral("99999999999");
+
+// The serial number as the header line gives it: a one-digit number with a
+// leading zero and a missing one as digits too many to store, so that the
+// replay reads the same serial number back and still finds the calibration
+// date after it.
+QString serialText(const QVariant& serial) {
+  if (serial.isNull()) return MissingSerial;
+  return pv::longText(serial).rightJustified(SerialDigitsBeforeBlank, QLatin1Char('0'));
+}
 
 QString itemText(ProjectRows& rows, const Item& item) { return pv::valueText(rows.value(item.field), item.kind); }
 
@@ -142,7 +155,7 @@ class PartWriter {
 
  private:
   static QString headerLine(ProjectRows& rows) {
-    return HeaderSerial + pv::longText(rows.value(F::SERNUM)) + HeaderCalibration +
+    return HeaderSerial + serialText(rows.value(F::SERNUM)) + HeaderCalibration +
            pv::textText(rows.value(F::CDATE));
   }
 

@@ -64,7 +64,10 @@ TableSnapshot snapshotOf(const QString& databasePath) {
   platform::db::Database db;
   TableSnapshot tables;
   if (!db.open(databasePath, CheckConnection)) return tables;
-  for (const QString& table : db.tableNames()) tables.insert(table.toUpper(), rowsOf(db, table));
+  // An empty table holds nothing a project file could give back; one that is
+  // listed and goes missing changes the table list, which is compared too.
+  for (const QString& table : db.tableNames())
+    if (QStringList rows = rowsOf(db, table); !rows.isEmpty()) tables.insert(table.toUpper(), rows);
   return tables;
 }
 

@@ -23,6 +23,7 @@ QString snapshotDifference(const TableSnapshot& before, const TableSnapshot& aft
 // a set, since a reopened file lists its projects by first appearance.
 QString tableListDifference(int modelCode, const QString& before, const QString& after);
 
+// Every table that holds rows, by upper-case name, with its rows.
 TableSnapshot snapshotOf(const QString& databasePath);
 
 }  // namespace fuzzing
