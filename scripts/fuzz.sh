@@ -5,8 +5,10 @@
 # seconds (default 60). Exits non-zero at the first finding; the input that
 # found it is left in the build folder as crash-*.
 #   scripts/fuzz.sh [seconds] [target...]
-# FUZZ_JOBS: targets run side by side (default 1). FUZZ_KNOWN_FAULTS=report
-# reports the known round-trip faults too (fuzz/support/KnownRoundTripFaults.h).
+# FUZZ_JOBS: targets run side by side (default 1). FUZZ_SEED: the fuzzer's
+# seed (default 0, a new one each run; a fixed one repeats the same inputs).
+# FUZZ_KNOWN_FAULTS=report reports the known round-trip faults too
+# (fuzz/support/KnownRoundTripFaults.h).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 seconds="${1:-60}"
@@ -57,7 +59,7 @@ run() {
   seed "$target" "$corpus"
   echo "fuzzing $target for ${seconds}s"
   if (cd "$build" && "$build/fuzz/$target" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=4096 \
-        -max_len=65536 -print_final_stats=1 "$corpus" >"$log" 2>&1); then
+        -max_len=65536 -seed="${FUZZ_SEED:-0}" -print_final_stats=1 "$corpus" >"$log" 2>&1); then
     grep -E '^stat::number_of_executed_units|^stat::new_units_added' "$log" | sed "s/^/  $target /" || true
   else
     echo "FINDING in $target (log: $log)" >&2
