@@ -85,10 +85,14 @@ void drawText(QPainter& painter, const PageMapper& map, FontCache& fonts, const 
   painter.setFont(font);
   const QFontMetricsF metrics(font);
   const QRectF box = map.rect(text.rect);
-  painter.setClipRect(box);
+  const double pitch = map.length(text.linePitch);
+  // A box lower than its font still shows its first line whole: a larger
+  // report font must not cut a value down to a smudge.
+  QRectF clip = box;
+  clip.setHeight(std::max(box.height(), pitch));
+  painter.setClipRect(clip);
   const double left = map.x(text.rect.left() + text.leftIndent);
   const double right = map.x(text.rect.left() + text.rect.width() - text.rightIndent);
-  const double pitch = map.length(text.linePitch);
   const double baseline = (pitch + metrics.ascent() - metrics.descent()) / 2.0;
   for (int row = 0; row < text.lines.size(); ++row) {
     const double top = box.top() + row * pitch;
