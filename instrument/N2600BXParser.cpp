@@ -324,12 +324,14 @@ void N2600BXParser::storeStandard(const QString& value) {
 }
 
 // Character 253: header records still without serial number or calibration
-// date get the ones printed after them.
+// date get the ones printed after them. A project whose header never
+// completed has readings only, and a reading takes neither.
 void N2600BXParser::fillIn() {
   if (Serial_Text.isEmpty()) return;
   auto& rs = context_.recordset();
   for (const QString& entry : Project_List.entries()) {
     if (!openProjectTable(DensityProjectList::tableName(entry)) || !rs.moveFirst()) continue;
+    if (rs.value(F::RDNUM).toString() != HeaderRecordNumber) continue;
     const QVariant date = rs.value(F::CDATE);
     if (!rs.isNull(F::SERNUM) && !date.isNull() && !date.toString().isEmpty()) continue;
     if (!rs.edit() || !tokenfields::setLong(rs, position(F::SERNUM), Serial_Text) ||

@@ -134,6 +134,23 @@ TEST_F(N2600BXParserTest, FillInAt253GivesHeadersTheSerialNumber) {
   }
 }
 
+// A project whose header never completed has readings only: its first
+// reading takes no serial number or calibration date at character 253.
+TEST_F(N2600BXParserTest, FillInAt253LeavesReadingsOfAProjectWithoutHeader) {
+  QByteArray text = testsupport::readData(QStringLiteral("n2600bx/serial_after.txt"));
+  const qsizetype secondProject = text.indexOf("PROJECT ID: 2.5");
+  ASSERT_GE(secondProject, 0);
+  text.replace(text.indexOf("LOWD", secondProject), 4, "MOWD");
+  gaugetest::feed(parse, &Parse::Parse_N2600BX, text, Feeder::ProjectFile);
+  parse.DeInit();
+  EXPECT_EQ(project(QStringLiteral("P1"))[0].value("SERNUM").toInt(), 54321);
+  const auto rows = project(QStringLiteral("P25"));
+  ASSERT_EQ(rows.size(), 1);
+  EXPECT_EQ(rows[0].value("RDNUM").toInt(), 1);
+  EXPECT_TRUE(rows[0].isNull("SERNUM"));
+  EXPECT_TRUE(rows[0].isNull("CDATE"));
+}
+
 TEST_F(N2600BXParserTest, WithoutCharacter253HeadersKeepNoSerialNumber) {
   QByteArray text = testsupport::readData(QStringLiteral("n2600bx/serial_after.txt"));
   text.truncate(text.indexOf(char(253)));

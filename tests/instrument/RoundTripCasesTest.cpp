@@ -41,6 +41,10 @@ const Case Cases[] = {
     // line whose last word is not VR: no reading comes of either.
     {"CommasOnTheProjectLine", ModelCode::N2600BX, "n2600bx_saved_reading_does_not_reopen.txt", "4.5 ",
      Source::ProjectFile},
+    // A serial number printed after a project whose header never completed
+    // goes to no reading of it.
+    {"SerialAfterProjectWithoutHeader", ModelCode::N2600BX,
+     "n2600bx_serial_given_to_reading_of_project_without_header.txt", "1 2.5 ", Source::ProjectFile},
     // A bin numbered below the header row's 0.
     {"NegativeBinNumber", ModelCode::T7310, "t7310_negative_bin.txt", "RUN1 RUN2 "},
     // Single values of eight significant digits.
