@@ -331,7 +331,7 @@ void N2600BXParser::fillIn() {
   auto& rs = context_.recordset();
   for (const QString& entry : Project_List.entries()) {
     if (!openProjectTable(DensityProjectList::tableName(entry)) || !rs.moveFirst()) continue;
-    if (rs.value(F::RDNUM).toString() != HeaderRecordNumber) continue;
+    if (rs.value(F::RDNUM).toString() != HeaderRecordNumber || rs.isNull(F::ID)) continue;
     const QVariant date = rs.value(F::CDATE);
     if (!rs.isNull(F::SERNUM) && !date.isNull() && !date.toString().isEmpty()) continue;
     if (!rs.edit() || !tokenfields::setLong(rs, position(F::SERNUM), Serial_Text) ||
