@@ -122,7 +122,13 @@ int N2600BXParser::parse(QStringView c) {
 }
 
 // A line end: the last value of a reading line, then the line state ends.
+// A column-heading line stores nothing, whatever its last word: a record
+// left open before it is no reading of its own.
 int N2600BXParser::Parse_Tail_Fields() {
+  if (Header_Row_Line) {
+    endLine();
+    return status::NoValue;
+  }
   const QString& token = context_.Token;
   const QString value = text::trimmed(token);
   bool stored = true;
@@ -289,7 +295,8 @@ void N2600BXParser::End_Label() {
 }
 
 // A standards value ends at a blank once more than two characters are
-// collected, or at a line end (which then stays with the value's line).
+// collected, or at a line end, which then ends the value's line too: commas
+// met on it earlier count no columns of the next line.
 void N2600BXParser::Parse_Standards(QChar c) {
   QString& token = context_.Token;
   token.append(c);
@@ -300,6 +307,7 @@ void N2600BXParser::Parse_Standards(QChar c) {
   if (!Known_Project) storeStandard(value);
   token.clear();
   Standard_Capture = false;
+  if (lineEnd) endLine();
 }
 
 void N2600BXParser::storeStandard(const QString& value) {
@@ -316,12 +324,14 @@ void N2600BXParser::storeStandard(const QString& value) {
 }
 
 // Character 253: header records still without serial number or calibration
-// date get the ones printed after them.
+// date get the ones printed after them. A project whose header never
+// completed has readings only, and a reading takes neither.
 void N2600BXParser::fillIn() {
   if (Serial_Text.isEmpty()) return;
   auto& rs = context_.recordset();
   for (const QString& entry : Project_List.entries()) {
     if (!openProjectTable(DensityProjectList::tableName(entry)) || !rs.moveFirst()) continue;
+    if (rs.value(F::RDNUM).toString() != HeaderRecordNumber || rs.isNull(F::ID)) continue;
     const QVariant date = rs.value(F::CDATE);
     if (!rs.isNull(F::SERNUM) && !date.isNull() && !date.toString().isEmpty()) continue;
     if (!rs.edit() || !tokenfields::setLong(rs, position(F::SERNUM), Serial_Text) ||

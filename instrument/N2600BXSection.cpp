@@ -175,9 +175,10 @@ bool writeN2600BXSection(ProjectSection& section) {
       return false;
     }
     const bool hasRows = rows.next();
-    // The header record has reading number 0; a project whose header never
-    // completed has readings only.
-    const bool hasHeader = hasRows && rows.value(F::RDNUM).toLongLong() == 0;
+    // The header record has reading number 0 and the project id; a project
+    // whose header never completed has readings only, one of them perhaps
+    // numbered 0.
+    const bool hasHeader = hasRows && rows.value(F::RDNUM).toLongLong() == 0 && !rows.isNull(F::ID);
     // Projects of several reports, or a first project whose header never
     // completed, need a title line of their own before them: otherwise the
     // replay gives them the serial number of the title before.

@@ -134,6 +134,23 @@ TEST_F(N2600BXParserTest, FillInAt253GivesHeadersTheSerialNumber) {
   }
 }
 
+// A project whose header never completed has readings only: its first
+// reading takes no serial number or calibration date at character 253.
+TEST_F(N2600BXParserTest, FillInAt253LeavesReadingsOfAProjectWithoutHeader) {
+  QByteArray text = testsupport::readData(QStringLiteral("n2600bx/serial_after.txt"));
+  const qsizetype secondProject = text.indexOf("PROJECT ID: 2.5");
+  ASSERT_GE(secondProject, 0);
+  text.replace(text.indexOf("LOWD", secondProject), 4, "MOWD");
+  gaugetest::feed(parse, &Parse::Parse_N2600BX, text, Feeder::ProjectFile);
+  parse.DeInit();
+  EXPECT_EQ(project(QStringLiteral("P1"))[0].value("SERNUM").toInt(), 54321);
+  const auto rows = project(QStringLiteral("P25"));
+  ASSERT_EQ(rows.size(), 1);
+  EXPECT_EQ(rows[0].value("RDNUM").toInt(), 1);
+  EXPECT_TRUE(rows[0].isNull("SERNUM"));
+  EXPECT_TRUE(rows[0].isNull("CDATE"));
+}
+
 TEST_F(N2600BXParserTest, WithoutCharacter253HeadersKeepNoSerialNumber) {
   QByteArray text = testsupport::readData(QStringLiteral("n2600bx/serial_after.txt"));
   text.truncate(text.indexOf(char(253)));
@@ -197,6 +214,37 @@ TEST_F(N2600BXParserTest, ARepeatedReadingNumberFailsAndTheFirstStays) {
   const QByteArray line = "5,A,B,C,D,E,F,G,H,1,2,3,4,5,6,7\r\n";
   EXPECT_EQ(feedText(ProjectLine + line + line).size(), 1);
   EXPECT_EQ(project(QStringLiteral("P4")).size(), 2);
+}
+
+const QByteArray Heading =
+    "RD #,  TIME, STAT1 TO,  STAT1, OFFSET,  STAT2, LANE, DPT, S/A,   %ADJ,       DC,       MC,    %AV,     WD,     "
+    "DD,      M,     %M,  %COMP,     VR\r\n";
+const QByteArray FirstReading = "   1, 10:42, 10+00, 10+50, 2.5L, 11+00, L1, 6, S, 0, 1800, 320, 4.5, 122.4, 112.1, "
+                                "10.3, 8.5, 97.2, OK\r\n";
+
+// A column-heading line stores nothing, whatever its last word; commas on a
+// project line (after a standard) start no reading that a later line could
+// complete, and leave the next lines' columns where they belong.
+TEST_F(N2600BXParserTest, HeadingLinesAndCommasOnAProjectLineStoreNoReading) {
+  QByteArray heading = Heading;
+  heading.replace("VR", "XR");
+  EXPECT_EQ(feedText(ProjectLine + " \r\n" + heading + FirstReading).size(), 0) << "no value failed";
+  auto rows = project(QStringLiteral("P4"));
+  ASSERT_EQ(rows.size(), 2);
+  EXPECT_EQ(rows[0].value("RDNUM").toInt(), 0);
+  EXPECT_EQ(rows[1].value("VR").toString(), QStringLiteral("OK"));
+
+  ASSERT_EQ(parse.Initit(), status::Ok);
+  QByteArray projectLine = ProjectLine;
+  projectLine.replace("MAXD=135.5", "MAXD=135.5,M:, 1.5,CF:, 0.98,D:, 06/01/2004,T:  .5");
+  heading = Heading;
+  heading.replace("     VR", "");
+  feedText(projectLine + " \r\n" + heading + FirstReading);
+  rows = project(QStringLiteral("P4"));
+  ASSERT_EQ(rows.size(), 1);
+  EXPECT_EQ(rows[0].value("RDNUM").toInt(), 1);
+  EXPECT_EQ(rows[0].value("TIME").toString(), QStringLiteral("10:42"));
+  EXPECT_EQ(rows[0].value("VR").toString(), QStringLiteral("OK"));
 }
 
 TEST_F(N2600BXParserTest, GarbageNeverCrashes) {

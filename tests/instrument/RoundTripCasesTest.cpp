@@ -37,6 +37,14 @@ const Case Cases[] = {
     {"HeaderCutShortBeforeNextReport", ModelCode::N2600BX, "n2600bx_header_cut_short.txt", "1 2 "},
     // Two reports of different gauges in one printout.
     {"ProjectsOfTwoSerialNumbers", ModelCode::N2600BX, "n2600bx_two_serials.txt", "1 2 "},
+    // Commas after a standard on the project line, then a column-heading
+    // line whose last word is not VR: no reading comes of either.
+    {"CommasOnTheProjectLine", ModelCode::N2600BX, "n2600bx_saved_reading_does_not_reopen.txt", "4.5 ",
+     Source::ProjectFile},
+    // A serial number printed after a project whose header never completed
+    // goes to no reading of it.
+    {"SerialAfterProjectWithoutHeader", ModelCode::N2600BX,
+     "n2600bx_serial_given_to_reading_of_project_without_header.txt", "1 2.5 ", Source::ProjectFile},
     // A bin numbered below the header row's 0.
     {"NegativeBinNumber", ModelCode::T7310, "t7310_negative_bin.txt", "RUN1 RUN2 "},
     // Single values of eight significant digits.
