@@ -7,6 +7,8 @@
 #   scripts/fuzz.sh [seconds] [target...]
 # FUZZ_JOBS: targets run side by side (default 1). FUZZ_SEED: the fuzzer's
 # seed (default 0, a new one each run; a fixed one repeats the same inputs).
+# FUZZ_RUNS: at most this many inputs per target (with a fixed seed, the very
+# same inputs on any machine, however fast).
 # FUZZ_KNOWN_FAULTS=report reports the known round-trip faults too
 # (fuzz/support/KnownRoundTripFaults.h).
 set -euo pipefail
@@ -59,7 +61,7 @@ run() {
   seed "$target" "$corpus"
   echo "fuzzing $target for ${seconds}s"
   if (cd "$build" && "$build/fuzz/$target" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=4096 \
-        -max_len=65536 -seed="${FUZZ_SEED:-0}" -print_final_stats=1 "$corpus" >"$log" 2>&1); then
+        -max_len=65536 -seed="${FUZZ_SEED:-0}" ${FUZZ_RUNS:+-runs="$FUZZ_RUNS"} -print_final_stats=1 "$corpus" >"$log" 2>&1); then
     grep -E '^stat::number_of_executed_units|^stat::new_units_added' "$log" | sed "s/^/  $target /" || true
   else
     echo "FINDING in $target (log: $log)" >&2

@@ -16,8 +16,8 @@ if [ "${SKIP_SANITIZE:-0}" != 1 ]; then
 fi
 if [ "${SKIP_FUZZ:-0}" != 1 ]; then
   echo "== fuzz targets, ${FUZZ_SECONDS:-20} s each"
-  # A fixed seed: the same inputs every run, so a red run is a real finding
-  # that can be repeated, not chance.
-  FUZZ_JOBS="${FUZZ_JOBS:-5}" FUZZ_SEED="${FUZZ_SEED:-1}" "$here/scripts/fuzz.sh" "${FUZZ_SECONDS:-20}"
+  # A fixed seed and number of inputs: the same inputs every run, so a red
+  # run is a real finding that can be repeated, not chance or a faster machine.
+  FUZZ_JOBS="${FUZZ_JOBS:-5}" FUZZ_SEED="${FUZZ_SEED:-1}" FUZZ_RUNS="${FUZZ_RUNS:-600}" "$here/scripts/fuzz.sh" "${FUZZ_SECONDS:-20}"
 fi
 echo "== all stages passed"
