@@ -6,14 +6,10 @@
 #include <cstdio>
 #include <functional>
 
-#include "support/BenchSupport.h"
-#include "instrument/RecordLayouts.h"
-#include "platform/core/ProgramFiles.h"
-#include "platform/db/Database.h"
+#include "support/ReportBench.h"
 #include "report/builder/ColumnPlacement.h"
 #include "report/builder/ColumnSlots.h"
 #include "report/builder/ReadNumberColumn.h"
-#include "report/builder/ReportBuilderContext.h"
 
 namespace {
 
@@ -27,14 +23,6 @@ void insertRows(Database& db, const QString& table, const QStringList& fields,
   db.commit();
 }
 
-QString loadFrameTable(Database& db, int readings) {
-  const QString table = QStringLiteral("CBR_LBR%1").arg(readings);
-  db.createTable(instrument::Load_Test_Record(table));
-  insertRows(db, table, {"READNUMBER", "TIME", "CH1", "CH2", "CH3", "CH4"},
-             [](int i) { return QVariantList{i, QStringLiteral("00:00:01"), i * 0.5, 2.0, 3.0, 4.0}; }, readings);
-  return table;
-}
-
 QString runTable(Database& db, int run) {
   const QString table = QStringLiteral("RUN%1").arg(run);
   db.createTable(instrument::Stiffness_Bin_Record(table));
@@ -43,32 +31,27 @@ QString runTable(Database& db, int run) {
   return table;
 }
 
-double milliseconds(const QElapsedTimer& timer) { return timer.nsecsElapsed() / 1e6; }
-
 }  // namespace
 
 int main() {
-  benchsupport::BenchProgramFolder folder;
-  Database db;
-  if (!db.open(platform::ProgramFolder::path(platform::ProgramFiles::Database))) return 1;
-  report::ReportDesigners designers;
-  report::ReportFlags flags;
-  report::CompanyInfo info;
-  report::StiffnessConstants constants;
-  report::ReportBuilderContext context{designers, db, flags, info, constants};
+  benchsupport::ReportBench bench;
+  if (!bench.opened) return 1;
+  auto& db = bench.db;
+  auto& flags = bench.flags;
+  auto& context = bench.builder;
   flags.Remarks_Column = flags.New_Remarks_Column = 2;
 
   std::printf("%-34s %12s %12s %10s\n", "load-frame readings", "place (ms)", "fill RD (ms)", "target");
   for (int readings : {1000, 100000}) {
-    const QString table = loadFrameTable(db, readings);
+    const QString table = benchsupport::loadFrameTable(db, readings);
     report::Clear_Columns(context.report());
     QElapsedTimer timer;
     timer.start();
     report::Place_Column(context, 2, QStringLiteral("CH1"), table, QStringLiteral("N"), 0, {0, 6});
-    const double place = milliseconds(timer);
+    const double place = benchsupport::milliseconds(timer);
     timer.restart();
     report::Fill_RD_Column(context, table, QStringLiteral("N"), 0);
-    const double fill = milliseconds(timer);
+    const double fill = benchsupport::milliseconds(timer);
     std::printf("%-34d %12.1f %12.1f %10s\n", readings, place, fill, readings <= 1000 ? "100 ms" : "1 s");
   }
 
@@ -78,6 +61,6 @@ int main() {
   QElapsedTimer timer;
   timer.start();
   for (const QString& table : runs) report::Fill_RD_Column(context, table, QStringLiteral("N"), 3);
-  std::printf("%-34s %25.1f\n", "20 stiffness runs, read numbers", milliseconds(timer));
+  std::printf("%-34s %25.1f\n", "20 stiffness runs, read numbers", benchsupport::milliseconds(timer));
   return 0;
 }

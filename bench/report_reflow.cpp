@@ -2,36 +2,15 @@
 // size 9 to 12 and back, and a stiffness report through every size: the time
 // of each against the target of 100 ms for 1,000 readings. The load-frame
 // figures include the mirror-block shift and the two-block rebuild.
-#include <QElapsedTimer>
 #include <cstdio>
 
-#include "support/BenchSupport.h"
-#include "instrument/RecordLayouts.h"
-#include "platform/core/ProgramFiles.h"
-#include "platform/db/Database.h"
+#include "support/ReportBench.h"
 #include "report/builder/ColumnPlacement.h"
 #include "report/builder/ColumnSlots.h"
 #include "report/builder/ReadNumberColumn.h"
-#include "report/builder/ReportBuilderContext.h"
 #include "report/reflow/ResizeReportFont.h"
 
 namespace {
-
-using platform::db::Database;
-
-QString loadFrameTable(Database& db, int readings) {
-  const QString table = QStringLiteral("CBR_LBR%1").arg(readings);
-  db.createTable(instrument::Load_Test_Record(table));
-  db.beginTransaction();
-  const QString sql =
-      benchsupport::insertStatement(table, {"READNUMBER", "TIME", "CH1", "CH2", "CH3", "CH4"});
-  for (int i = 1; i <= readings; ++i)
-    db.exec(sql, {i, QStringLiteral("00:00:01"), i * 0.5, 2.0, 3.0, 4.0});
-  db.commit();
-  return table;
-}
-
-double milliseconds(const QElapsedTimer& timer) { return timer.nsecsElapsed() / 1e6; }
 
 // The time of one re-flow to each size in turn.
 double reflowThrough(const report::ReflowContext& context, std::initializer_list<int> sizes, int model,
@@ -39,25 +18,23 @@ double reflowThrough(const report::ReflowContext& context, std::initializer_list
   QElapsedTimer timer;
   timer.start();
   for (int size : sizes) report::Resize_Report_Font(context, size, model, table);
-  return milliseconds(timer);
+  return benchsupport::milliseconds(timer);
 }
 
 }  // namespace
 
 int main() {
-  benchsupport::BenchProgramFolder folder;
-  Database db;
-  if (!db.open(platform::ProgramFolder::path(platform::ProgramFiles::Database))) return 1;
-  report::ReportDesigners designers;
-  report::ReportFlags flags;
-  report::CompanyInfo info;
-  report::StiffnessConstants constants;
-  report::ReportBuilderContext builder{designers, db, flags, info, constants};
+  benchsupport::ReportBench bench;
+  if (!bench.opened) return 1;
+  auto& db = bench.db;
+  auto& designers = bench.designers;
+  auto& flags = bench.flags;
+  auto& builder = bench.builder;
   const report::ReflowContext context{designers, flags, &db};
 
   std::printf("%-24s %12s %12s %10s\n", "load-frame readings", "9->12 (ms)", "12->9 (ms)", "target");
   for (int readings : {1000, 100000}) {
-    const QString table = loadFrameTable(db, readings);
+    const QString table = benchsupport::loadFrameTable(db, readings);
     designers.recreate();
     flags = {};
     flags.Remarks_Column = flags.New_Remarks_Column = 2;
