@@ -83,9 +83,13 @@ void writeEmptyRun(ProjectText& out, const QString& table) {
 // them, and the replay gives the table to whichever of them it meets first:
 // that run is written first. Any other run may repeat the number of a full
 // run, which the replay would refuse as the run that names the table.
+// When the naming run's header never completed it left no row, and its run
+// number alone names the table again.
 void writeLaterRuns(ProjectSection& section, const QString& table) {
   const std::optional<qint32> firstRun = text::toLong(table.mid(RunTablePrefix.size()));
+  bool named = false;
   for (const bool naming : {true, false}) {
+    if (!naming && !named) writeEmptyRun(section.out, table);
     ProjectRows rows;
     if (!rows.open(section.db, table, F::BIN_NUMBER)) {
       section.error = rows.error();
@@ -94,6 +98,7 @@ void writeLaterRuns(ProjectSection& section, const QString& table) {
     while (rows.next()) {
       const bool names = firstRun && rows.value(F::RUN_NUMBER).toLongLong() == *firstRun;
       if (names != naming) continue;
+      named = named || names;
       writeRunLine(section.out, rows);
       section.out.endLine();
     }

@@ -78,6 +78,12 @@ const Case Cases[] = {
     {"ProjectWhoseOnlyRowIsCutOff", ModelCode::N2600A, "n2600a_only_row_of_project_cut_off.txt", "731< 731 ",
      Source::ProjectFile},
     // A serial number too long to store is stored as missing.
+    // The run that names the table of later runs never completed its header,
+    // so that table holds only the runs after it.
+    {"LaterRunsTableNamedByUnfinishedRun", ModelCode::T7310, "t7310_later_run_renamed_on_reopen.txt",
+     "RUN101 RUN102 RUN115 RUN116 RUN117 RUN118 RUN119 RUN107 RUN108 RUN109 RUN110 RUN111 RUN112 RUN113 RUN114 "
+     "RUN11 RUN120 RUN121 RUN122 RUN123 RUN124 ",
+     Source::ProjectFile},
     {"SerialNumberTooLongToStore", ModelCode::N2600A, "n2600a_serial_too_long.txt", "12.5 "},
 };
 
