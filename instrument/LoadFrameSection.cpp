@@ -50,6 +50,9 @@ const QString UnnamedStored = QStringLiteral("NONE");
 const QString FieldGap = QStringLiteral(", ");
 // A number in the time column keeps the column and stores nothing.
 const QString NoTime = QStringLiteral("0");
+// A blank field before it first empties the time the replay holds, which a
+// reading stores with its CH1.
+const QString EmptiedTime = QStringLiteral(", ") + NoTime;
 // What a word in the third channel column makes of channel 4's name.
 const QString DefaultChannel4 = QStringLiteral("CH 4");
 
@@ -216,7 +219,8 @@ class LoadFrameWriter {
   // last value ended by the line end always as CH4. A Null after which the
   // line goes on gets a placeholder that keeps the place and stores nothing:
   // a number in the time column (which stores nothing), the name the channel
-  // already has in a channel column (which only names it again). Trailing
+  // already has in a channel column (which only names it again). A reading
+  // that stored CH1 without a time had a blank time field. Trailing
   // Nulls are left out with their fields: the line was that much shorter. A
   // reading without CH4, or whose CH4 has more decimals than a line end keeps,
   // ends with a comma (a comma stores the value as it stands).
@@ -233,6 +237,8 @@ class LoadFrameWriter {
     const int placed = lastChannelInPlace(rows, lastAtLineEnd);
     if (!rows.isNull(F::TIME))
       add(TimeColumn, writeout::Pad_Field(pv::textText(rows.value(F::TIME)), TimeWidth));
+    else if (!rows.isNull(F::CH1))
+      add(TimeColumn, writeout::Pad_Field(EmptiedTime, TimeWidth));
     else if (placed >= 0)
       add(TimeColumn, writeout::Pad_Field(NoTime, TimeWidth));
     for (int channel = 0; channel <= placed; ++channel) {

@@ -69,6 +69,9 @@ const Case Cases[] = {
     // A line of blanks after a heading leaves channel 4 without a name.
     {"BlankLineAfterHeading", ModelCode::LX9100, "lx9100_blank_line_after_heading.txt", "TRIAXIAL1 ",
      Source::ProjectFile},
+    // A blank field where the time was due leaves the readings after it
+    // without a time.
+    {"BlankTimeField", ModelCode::LX9100, "lx9100_blank_time_field.txt", "TRIAXIAL1 ", Source::ProjectFile},
     // A one-digit serial number: the replay ends a serial number at a blank
     // only after two digits.
     {"OneDigitSerialNumber", ModelCode::N2600A, "n2600a_saved_file_does_not_reopen.txt", "12.5 ",
