@@ -156,8 +156,15 @@ void writeReading(ProjectText& out, ProjectRows& rows) {
   const std::size_t count = shortReading ? ShortReadingItems : items().size();
   for (std::size_t i = 0; i < count; ++i) {
     const Item& item = items()[i];
+    const QString text = itemText(rows, item);
+    // The replay keeps a VR of blanks as the very blanks after the comma
+    // (none: Null), so such a VR is written unpadded.
+    if (i + 1 == items().size() && text.trimmed().isEmpty()) {
+      out.text(text);
+      break;
+    }
     out.tab(item.column);
-    out.text(writeout::Pad_Field(itemText(rows, item), item.width));
+    out.text(writeout::Pad_Field(text, item.width));
     if (i + 1 < count) out.text(QStringLiteral(","));
   }
   out.endLine();

@@ -72,6 +72,8 @@ const Case Cases[] = {
     // A blank field where the time was due leaves the readings after it
     // without a time.
     {"BlankTimeField", ModelCode::LX9100, "lx9100_blank_time_field.txt", "TRIAXIAL1 ", Source::ProjectFile},
+    // A VR of blanks is stored as its blanks, however many.
+    {"BlankVR", ModelCode::N2600BX, "n2600bx_blank_vr.txt", "1 ", Source::ProjectFile},
     // A one-digit serial number: the replay ends a serial number at a blank
     // only after two digits.
     {"OneDigitSerialNumber", ModelCode::N2600A, "n2600a_saved_file_does_not_reopen.txt", "12.5 ",
