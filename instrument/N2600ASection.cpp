@@ -100,6 +100,13 @@ QString serialText(const QVariant& serial) {
   return pv::longText(serial).rightJustified(SerialDigitsBeforeBlank, QLatin1Char('0'));
 }
 
+// The replay reads every row not marked asphalt as a soil row, whatever
+// its S/A holds.
+bool isRowOf(const Part& part, ProjectRows& rows) {
+  const bool asphaltRow = pv::textText(rows.value(F::SA)) == asphalt().letter;
+  return asphaltRow == (&part == &asphalt());
+}
+
 QString itemText(ProjectRows& rows, const Item& item) { return pv::valueText(rows.value(item.field), item.kind); }
 
 void writeLine(ProjectText& out, const QString& text) {
@@ -128,7 +135,7 @@ class PartWriter {
         return false;
       }
       while (rows.next()) {
-        if (pv::textText(rows.value(F::SA)) != part_.letter) continue;
+        if (!isRowOf(part_, rows)) continue;
         const QString header = headerLine(rows);
         if (!hasRows_ || header != header_) {
           if (hasRows_) writeStatistics();
@@ -218,12 +225,12 @@ class PartWriter {
   QString header_;
 };
 
-bool anyRowOf(ProjectSection& section, const QString& letter) {
+bool anyRowOf(ProjectSection& section, const Part& part) {
   for (const QString& listed : section.names) {
     ProjectRows rows;
     if (!rows.open(section.db, projectTable(listed), F::RDNUM)) continue;
     while (rows.next())
-      if (pv::textText(rows.value(F::SA)) == letter) return true;
+      if (isRowOf(part, rows)) return true;
   }
   return false;
 }
@@ -236,7 +243,7 @@ bool writeN2600ASection(ProjectSection& section, bool exportCsv) {
   // The replay finds the asphalt header only after the summary lines of the
   // soil part, so they are written before it even when every sum is 0.
   const bool summaryNeeded =
-      soilPart.hasRows() && !exportCsv && soilPart.allSumsZero() && anyRowOf(section, asphalt().letter);
+      soilPart.hasRows() && !exportCsv && soilPart.allSumsZero() && anyRowOf(section, asphalt());
   if (soilPart.hasRows() && (!soilPart.allSumsZero() || summaryNeeded)) soilPart.writeStatistics();
 
   PartWriter asphaltPart(section, asphalt(), false);

@@ -244,9 +244,12 @@ void N2600BXParser::Parse_Header_Line(QChar c) {
 }
 
 // False for a project met before in this parse: its table is reopened and
-// the line's other header and standards values are discarded.
+// the line's other header and standards values are discarded. An id that
+// differs from an earlier one only in its dots names the same table, which
+// holds one header record: it continues that project and is not listed
+// again.
 bool N2600BXParser::projectStep(const QString& id) {
-  if (Project_List.contains(id)) {
+  if (Project_List.contains(id) || Project_List.tableMade(DensityProjectList::tableName(id))) {
     openProjectTable(DensityProjectList::tableName(id));
     Known_Project = true;
     return false;

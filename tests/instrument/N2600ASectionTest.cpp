@@ -98,12 +98,18 @@ TEST_F(N2600ASection, AWideDateStaysApartFromTheProjectId) {
   expectReadBack("5 ");
 }
 
-TEST_F(N2600ASection, RowsOfNeitherSampleTypeAreLeftOut) {
+// The parser reads any row not marked asphalt as soil, so the soil part
+// takes it too: leaving it out lost it on reopening.
+TEST_F(N2600ASection, RowsOfAnotherSampleTypeGoInTheSoilPart) {
   projecttest::createTables(Layout, {"P5"});
   QStringList values = soilRow("1", "06/01/04", "120");
   values[6] = "T";
   projecttest::addRow("P5", aReading(values));
-  EXPECT_EQ(save("5 "), QByteArray(" 1 \r\n"));
+  projecttest::addRow("P5", aReading(soilRow("2", "06/01/04", "121")));
+  const QByteArray text = save("5 ");
+  EXPECT_EQ(text.count("COMPACTION CONTROL DATA REPORT"), 1);
+  EXPECT_TRUE(text.contains("    6   T "));
+  EXPECT_TRUE(text.contains("AVERAGE OF ALL DATA:      120.5"));
 }
 
 }  // namespace

@@ -74,6 +74,11 @@ const Case Cases[] = {
     {"BlankTimeField", ModelCode::LX9100, "lx9100_blank_time_field.txt", "TRIAXIAL1 ", Source::ProjectFile},
     // A VR of blanks is stored as its blanks, however many.
     {"BlankVR", ModelCode::N2600BX, "n2600bx_blank_vr.txt", "1 ", Source::ProjectFile},
+    // Two project ids that differ only in their dots name one table.
+    {"IdsDifferingInDots", ModelCode::N2600BX, "n2600bx_ids_differing_in_dots.txt", "61.7. ", Source::ProjectFile},
+    // Rows whose S/A is neither soil nor asphalt are read as soil rows.
+    {"RowsNeitherSoilNorAsphalt", ModelCode::N2600A, "n2600a_rows_neither_soil_nor_asphalt.txt", "7 8 ",
+     Source::ProjectFile},
     // A one-digit serial number: the replay ends a serial number at a blank
     // only after two digits.
     {"OneDigitSerialNumber", ModelCode::N2600A, "n2600a_saved_file_does_not_reopen.txt", "12.5 ",
