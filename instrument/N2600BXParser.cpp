@@ -218,11 +218,13 @@ void N2600BXParser::Handle_Colon() {
 // after the colon included) are collected, and always at the first blank
 // after its text: a value never holds a blank, so a project id written
 // without one after its colon cannot take the next word into its table name.
+// A project id is never empty either: blanks before it are passed over, as a
+// blank-separated table list could not hold an empty one.
 void N2600BXParser::Parse_Header_Line(QChar c) {
   QString& token = context_.Token;
   token.append(c);
   if (c != QLatin1Char(' ')) return;
-  if (token.size() <= 2 && text::trimBlanks(token).isEmpty()) return;
+  if ((token.size() <= 2 || isProjectLabel(Label)) && text::trimBlanks(token).isEmpty()) return;
   token = text::trimmed(token);
   if (!Known_Project) {
     if (Label == ShortDateLabel || Label == DateLabel) {

@@ -79,6 +79,9 @@ const Case Cases[] = {
     // Rows whose S/A is neither soil nor asphalt are read as soil rows.
     {"RowsNeitherSoilNorAsphalt", ModelCode::N2600A, "n2600a_rows_neither_soil_nor_asphalt.txt", "7 8 ",
      Source::ProjectFile},
+    // Blanks before a project id are passed over: an id is never empty.
+    {"BlanksBeforeProjectId", ModelCode::N2600BX, "n2600bx_blanks_before_project_id.txt", "7 8 ",
+     Source::ProjectFile},
     // A one-digit serial number: the replay ends a serial number at a blank
     // only after two digits.
     {"OneDigitSerialNumber", ModelCode::N2600A, "n2600a_saved_file_does_not_reopen.txt", "12.5 ",
