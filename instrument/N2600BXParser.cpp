@@ -251,8 +251,9 @@ void N2600BXParser::Parse_Header_Line(QChar c) {
 // holds one header record: it continues that project and is not listed
 // again.
 bool N2600BXParser::projectStep(const QString& id) {
-  if (Project_List.contains(id) || Project_List.tableMade(DensityProjectList::tableName(id))) {
-    openProjectTable(DensityProjectList::tableName(id));
+  const QString table = DensityProjectList::tableName(id);
+  if (Project_List.contains(id) || Project_List.tableMade(table)) {
+    openProjectTable(table);
     Known_Project = true;
     return false;
   }
