@@ -78,6 +78,16 @@ TEST_F(StiffnessConstantsCommandsTest, MissingFileAnsweredNoLeavesZerosAndNothin
   EXPECT_FALSE(commands.textChangedArmed());
 }
 
+TEST_F(StiffnessConstantsCommandsTest, AnEmptyFileAsksForTheConstants) {
+  QFile file(filePath());
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.close();
+  dialogs.answers.enqueue(platform::ui::MessageAnswer::No);
+  commands.StiffCons_File(StiffConsLoad);
+  EXPECT_EQ(dialogs.messageTexts(),
+            QStringList{"T7310 Constants do not exist.  Do you want to setup constants now?"});
+}
+
 TEST_F(StiffnessConstantsCommandsTest, MissingFileAnsweredYesOpensTheEditorAndArmsTheRebuild) {
   commands.StiffCons_File(StiffConsLoad);
   ASSERT_NE(commands.editor(), nullptr);
@@ -114,6 +124,20 @@ TEST_F(StiffnessConstantsCommandsTest, OneBadBoxStoresNoneOfTheSeven) {
   EXPECT_FALSE(flags.Constants_Changed);
   EXPECT_FALSE(QFile::exists(filePath()));
   EXPECT_TRUE(editor.isVisible());
+}
+
+// A decimal comma is the decimal point, never dropped (which made 1,5 into 15);
+// more than one is refused with a message.
+TEST_F(StiffnessConstantsCommandsTest, ADecimalCommaIsTheDecimalPoint) {
+  StiffnessCons& editor = openEditor();
+  type(editor.SInfoTxt[0], "1,5");
+  EXPECT_EQ(editor.SInfoTxt[0]->text(), QStringLiteral("1,5"));
+  editor.SInfoB_Click(StiffnessCons::Apply);
+  EXPECT_DOUBLE_EQ(constants.MeasMs, 1.5);
+  type(editor.SInfoTxt[0], "1,2,5");
+  editor.SInfoB_Click(StiffnessCons::Apply);
+  EXPECT_EQ(dialogs.messages.size(), 1);
+  EXPECT_DOUBLE_EQ(constants.MeasMs, 1.5);
 }
 
 TEST_F(StiffnessConstantsCommandsTest, BoxesKeepANumberAndBackspaceEdits) {
