@@ -21,6 +21,7 @@
 #include "report/page/LayoutCommands.h"
 #include "report/page/LogoCommands.h"
 #include "report/page/ReportLogo.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempProgramFolder.h"
 
 namespace report {
@@ -198,6 +199,17 @@ TEST_F(HeaderLayoutFileTest, AFailedWriteIsNotReportedSaved) {
   ASSERT_EQ(dialogs.messageTexts().size(), 1);
   EXPECT_TRUE(dialogs.messageTexts().first().startsWith(QLatin1String(LayoutNotSaved)));
   EXPECT_TRUE(QFileInfo(headerLayoutPath(0) + "/kept").isDir());
+
+  // A full disk: the old file stays whole.
+  ASSERT_TRUE(QDir(headerLayoutPath(0)).removeRecursively());
+  writeFile(0, "FontSZ = 10\r\n");
+  dialogs.messages.clear();
+  {
+    const testsupport::FileSizeLimit full(8);
+    layout.Save_Layout_Click();
+  }
+  EXPECT_TRUE(dialogs.messageTexts().value(0).startsWith(QLatin1String(LayoutNotSaved)));
+  EXPECT_EQ(readFile(0), "FontSZ = 10\r\n");
 }
 
 TEST_F(HeaderLayoutFileTest, AColumnLayoutThatFailsIsNotReportedSaved) {

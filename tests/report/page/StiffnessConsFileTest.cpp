@@ -7,6 +7,7 @@
 
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/SettingsFile.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempProgramFolder.h"
 
 namespace report {
@@ -140,6 +141,15 @@ TEST_F(StiffnessConsFileTest, AFailedSaveIsReportedNotSaved) {
   EXPECT_FALSE(saveStiffnessConstants(sample(), &error));
   EXPECT_FALSE(error.isEmpty());
   EXPECT_TRUE(QDir(filePath() + "/kept").exists());
+
+  // A full disk: the old file stays whole.
+  ASSERT_TRUE(QDir(filePath()).removeRecursively());
+  ASSERT_TRUE(saveStiffnessConstants(sample()));
+  {
+    const testsupport::FileSizeLimit full(16);
+    EXPECT_FALSE(saveStiffnessConstants(StiffnessConstants{}, &error));
+  }
+  EXPECT_EQ(readFile(), stiffnessConstantsFileText(sample()));
 }
 
 }  // namespace
