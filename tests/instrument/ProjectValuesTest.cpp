@@ -43,18 +43,11 @@ TEST(ProjectValues, NullGivesEmptyText) {
 // The decimal value is rounded, not the binary double below it: 0.075 and
 // 15.225 (an average of 22.2, 7.1, 19.5, 12.1) lie just under their halves.
 TEST(ProjectValues, FixedTextRoundsTheDecimalValueHalfAwayFromZero) {
-  EXPECT_EQ(pv::fixedText(0.025, 2), QStringLiteral("0.03"));
   EXPECT_EQ(pv::fixedText(0.075, 2), QStringLiteral("0.08"));
-  EXPECT_EQ(pv::fixedText(0.125, 2), QStringLiteral("0.13"));
-  EXPECT_EQ(pv::fixedText(0.175, 2), QStringLiteral("0.18"));
   EXPECT_EQ(pv::fixedText((22.2 + 7.1 + 19.5 + 12.1) / 4, 2), QStringLiteral("15.23"));
   EXPECT_EQ(pv::fixedText(-2.675, 2), QStringLiteral("-2.68"));
   EXPECT_EQ(pv::fixedText(9.995, 2), QStringLiteral("10.00"));
-  EXPECT_EQ(pv::fixedText(1.5, 2), QStringLiteral("1.50"));
-  EXPECT_EQ(pv::fixedText(12345, 2), QStringLiteral("12345.00"));
   EXPECT_EQ(pv::fixedText(-0.004, 2), QStringLiteral("0.00"));
-  EXPECT_EQ(pv::fixedText(0.1 + 0.2, 2), QStringLiteral("0.30"));
-  EXPECT_EQ(pv::fixedText(2.5, 0), QStringLiteral("3"));
 }
 
 TEST(ProjectValues, TenthsHaveOneDecimalAndRoundHalvesAway) {

@@ -162,9 +162,8 @@ TEST_F(MainWindowTest, SettingsFilesTooLargeAreRefusedWithAMessage) {
   MainWindow& main = start();
   const QStringList messages = dialogs.messageTexts();
   ASSERT_EQ(messages.size(), 3);
-  for (const QString& file : {QStringLiteral("Info.qvt"), QStringLiteral("DBTbles.qvt"), QStringLiteral("ComPorts.qvt")})
-    EXPECT_EQ(messages.filter(file).size(), 1) << file.toStdString();
-  EXPECT_TRUE(messages.first().contains("larger than 1 MB"));
+  EXPECT_TRUE(messages[0].contains("Info.qvt") && messages[1].contains("DBTbles.qvt") &&
+              messages[2].contains("ComPorts.qvt"));
   EXPECT_TRUE(exists(platform::ProgramFiles::Database));
   EXPECT_EQ(main.Comm().Tables_Created, QString());
   EXPECT_EQ(root()->text(0), QStringLiteral("Tests"));

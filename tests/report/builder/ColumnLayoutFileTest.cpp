@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "BuilderFixture.h"
-#include "platform/core/SettingsFile.h"
 #include "report/builder/ColumnPlacement.h"
 #include "report/builder/ColumnReset.h"
 #include "report/builder/ColumnSlots.h"
@@ -212,17 +211,6 @@ TEST_F(ColumnLayoutFileTest, MissingUnreadableAndUnwritableFiles) {
   EXPECT_FALSE(save(&error));
   EXPECT_FALSE(error.isEmpty());
   EXPECT_TRUE(QFileInfo(columnLayoutPath(1)).isDir());
-
-  // Too large to be a settings file: refused before it is read.
-  ASSERT_TRUE(QDir(columnLayoutPath(1)).removeRecursively());
-  QFile big(columnLayoutPath(1));
-  ASSERT_TRUE(big.open(QIODevice::WriteOnly));
-  big.write("\"DD\"\r\n" + QByteArray(platform::SettingsFileLimit, ' '));
-  big.close();
-  const ColumnLayoutLoad tooLarge = loadLayout();
-  EXPECT_EQ(tooLarge.outcome, ColumnLayoutLoad::Unreadable);
-  EXPECT_TRUE(tooLarge.error.contains("larger than 1 MB"));
-  EXPECT_EQ(columns(), shown);
 
   table_.clear();
   EXPECT_EQ(loadLayout().outcome, ColumnLayoutLoad::NothingSelected);

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/core/ProgramFiles.h"
-#include "platform/core/SettingsFile.h"
 #include "support/TempProgramFolder.h"
 
 namespace report {
@@ -88,14 +87,6 @@ TEST_F(InfoFileTest, DoubleQuotesInsideTheTextsSurvive) {
   EXPECT_EQ(loadedTitle, title);
 }
 
-TEST_F(InfoFileTest, AFileTooLargeForASettingsFileIsNotRead) {
-  writeFile("\"Big Co\r" + QByteArray(platform::SettingsFileLimit, 'x') + "\r\"\r\n");
-  CompanyInfo info = filled();
-  QString title = QStringLiteral("kept");
-  EXPECT_FALSE(Info_File(InfoFileLoad, info, title));
-  EXPECT_EQ(info.CInfo, filled().CInfo);
-  EXPECT_EQ(title, QStringLiteral("kept"));
-}
 
 TEST_F(InfoFileTest, LineBreaksInsideATextDoNotShiftTheItems) {
   CompanyInfo info = filled();

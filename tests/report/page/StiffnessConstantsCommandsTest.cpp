@@ -78,16 +78,6 @@ TEST_F(StiffnessConstantsCommandsTest, MissingFileAnsweredNoLeavesZerosAndNothin
   EXPECT_FALSE(commands.textChangedArmed());
 }
 
-TEST_F(StiffnessConstantsCommandsTest, AnEmptyFileAsksForTheConstants) {
-  QFile file(filePath());
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.close();
-  dialogs.answers.enqueue(platform::ui::MessageAnswer::No);
-  commands.StiffCons_File(StiffConsLoad);
-  EXPECT_EQ(dialogs.messageTexts(),
-            QStringList{"T7310 Constants do not exist.  Do you want to setup constants now?"});
-}
-
 TEST_F(StiffnessConstantsCommandsTest, MissingFileAnsweredYesOpensTheEditorAndArmsTheRebuild) {
   commands.StiffCons_File(StiffConsLoad);
   ASSERT_NE(commands.editor(), nullptr);
@@ -131,7 +121,6 @@ TEST_F(StiffnessConstantsCommandsTest, OneBadBoxStoresNoneOfTheSeven) {
 TEST_F(StiffnessConstantsCommandsTest, ADecimalCommaIsTheDecimalPoint) {
   StiffnessCons& editor = openEditor();
   type(editor.SInfoTxt[0], "1,5");
-  EXPECT_EQ(editor.SInfoTxt[0]->text(), QStringLiteral("1,5"));
   editor.SInfoB_Click(StiffnessCons::Apply);
   EXPECT_DOUBLE_EQ(constants.MeasMs, 1.5);
   type(editor.SInfoTxt[0], "1,2,5");
