@@ -1,10 +1,9 @@
 #include "instrument/DBTablesFile.h"
 
-#include <QFile>
-
 #include "instrument/TextNumbers.h"
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
+#include "platform/core/SettingsFile.h"
 #include "platform/core/WholeFile.h"
 
 namespace instrument {
@@ -26,9 +25,9 @@ QByteArray readLine(const QByteArray& bytes, qsizetype& position) {
 }
 
 QString readTableList(qint32& Model_Code) {
-  QFile file(tableListPath());
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  const QByteArray bytes = file.readAll();
+  const platform::SettingsFile file = platform::readSettingsFile(tableListPath());
+  if (file.outcome != platform::SettingsFile::Read) return {};
+  const QByteArray& bytes = file.bytes;
   qsizetype position = 0;
   const QString first = QString::fromLatin1(readLine(bytes, position));
   if (!first.isEmpty())

@@ -13,7 +13,8 @@ inline constexpr int Write = 1;
 }  // namespace DBTablesMode
 
 // mode 0: reads the file; line 1, when a number, goes into Model_Code; returns
-// line 2 without its double quotes (empty when there is no file). mode 1:
+// line 2 without its double quotes (empty when there is no file, or one too
+// large to be a settings file: SettingsFileLimit). mode 1:
 // writes Model_Code and list, replacing the file; returns an empty text. Any
 // other mode does nothing. Failures are ignored step by step.
 QString DBTables_File(int mode, const QString& list, qint32& Model_Code);

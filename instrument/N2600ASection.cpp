@@ -101,9 +101,13 @@ QString serialText(const QVariant& serial) {
 }
 
 // The replay reads every row not marked asphalt as a soil row, whatever
-// its S/A holds.
-bool isRowOf(const Part& part, ProjectRows& rows) {
-  const bool asphaltRow = pv::textText(rows.value(F::SA)) == asphalt().letter;
+// its S/A holds, so a project file keeps such rows in its soil part. The
+// raw-data CSV is no project file: each part takes only the rows of its own
+// letter there, and rows of neither are in neither part.
+bool isRowOf(const Part& part, ProjectRows& rows, bool exportCsv) {
+  const QString letter = pv::textText(rows.value(F::SA));
+  if (exportCsv) return letter == part.letter;
+  const bool asphaltRow = letter == asphalt().letter;
   return asphaltRow == (&part == &asphalt());
 }
 
@@ -135,7 +139,7 @@ class PartWriter {
         return false;
       }
       while (rows.next()) {
-        if (!isRowOf(part_, rows)) continue;
+        if (!isRowOf(part_, rows, csv_)) continue;
         const QString header = headerLine(rows);
         if (!hasRows_ || header != header_) {
           if (hasRows_) writeStatistics();
@@ -230,7 +234,7 @@ bool anyRowOf(ProjectSection& section, const Part& part) {
     ProjectRows rows;
     if (!rows.open(section.db, projectTable(listed), F::RDNUM)) continue;
     while (rows.next())
-      if (isRowOf(part, rows)) return true;
+      if (isRowOf(part, rows, false)) return true;
   }
   return false;
 }

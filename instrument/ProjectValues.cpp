@@ -1,5 +1,6 @@
 #include "instrument/ProjectValues.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -85,10 +86,30 @@ QString decimalText(double value, int significant) {
   return QString::fromLatin1(text);
 }
 
-QString tenthsText(double value) {
-  double tenths = std::round(value * 10.0);
-  if (tenths == 0.0) tenths = 0.0;  // no "-0.0"
-  return QString::number(tenths / 10.0, 'f', 1);
+// The rounding works on the digits of the decimal value, not on the binary
+// double: 0.075 is stored as 0.07499999999999999722 and must still give 0.08.
+QString fixedText(double value, int decimals) {
+  if (!std::isfinite(value)) return QString::number(value);
+  decimals = std::max(decimals, 0);
+  const QByteArray text = decimalText(std::fabs(value), DoubleDigits).toLatin1();
+  const qsizetype point = text.indexOf('.');
+  QByteArray whole = point < 0 ? text : text.left(point);
+  QByteArray fraction = point < 0 ? QByteArray() : text.mid(point + 1);
+  const bool up = fraction.size() > decimals && fraction.at(decimals) >= '5';
+  fraction = fraction.left(decimals).leftJustified(decimals, '0');
+  QByteArray digits = whole + fraction;
+  if (up) {
+    qsizetype i = digits.size() - 1;
+    for (; i >= 0 && digits.at(i) == '9'; --i) digits[i] = '0';
+    if (i < 0) digits.prepend('1');
+    else digits[i] = static_cast<char>(digits.at(i) + 1);
+  }
+  const bool zero = digits.count('0') == digits.size();
+  QByteArray result = (value < 0 && !zero ? "-" : "") + digits.left(digits.size() - decimals);
+  if (decimals > 0) result += '.' + digits.right(decimals);
+  return QString::fromLatin1(result);
 }
+
+QString tenthsText(double value) { return fixedText(value, 1); }
 
 }  // namespace instrument::projectvalues

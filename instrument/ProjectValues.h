@@ -30,8 +30,12 @@ QString valueText(const QVariant& value, ValueKind kind);
 // value in fixed notation with at most `significant` significant digits,
 // trailing zeros dropped: 100, 98.5, 0.5, 0.000012.
 QString decimalText(double value, int significant);
-// The pattern "##0.0": at least one digit before the point, one after it,
-// halves rounded away from zero.
+// value in fixed notation with exactly `decimals` decimals: its decimal value
+// (15 significant digits) rounded half away from zero, never "-0.00". Every
+// fixed-decimal text of the reports comes from here: the patterns "#0.#0" and
+// "####0.00" are fixedText(value, 2).
+QString fixedText(double value, int decimals);
+// The pattern "##0.0": fixedText(value, 1).
 QString tenthsText(double value);
 
 }  // namespace instrument::projectvalues

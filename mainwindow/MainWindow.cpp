@@ -148,6 +148,8 @@ void MainWindow::Init_Files() {
   comm_->setComm_Object(&MSComm1);
   if (resetEmptyDatabase(comm_->Tables_Created))
     platform::ui::Dialogs::inform(this, DatabaseReset, ProgramTitle);
+  // Their readers refused them and went on with the defaults.
+  for (const QString& refused : oversizedStartupFiles()) platform::ui::Dialogs::inform(this, refused, ProgramTitle);
   // The help key opens the help file, or says that there is none.
   auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
   connect(helpKey, &QShortcut::activated, menus_->Contents, &QAction::trigger);

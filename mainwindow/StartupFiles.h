@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace mainwindow {
 
@@ -11,8 +12,14 @@ namespace mainwindow {
 bool removeStaleTableList();
 
 // Deletes a working database that holds no tables (empty table list) unless
-// it is in use (its lock file exists). True when it was deleted; the caller
-// then tells the user.
+// it is in use (its lock file exists) or its table list was refused as too
+// large (its tables are not known to be none). True when it was deleted; the
+// caller then tells the user.
 bool resetEmptyDatabase(const QString& Tables_Created);
+
+// What to tell the user about the settings files read at start (company
+// information, table list, COM port map) that were too large to be read: one
+// text per file, empty when all were read.
+QStringList oversizedStartupFiles();
 
 }  // namespace mainwindow

@@ -1,26 +1,24 @@
 #include "platform/serial/ComPortMap.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <QStringList>
 
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
+#include "platform/core/SettingsFile.h"
 
 namespace platform {
 namespace {
 
 const QString DefaultDevicePattern = QStringLiteral("/dev/ttyS%1");
 const QString EnvironmentPattern = QStringLiteral("QUORVANE_COM%1");
-// Settings files are small; anything larger is not one.
-constexpr qint64 MaxFileSize = 64 * 1024;
 
 bool validPort(int port) { return port >= ComPortMap::FirstPort && port <= ComPortMap::LastPort; }
 
 QMap<int, QString> readFile() {
-  QFile file(ProgramFolder::path(ProgramFiles::ComPortMap));
-  if (file.size() > MaxFileSize || !file.open(QIODevice::ReadOnly)) return {};
-  return ComPortMap::parse(QString::fromUtf8(file.readAll()));
+  const SettingsFile file = readSettingsFile(ProgramFolder::path(ProgramFiles::ComPortMap));
+  if (file.outcome != SettingsFile::Read) return {};
+  return ComPortMap::parse(QString::fromUtf8(file.bytes));
 }
 
 }  // namespace

@@ -1,11 +1,10 @@
 #include "report/builder/ColumnLayoutFile.h"
 
-#include <QFile>
-
 #include <optional>
 
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
+#include "platform/core/SettingsFile.h"
 #include "platform/core/WholeFile.h"
 #include "report/builder/ColumnPlacement.h"
 #include "report/builder/ColumnReset.h"
@@ -20,8 +19,6 @@ namespace {
 constexpr char Quote = '"';
 constexpr char CarriageReturn = '\r';
 constexpr char LineFeed = '\n';
-// Far more than eighteen headings; a larger file is not a layout.
-constexpr qint64 LargestLayoutFile = 64 * 1024;
 
 // The last column the saved layout covers: the load frame's left block.
 int lastLayoutColumn(const ReportFlags& flags, int Model_Code) {
@@ -178,23 +175,15 @@ ColumnLayoutLoad loadColumnLayout(ReportBuilderContext& context, const QString& 
                                   const QString& Test_Name, int Model_Code) {
   ColumnLayoutLoad result;
   if (Table_Name.isEmpty() || Test_Name.isEmpty()) return result;
-  QFile file(columnLayoutPath(Model_Code));
+  const platform::SettingsFile file = platform::readSettingsFile(columnLayoutPath(Model_Code));
   result.outcome = ColumnLayoutLoad::Missing;
-  if (file.fileName().isEmpty() || !file.exists()) return result;
+  if (file.outcome == platform::SettingsFile::Missing) return result;
   result.outcome = ColumnLayoutLoad::Unreadable;
-  if (!file.open(QIODevice::ReadOnly)) {
-    result.error = file.errorString();
+  if (file.outcome != platform::SettingsFile::Read) {
+    result.error = file.error;
     return result;
   }
-  if (file.size() > LargestLayoutFile) {
-    result.error = QStringLiteral("The file is too large to be a column layout.");
-    return result;
-  }
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
-    result.error = file.errorString();
-    return result;
-  }
+  const QByteArray& bytes = file.bytes;
   const QString sampleType = Test_Name.left(1);
   Reset_Report_Columns(context, Table_Name, sampleType, Model_Code);
   result.outcome = ColumnLayoutLoad::Loaded;

@@ -1,5 +1,6 @@
 #include "report/builder/DensityAverages.h"
 
+#include "instrument/ProjectValues.h"
 #include "platform/db/Recordset.h"
 #include "platform/report/ReportDesigner.h"
 #include "platform/report/ReportNames.h"
@@ -25,6 +26,7 @@ constexpr std::array<AverageItem, DensityAverages::Count> Items{{
 const QString AverageTitleObject = QStringLiteral("AverageTitle");
 const QString AverageTitle = QStringLiteral("Average of All Data");
 const QString NotAvailable = QStringLiteral("NA");
+constexpr int AverageDecimals = 2;  // "####0.00"
 
 }  // namespace
 
@@ -43,7 +45,7 @@ void DensityAverages::add(const platform::db::Recordset& records) {
 QString DensityAverages::averageText(int i) const {
   const auto index = static_cast<size_t>(i - 1);
   if (counts_[index] == 0) return NotAvailable;
-  return QString::number(sums_[index] / counts_[index], 'f', 2);
+  return instrument::projectvalues::fixedText(sums_[index] / counts_[index], AverageDecimals);
 }
 
 void DensityAverages::write(platform::ReportDesigner& report) const {

@@ -14,6 +14,8 @@ namespace {
 using platform::db::FieldType;
 namespace values = instrument::projectvalues;
 
+constexpr int ChannelDecimals = 2;  // "#0.#0"
+
 // Where an item lives: one field for every model, or one per density gauge;
 // an empty field name means the model does not have the item.
 struct FieldOfItem {
@@ -110,7 +112,7 @@ QString Get_Field_Value(const platform::db::Recordset& Records, const QString& I
   if (field.isEmpty()) return QString();
   if (!found->channel) return fieldText(Records, field);
   const QVariant value = Records.value(field);
-  return value.isNull() ? QString() : QString::number(value.toDouble(), 'f', 2);
+  return value.isNull() ? QString() : values::fixedText(value.toDouble(), ChannelDecimals);
 }
 
 QString headerAbbreviation(const QString& item) {

@@ -1,8 +1,6 @@
 #include "report/page/HeaderLayoutFile.h"
 
-#include <QFile>
 #include <QList>
-#include <QSaveFile>
 
 #include <array>
 #include <optional>
@@ -10,6 +8,8 @@
 #include "instrument/DeviceType.h"
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
+#include "platform/core/SettingsFile.h"
+#include "platform/core/WholeFile.h"
 #include "platform/report/ReportDesigner.h"
 #include "report/builder/ReportDesigners.h"
 #include "report/builder/ReportFlags.h"
@@ -64,11 +64,13 @@ int fontSizeIn(const QString& value) {
   return size && *size >= SmallestFont && *size <= LargestFont ? *size : SmallestFont;
 }
 
+// The file is 8-bit text, as the other settings files and older
+// installations have it: a logo path keeps its accented letters.
 QList<QString> fileLines(const QByteArray& bytes) {
   QList<QString> lines;
   for (QByteArray line : bytes.split('\n')) {
     if (line.endsWith('\r')) line.chop(1);
-    lines.append(QString::fromUtf8(line));
+    lines.append(QString::fromLatin1(line));
   }
   if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();  // after the last line end
   return lines;
@@ -95,8 +97,8 @@ QByteArray headerLayoutText(const ReportDesigners& designers, const ReportFlags&
     const std::optional<int> code = designers.Report->member(QLatin1String(line.object)).horAlignment();
     if (code) text += line.key + QByteArray::number(*code) + LineEnd;
   }
-  if (flags.Logo_Loaded) text += PictureKey.toUtf8() + flags.Logo_Path.toUtf8() + LineEnd;
-  text += FontSizeKey.toUtf8() + QByteArray::number(flags.Report_Font_Size) + LineEnd;
+  if (flags.Logo_Loaded) text += PictureKey.toLatin1() + flags.Logo_Path.toLatin1() + LineEnd;
+  text += FontSizeKey.toLatin1() + QByteArray::number(flags.Report_Font_Size) + LineEnd;
   return text;
 }
 
@@ -106,20 +108,19 @@ bool saveHeaderLayout(const ReportDesigners& designers, const ReportFlags& flags
     if (error != nullptr) *error = QStringLiteral("No header layout file for this model.");
     return false;
   }
-  QSaveFile file(path);
-  const QByteArray text = headerLayoutText(designers, flags, Model_Code);
-  const bool saved = file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
-  if (!saved && error != nullptr) *error = file.errorString();
-  return saved;
+  return platform::writeWholeFile(path, headerLayoutText(designers, flags, Model_Code), error);
 }
 
 HeaderLayoutLoad loadHeaderLayout(ReportDesigners& designers, ReportFlags& flags, int Model_Code,
                                   const ResizeReportFont& resize) {
   HeaderLayoutLoad result;
-  QFile file(headerLayoutPath(Model_Code));
-  if (!file.open(QIODevice::ReadOnly)) return result;
+  const platform::SettingsFile file = platform::readSettingsFile(headerLayoutPath(Model_Code));
+  if (file.outcome != platform::SettingsFile::Read) {
+    result.unreadable = file.error;
+    return result;
+  }
   result.outcome = HeaderLayoutLoad::Loaded;
-  for (const QString& line : fileLines(file.readAll())) {
+  for (const QString& line : fileLines(file.bytes)) {
     const QString key = line.left(KeyLength);
     const QString value = line.mid(KeyLength);
     if (const AlignmentLine* alignment = alignmentLineOf(key)) {

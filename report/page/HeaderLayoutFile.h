@@ -36,13 +36,16 @@ struct HeaderLayoutLoad {
   // The picture file of a "PicObj = " line that could not be read; empty when
   // there was none or it was read.
   QString unreadablePicture;
+  // Why a file that is there was not read (Missing); empty otherwise.
+  QString unreadable;
 };
 
 // Reads the model's file into the report: alignments of the header texts (a
 // value that is not a number is ignored), the logo (replacing any logo the
 // report has, on both reports as insertion places it), and the font size
 // through resize (9 when the size is not a number from 9 to 12). A missing
-// file changes nothing.
+// file, one too large to be a settings file or one that cannot be read
+// changes nothing.
 HeaderLayoutLoad loadHeaderLayout(ReportDesigners& designers, ReportFlags& flags, int Model_Code,
                                   const ResizeReportFont& resize);
 

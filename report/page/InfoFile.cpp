@@ -1,9 +1,10 @@
 #include "report/page/InfoFile.h"
 
-#include <QFile>
+#include <QList>
 
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
+#include "platform/core/SettingsFile.h"
 #include "platform/core/WholeFile.h"
 
 namespace report {
@@ -50,13 +51,22 @@ QList<QByteArray> splitLines(const QByteArray& bytes) {
   return lines;
 }
 
+// The record without its own opening and closing quotes (and the line end
+// after them); quotes inside the texts are theirs and stay.
+QByteArray recordText(QByteArray bytes) {
+  if (bytes.startsWith(Quote)) bytes.remove(0, 1);
+  if (bytes.endsWith(LineFeed)) bytes.chop(1);
+  if (bytes.endsWith(CarriageReturn)) bytes.chop(1);
+  if (bytes.endsWith(Quote)) bytes.chop(1);
+  return bytes;
+}
+
 bool load(CompanyInfo& info, QString& title, const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  const QList<QByteArray> lines = splitLines(file.readAll());
+  const platform::SettingsFile file = platform::readSettingsFile(path);
+  if (file.outcome != platform::SettingsFile::Read) return false;
+  const QList<QByteArray> lines = splitLines(recordText(file.bytes));
   for (int item = 0; item < ItemCount && item < lines.size(); ++item) {
-    QByteArray value = lines[item];
-    value.replace(Quote, QByteArray());
+    const QByteArray& value = lines[item];
     if (value.isEmpty()) continue;  // an empty item keeps what it had
     if (item < CInfoCount)
       info.CInfo[item] = QString::fromLatin1(value);

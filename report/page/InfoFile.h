@@ -10,8 +10,9 @@ enum InfoFileMode { InfoFileLoad = 0, InfoFileSave = 1 };
 
 // Loads (mode 0) or saves (mode 1) the company information file: the nine
 // texts and the data-set title as one quoted record. Any other mode does
-// nothing. Failures are silent: a missing or short file leaves the items as
-// they were; a file that cannot be written leaves the old one in place.
+// nothing. Failures are silent: a missing or short file, or one too large to
+// be a settings file, leaves the items as they were; a file that cannot be
+// written leaves the old one in place. Quotes inside the texts are kept.
 // Returns whether the file was read or written.
 bool Info_File(int mode, CompanyInfo& info, QString& Download_Title);
 

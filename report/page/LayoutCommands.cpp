@@ -13,6 +13,7 @@ namespace {
 
 constexpr int LoadMode = 0;
 constexpr int SaveMode = 1;
+constexpr const char* HeaderLayoutNotLoaded = "The header layout could not be loaded:";
 
 class BusyCursor {
  public:
@@ -47,7 +48,12 @@ bool LayoutCommands::Layout_Header_File(int mode, QString* error) {
   if (mode != LoadMode) return false;
   const HeaderLayoutLoad load =
       loadHeaderLayout(context_.designers, context_.flags, context_.state.Model_Code, resize_);
-  if (load.outcome == HeaderLayoutLoad::Missing) return true;
+  if (load.outcome == HeaderLayoutLoad::Missing) {
+    if (!load.unreadable.isEmpty())
+      platform::ui::Dialogs::inform(context_.owner, QStringLiteral("%1\n%2").arg(QLatin1String(HeaderLayoutNotLoaded),
+                                                                               load.unreadable));
+    return true;
+  }
   context_.logo.showLogoState();
   if (context_.requestRedraw) context_.requestRedraw();
   if (!load.unreadablePicture.isEmpty())

@@ -34,8 +34,11 @@ const QString ButtonCaptions[] = {QStringLiteral("Ok"), QStringLiteral("Cancel")
 const QString NotANumber = QStringLiteral("%1: \"%2\" is not a number.  No constant was changed.");
 constexpr int BoxWidth = 90;
 
+// A comma stays in the box: the store reads it as the decimal point (as the
+// file reader does) or refuses the text, where dropping it would turn "1,5"
+// into 15.
 bool allowedAt(QChar c, qsizetype position) {
-  return c.isDigit() || c == QLatin1Char('.') || (c == QLatin1Char('-') && position == 0);
+  return c.isDigit() || c == QLatin1Char('.') || c == QLatin1Char(',') || (c == QLatin1Char('-') && position == 0);
 }
 
 }  // namespace

@@ -1,13 +1,14 @@
 #include "report/page/StiffnessConsFile.h"
 
-#include <QFile>
 #include <QLocale>
-#include <QSaveFile>
 
 #include <cmath>
 
+#include "instrument/ProjectValues.h"
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
+#include "platform/core/SettingsFile.h"
+#include "platform/core/WholeFile.h"
 
 namespace report {
 namespace {
@@ -37,14 +38,21 @@ int fieldOfKey(const QString& key) {
 // The value brought to the nearest one with the given decimals, by its
 // decimal text so that 0.125 keeps its half.
 double roundedTo(double value, int decimals) {
-  return QString::number(value, 'f', decimals).toDouble();
+  return instrument::projectvalues::fixedText(value, decimals).toDouble();
 }
 
+// Lines end at CR LF, LF or CR alone (as some older installations wrote the
+// file); nothing follows the last line end.
 QList<QByteArray> fileLines(const QByteArray& bytes) {
-  QList<QByteArray> lines = bytes.split('\n');
-  if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();  // after the last line end
-  for (QByteArray& line : lines)
-    if (line.endsWith('\r')) line.chop(1);
+  QList<QByteArray> lines;
+  qsizetype start = 0;
+  for (qsizetype i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] != '\r' && bytes[i] != '\n') continue;
+    lines.append(bytes.mid(start, i - start));
+    if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < bytes.size()) lines.append(bytes.mid(start));
   return lines;
 }
 
@@ -81,9 +89,16 @@ bool parseStiffnessConstant(const QString& text, double& value) {
 
 StiffnessConsLoad loadStiffnessConstants(StiffnessConstants& constants) {
   StiffnessConsLoad result;
-  QFile file(platform::ProgramFolder::path(platform::ProgramFiles::StiffnessConstants));
-  if (!file.open(QIODevice::ReadOnly)) return result;
-  const QList<QByteArray> lines = fileLines(file.readAll());
+  const platform::SettingsFile file =
+      platform::readSettingsFile(platform::ProgramFolder::path(platform::ProgramFiles::StiffnessConstants));
+  // A file that holds nothing (as a full disk once left it) or cannot be read
+  // counts as missing, so that the user is asked rather than given zeros.
+  if (file.outcome != platform::SettingsFile::Read) {
+    result.unreadable = file.error;
+    return result;
+  }
+  if (file.bytes.trimmed().isEmpty()) return result;
+  const QList<QByteArray> lines = fileLines(file.bytes);
   for (int line = 0; line < StiffnessConstantCount; ++line) {
     // A short file is read like one with an empty line: no line repeats into
     // the next constant.
@@ -114,11 +129,8 @@ QByteArray stiffnessConstantsFileText(const StiffnessConstants& constants) {
 }
 
 bool saveStiffnessConstants(const StiffnessConstants& constants, QString* error) {
-  QSaveFile file(platform::ProgramFolder::path(platform::ProgramFiles::StiffnessConstants));
-  const QByteArray text = stiffnessConstantsFileText(constants);
-  const bool saved = file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
-  if (!saved && error != nullptr) *error = file.errorString();
-  return saved;
+  return platform::writeWholeFile(platform::ProgramFolder::path(platform::ProgramFiles::StiffnessConstants),
+                                  stiffnessConstantsFileText(constants), error);
 }
 
 }  // namespace report

@@ -33,16 +33,18 @@ bool parseStiffnessConstant(const QString& text, double& value);
 struct StiffnessConsLoad {
   enum Outcome {
     Loaded,     // seven lines read
-    Missing,    // no file; the constants are untouched
+    Missing,    // no file, an empty one or one that cannot be read; the constants are untouched
     Defaulted,  // an empty or missing line among the first seven: all seven are 0
   };
   Outcome outcome = Missing;
   // Keys whose value is not a number; those constants keep their previous
   // values.
   QStringList unreadKeys;
+  // Why a file that is there could not be read (Missing); empty otherwise.
+  QString unreadable;
 };
 
-// Reads the first seven lines. A known key gets its value, rounded to that
+// Reads the first seven lines, each ended by CR LF, LF or CR. A known key gets its value, rounded to that
 // constant's decimals (2, 4, 2, 1, 4, 3, 1); an unknown key is skipped but
 // uses up one of the seven lines.
 StiffnessConsLoad loadStiffnessConstants(StiffnessConstants& constants);

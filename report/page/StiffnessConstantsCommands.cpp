@@ -19,6 +19,7 @@ const QString ConstantsMissing =
     QStringLiteral("T7310 Constants do not exist.  Do you want to setup constants now?");
 const QString ConstantsNotNumbers =
     QStringLiteral("StiffnessCons.qvt: the value of %1 is not a number; the previous value is kept.");
+const QString ConstantsUnreadable = QStringLiteral("The stiffness constants could not be read: %1");
 const QString ConstantsNotSaved = QStringLiteral("The stiffness constants could not be saved: %1");
 constexpr int StiffyViewer = 1;
 
@@ -48,6 +49,8 @@ void StiffnessConstantsCommands::load() {
     platform::ui::Dialogs::inform(page_.window(),
                                   ConstantsNotNumbers.arg(result.unreadKeys.join(QStringLiteral(", "))));
   if (result.outcome != StiffnessConsLoad::Missing) return;
+  if (!result.unreadable.isEmpty())
+    platform::ui::Dialogs::inform(page_.window(), ConstantsUnreadable.arg(result.unreadable));
   constants_ = StiffnessConstants{};
   const auto answer = platform::ui::Dialogs::message({page_.window(), ConstantsMissing, QString(),
                                                       platform::ui::MessageButtons::YesNo,

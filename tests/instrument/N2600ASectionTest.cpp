@@ -110,6 +110,14 @@ TEST_F(N2600ASection, RowsOfAnotherSampleTypeGoInTheSoilPart) {
   EXPECT_EQ(text.count("COMPACTION CONTROL DATA REPORT"), 1);
   EXPECT_TRUE(text.contains("    6   T "));
   EXPECT_TRUE(text.contains("AVERAGE OF ALL DATA:      120.5"));
+
+  // The raw-data CSV is no project file: such a row is in neither part and
+  // counts in no average.
+  const QByteArray csv = save("5 ", true);
+  EXPECT_FALSE(csv.contains("  T"));
+  EXPECT_EQ(csv.count(",  S,"), 1);
+  EXPECT_TRUE(csv.contains("AVERAGE OF ALL DATA:,,,121.0,"));
+  EXPECT_FALSE(csv.contains("120.5"));
 }
 
 }  // namespace

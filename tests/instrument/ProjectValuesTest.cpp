@@ -40,6 +40,16 @@ TEST(ProjectValues, NullGivesEmptyText) {
   EXPECT_TRUE(pv::textText(QVariant()).isEmpty());
 }
 
+// The decimal value is rounded, not the binary double below it: 0.075 and
+// 15.225 (an average of 22.2, 7.1, 19.5, 12.1) lie just under their halves.
+TEST(ProjectValues, FixedTextRoundsTheDecimalValueHalfAwayFromZero) {
+  EXPECT_EQ(pv::fixedText(0.075, 2), QStringLiteral("0.08"));
+  EXPECT_EQ(pv::fixedText((22.2 + 7.1 + 19.5 + 12.1) / 4, 2), QStringLiteral("15.23"));
+  EXPECT_EQ(pv::fixedText(-2.675, 2), QStringLiteral("-2.68"));
+  EXPECT_EQ(pv::fixedText(9.995, 2), QStringLiteral("10.00"));
+  EXPECT_EQ(pv::fixedText(-0.004, 2), QStringLiteral("0.00"));
+}
+
 TEST(ProjectValues, TenthsHaveOneDecimalAndRoundHalvesAway) {
   EXPECT_EQ(pv::tenthsText(101.0), QStringLiteral("101.0"));
   EXPECT_EQ(pv::tenthsText(1.41421), QStringLiteral("1.4"));

@@ -23,6 +23,7 @@
 #include "mainwindow/MainMenus.h"
 #include "mainwindow/ProjectTree.h"
 #include "platform/core/ProgramFiles.h"
+#include "platform/core/SettingsFile.h"
 #include "platform/db/Database.h"
 #include "platform/ui/ScriptedDialogs.h"
 #include "report/page/ReportTabPage.h"
@@ -148,6 +149,24 @@ TEST_F(MainWindowTest, DatabaseInUseIsKeptSilently) {
   start();
   EXPECT_TRUE(exists(platform::ProgramFiles::Database));
   EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+// Each is refused with a message and the program starts with its defaults;
+// the working database of a refused table list is kept.
+TEST_F(MainWindowTest, SettingsFilesTooLargeAreRefusedWithAMessage) {
+  const QByteArray padding(platform::SettingsFileLimit, ' ');
+  writeFile(platform::ProgramFiles::CompanyInfo, "\"Big Co\r\r\r\r\r\r\r\r\rBig (a.txt)\r\"\r\n" + padding);
+  writeDatabase();
+  writeTableList(1, "P12 " + padding);
+  writeFile(platform::ProgramFiles::ComPortMap, "COM1=/dev/null\n" + padding);
+  MainWindow& main = start();
+  const QStringList messages = dialogs.messageTexts();
+  ASSERT_EQ(messages.size(), 3);
+  EXPECT_TRUE(messages[0].contains("Info.qvt") && messages[1].contains("DBTbles.qvt") &&
+              messages[2].contains("ComPorts.qvt"));
+  EXPECT_TRUE(exists(platform::ProgramFiles::Database));
+  EXPECT_EQ(main.Comm().Tables_Created, QString());
+  EXPECT_EQ(root()->text(0), QStringLiteral("Tests"));
 }
 
 TEST_F(MainWindowTest, StaleTableListIsDeletedBeforeItIsRead) {

@@ -43,6 +43,12 @@ TEST_F(FieldMapTest, ChannelsHaveTwoDecimalsAndStiffnessFlagsAreDistinct) {
   EXPECT_EQ(first(table, "N", 0, "CH1"), "0.50");
   EXPECT_EQ(first(table, "N", 0, "CH2"), "2.00");
   EXPECT_EQ(first(table, "N", 0, "Time"), "00:00:01");
+  const QString halves = load(0, "CBR/LBR TEST\r\nRD #, TIME, (LOAD), (), (), ()\r\n"
+                                 "1, 00:00:01, 0.025, 0.075, 0.125, 0.175\r\nEND\r\n").trimmed();
+  EXPECT_EQ(first(halves, "N", 0, "CH1"), "0.03");
+  EXPECT_EQ(first(halves, "N", 0, "CH2"), "0.08");
+  EXPECT_EQ(first(halves, "N", 0, "CH3"), "0.13");
+  EXPECT_EQ(first(halves, "N", 0, "CH4"), "0.18");
   loadFile(3, "t7310/runs_101_to_125.txt");
   platform::db::Recordset records;
   ASSERT_TRUE(openColumnRecords(records, db, "RUN101", "N", 3));

@@ -9,6 +9,7 @@
 #include "instrument/DeviceType.h"
 #include "instrument/ProgramState.h"
 #include "platform/core/ProgramFiles.h"
+#include "platform/core/SettingsFile.h"
 #include "platform/report/ReportNames.h"
 #include "platform/report/ReportObject.h"
 #include "platform/report/ReportSection.h"
@@ -155,6 +156,27 @@ TEST_F(HeaderLayoutFileTest, ABrokenFileKeepsWhatItCannotReadAndLoadsOtherSizesA
   EXPECT_EQ(resizes, (QList<int>{9, 9, 12}));
   ASSERT_EQ(dialogs.messageTexts().size(), 1);
   EXPECT_TRUE(dialogs.messageTexts().first().startsWith(QLatin1String(PictureUnreadable)));
+}
+
+// 8-bit text, as older installations wrote it: the accented letter is one byte.
+TEST_F(HeaderLayoutFileTest, ALogoPathWithAnAccentedLetterSurvivesAsLatin1) {
+  const QString logoFile = folder.path(QStringLiteral("images/log\u00e9.bmp"));
+  ASSERT_TRUE(QFile::rename(picture(), logoFile));
+  ASSERT_TRUE(insertLogo(designers, flags, 0, logoFile));
+  layout.Save_Layout_Click();
+  EXPECT_TRUE(readFile(0).contains("log\xe9.bmp\r\n"));
+  rebuild();
+  layout.Load_Layout_Click();
+  EXPECT_TRUE(flags.Logo_Loaded);
+  EXPECT_EQ(flags.Logo_Path, logoFile);
+}
+
+TEST_F(HeaderLayoutFileTest, AFileTooLargeForASettingsFileIsRefusedWithAMessage) {
+  member("Company").setHorAlignment(Centred);
+  writeFile(0, "TitleP = 3\r\n" + QByteArray(platform::SettingsFileLimit, ' '));
+  layout.Load_Layout_Click();
+  EXPECT_EQ(member("Company").horAlignment(), Centred);
+  EXPECT_EQ(dialogs.messageTexts().size(), 1);
 }
 
 TEST_F(HeaderLayoutFileTest, AMissingFileChangesNothingAndSaysNothing) {

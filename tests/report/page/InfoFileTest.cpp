@@ -73,16 +73,20 @@ TEST_F(InfoFileTest, EmptyItemsAndMissingLinesKeepWhatTheyHad) {
   EXPECT_EQ(title, QStringLiteral("old title"));
 }
 
-TEST_F(InfoFileTest, DoubleQuotesAreDroppedOnLoad) {
+// Only the record's own opening and closing quotes are dropped on load.
+TEST_F(InfoFileTest, DoubleQuotesInsideTheTextsSurvive) {
   CompanyInfo info = filled();
-  info.CInfo[ProjectName] = QStringLiteral("The \"North\" Road");
-  QString title = QStringLiteral("x");
+  info.CInfo[CompanyName] = QStringLiteral("\"Acme\" Soils");
+  info.CInfo[ProjectName] = QStringLiteral("Bridge \"A\", deck");
+  QString title = QStringLiteral("Tests \"x\"");
   Info_File(InfoFileSave, info, title);
   CompanyInfo loaded;
-  Info_File(InfoFileLoad, loaded, title);
-  EXPECT_EQ(loaded.CInfo[ProjectName], QStringLiteral("The North Road"));
-  EXPECT_EQ(loaded.CInfo[MachineNumber], QStringLiteral("LX-44"));
+  QString loadedTitle;
+  Info_File(InfoFileLoad, loaded, loadedTitle);
+  EXPECT_EQ(loaded.CInfo, info.CInfo);
+  EXPECT_EQ(loadedTitle, title);
 }
+
 
 TEST_F(InfoFileTest, LineBreaksInsideATextDoNotShiftTheItems) {
   CompanyInfo info = filled();

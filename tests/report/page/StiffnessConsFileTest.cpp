@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/core/ProgramFiles.h"
+#include "platform/core/SettingsFile.h"
 #include "support/TempProgramFolder.h"
 
 namespace report {
@@ -65,6 +66,32 @@ TEST_F(StiffnessConsFileTest, AnEmptyOrMissingLineSetsAllSevenToZero) {
   EXPECT_EQ(loadStiffnessConstants(constants).outcome, StiffnessConsLoad::Defaulted);
   EXPECT_DOUBLE_EQ(constants.Assmas, 0);
   EXPECT_DOUBLE_EQ(constants.Poisra, 0);
+}
+
+TEST_F(StiffnessConsFileTest, LinesEndAtCrLfLfOrCrAlone) {
+  for (const QByteArray end : {QByteArray("\r"), QByteArray("\n"), QByteArray("\r\n")}) {
+    StiffnessConstants constants;
+    QByteArray text = stiffnessConstantsFileText(sample());
+    text.replace("\r\n", end);
+    writeFile(text);
+    EXPECT_EQ(loadStiffnessConstants(constants).outcome, StiffnessConsLoad::Loaded) << end.toHex().constData();
+    EXPECT_DOUBLE_EQ(constants.MeasMs, 0.12);
+    EXPECT_DOUBLE_EQ(constants.Densi2, 1770);
+  }
+}
+
+// The user is asked for the constants, rather than given seven zeros.
+TEST_F(StiffnessConsFileTest, AnEmptyOrUnreadableFileCountsAsMissing) {
+  StiffnessConstants constants = sample();
+  for (const QByteArray& text : {QByteArray(), QByteArray("\r\n \r\n")}) {
+    writeFile(text);
+    EXPECT_EQ(loadStiffnessConstants(constants).outcome, StiffnessConsLoad::Missing);
+  }
+  writeFile(stiffnessConstantsFileText(sample()) + QByteArray(platform::SettingsFileLimit, ' '));
+  const StiffnessConsLoad result = loadStiffnessConstants(constants);
+  EXPECT_EQ(result.outcome, StiffnessConsLoad::Missing);
+  EXPECT_FALSE(result.unreadable.isEmpty());
+  EXPECT_DOUBLE_EQ(constants.Assmas, sample().Assmas);
 }
 
 TEST_F(StiffnessConsFileTest, AnUnknownKeyUsesUpOneOfTheSevenLines) {

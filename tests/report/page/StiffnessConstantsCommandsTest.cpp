@@ -116,6 +116,19 @@ TEST_F(StiffnessConstantsCommandsTest, OneBadBoxStoresNoneOfTheSeven) {
   EXPECT_TRUE(editor.isVisible());
 }
 
+// A decimal comma is the decimal point, never dropped (which made 1,5 into 15);
+// more than one is refused with a message.
+TEST_F(StiffnessConstantsCommandsTest, ADecimalCommaIsTheDecimalPoint) {
+  StiffnessCons& editor = openEditor();
+  type(editor.SInfoTxt[0], "1,5");
+  editor.SInfoB_Click(StiffnessCons::Apply);
+  EXPECT_DOUBLE_EQ(constants.MeasMs, 1.5);
+  type(editor.SInfoTxt[0], "1,2,5");
+  editor.SInfoB_Click(StiffnessCons::Apply);
+  EXPECT_EQ(dialogs.messages.size(), 1);
+  EXPECT_DOUBLE_EQ(constants.MeasMs, 1.5);
+}
+
 TEST_F(StiffnessConstantsCommandsTest, BoxesKeepANumberAndBackspaceEdits) {
   StiffnessCons& editor = openEditor();
   QLineEdit* box = editor.SInfoTxt[2];

@@ -1,0 +1,38 @@
+#include "platform/core/SettingsFile.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace platform {
+namespace {
+
+const QString TooLargeMessage = QStringLiteral(
+    "The settings file %1 is larger than 1 MB, so it was not read. The program goes on with its defaults.");
+
+SettingsFile failed(SettingsFile::Outcome outcome, const QString& error) {
+  SettingsFile result;
+  result.outcome = outcome;
+  result.error = error;
+  return result;
+}
+
+}  // namespace
+
+QString settingsFileTooLarge(const QString& path) { return TooLargeMessage.arg(QDir::toNativeSeparators(path)); }
+
+SettingsFile readSettingsFile(const QString& path) {
+  QFile file(path);
+  if (path.isEmpty() || !file.exists()) return {};
+  if (file.size() > SettingsFileLimit) return failed(SettingsFile::TooLarge, settingsFileTooLarge(path));
+  if (!file.open(QIODevice::ReadOnly)) return failed(SettingsFile::Unreadable, file.errorString());
+  // The size is asked again by the read itself: the file may have grown since.
+  QByteArray bytes = file.read(SettingsFileLimit + 1);
+  if (file.error() != QFileDevice::NoError) return failed(SettingsFile::Unreadable, file.errorString());
+  if (bytes.size() > SettingsFileLimit) return failed(SettingsFile::TooLarge, settingsFileTooLarge(path));
+  SettingsFile result;
+  result.outcome = SettingsFile::Read;
+  result.bytes = std::move(bytes);
+  return result;
+}
+
+}  // namespace platform

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+namespace platform {
+
+// Every settings file of the program folder (the company information, the
+// layout files, the stiffness constants, the table list, the COM port map) is
+// a few lines long. One larger than this is not one the program wrote: it is
+// refused rather than read whole, and the program goes on with its defaults.
+inline constexpr qint64 SettingsFileLimit = 1024 * 1024;
+
+struct SettingsFile {
+  enum Outcome { Read, Missing, TooLarge, Unreadable };
+  Outcome outcome = Missing;
+  QByteArray bytes;  // the whole file when Read
+  QString error;     // why, in words for the user, when TooLarge or Unreadable
+};
+
+// Reads a settings file whole, never more than SettingsFileLimit bytes of it.
+SettingsFile readSettingsFile(const QString& path);
+
+// Says that the file is too large and was not read.
+QString settingsFileTooLarge(const QString& path);
+
+}  // namespace platform

@@ -1,0 +1,38 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include "platform/core/SettingsFile.h"
+#include "support/TempProgramFolder.h"
+
+namespace {
+
+class SettingsFile : public testing::Test {
+ protected:
+  void write(const QByteArray& bytes) const {
+    QFile file(path_);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  }
+
+  testsupport::TempProgramFolder folder_;
+  QString path_ = folder_.path(QStringLiteral("info/file.qvt"));
+};
+
+TEST_F(SettingsFile, ReadsAFileUpToTheLimitWholeAndRefusesALargerOne) {
+  EXPECT_EQ(platform::readSettingsFile(path_).outcome, platform::SettingsFile::Missing);
+
+  const QByteArray largest(platform::SettingsFileLimit, 'x');
+  write(largest);
+  const platform::SettingsFile read = platform::readSettingsFile(path_);
+  EXPECT_EQ(read.outcome, platform::SettingsFile::Read);
+  EXPECT_EQ(read.bytes, largest);
+
+  write(largest + 'x');
+  const platform::SettingsFile refused = platform::readSettingsFile(path_);
+  EXPECT_EQ(refused.outcome, platform::SettingsFile::TooLarge);
+  EXPECT_TRUE(refused.error.contains(QDir::toNativeSeparators(path_)));
+}
+
+}  // namespace
