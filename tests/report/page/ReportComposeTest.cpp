@@ -275,7 +275,8 @@ TEST_F(ReportComposeTest, ABlockPlacedOverAnotherTakesItOffWhole) {
   click("Frequency", 4);  // the signal block's second column
   EXPECT_FALSE(flags.Signal_Block);
   EXPECT_EQ(member("SignalBlockTitle").suppress(), true);
-  for (int k : {4, 6, 7}) EXPECT_EQ(pageHeader(k), columnPlaceholder(k)) << k;
+  for (int k : {4, 7}) EXPECT_EQ(pageHeader(k), columnPlaceholder(k)) << k;
+  EXPECT_EQ(pageHeader(6), "Remarks");  // no gap left before it
   EXPECT_EQ(flags.Used_Columns, 2);
 
   click("Noise Data", 5);  // placed again, no refusal
