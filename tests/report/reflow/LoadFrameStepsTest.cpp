@@ -8,6 +8,7 @@
 #include "report/builder/HideUnusedColumns.h"
 #include "report/builder/ReadNumberColumn.h"
 #include "report/builder/ReportHeader.h"
+#include "report/reflow/LoadFrameColumnSet.h"
 #include "report/reflow/ResizeReportFont.h"
 
 namespace report {
@@ -116,7 +117,8 @@ TEST_F(LoadFrameStepsTest, WhatTheStepsMustNotTouchOrLose) {
   EXPECT_EQ(lines(data(4)).mid(1, 3), QStringList({"2.00", "", "2.00"}));
 
   const QString left = data(2);
-  Rebuild_Two_Blocks(*designers.Report, db, table_ + "\"; DROP TABLE \"" + table_, flags, 10, 12);
+  const LoadFrameColumnSet set = readLoadFrameColumnSet(*designers.Report, *fontGeometry(10));
+  Rebuild_Two_Blocks(*designers.Report, db, table_ + "\"; DROP TABLE \"" + table_, flags, set, 10, 12);
   EXPECT_EQ(data(2), left);
   EXPECT_TRUE(db.tableNames().contains(table_));
 }
