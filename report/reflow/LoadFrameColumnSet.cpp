@@ -105,7 +105,8 @@ void writeLoadFrameColumnSet(platform::ReportDesigner& report, ReportFlags& flag
   const int offset = geometry.mirrorOffset;
   for (int i = 0; i < columns.size(); ++i) writeColumn(report, FirstDataColumn + i, columns[i]);
   writeRemarks(report, remarks, leftRemarks);
-  for (int k = remarks + 1; k <= geometry.leftBlockEnd; ++k) writeColumn(report, k, QString());  // where the next item goes
+  // The rest of the left block stays shown: the next item goes there.
+  for (int k = remarks + 1; k <= geometry.leftBlockEnd; ++k) writeColumn(report, k, QString());
   int lastUsed = remarks;
   if (twoBlocks) {
     writeColumn(report, ReadNumberColumn + offset, ReadNumberHeader);
