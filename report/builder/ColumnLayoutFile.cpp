@@ -1,6 +1,7 @@
 #include "report/builder/ColumnLayoutFile.h"
 
 #include <optional>
+#include <vector>
 
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
@@ -52,58 +53,86 @@ QStringList fileLines(const QByteArray& bytes) {
   return lines;
 }
 
+// One entry of the file that a load places: an item on column k, or a
+// stiffness block from column k on.
+struct PlannedEntry {
+  int k;
+  QString item;
+  const StiffnessBlock* block = nullptr;
+};
+
+// The entries a load places, and the ones it must skip, named as the file
+// has them; decided before the report is touched, so that a file that places
+// nothing leaves it as it was.
+struct LayoutPlan {
+  std::vector<PlannedEntry> entries;
+  QStringList skipped;
+};
+
+bool isFreeEntry(const QString& entry) {
+  return entry.trimmed().isEmpty() || entry.startsWith(QLatin1String("Col")) || entry == RemarksHeader;
+}
+
+QString entryName(QString entry) { return entry.replace(QLatin1Char(CarriageReturn), QLatin1Char(' ')); }
+
+// Walks the entries from column 2 on. Free columns and "Remarks" place
+// nothing and say nothing; so do entries past the load frame's left block
+// (an older file repeats its mirror block there) and past the last column.
+LayoutPlan planLayout(const QStringList& entries, int model, int lastColumn) {
+  LayoutPlan plan;
+  bool blockPlanned[2] = {false, false};
+  int k = FirstDataColumn;
+  for (const QString& entry : entries) {
+    if (k > lastColumn) break;
+    const StiffnessBlock* block = model == ModelCode::T7310 ? stiffnessBlockFor(entry) : nullptr;
+    const int width = block != nullptr ? StiffnessBlockWidth : 1;
+    if (isFreeEntry(entry)) {
+      // nothing to place
+    } else if (block != nullptr) {
+      bool& planned = blockPlanned[block == &stiffnessBlocks()[0] ? 0 : 1];
+      if (k > LastBlockStartColumn || planned) {
+        plan.skipped << entryName(entry);
+      } else {
+        plan.entries.push_back({k, entry, block});
+        planned = true;
+      }
+    } else if (const std::optional<QString> item = itemOfHeader(entry, model)) {
+      plan.entries.push_back({k, *item});
+    } else {
+      plan.skipped << entryName(entry);
+    }
+    k += width;
+  }
+  return plan;
+}
+
 class LayoutLoader {
  public:
   LayoutLoader(ReportBuilderContext& context, const QString& table, const QString& sampleType, int model)
-      : context_(context), table_(table), sampleType_(sampleType), model_(model),
-        lastColumn_(lastLayoutColumn(context.flags, model)) {}
+      : context_(context), table_(table), sampleType_(sampleType), model_(model) {}
 
-  // Places the entries from column 2 on; returns how many were placed.
-  int place(const QStringList& entries) {
-    int k = FirstDataColumn;
-    for (const QString& entry : entries) {
-      if (k > LastColumn) break;
-      k += placeEntry(k, entry);
+  void place(const std::vector<PlannedEntry>& entries) {
+    for (const PlannedEntry& entry : entries) {
+      if (entry.block != nullptr) {
+        placeBlock(entry.k, *entry.block);
+      } else {
+        Place_Column(context_, entry.k, entry.item, table_, sampleType_, model_, {});
+      }
     }
-    return placed_;
   }
 
  private:
-  // Places one entry at column k; returns the columns it stands for.
-  int placeEntry(int k, const QString& entry) {
-    if (entry.isEmpty() || entry.startsWith(QLatin1String("Col")) || entry == RemarksHeader) return 1;
-    if (k > lastColumn_) return 1;
-    if (const StiffnessBlock* block = model_ == ModelCode::T7310 ? stiffnessBlockFor(entry) : nullptr) {
-      placeBlock(k, *block);
-      return StiffnessBlockWidth;
-    }
-    const std::optional<QString> item = itemOfHeader(entry, model_);
-    if (!item) return 1;
-    Place_Column(context_, k, *item, table_, sampleType_, model_, {});
-    counted();
-    return 1;
-  }
-
   void placeBlock(int first, const StiffnessBlock& block) {
-    if (first < FirstDataColumn || first > LastBlockStartColumn || context_.flags.*(block.placed)) return;
     clearBlocksOver(context_.report(), context_.flags, first, first + StiffnessBlockWidth - 1);
     markBlockPlaced(context_.report(), context_.flags, block, first);
     for (int pass = 0; pass < StiffnessBlockWidth; ++pass)
       Place_Column(context_, first + pass, block.dataItems[static_cast<size_t>(pass)], table_, sampleType_, model_, {});
-    counted();
-  }
-
-  void counted() {
-    ++context_.flags.Used_Columns;
-    ++placed_;
   }
 
   ReportBuilderContext& context_;
   QString table_;
   QString sampleType_;
   int model_;
-  int lastColumn_;
-  int placed_ = 0;
 };
 
 }  // namespace
@@ -184,10 +213,17 @@ ColumnLayoutLoad loadColumnLayout(ReportBuilderContext& context, const QString& 
     return result;
   }
   const QByteArray& bytes = file.bytes;
+  const LayoutPlan plan = planLayout(columnLayoutEntriesIn(bytes, Model_Code), Model_Code,
+                                     lastLayoutColumn(context.flags, Model_Code));
+  result.skipped = plan.skipped;
+  result.outcome = ColumnLayoutLoad::NothingToPlace;
+  if (plan.entries.empty()) return result;
   const QString sampleType = Test_Name.left(1);
   Reset_Report_Columns(context, Table_Name, sampleType, Model_Code);
+  LayoutLoader(context, Table_Name, sampleType, Model_Code).place(plan.entries);
+  context.flags.Used_Columns = countUsedColumns(context.report(), context.flags, Model_Code);
   result.outcome = ColumnLayoutLoad::Loaded;
-  result.placed = LayoutLoader(context, Table_Name, sampleType, Model_Code).place(columnLayoutEntriesIn(bytes, Model_Code));
+  result.placed = static_cast<int>(plan.entries.size());
   return result;
 }
 

@@ -46,20 +46,24 @@ struct ColumnLayoutLoad {
     NothingSelected,  // no table or test: nothing is read, nothing said
     Missing,          // no file for the model: the report is not touched
     Unreadable,       // the file could not be read: error says why
+    NothingToPlace,   // the file names nothing the load can place: the report is not touched
     Loaded,
   };
   Outcome outcome = NothingSelected;
   QString error;
-  int placed = 0;  // entries placed, a stiffness block counting once
+  int placed = 0;       // entries placed, a stiffness block counting once
+  QStringList skipped;  // entries that name something the load cannot place, as the file has them
 };
 
 // Rebuilds the saved layout on the table: starts from the reset of a cleared
 // report (Reset_Report_Columns), then places each entry on its column as the
-// column list would, mapping each heading back to its data item. Entries that
-// name no data item of the model, "Remarks" and placeholders place nothing; a
-// stiffness block is placed only at a start of column 2 to 15 and once; the
-// load frame places nothing over its mirror block, whose columns follow the
-// left block's. Used_Columns counts each placed entry.
+// column list would, mapping each heading back to its data item. "Remarks"
+// and placeholders place nothing; entries that name no data item of the
+// model, and a stiffness block that does not start in column 2 to 15 or
+// comes again, are skipped and listed. The load frame passes over its mirror
+// block silently, whose columns follow the left block's. A file with nothing
+// to place leaves the report as it was. Used_Columns is counted afresh from
+// the loaded columns.
 ColumnLayoutLoad loadColumnLayout(ReportBuilderContext& context, const QString& Table_Name,
                                   const QString& Test_Name, int Model_Code);
 

@@ -44,7 +44,7 @@ void clearBlocksUnder(Placement& p) {
 
 void resetRemarksIfTouched(const Placement& p) {
   const ReportFlags& flags = p.context.flags;
-  bool touched = p.isNone() && p.clearedBlock;
+  bool touched = p.clearedBlock;
   if (!touched) touched = p.Col >= flags.Remarks_Column || std::abs(p.Col - flags.Remarks_Column) == 1;
   if (touched) Reset_Column(p.report(), flags, flags.Remarks_Column, true, p.Model);
 }
@@ -102,8 +102,8 @@ int remarksTarget(const Placement& p) {
 // Returns whether the remarks column and lines are to be updated.
 bool chooseRemarksColumn(Placement& p) {
   ReportFlags& flags = p.context.flags;
-  if (p.isNone() && p.clearedBlock) {
-    // the freed block moves the remarks column like the last used column does
+  if (p.clearedBlock) {
+    // a cleared block moves the remarks column like the last used column does
   } else if (p.Col < flags.New_Remarks_Column - 1) {
     return false;
   } else if (p.Model == ModelCode::LX9100) {

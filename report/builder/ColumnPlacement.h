@@ -37,9 +37,10 @@ inline const QString NoneItem = QStringLiteral("None");
 // test; then keeps "Remarks" behind the last used column (never left of
 // column 2) and the separator lines in step. Any item but a stiffness
 // block's own sub-column items placed on a column of a placed noise or signal
-// block first takes the whole block off (columns, flag and title); "None" on
-// a block then frees it from its first column, which the result gives. Does
-// nothing while the report is being cleared.
+// block first takes the whole block off (columns, flag and title), and
+// "Remarks" then goes directly after the last used column; "None" on a block
+// frees it from its first column, which the result gives. Does nothing while
+// the report is being cleared.
 PlaceColumnResult Place_Column(ReportBuilderContext& context, int Col, const QString& ColumnObject,
                                const QString& Table, const QString& SA, int Model, ListSelection list);
 

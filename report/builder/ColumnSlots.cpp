@@ -34,6 +34,8 @@ int rowsPerBlock(int fontSize) {
   return geometry ? geometry->rowsPerBlock : 50;
 }
 
+bool needsTwoBlocks(int recordCount, int fontSize) { return recordCount > rowsPerBlock(fontSize); }
+
 QString columnText(const QString& joined) {
   qsizetype first = 0;
   qsizetype last = joined.size();

@@ -48,6 +48,9 @@ struct FontGeometry {
 std::optional<FontGeometry> fontGeometry(int fontSize);
 // Rows per block, 50 outside 9 to 12 (the size every selection starts with).
 int rowsPerBlock(int fontSize);
+// Whether a load-frame test of recordCount readings needs the mirror block at
+// a size: only when it has more readings than one block holds.
+bool needsTwoBlocks(int recordCount, int fontSize);
 
 // Leading and trailing blanks removed, carriage returns kept; a column without
 // values holds a single blank.

@@ -25,7 +25,6 @@ namespace names = platform::ReportNames;
 constexpr int ChartLeft = 1500;
 constexpr int ChartTop = 200;
 constexpr int StiffyDataOffset = 150;
-constexpr int MirrorBlockRows = 50;  // the mirror block fills from the 50th reading at font 9
 
 void setText(const ReportDesigner& designer, const QString& name, const QString& text) {
   designer.member(name).SetText(text);
@@ -124,7 +123,7 @@ void writeTitles(ReportBuilderContext& context, const QString& Table, const plat
     hideObject(report, label, false);
 }
 
-void setPageFrame(const ReportDesigner& report, int Model, int recordCount) {
+void setPageFrame(const ReportDesigner& report, int Model, int recordCount, int fontSize) {
   const bool portrait = Model == ModelCode::LX9100;
   for (int i = 1; i <= 2; ++i) {
     hideObject(report, names::landscapeLine(i), portrait);
@@ -138,7 +137,7 @@ void setPageFrame(const ReportDesigner& report, int Model, int recordCount) {
     for (int k = 7; k <= LastColumn; ++k) showColumn(k, true);
     return;
   }
-  if (recordCount < MirrorBlockRows)
+  if (!needsTwoBlocks(recordCount, fontSize))
     for (int k = 8; k <= 14; ++k) showColumn(k, false);
   for (int k = 15; k <= LastColumn; ++k) showColumn(k, false);
 }
@@ -198,7 +197,7 @@ void Build_Report_Header(ReportBuilderContext& context, const QString& Table, co
   first.moveFirst();
   writePageParts(context, Table, first, Model);
   writeTitles(context, Table, first, Model);
-  setPageFrame(context.report(), Model, recordCount);
+  setPageFrame(context.report(), Model, recordCount, context.flags.Report_Font_Size);
   moveDataDown(context.report(), Model);
   if (Model == ModelCode::T7310) alignStiffyAverages(context.stiffyReport());
   placeRemarks(context, Model);

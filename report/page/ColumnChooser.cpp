@@ -6,6 +6,7 @@
 #include "platform/report/ReportDesigner.h"
 #include "platform/ui/Dialogs.h"
 #include "report/builder/ColumnPlacement.h"
+#include "report/builder/ColumnReset.h"
 #include "report/builder/ColumnSlots.h"
 #include "report/page/BusyPointer.h"
 #include "report/page/ReportRefresh.h"
@@ -16,20 +17,6 @@ namespace {
 
 const QString SelectColumn = QStringLiteral("Select a column please.");
 const QString NoRoom = QStringLiteral("Not enough room to place contents.  Select another column.");
-
-// A data column holds an item: neither its placeholder nor "Remarks".
-bool holdsItem(const platform::ReportDesigner& report, int k) {
-  const QString header = headerText(report, k);
-  return !header.trimmed().isEmpty() && !isOwnPlaceholder(header, k) && header != RemarksHeader;
-}
-
-// Data columns holding an item among those the column list offers.
-int columnsHoldingItems(const platform::ReportDesigner& report, int listCount) {
-  int used = 0;
-  for (int k = FirstDataColumn; k <= std::min(LastColumn, listCount + 1); ++k)
-    if (holdsItem(report, k)) ++used;
-  return used;
-}
 
 void inform(const QString& text) { platform::ui::Dialogs::inform(nullptr, text); }
 
@@ -75,6 +62,7 @@ void ColumnChooser::List1_Click() {
       hideTitlesOfAbsentBlocks();
       placeOne(t + FirstDataColumn, item);
     }
+    flags.Used_Columns = countUsedColumns(*context_.designers.Report, flags, context_.state.Model_Code);
   }
   context_.refresh.request(ReportRefresh::ShortInterval);
 }
@@ -102,10 +90,7 @@ void ColumnChooser::placeBlock(int t, const StiffnessBlock& block) {
   // A block placed over another one takes that one off whole first.
   const int first = t + FirstDataColumn;
   platform::ReportDesigner& report = *context_.designers.Report;
-  const int listCount = context_.page.List2->count();
-  const int usedBefore = columnsHoldingItems(report, listCount);
   clearBlocksOver(report, context_.flags, first, first + StiffnessBlockWidth - 1);
-  context_.flags.Used_Columns += columnsHoldingItems(report, listCount) - usedBefore;
   markBlockPlaced(report, context_.flags, block, first);
   QListWidget& List2 = *context_.page.List2;
   for (int pass = 0; pass < 4; ++pass) {
@@ -121,22 +106,16 @@ void ColumnChooser::hideTitlesOfAbsentBlocks() {
     if (!(context_.flags.*(block.placed))) context_.designers.Report->member(block.titleObject).setSuppress(true);
 }
 
-// Used_Columns follows the columns that change between free and used: it
-// rises when a free column takes an item, falls when "None" frees one (a
-// whole block at once), and stays when a used column takes another item.
 void ColumnChooser::placeOne(int Col, const QString& item) {
   ReportFlags& flags = context_.flags;
   QListWidget& List1 = *context_.page.List1;
-  const int listCount = context_.page.List2->count();
   ReportBuilderContext builder = context_.builder();
-  const int usedBefore = columnsHoldingItems(builder.report(), listCount);
   PlaceColumnResult result;
   // A failed placement leaves this pass; the next one goes on.
   platform::ignoringErrors([&] {
     result = Place_Column(builder, Col, item, context_.state.Table_Name, context_.sampleType(),
                           context_.state.Model_Code, {List1.currentRow(), List1.count()});
   });
-  flags.Used_Columns += columnsHoldingItems(builder.report(), listCount) - usedBefore;
   if (!result.listMove) return;
   flags.Placing_Column = true;
   platform::ignoringErrors([&] {

@@ -6,6 +6,13 @@
 #include "report/page/ReportRefresh.h"
 
 namespace report {
+namespace {
+
+QString skippedEntries(const QStringList& skipped) {
+  return QStringLiteral("%1\n%2").arg(QLatin1String(EntriesNotPlaced), skipped.join(QLatin1Char('\n')));
+}
+
+}  // namespace
 
 void Load_Column_Layout(const ReportPageContext& context, ColumnChooser& chooser, QWidget* owner) {
   ReportBuilderContext builder = context.builder();
@@ -20,9 +27,16 @@ void Load_Column_Layout(const ReportPageContext& context, ColumnChooser& chooser
     case ColumnLayoutLoad::Unreadable:
       platform::ui::Dialogs::inform(owner, QStringLiteral("%1\n%2").arg(QLatin1String(LayoutNotLoaded), load.error));
       return;
+    case ColumnLayoutLoad::NothingToPlace:
+      platform::ui::Dialogs::inform(owner, load.skipped.isEmpty()
+                                               ? QString::fromLatin1(NothingToPlace)
+                                               : QStringLiteral("%1\n%2").arg(QLatin1String(NothingToPlace),
+                                                                              skippedEntries(load.skipped)));
+      return;
     case ColumnLayoutLoad::Loaded:
       resetColumnChoice(context, chooser);
       context.refresh.request(ReportRefresh::ShortInterval);
+      if (!load.skipped.isEmpty()) platform::ui::Dialogs::inform(owner, skippedEntries(load.skipped));
       return;
   }
 }

@@ -80,7 +80,11 @@ ReportPage::ReportPage(ReportPageHost& host, ReportTabPage& page, instrument::Pr
                    [this] { platform::ignoringErrors([this] { List1_Click(); }); });
   QObject::connect(page_.Clear_Button, &QPushButton::clicked, page_.Clear_Button, [this] { Clear_Button_Click(); });
   constantsCommands_.setRebuildStiffnessReport([this] { fillReadNumberColumn(); });
-  layout_.setResizeReportFont([this](int fontSize) { resizeReportFont(fontSize); });
+  // A size a header layout brings is the size the font menu marks.
+  layout_.setResizeReportFont([this](int fontSize) {
+    resizeReportFont(fontSize);
+    ReportFonts(menu_.Font, *page_.List2, {}).markCurrent(flags_.Report_Font_Size);
+  });
   layout_.setColumnLayoutFile(columnLayoutFileOf(context(), chooser_, &page));
   QObject::connect(page_.Save_Layout, &QPushButton::clicked, &refresh_, [this] { layout_.Save_Layout_Click(); });
   QObject::connect(page_.Load_Layout, &QPushButton::clicked, &refresh_, [this] { layout_.Load_Layout_Click(); });

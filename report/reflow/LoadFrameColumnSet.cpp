@@ -12,21 +12,39 @@ namespace {
 
 namespace names = platform::ReportNames;
 
+const QChar CarriageReturn(u'\r');
+
 bool isDataHeader(const QString& header) {
   return !looksLikePlaceholder(header) && header != ReadNumberHeader && header != RemarksHeader;
 }
 
-// The first "Remarks" anywhere in the body: a shift may have left the left
-// one outside the new left block.
-QString remarksText(const platform::ReportDesigner& report) {
-  for (int k = FirstDataColumn; k <= LastColumn; ++k)
-    if (headerText(report, k) == RemarksHeader)
-      return report.member(names::columnData(k)).text().value_or(EmptyColumnText);
-  return EmptyColumnText;
+void dropTrailingFree(QStringList& columns) {
+  while (!columns.isEmpty() && columns.last().isEmpty()) columns.removeLast();
+}
+
+// The lines of a remarks column: one per data row, each ended by a carriage
+// return; a free column (a single blank) has none.
+QStringList remarkLines(const platform::ReportDesigner& report, int k) {
+  if (headerText(report, k) != RemarksHeader) return {};
+  const QString text = report.member(names::columnData(k)).text().value_or(EmptyColumnText);
+  if (text.trimmed().isEmpty()) return {};
+  QStringList lines = text.split(CarriageReturn);
+  if (text.endsWith(CarriageReturn)) lines.removeLast();
+  return lines;
+}
+
+int leftRemarksColumn(const platform::ReportDesigner& report, const FontGeometry& geometry) {
+  for (int k = FirstDataColumn; k <= geometry.leftBlockEnd; ++k)
+    if (headerText(report, k) == RemarksHeader) return k;
+  return 0;
 }
 
 void writeColumn(platform::ReportDesigner& report, int k, const QString& header) {
-  setHeader(report, k, header);
+  if (header.isEmpty()) {
+    freeColumn(report, k);
+  } else {
+    setHeader(report, k, header);
+  }
   showLoadFrameColumn(report, k, true);
 }
 
@@ -46,31 +64,54 @@ void freeAndHide(platform::ReportDesigner& report, int first, int last) {
 
 LoadFrameColumnSet readLoadFrameColumnSet(const platform::ReportDesigner& report, const FontGeometry& geometry) {
   LoadFrameColumnSet set;
-  const int room = geometry.leftBlockEnd - FirstDataColumn;  // one column stays for "Remarks"
-  for (int k = FirstDataColumn; k <= geometry.leftBlockEnd && set.dataHeaders.size() < room; ++k) {
+  const int remarks = leftRemarksColumn(report, geometry);
+  const int last = remarks != 0 ? remarks - 1 : geometry.leftBlockEnd;
+  for (int k = FirstDataColumn; k <= last; ++k) {
     const QString header = headerText(report, k);
-    if (isDataHeader(header)) set.dataHeaders << header;
+    set.columns << (isDataHeader(header) ? header : QString());
   }
-  set.remarksText = remarksText(report);
+  dropTrailingFree(set.columns);
+  if (remarks == 0) return set;
+  set.leftRemarks = remarkLines(report, remarks);
+  set.mirrorRemarks = remarkLines(report, remarks + geometry.mirrorOffset);
   return set;
 }
 
-void writeLoadFrameColumnSet(platform::ReportDesigner& report, ReportFlags& flags, const LoadFrameColumnSet& set,
-                             const FontGeometry& geometry, bool twoBlocks) {
-  const int remarks = FirstDataColumn + static_cast<int>(set.dataHeaders.size());
-  const int offset = geometry.mirrorOffset;
-  for (int i = 0; i < set.dataHeaders.size(); ++i) writeColumn(report, FirstDataColumn + i, set.dataHeaders[i]);
-  writeRemarks(report, remarks, set.remarksText);
-  for (int k = remarks + 1; k <= geometry.leftBlockEnd; ++k) {
-    freeColumn(report, k);
-    showLoadFrameColumn(report, k, true);  // where the next item goes
+QStringList fittingLoadFrameColumns(const LoadFrameColumnSet& set, const FontGeometry& geometry) {
+  const int room = geometry.leftBlockEnd - FirstDataColumn;  // one column stays for "Remarks"
+  QStringList columns = set.columns.mid(0, std::max(0, room));
+  dropTrailingFree(columns);
+  return columns;
+}
+
+QStringList remarksByReading(const LoadFrameColumnSet& set, int count, int rowsPerBlock, bool twoBlocks) {
+  QStringList remarks;
+  qsizetype left = 0;
+  qsizetype mirror = 0;
+  bool leftBlock = true;
+  for (int r = 1; r <= count; ++r) {
+    if (twoBlocks && rowsPerBlock > 0 && r % rowsPerBlock == 0) leftBlock = !leftBlock;
+    const QStringList& lines = leftBlock ? set.leftRemarks : set.mirrorRemarks;
+    qsizetype& line = leftBlock ? left : mirror;
+    remarks << lines.value(line++);
   }
+  return remarks;
+}
+
+void writeLoadFrameColumnSet(platform::ReportDesigner& report, ReportFlags& flags, const QStringList& columns,
+                             const QString& leftRemarks, const QString& mirrorRemarks, const FontGeometry& geometry,
+                             bool twoBlocks) {
+  const int remarks = FirstDataColumn + static_cast<int>(columns.size());
+  const int offset = geometry.mirrorOffset;
+  for (int i = 0; i < columns.size(); ++i) writeColumn(report, FirstDataColumn + i, columns[i]);
+  writeRemarks(report, remarks, leftRemarks);
+  // The rest of the left block stays shown: the next item goes there.
+  for (int k = remarks + 1; k <= geometry.leftBlockEnd; ++k) writeColumn(report, k, QString());
   int lastUsed = remarks;
   if (twoBlocks) {
     writeColumn(report, ReadNumberColumn + offset, ReadNumberHeader);
-    for (int i = 0; i < set.dataHeaders.size(); ++i)
-      writeColumn(report, FirstDataColumn + i + offset, set.dataHeaders[i]);
-    writeRemarks(report, remarks + offset, EmptyColumnText);
+    for (int i = 0; i < columns.size(); ++i) writeColumn(report, FirstDataColumn + i + offset, columns[i]);
+    writeRemarks(report, remarks + offset, mirrorRemarks);
     lastUsed = remarks + offset;
   }
   freeAndHide(report, std::max(lastUsed, geometry.leftBlockEnd) + 1, LastColumn);

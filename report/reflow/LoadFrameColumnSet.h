@@ -12,27 +12,41 @@ namespace report {
 struct FontGeometry;
 struct ReportFlags;
 
-// The columns a load-frame report shows, read from its left block: the data
-// columns in order (every header that is neither free, "RD#" nor "Remarks")
-// and the remark lines of its "Remarks" column. The mirror block only repeats
-// the left block, so the left block alone says what the report holds.
+// The columns a load-frame report shows, read from its left block before a
+// size change moves anything: the columns from Col 1 up to the last data
+// column before "Remarks", in place (a free column between data columns is
+// an empty entry), and the remark lines of each block's "Remarks" column,
+// one per line of that block's read numbers. The mirror block only repeats
+// the left block's headers, so the left block alone says what the report
+// holds.
 struct LoadFrameColumnSet {
-  QStringList dataHeaders;
-  QString remarksText;
+  QStringList columns;
+  QStringList leftRemarks;
+  QStringList mirrorRemarks;
 };
 
-// Reads the set from the left block of the given geometry, at most as many
-// data columns as leave room for "Remarks" in that block.
+// Reads the set from the report as laid out with the given geometry.
 LoadFrameColumnSet readLoadFrameColumnSet(const platform::ReportDesigner& report, const FontGeometry& geometry);
 
-// Writes the set back as the headers of the geometry's layout: the data
-// columns from Col 1 on, one "Remarks" after them, the rest of the left block
-// free; with two blocks the mirror block repeats them under its own "RD#";
-// every column past the last one in use is free and hidden with its line.
-// Remarks_Column and New_Remarks_Column name the left "Remarks". Data texts of
-// the data columns are left for the rebuild.
-void writeLoadFrameColumnSet(platform::ReportDesigner& report, ReportFlags& flags, const LoadFrameColumnSet& set,
-                             const FontGeometry& geometry, bool twoBlocks);
+// The columns that fit the left block of a geometry with room for "Remarks"
+// after them; the columns past it are dropped, and free ones left at the end.
+QStringList fittingLoadFrameColumns(const LoadFrameColumnSet& set, const FontGeometry& geometry);
+
+// The remark of every reading, in table order, from the set's remark lines
+// as split between the blocks at the size the set was read at: count
+// readings and the rows per block of that size.
+QStringList remarksByReading(const LoadFrameColumnSet& set, int count, int rowsPerBlock, bool twoBlocks);
+
+// Writes the columns back as the headers of the geometry's layout from Col 1
+// on (an empty entry free and shown), one "Remarks" after them with the left
+// remark text, the rest of the left block free; with two blocks the mirror
+// block repeats them under its own "RD#", its "Remarks" with the mirror
+// remark text; every column past the last one in use is free and hidden
+// with its line. Remarks_Column and New_Remarks_Column name the left
+// "Remarks". Data texts of the data columns are left for the rebuild.
+void writeLoadFrameColumnSet(platform::ReportDesigner& report, ReportFlags& flags, const QStringList& columns,
+                             const QString& leftRemarks, const QString& mirrorRemarks, const FontGeometry& geometry,
+                             bool twoBlocks);
 
 // Shows or hides a column's header and data; hiding also hides the separator
 // line right of it (column indexes 2 to 19; 19 has no line).

@@ -34,20 +34,40 @@ void rebuildColumn(platform::ReportDesigner& report, platform::db::Recordset& re
   if (twoBlocks) setData(report, k + geometry.mirrorOffset, columnText(split.mirror));
 }
 
+// A remarks column's text: its lines up to the last remark, a single blank
+// when it holds none. Remarks are not trimmed: they show as written.
+QString remarksText(QString lines) {
+  while (lines.endsWith(QLatin1String("\r\r"))) lines.chop(1);
+  return lines.trimmed().isEmpty() ? EmptyColumnText : lines;
+}
+
+// Each reading's remark split between the blocks as its reading is.
+TwoBlockSplit movedRemarks(const LoadFrameColumnSet& before, int count, int oldSize, const FontGeometry& geometry,
+                           bool twoBlocks) {
+  const int oldRows = rowsPerBlock(oldSize);
+  TwoBlockSplit split(twoBlocks, geometry.rowsPerBlock);
+  for (const QString& remark : remarksByReading(before, count, oldRows, needsTwoBlocks(count, oldSize)))
+    split.append(remark);
+  return split;
+}
+
 }  // namespace
 
 void Rebuild_Two_Blocks(platform::ReportDesigner& report, platform::db::Database& db, const QString& tableName,
-                        ReportFlags& flags, int /*oldSize*/, int newSize) {
+                        ReportFlags& flags, const LoadFrameColumnSet& before, int oldSize, int newSize) {
   const auto geometry = fontGeometry(newSize);
   if (!geometry) return;
   platform::db::Recordset records;
   if (!openColumnRecords(records, db, tableName, QStringLiteral("N"), ModelCode::LX9100)) return;
-  const bool twoBlocks = records.recordCount() > geometry->rowsPerBlock;
-  const LoadFrameColumnSet set = readLoadFrameColumnSet(report, *geometry);
-  writeLoadFrameColumnSet(report, flags, set, *geometry, twoBlocks);
+  const int count = records.recordCount();
+  const bool twoBlocks = needsTwoBlocks(count, newSize);
+  const QStringList columns = fittingLoadFrameColumns(before, *geometry);
+  const TwoBlockSplit remarks = movedRemarks(before, count, oldSize, *geometry, twoBlocks);
+  writeLoadFrameColumnSet(report, flags, columns, remarksText(remarks.left), remarksText(remarks.mirror), *geometry,
+                          twoBlocks);
   rebuildColumn(report, records, ReadNumberColumn, *geometry, twoBlocks);
-  for (int i = 0; i < set.dataHeaders.size(); ++i)
-    rebuildColumn(report, records, FirstDataColumn + i, *geometry, twoBlocks);
+  for (int i = 0; i < columns.size(); ++i)
+    if (!columns[i].isEmpty()) rebuildColumn(report, records, FirstDataColumn + i, *geometry, twoBlocks);
 }
 
 }  // namespace report

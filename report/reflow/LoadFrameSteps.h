@@ -12,6 +12,7 @@ class Database;
 
 namespace report {
 
+struct LoadFrameColumnSet;
 struct ReportFlags;
 
 // The two load-frame steps of a font re-flow. Both run while
@@ -25,14 +26,15 @@ struct ReportFlags;
 void Shift_LoadFrame_Columns(platform::ReportDesigner& report, const ReportFlags& flags, int oldSize,
                              int newSize);
 
-// Lays the columns of the left block out again for newSize (its data columns
-// from Col 1 on, one "Remarks" after them) and, when the test needs two
+// Lays the columns of the left block out again for newSize, as `before` read
+// them at oldSize before the shift (each in its place, a free one between
+// data columns kept, one "Remarks" after them) and, when the test needs two
 // blocks at newSize, repeats them in the mirror block; a mirror block the
 // test no longer needs is freed and hidden. Then refills the data texts of
 // both blocks from the test table with the rows per block of newSize, in the
-// value texts of column placement. An unreadable table leaves the report as
-// it is.
+// value texts of column placement, and moves each remark line with its
+// reading. An unreadable table leaves the report as it is.
 void Rebuild_Two_Blocks(platform::ReportDesigner& report, platform::db::Database& db, const QString& tableName,
-                        ReportFlags& flags, int oldSize, int newSize);
+                        ReportFlags& flags, const LoadFrameColumnSet& before, int oldSize, int newSize);
 
 }  // namespace report

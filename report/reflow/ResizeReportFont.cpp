@@ -9,6 +9,7 @@
 #include "report/reflow/ColumnChain.h"
 #include "report/reflow/FittingColumns.h"
 #include "report/reflow/FontSizeTable.h"
+#include "report/reflow/LoadFrameColumnSet.h"
 #include "report/reflow/LoadFrameSteps.h"
 #include "report/reflow/SectionFonts.h"
 #include "report/reflow/StiffyReflow.h"
@@ -28,11 +29,16 @@ class FontChanging {
   ReportFlags& flags_;
 };
 
+// The columns and remarks are read before the shift, which writes over the
+// left-block columns that the new size has no room for.
 void reflowLoadFrame(const ReflowContext& c, int oldSize, int newSize, const QString& tableName) {
   platform::ReportDesigner& report = *c.designers.Report;
+  LoadFrameColumnSet before;
+  if (const auto geometry = fontGeometry(oldSize))
+    platform::ignoringErrors([&] { before = readLoadFrameColumnSet(report, *geometry); });
   platform::ignoringErrors([&] { Shift_LoadFrame_Columns(report, c.flags, oldSize, newSize); });
   if (c.db != nullptr)
-    platform::ignoringErrors([&] { Rebuild_Two_Blocks(report, *c.db, tableName, c.flags, oldSize, newSize); });
+    platform::ignoringErrors([&] { Rebuild_Two_Blocks(report, *c.db, tableName, c.flags, before, oldSize, newSize); });
 }
 
 }  // namespace

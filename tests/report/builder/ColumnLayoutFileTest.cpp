@@ -89,7 +89,8 @@ TEST_F(ColumnLayoutFileTest, LayoutsRoundTripForEveryModel) {
     writeLayout(file);
     const ColumnLayoutLoad load = loadLayout();
     EXPECT_EQ(load.outcome, ColumnLayoutLoad::Loaded);
-    EXPECT_EQ(flags.Used_Columns, 1 + load.placed);
+    const bool block = stiffnessBlockFor(c.entries.first()) != nullptr;  // counts its four columns
+    EXPECT_EQ(flags.Used_Columns, 1 + load.placed + (block ? StiffnessBlockWidth - 1 : 0));
     // Every named item is on its column with a value for every reading.
     const int readings = static_cast<int>(lines(data(1)).size());
     int k = FirstDataColumn;
@@ -114,7 +115,7 @@ TEST_F(ColumnLayoutFileTest, LayoutsRoundTripForEveryModel) {
   EXPECT_EQ(header(2), "Real\rDispl.");
   EXPECT_EQ(header(5), "Imag.\rForce");
   EXPECT_FALSE(hidden("NoiseBlockTitle"));
-  EXPECT_EQ(flags.Used_Columns, 3);
+  EXPECT_EQ(flags.Used_Columns, 6);
 }
 
 TEST_F(ColumnLayoutFileTest, ATwoBlockLoadFrameLayoutHoldsItsLeftBlockOnly) {
@@ -132,8 +133,11 @@ TEST_F(ColumnLayoutFileTest, ATwoBlockLoadFrameLayoutHoldsItsLeftBlockOnly) {
   EXPECT_EQ(flags.Used_Columns, 3);
 
   // An older file repeats the mirror block: "RD#" and the items again.
+  // It is passed over without a word.
   writeLayout(layoutFile({"CH1", "CH2", "Remarks", "Col 4", "Col 5", "Col 6", "RD#", "CH1", "CH2", "Remarks"}, 12));
-  ASSERT_EQ(loadLayout().outcome, ColumnLayoutLoad::Loaded);
+  const ColumnLayoutLoad older = loadLayout();
+  ASSERT_EQ(older.outcome, ColumnLayoutLoad::Loaded);
+  EXPECT_TRUE(older.skipped.isEmpty());
   EXPECT_EQ(columns(), shown);
   EXPECT_EQ(flags.Used_Columns, 3);
 
@@ -163,6 +167,7 @@ TEST_F(ColumnLayoutFileTest, BlocksAreSavedWhilePlacedAndLoadedWhereTheyFit) {
                          17));
   const ColumnLayoutLoad load = loadLayout();
   EXPECT_EQ(load.placed, 2);
+  EXPECT_EQ(load.skipped, QStringList({"Signal Data", "Noise Data"}));
   EXPECT_TRUE(flags.Signal_Block);
   EXPECT_EQ(flags.Signal_Col, 5);
   for (int k = 6; k <= 9; ++k) EXPECT_EQ(header(k), columnPlaceholder(k)) << k;
@@ -189,8 +194,29 @@ TEST_F(ColumnLayoutFileTest, BrokenFilesPlaceOnlyWhatTheyName) {
   EXPECT_EQ(header(7), "NO Flag");
   for (int k = 8; k <= 19; ++k) EXPECT_EQ(header(k), "Freq.") << k;
   EXPECT_EQ(load.placed, 2 + 12);
+  // Named once each, as the file has them; the lines past column 19 are not read.
+  EXPECT_EQ(load.skipped, QStringList({"Bogus", "; DROP TABLE x", QString::fromLatin1("\x01\xff"), "RD#"}));
   EXPECT_FALSE(itemOfHeader("Time", 1));  // the N2600A has no time
   EXPECT_FALSE(itemOfHeader("RD#", 0));
+}
+
+// A file that places nothing leaves the report as it was.
+TEST_F(ColumnLayoutFileTest, AFileThatPlacesNothingKeepsTheReport) {
+  loadFile(1, "n2600a/soil_asphalt.txt");
+  start(1, "125", "SOIL");
+  place(2, "Wet Dens");
+  const QStringList shown = columns();
+  const int used = flags.Used_Columns;
+  const std::pair<QByteArray, QStringList> files[] = {
+      {"", {}}, {layoutFile({}, 2), {}}, {layoutFile({"Remarks", "Bogus", "Time"}, 5), {"Bogus", "Time"}}};
+  for (const auto& [bytes, skipped] : files) {
+    writeLayout(bytes);
+    const ColumnLayoutLoad load = loadLayout();
+    EXPECT_EQ(load.outcome, ColumnLayoutLoad::NothingToPlace);
+    EXPECT_EQ(load.skipped, skipped);
+    EXPECT_EQ(columns(), shown);
+    EXPECT_EQ(flags.Used_Columns, used);
+  }
 }
 
 TEST_F(ColumnLayoutFileTest, MissingUnreadableAndUnwritableFiles) {

@@ -119,7 +119,10 @@ TEST_F(ColumnPlacementTest, AnyItemOnAStiffnessBlockTakesTheWholeBlockOff) {
   EXPECT_FALSE(flags.Noise_Block);
   EXPECT_TRUE(hidden("NoiseBlockTitle"));
   EXPECT_EQ(header(4), "Freq.");
-  for (int k : {2, 3, 5}) EXPECT_EQ(header(k), columnPlaceholder(k)) << k;
+  for (int k : {2, 3}) EXPECT_EQ(header(k), columnPlaceholder(k)) << k;
+  EXPECT_EQ(header(5), "Remarks");  // directly after the last used column, as "None" leaves it
+  EXPECT_EQ(header(6), columnPlaceholder(6));
+  EXPECT_EQ(flags.Remarks_Column, 5);
   EXPECT_FALSE(lines(data(4)).join("").isEmpty());
 
   // The block can go on again where it was, and its own items do not clear it.

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -11,8 +12,11 @@
 #include "platform/ui/ReportViewer.h"
 #include "platform/ui/ScriptedDialogs.h"
 #include "report/builder/BuilderFixture.h"
+#include "report/builder/ColumnLayoutFile.h"
 #include "report/builder/ColumnList.h"
 #include "report/builder/ColumnSlots.h"
+#include "report/page/ColumnLayoutCommands.h"
+#include "report/page/HeaderLayoutFile.h"
 #include "report/page/ReportClear.h"
 #include "report/page/ReportPage.h"
 #include "report/page/ReportTabPage.h"
@@ -221,6 +225,20 @@ TEST_F(ReportComposeTest, UsedColumnsFollowsFreedAndTakenColumns) {
   EXPECT_EQ(flags.Used_Columns, 2);
 }
 
+// After a size change has dropped columns, a click counts only what the
+// report still holds (the mirror block and "Remarks" not counted).
+TEST_F(ReportComposeTest, UsedColumnsCountsWhatASizeChangeLeft) {
+  open(0, load(0, testing::loadFramePrintout(120)).trimmed());
+  int row = 1;
+  for (const char* item : {"Time", "CH1", "CH2", "CH3", "CH4"}) click(item, row++);
+  EXPECT_EQ(flags.Used_Columns, 6);
+  ASSERT_TRUE(page.resizeReportFont(12).reflowed);
+  ASSERT_EQ(tab.List2->count(), 3);
+  click("CH4", 3);
+  EXPECT_EQ(pageHeader(4), "CH4");
+  EXPECT_EQ(flags.Used_Columns, 4);
+}
+
 TEST_F(ReportComposeTest, StiffnessBlocksFillFourColumnsUnderTheirTitle) {
   loadFile(3, "t7310/runs_101_to_125.txt");
   open(3, "RUN101");
@@ -275,7 +293,8 @@ TEST_F(ReportComposeTest, ABlockPlacedOverAnotherTakesItOffWhole) {
   click("Frequency", 4);  // the signal block's second column
   EXPECT_FALSE(flags.Signal_Block);
   EXPECT_EQ(member("SignalBlockTitle").suppress(), true);
-  for (int k : {4, 6, 7}) EXPECT_EQ(pageHeader(k), columnPlaceholder(k)) << k;
+  for (int k : {4, 7}) EXPECT_EQ(pageHeader(k), columnPlaceholder(k)) << k;
+  EXPECT_EQ(pageHeader(6), "Remarks");  // no gap left before it
   EXPECT_EQ(flags.Used_Columns, 2);
 
   click("Noise Data", 5);  // placed again, no refusal
@@ -313,6 +332,37 @@ TEST_F(ReportComposeTest, LayoutButtonsSayWhatHappened) {
   page.layout().Load_Layout_Click();
   EXPECT_TRUE(messages().value(told + 2).startsWith("The layout could not be loaded:"));
   EXPECT_EQ(pageHeader(3), "WD");
+}
+
+// A layout that places nothing keeps the report and says so; entries a load
+// skips are named in one notice; a size the header layout brings is marked
+// in the font menu.
+TEST_F(ReportComposeTest, LayoutLoadsSayWhatTheyLeftOut) {
+  loadFile(1, "n2600a/soil_asphalt.txt");
+  open(1, "125", "SOIL");
+  click("Wet Dens", 2);
+  const auto writeFile = [](const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  };
+  writeFile(columnLayoutPath(1), "\"Bogus\r\"\r\n");
+  qsizetype told = messages().size();
+  page.layout().Load_Layout_Click();
+  ASSERT_EQ(messages().size(), told + 1);
+  EXPECT_EQ(messages().last(), QStringLiteral("%1\n%2\nBogus").arg(NothingToPlace, EntriesNotPlaced));
+  EXPECT_EQ(pageHeader(3), "WD");
+
+  writeFile(columnLayoutPath(1), "\"DD\rBogus\rCol 3\rNo Such\r\"\r\n");
+  writeFile(headerLayoutPath(1), "FontSZ = 11\r\n");
+  told = messages().size();
+  page.layout().Load_Layout_Click();
+  ASSERT_EQ(messages().size(), told + 1);
+  EXPECT_EQ(messages().last(), QStringLiteral("%1\nBogus\nNo Such").arg(EntriesNotPlaced));
+  EXPECT_EQ(pageHeader(2), "DD");
+  EXPECT_EQ(flags.Report_Font_Size, 11);
+  EXPECT_EQ(menu.Font[2]->text(), "11 (Current)");
+  EXPECT_EQ(menu.Font[0]->text(), "9");
 }
 
 TEST_F(ReportComposeTest, ClearLeavesAFreshColumnLayout) {

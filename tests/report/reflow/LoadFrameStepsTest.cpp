@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "report/builder/BuilderFixture.h"
 #include "report/builder/ColumnPlacement.h"
 #include "report/builder/ColumnSlots.h"
 #include "report/builder/HideUnusedColumns.h"
 #include "report/builder/ReadNumberColumn.h"
 #include "report/builder/ReportHeader.h"
+#include "report/reflow/LoadFrameColumnSet.h"
 #include "report/reflow/ResizeReportFont.h"
 
 namespace report {
@@ -19,8 +23,8 @@ using testing::numbers;
 
 class LoadFrameStepsTest : public testing::BuilderFixture {
  protected:
-  // A test of count readings with Time, CH1 and CH2 placed at size 9.
-  void compose(int count) {
+  // A test of count readings with the items placed on their columns at size 9.
+  void compose(int count, const std::vector<std::pair<int, QString>>& items = {{2, "Time"}, {3, "CH1"}, {4, "CH2"}}) {
     designers.recreate();
     flags = ReportFlags{};
     table_ = load(0, testing::loadFramePrintout(count)).trimmed();
@@ -28,8 +32,35 @@ class LoadFrameStepsTest : public testing::BuilderFixture {
     Clear_Columns(*designers.Report);
     Build_Report_Header(c, table_, "N", 0);
     Fill_RD_Column(c, table_, "N", 0);
-    int k = FirstDataColumn;
-    for (const char* item : {"Time", "CH1", "CH2"}) Place_Column(c, k++, item, table_, "N", 0, {0, 5});
+    for (const auto& [k, item] : items) Place_Column(c, k, item, table_, "N", 0, {0, 5});
+  }
+  // The block of a reading: its "RD#" column, the reading's line there and
+  // the block's "Remarks" column.
+  struct ReadingPlace {
+    int line = -1;
+    int remarks = 0;
+  };
+  ReadingPlace placeOf(int reading) {
+    for (int k = 1; k <= LastColumn; ++k) {
+      if (header(k) != "RD#") continue;
+      const qsizetype line = lines(data(k)).indexOf(QString::number(reading));
+      if (line < 0) continue;
+      int remarks = k + 1;
+      while (remarks < LastColumn && header(remarks) != RemarksHeader) ++remarks;
+      return {static_cast<int>(line), remarks};
+    }
+    return {};
+  }
+  void putRemark(int reading, const QString& remark) {
+    const ReadingPlace place = placeOf(reading);
+    QStringList remarks = lines(data(place.remarks).trimmed().isEmpty() ? QString() : data(place.remarks));
+    while (remarks.size() <= place.line) remarks << QString();
+    remarks[place.line] = remark;
+    setData(*designers.Report, place.remarks, remarks.join('\r') + '\r');
+  }
+  QString remarkBeside(int reading) {
+    const ReadingPlace place = placeOf(reading);
+    return place.line < 0 ? "<no reading>" : lines(data(place.remarks)).value(place.line);
   }
   void reflow(int size) { EXPECT_TRUE(Resize_Report_Font({designers, flags, &db}, size, 0, table_).reflowed); }
 
@@ -55,9 +86,10 @@ class LoadFrameStepsTest : public testing::BuilderFixture {
 
 // One "Remarks" per block, no free column printed, every reading printed at
 // every size, and the same report back at 9; the 36-reading test needs a
-// mirror block at 12 only, which is hidden again once emptied.
+// mirror block at 12 only, which is hidden again once emptied; a 50-reading
+// test fits one block at 9 from the start.
 TEST_F(LoadFrameStepsTest, EverySizeAndBackKeepsEveryReadingAndOneRemarks) {
-  for (const int count : {12, 36}) {
+  for (const int count : {12, 36, 50}) {
     SCOPED_TRACE(count);
     compose(count);
     const QStringList atNine = printed();
@@ -99,6 +131,36 @@ TEST_F(LoadFrameStepsTest, LongTestAtEachSize) {
   }
 }
 
+// A free column between data columns keeps its place at every size, and a
+// remark stays beside its reading wherever the size puts it; the report
+// comes back as it was.
+TEST_F(LoadFrameStepsTest, FreeColumnsAndRemarksKeepTheirPlaces) {
+  compose(120, {{2, "Time"}, {4, "CH1"}});
+  ASSERT_EQ(header(3), "Col 2");
+  ASSERT_EQ(header(5), RemarksHeader);
+  putRemark(105, "cracked");
+  putRemark(60, "re-seated");
+  putRemark(1, "start");
+  const QStringList atNine = printed();
+  for (const int size : {10, 11, 12, 9, 12, 10, 9}) {
+    SCOPED_TRACE(size);
+    reflow(size);
+    const int mirror = fontGeometry(size)->mirrorOffset;
+    for (const int offset : {0, mirror}) {
+      EXPECT_EQ(header(2 + offset), "Time");
+      EXPECT_TRUE(isOwnPlaceholder(header(3 + offset), 3 + offset));
+      EXPECT_EQ(header(4 + offset), "CH1");
+      EXPECT_EQ(lines(data(4 + offset)).size(), lines(data(1 + offset)).size());
+      EXPECT_EQ(header(5 + offset), RemarksHeader);
+    }
+    EXPECT_EQ(remarkBeside(105), "cracked");
+    EXPECT_EQ(remarkBeside(60), "re-seated");
+    EXPECT_EQ(remarkBeside(1), "start");
+    EXPECT_EQ(remarkBeside(2), "");
+  }
+  EXPECT_EQ(printed(), atNine);
+}
+
 // The same size moves nothing; a stale header past the new mirror block is
 // freed with its line; a Null reading keeps its line; an unreadable table
 // leaves the report alone and no table name is read as SQL.
@@ -116,7 +178,8 @@ TEST_F(LoadFrameStepsTest, WhatTheStepsMustNotTouchOrLose) {
   EXPECT_EQ(lines(data(4)).mid(1, 3), QStringList({"2.00", "", "2.00"}));
 
   const QString left = data(2);
-  Rebuild_Two_Blocks(*designers.Report, db, table_ + "\"; DROP TABLE \"" + table_, flags, 10, 12);
+  const LoadFrameColumnSet set = readLoadFrameColumnSet(*designers.Report, *fontGeometry(10));
+  Rebuild_Two_Blocks(*designers.Report, db, table_ + "\"; DROP TABLE \"" + table_, flags, set, 10, 12);
   EXPECT_EQ(data(2), left);
   EXPECT_TRUE(db.tableNames().contains(table_));
 }
