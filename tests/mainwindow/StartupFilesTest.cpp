@@ -1,7 +1,9 @@
 #include "mainwindow/StartupFiles.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -100,26 +102,20 @@ TEST_F(StartupFilesTest, ASecondStartDuringAnOpenIsRefusedAndLeavesTheOpenAlone)
 TEST_F(StartupFilesTest, ANewEmptyProgramFolderGetsItsFoldersAndAnUnmakeableOneIsNamed) {
   const QString fresh = path(QStringLiteral("new/home"));
   platform::ProgramFolder::setRoot(fresh);
-  {
-    platform::ProgramFolderLock lock;
-    EXPECT_TRUE(claimProgramFolder(lock));
-  }
+  platform::ProgramFolderLock lock;
+  EXPECT_TRUE(claimProgramFolder(lock));
   for (const char* name : {"info", "images", "help"})
     EXPECT_TRUE(QFileInfo(fresh + QLatin1Char('/') + QLatin1String(name)).isDir()) << name;
   EXPECT_TRUE(dialogs.messages.isEmpty());
 
   // A file where the images folder should be.
-  const QString blocked = path(QStringLiteral("blocked"));
-  platform::ProgramFolder::setRoot(blocked);
-  ASSERT_TRUE(QDir().mkpath(blocked));
-  QFile inTheWay(blocked + QStringLiteral("/images"));
+  lock.release();
+  ASSERT_TRUE(QDir(fresh).removeRecursively() && QDir().mkpath(fresh));
+  QFile inTheWay(fresh + QStringLiteral("/images"));
   ASSERT_TRUE(inTheWay.open(QIODevice::WriteOnly));
-  inTheWay.close();
-  platform::ProgramFolderLock lock;
   EXPECT_TRUE(claimProgramFolder(lock));
-  ASSERT_EQ(dialogs.messages.size(), 1);
-  EXPECT_EQ(dialogs.messages[0].text,
-            QStringLiteral("The folder \"%1/images\" could not be made: Not a directory.").arg(blocked));
+  EXPECT_EQ(dialogs.messageTexts(),
+            QStringList{QStringLiteral("The folder \"%1/images\" could not be made: Not a directory.").arg(fresh)});
   platform::ProgramFolder::setRoot(folder.root());
 }
 

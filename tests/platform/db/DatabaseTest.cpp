@@ -79,29 +79,6 @@ TEST_F(DatabaseTest, StaleLockFilesDoNotCountAsLocked) {
   EXPECT_TRUE(Database::isLocked(path()));
 }
 
-// Commits sit in the write-ahead log until a checkpoint: the file alone, as
-// a power loss could leave it, lacks them until they are synced into it.
-TEST_F(DatabaseTest, SyncToDiskPutsTheCommitsInTheFileItself) {
-  const auto fileAlone = [this] {
-    const QString copy = folder.path(QStringLiteral("info/alone.qvd"));
-    QFile::remove(copy);
-    EXPECT_TRUE(QFile::copy(path(), copy));
-    Database db;
-    return db.open(copy) ? db.tableNames() : QStringList{QStringLiteral("<cannot open>")};
-  };
-  EXPECT_TRUE(Database::syncToDisk(path()));
-  EXPECT_FALSE(QFileInfo::exists(path()));
-
-  Database db;
-  ASSERT_TRUE(db.open(path()));
-  ASSERT_TRUE(db.createTable(sample()));
-  ASSERT_TRUE(db.exec(QStringLiteral("INSERT INTO Tests (NUM) VALUES (1)")).has_value());
-  EXPECT_TRUE(fileAlone().isEmpty());
-  EXPECT_TRUE(Database::syncToDisk(path()));
-  EXPECT_EQ(fileAlone(), QStringList{QStringLiteral("Tests")});
-  EXPECT_TRUE(db.isOpen());
-}
-
 TEST_F(DatabaseTest, RemoveFileClosesEveryConnectionFirst) {
   Database db;
   ASSERT_TRUE(db.open(path()));
