@@ -5,6 +5,7 @@
 #include "platform/core/ProgramFolder.h"
 #include "platform/core/SettingsFile.h"
 #include "platform/core/WholeFile.h"
+#include "platform/db/Database.h"
 
 namespace instrument {
 namespace {
@@ -39,6 +40,10 @@ QString readTableList(qint32& Model_Code) {
 }  // namespace
 
 bool writeTableList(const QString& list, qint32 Model_Code) {
+  // The list makes new data complete: the tables it names are on the disk
+  // before it is, so that a power loss cannot leave a list without its data.
+  if (!platform::db::Database::syncToDisk(platform::ProgramFolder::path(platform::ProgramFiles::Database)))
+    return false;
   QByteArray bytes = QByteArray::number(Model_Code) + LineEnd;
   bytes += Quote + list.toLatin1() + Quote + LineEnd;
   return platform::writeWholeFile(tableListPath(), bytes);

@@ -20,7 +20,8 @@ inline constexpr int Write = 1;
 QString DBTables_File(int mode, const QString& list, qint32& Model_Code);
 
 // Mode 1 of DBTables_File that says whether the file was written whole; when
-// it was not, the previous file stays.
+// it was not, the previous file stays. The working database is synced to the
+// disk first (Database::syncToDisk); when that fails nothing is written.
 bool writeTableList(const QString& list, qint32 Model_Code);
 
 }  // namespace instrument

@@ -118,6 +118,9 @@ void WorkingDatabaseBackup::discard() {
 bool WorkingDatabaseBackup::recoverInterrupted() {
   const std::optional<Mark> mark = readMark();
   if (!mark) return false;
+  // A live process holds the working database: the replacement is its own,
+  // still under way, not one left unfinished.
+  if (platform::db::Database::isLocked(pathOf(Database))) return false;
   WorkingDatabaseBackup backup;
   backup.taken_ = true;
   backup.hadDatabase_ = mark->hadDatabase;

@@ -41,7 +41,8 @@ class WorkingDatabaseBackup {
 
   // At start-up: when a replacement was left unfinished, puts the working
   // files back as they were before it and returns true (the caller says so).
-  // Returns false when there was nothing to undo.
+  // Returns false when there was nothing to undo, or when a live process
+  // holds the working database (its replacement is not finished yet).
   static bool recoverInterrupted();
 
  private:

@@ -66,11 +66,12 @@ QList<int> fitShownColumns(int ruleWidth, int room, const QList<int>& contentWid
     needed += content;
   }
   if (count == 0 || room < 1 || wanted <= room) return widths;
-  const bool textsFit = needed <= room;
-  const int share = static_cast<int>((textsFit ? room - needed : room) / count);
+  // Squeezed below their texts, captions and numbers would be cut.
+  if (needed > room) return contentWidths;
+  const int share = static_cast<int>((room - needed) / count);
   qint64 used = 0;
   for (int i = 0; i < count; ++i) {
-    widths[i] = (textsFit ? contentWidths[i] : 0) + share;
+    widths[i] = contentWidths[i] + share;
     used += widths[i];
   }
   widths.last() += static_cast<int>(room - used);

@@ -44,9 +44,9 @@ std::optional<float> columnWidth(GridKind grid, float gridWidth, float factor, i
 // each gets the rule's width or what its texts need, whichever is more, while
 // they all fit the room inside the grid's frame and beside its vertical
 // scroll bar. When they do not, each gets what its texts need and an even
-// share of what room is left; when even that does not fit, even shares of
-// the room. The last column takes what the shares leave over, so it ends at
-// the room's edge and is never cut.
+// share of what room is left; the last column takes what the shares leave
+// over, so it ends at the room's edge and is never cut. When even the texts
+// do not fit, each keeps what its texts need and the grid scrolls sideways.
 QList<int> fitShownColumns(int ruleWidth, int room, const QList<int>& contentWidths);
 
 }  // namespace mainwindow

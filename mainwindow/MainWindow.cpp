@@ -226,7 +226,12 @@ void MainWindow::MainTab_Click(int tab) {
   reportPage_->MainTab_Click(previous);
 }
 
-void MainWindow::Form_Activate() { setStatusText(StatusOk); }
+void MainWindow::Form_Activate() {
+  // The notice that the previous data came back stays until the status next
+  // changes: the activation that follows the start would hide it at once.
+  if (statusText() == StatusDataPutBack) return;
+  setStatusText(StatusOk);
+}
 
 void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);

@@ -8,8 +8,15 @@
 #include "mainwindow/ProgramIcon.h"
 #include "mainwindow/ProgramInfo.h"
 #include "mainwindow/SplashWindow.h"
+#include "mainwindow/StartupFiles.h"
+#include "platform/core/ProgramFolderLock.h"
 
 namespace mainwindow {
+namespace {
+
+constexpr int AlreadyRunningExit = 1;
+
+}  // namespace
 
 int runProgram(QApplication& app) {
   // The name is left as the application name only: a display name set here
@@ -19,6 +26,9 @@ int runProgram(QApplication& app) {
       QStringLiteral("%1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision));
   // Every window of the program shows the program's icon unless it sets its own.
   QApplication::setWindowIcon(programIcon());
+  // Held until the program ends.
+  platform::ProgramFolderLock programFolder;
+  if (!claimProgramFolder(programFolder)) return AlreadyRunningExit;
 
   std::unique_ptr<MainWindow> main;
   SplashWindow splash([&main] {

@@ -3,7 +3,18 @@
 #include <QString>
 #include <QStringList>
 
+namespace platform {
+class ProgramFolderLock;
+}
+
 namespace mainwindow {
+
+// The program's first step: makes the program folder's folders and claims
+// the folder for this start. False when another instance of the program is
+// running on it: the user is told, and this start must end before it touches
+// the working files (the other one may be replacing them). A folder or lock
+// file that cannot be made is said, and the start goes on.
+bool claimProgramFolder(platform::ProgramFolderLock& lock);
 
 // Start-up housekeeping of the working database and the table-list file.
 

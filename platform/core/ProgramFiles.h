@@ -17,6 +17,9 @@ inline const QString TableListBackup = QStringLiteral("info/DBTbles.qvt.bak");
 // Present while a replacement is under way: the copies above are then the
 // data to come back at the next start if the program ends before it is done.
 inline const QString ReplacementMark = QStringLiteral("info/KORVIS.qvd.replacing");
+// Held by the running program, so that a second start on the same folder is
+// refused.
+inline const QString ProgramLock = QStringLiteral("info/Program.lck");
 inline const QString CompanyInfo = QStringLiteral("info/Info.qvt");
 inline const QString StiffnessConstants = QStringLiteral("info/StiffnessCons.qvt");
 inline const QString ComPortMap = QStringLiteral("info/ComPorts.qvt");

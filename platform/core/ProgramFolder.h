@@ -14,6 +14,11 @@ class ProgramFolder {
 
   // root() joined with a relative path such as ProgramFiles::Database.
   static QString path(const QString& relative);
+
+  // Makes the folders the program keeps its files in (info/, images/, help/,
+  // and root() itself when it is new). False when one cannot be made; problem
+  // (when given) then names that folder and says why, in words for the user.
+  static bool makeFolders(QString* problem = nullptr);
 };
 
 }  // namespace platform

@@ -7,9 +7,11 @@
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <fcntl.h>
 #include <map>
 #include <memory>
 #include <set>
+#include <unistd.h>
 
 #include "platform/db/SqlIdentifier.h"
 
@@ -24,6 +26,10 @@ const QString ConnectOptions = QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000");
 // writer, and what was committed survives the end of the process.
 const QString JournalMode = QStringLiteral("PRAGMA journal_mode = WAL");
 const QString SyncMode = QStringLiteral("PRAGMA synchronous = NORMAL");
+const QString FullSyncMode = QStringLiteral("PRAGMA synchronous = FULL");
+// Waits for the writer and copies the whole log; its first column is 1 when
+// it could not.
+const QString FullCheckpoint = QStringLiteral("PRAGMA wal_checkpoint(FULL)");
 
 // The connections of this process per database file, and the lock file held
 // while there is at least one.
@@ -35,6 +41,14 @@ struct OpenFile {
 std::map<QString, OpenFile>& openFiles() {
   static std::map<QString, OpenFile> files;
   return files;
+}
+
+bool fsyncPath(const QString& path) {
+  const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+  if (descriptor < 0) return false;
+  const bool synced = ::fsync(descriptor) == 0;
+  ::close(descriptor);
+  return synced;
 }
 
 QString keyOf(const QString& filePath) { return QDir::cleanPath(QFileInfo(filePath).absoluteFilePath()); }
@@ -297,6 +311,20 @@ bool Database::removeFile(const QString& filePath) {
   for (const char* suffix : {"-journal", "-wal", "-shm"}) QFile::remove(filePath + QLatin1String(suffix));
   QFile::remove(filePath);
   return !QFileInfo::exists(filePath);
+}
+
+bool Database::syncToDisk(const QString& filePath) {
+  if (!QFileInfo::exists(filePath)) return true;
+  bool checkpointed = false;
+  {
+    Database db;
+    if (!db.open(filePath)) return false;
+    const auto result = db.exec(FullSyncMode) ? db.select(FullCheckpoint) : std::nullopt;
+    checkpointed = result && !result->isEmpty() && result->first().value(0).toInt() == 0;
+  }
+  // A file made new by the work (a download recreates it) needs its name on
+  // the disk too.
+  return checkpointed && fsyncPath(filePath) && fsyncPath(QFileInfo(filePath).absolutePath());
 }
 
 QString Database::lockFilePath(const QString& filePath) {

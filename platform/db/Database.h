@@ -86,6 +86,11 @@ class Database {
   // Closes every connection to the file, then deletes it with its journal.
   // True when the file is gone afterwards.
   static bool removeFile(const QString& filePath);
+  // Puts everything committed to the file on the disk: its write-ahead log is
+  // copied into it with full syncs, then the file and its folder are synced
+  // (commits themselves do not wait for the disk). True when that is done, or
+  // when there is no such file.
+  static bool syncToDisk(const QString& filePath);
   // The lock file that exists while the file is open: same folder and base
   // name, suffix ".ldb".
   static QString lockFilePath(const QString& filePath);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/core/ProgramFiles.h"
+#include "platform/db/Database.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempProgramFolder.h"
 
@@ -53,6 +54,20 @@ TEST_F(DBTablesFileTest, AFullDiskKeepsThePreviousListAndSaysSo) {
   EXPECT_EQ(bytes(), QByteArray("1\r\n\"OLD1 \"\r\n"));
   EXPECT_TRUE(writeTableList(QStringLiteral("NEW1 "), code));
   EXPECT_EQ(bytes(), QByteArray("2\r\n\"NEW1 \"\r\n"));
+}
+
+// Committed tables may sit in the database's log only; once the list names
+// them they are in the database file itself, as a power loss would leave it.
+TEST_F(DBTablesFileTest, TheDatabaseIsOnTheDiskBeforeTheListNamesItsTables) {
+  platform::db::Database db;
+  ASSERT_TRUE(db.open(folder.path(platform::ProgramFiles::Database)));
+  ASSERT_TRUE(db.exec(QStringLiteral("CREATE TABLE RUN1 (A INTEGER)")).has_value());
+  EXPECT_TRUE(writeTableList(QStringLiteral("RUN1 "), 3));
+  const QString alone = folder.path(QStringLiteral("info/alone.qvd"));
+  ASSERT_TRUE(QFile::copy(folder.path(platform::ProgramFiles::Database), alone));
+  platform::db::Database copy;
+  ASSERT_TRUE(copy.open(alone));
+  EXPECT_EQ(copy.tableNames(), QStringList{QStringLiteral("RUN1")});
 }
 
 TEST_F(DBTablesFileTest, ReadsBackWhatWasWritten) {

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <memory>
 #include <new>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -152,6 +153,24 @@ TEST_F(WorkingDatabaseBackupTest, AKillDuringAnOpenLeavesAMarkThatTheNextStartUn
   EXPECT_FALSE(QFile::exists(path(ReplacementMark)));
   EXPECT_FALSE(QFile::exists(path(DatabaseBackup)));
   EXPECT_FALSE(WorkingDatabaseBackup::recoverInterrupted());
+}
+
+// The mark of a replacement still under way in a live process (which holds
+// the database) is no unfinished one: a start then puts nothing back.
+TEST_F(WorkingDatabaseBackupTest, AReplacementOfALiveProcessIsNotUndoneAtStart) {
+  makeDatabase(QStringLiteral("OLD1"));
+  WorkingDatabaseBackup backup;
+  ASSERT_TRUE(backup.take());
+  ASSERT_TRUE(platform::db::Database::removeFile(path(Database)));
+  auto building = std::make_unique<platform::db::Database>();
+  ASSERT_TRUE(building->open(path(Database)));
+  ASSERT_TRUE(building->exec(QStringLiteral("CREATE TABLE \"NEW1\" (A INTEGER)")).has_value());
+
+  EXPECT_FALSE(WorkingDatabaseBackup::recoverInterrupted());
+  EXPECT_TRUE(building->isOpen());
+  EXPECT_TRUE(QFile::exists(path(ReplacementMark)));
+  building.reset();
+  EXPECT_EQ(tables(), QStringList{QStringLiteral("NEW1")});
 }
 
 TEST_F(WorkingDatabaseBackupTest, OnlyAnUnfinishedReplacementIsUndoneAtStart) {

@@ -70,15 +70,15 @@ TEST(GridColumnsTest, WidthsDivideTheGridByItsColumnsWithoutDividingByZero) {
   EXPECT_FLOAT_EQ(*columnWidth(GridKind::Header, 9000, 2.0F, 1), 18000.0F);
 }
 
-TEST(GridColumnsTest, ShownColumnsKeepTheRuleWhenItFitsAndShareTheRoomWhenNot) {
+TEST(GridColumnsTest, ShownColumnsKeepTheRuleWhenItFitsAndTheirTextsAlways) {
   using Widths = QList<int>;
   // The rule fits: it stands, widened where a text needs more.
   EXPECT_EQ(fitShownColumns(100, 1000, Widths{50, 120, 50}), (Widths{100, 120, 100}));
   // The rule does not fit: texts first, the rest of the room shared, the
   // last column ending at the room's edge.
   EXPECT_EQ(fitShownColumns(300, 1003, Widths{100, 200, 100, 100}), (Widths{225, 325, 225, 228}));
-  // Not even the texts fit: even shares.
-  EXPECT_EQ(fitShownColumns(300, 100, Widths{60, 60, 60}), (Widths{33, 33, 34}));
+  // Not even the texts fit: they stay whole, and the grid scrolls sideways.
+  EXPECT_EQ(fitShownColumns(300, 100, Widths{60, 60, 60}), (Widths{60, 60, 60}));
   EXPECT_TRUE(fitShownColumns(300, 1003, Widths{}).isEmpty());
 }
 

@@ -100,6 +100,17 @@ TEST_F(MainWindowTest, AStartAfterAnUnfinishedDownloadPutsThePreviousDataBackAnd
   EXPECT_FALSE(exists(platform::ProgramFiles::ReplacementMark));
   EXPECT_TRUE(main.statusText().contains(QStringLiteral("put back"))) << main.statusText().toStdString();
   EXPECT_TRUE(dialogs.messages.isEmpty());
+  // The window's activation leaves the notice; the next status text replaces it.
+  main.show();
+  QApplication::setActiveWindow(&main);
+  QApplication::processEvents();
+  if (!main.isActiveWindow()) GTEST_SKIP() << "no window activation on this platform";
+  EXPECT_TRUE(main.statusText().contains(QStringLiteral("put back"))) << main.statusText().toStdString();
+  main.setStatusText(QStringLiteral("Status: Waiting for data from Wizard."));
+  QApplication::setActiveWindow(nullptr);
+  QApplication::setActiveWindow(&main);
+  QApplication::processEvents();
+  EXPECT_EQ(main.statusText(), QStringLiteral("Status: OK"));
 }
 
 TEST_F(MainWindowTest, TabsCaptionsAndOnlyTheDataTabEnabled) {
