@@ -38,8 +38,6 @@
 #include "support/TempProgramFolder.h"
 #include "support/TestData.h"
 
-#include <sys/mount.h>
-
 namespace download {
 namespace {
 
@@ -506,16 +504,6 @@ TEST_F(DownloadDriverTest, ALockedDatabaseIsNotTouched) {
   expectPreviousDataKept();
 }
 
-// Refused as a locked database is: the port is never opened.
-void expectRefusedUntouched(testsupport::WizardTestHost& host, testsupport::PseudoTerminal& pty,
-                            ImportWizard& wizard) {
-  EXPECT_EQ(host.programState.Download_Status, status::BackupFailed);
-  EXPECT_EQ(wizard.Time_Panel, nullptr);
-  EXPECT_FALSE(host.control->portOpen());
-  EXPECT_TRUE(pty.readMaster(50).isEmpty());
-  EXPECT_EQ(wizard.Failure_Cause->text(), failureCause(status::BackupFailed));
-}
-
 TEST_F(DownloadDriverTest, ADownloadWithNoRoomForTheCopyOfThePreviousDataIsRefused) {
   makePreviousData();
   walkToPrepare(2);
@@ -526,52 +514,14 @@ TEST_F(DownloadDriverTest, ADownloadWithNoRoomForTheCopyOfThePreviousDataIsRefus
     const testsupport::FileSizeLimit noRoom(1024);
     download({});
   }
-  expectRefusedUntouched(host, pty, *wizard);
+  // Refused as a locked database is: the port is never opened.
+  EXPECT_EQ(host.programState.Download_Status, status::BackupFailed);
   expectBackOnTheWelcomePage("Database Error ");
+  EXPECT_EQ(wizard->Time_Panel, nullptr);
+  EXPECT_FALSE(host.control->portOpen());
+  EXPECT_TRUE(pty.readMaster(50).isEmpty());
+  EXPECT_EQ(wizard->Failure_Cause->text(), failureCause(status::BackupFailed));
   expectPreviousDataKept();
-}
-
-// The info folder on a memory file system of its own, which can be made
-// read-only. Mounting needs the rights of the system administrator; without
-// them mounted() is false.
-class OwnInfoFileSystem {
- public:
-  explicit OwnInfoFileSystem(const QString& folder) : where_(QFile::encodeName(folder)) {
-    mounted_ = ::mount("tmpfs", where_.constData(), "tmpfs", 0, "size=4m") == 0;
-  }
-  ~OwnInfoFileSystem() {
-    if (mounted_) ::umount2(where_.constData(), MNT_DETACH);
-  }
-  OwnInfoFileSystem(const OwnInfoFileSystem&) = delete;
-  OwnInfoFileSystem& operator=(const OwnInfoFileSystem&) = delete;
-
-  bool mounted() const { return mounted_; }
-  bool setReadOnly(bool readOnly) {
-    const unsigned long flags = MS_REMOUNT | (readOnly ? MS_RDONLY : 0);
-    return ::mount("tmpfs", where_.constData(), "tmpfs", flags, "size=4m") == 0;
-  }
-
- private:
-  QByteArray where_;
-  bool mounted_ = false;
-};
-
-TEST_F(DownloadDriverTest, ADownloadIntoAReadOnlyProgramFolderIsRefusedAtOnceNamingIt) {
-  OwnInfoFileSystem info(folder.path("info"));
-  if (!info.mounted()) GTEST_SKIP() << "no memory file system could be mounted";
-  makePreviousData();
-  platform::db::Database::closeAllConnections(instrument::CreateDatabase::databasePath());
-  ASSERT_TRUE(info.setReadOnly(true));
-  walkToPrepare(2);
-  pty.readMaster(10);
-  QTimer::singleShot(100, [&] { clock->shift += 31.0; });
-  download({});
-  expectRefusedUntouched(host, pty, *wizard);
-  EXPECT_TRUE(wizard->Failure_Cause->text().contains(QDir::toNativeSeparators(folder.path("info"))));
-  expectBackOnTheWelcomePage("Database Error ");
-  ASSERT_TRUE(info.setReadOnly(false));
-  expectPreviousDataKept();
-  platform::db::Database::closeAllConnections(instrument::CreateDatabase::databasePath());
 }
 
 TEST_F(DownloadDriverTest, AProjectFileBeingReadCountsAsALockedDatabase) {
