@@ -260,7 +260,8 @@ TEST_F(ProjectFile, ADatabaseThatCannotBeOpenedIsSaidSo) {
   projecttest::writeFile(instrument::CreateDatabase::databasePath(), QByteArray(4096, 'x'));
   writeout writer;
   EXPECT_EQ(writer.writeout_(file_, "CBR_LBR1 ", LX9100), SaveStatus::DatabaseFailed);
-  EXPECT_TRUE(writer.message().startsWith("The working database could not be opened")) << writer.message().toStdString();
+  EXPECT_TRUE(writer.message().startsWith("The working database could not be opened"))
+      << writer.message().toStdString();
 }
 
 }  // namespace
