@@ -43,6 +43,7 @@ int connectionStateForFailure(int Download_Status) {
     case status::CreateFailed:
     case status::DatabaseMissing:
     case status::DatabaseWriteFailed:
+    case status::BackupFailed:
       return ConnectionState::DatabaseError;
     default:
       return ConnectionState::CommunicationError;

@@ -159,9 +159,14 @@ bool DownloadDriver::prepare() {
     errorExit();
     return false;
   }
+  // The previous data stay in a copy until the new data are complete; without
+  // the copy nothing is replaced and the port is left alone.
+  if (!backup_.take()) {
+    state.Download_Status = status::BackupFailed;
+    errorExit();
+    return false;
+  }
   if (QFile::exists(databasePath()) && comm.Tables_Created.isEmpty()) Database::removeFile(databasePath());
-  // The previous data stay in a copy until the new data are complete.
-  backup_.take();
 
   addTimePanel();
   state.Download_Seconds = 0.0F;
@@ -302,10 +307,11 @@ void DownloadDriver::errorExit() {
   const int code = host_.state().Download_Status;
   ignoringErrors([&] { comm.Close_Port(); });
   wizard_.Set_Connection_Status(connectionStateForFailure(code));
-  // Before the first character nothing was replaced.
+  // Without a copy nothing was replaced, and before the first character
+  // nothing was either.
   const bool untouched =
-      !dataArrived_ && (code == status::DatabaseLocked || code == status::PortError ||
-                        code == status::OverflowWaiting || code == status::PortLost);
+      !backup_.taken() || (!dataArrived_ && (code == status::DatabaseLocked || code == status::PortError ||
+                                             code == status::OverflowWaiting || code == status::PortLost));
   if (untouched) {
     backup_.discard();
   } else {

@@ -61,7 +61,8 @@ class DownloadHost {
   // probes on a worker thread and calls done later; by default the probe
   // runs here and now.
   virtual void probePorts(const std::function<void(const QString& states)>& done);
-  // Saves the company information file with the current Download_Title.
+  // Saves the company information file with the current Download_Title; a
+  // failure is said to the user and the previous file is kept.
   virtual void saveCompanyInfo() = 0;
   // Runs long work that yields to the event loop (the download): meanwhile
   // other commands keep away from the database and the port, and an exit

@@ -1,8 +1,12 @@
 #include "download/FailureCause.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QHash>
 
 #include "instrument/StatusCodes.h"
+#include "platform/core/ProgramFiles.h"
+#include "platform/core/ProgramFolder.h"
 
 namespace download {
 namespace {
@@ -19,6 +23,13 @@ const QString Overflow = QStringLiteral(
 const QString PortLost = QStringLiteral(
     "The instrument's port was lost during the download.  Check that the cable and the adapter are plugged in, "
     "then start the download again.");
+// %1: the folder of the working database.
+const QString NoCopyAside = QStringLiteral(
+    "The previous data could not be copied aside in %1, so the download was not started and they are kept as "
+    "they were.  The disk of that folder may be full, or the folder read-only.");
+const QString DiskFailure = QStringLiteral(
+    "The data could not be stored in %1.  The disk of that folder may be full, or the folder read-only; make "
+    "room on it, then start the download again.");
 const QString KeptTests = QStringLiteral("The tests that were complete before the port was lost have been kept.");
 
 // One entry per status code.
@@ -33,9 +44,28 @@ const QHash<int, QString>& causes() {
   return table;
 }
 
+QString databaseFolder() {
+  const QString database = platform::ProgramFolder::path(platform::ProgramFiles::Database);
+  return QDir::toNativeSeparators(QFileInfo(database).absolutePath());
+}
+
+// Failures of the working database's disk, which the cause names.
+const QHash<int, QString>& diskCauses() {
+  static const QHash<int, QString> table{
+      {status::BackupFailed, NoCopyAside},
+      {status::CreateFailed, DiskFailure},
+      {status::DatabaseMissing, DiskFailure},
+      {status::DatabaseWriteFailed, DiskFailure},
+  };
+  return table;
+}
+
 }  // namespace
 
-QString failureCause(int Download_Status) { return causes().value(Download_Status); }
+QString failureCause(int Download_Status) {
+  if (diskCauses().contains(Download_Status)) return diskCauses().value(Download_Status).arg(databaseFolder());
+  return causes().value(Download_Status);
+}
 
 QString keptTestsNote() { return KeptTests; }
 

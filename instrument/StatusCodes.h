@@ -11,6 +11,7 @@ inline constexpr int DatabaseLocked = 789;    // the database lock file exists; 
 inline constexpr int CreateFailed = 909;      // creating the working database failed
 inline constexpr int DatabaseMissing = 910;   // the working database is missing after creation
 inline constexpr int DatabaseWriteFailed = 911;// a row or a commit could not be stored (a full disk)
+inline constexpr int BackupFailed = 912;      // the working database could not be copied aside; no download is tried
 inline constexpr int Halted = 1978;           // halted during reception
 inline constexpr int ReceiveOverflow = 4545;  // overflow during reception, or too many empty reads from a density gauge
 inline constexpr int NoTablesCreated = 5454;  // end marker received but no table made; database deleted

@@ -24,12 +24,13 @@ constexpr qint16 NotAModel = 99;
 // A model line is shorter than this.
 constexpr int ModelLineLimit = 6;
 
-const QString NoDatabaseMessage = QStringLiteral("The working database could not be opened.");
+const QString NoDatabaseMessage = QStringLiteral("The working database could not be opened: %1");
 const QString TableMessage = QStringLiteral("A table could not be read: %1");
 const QString WriteMessage = QStringLiteral("The file %1 could not be written: %2");
 const QString UnreadableMessage = QStringLiteral("The file %1 could not be read: %2");
 const QString NotProjectMessage =
     QStringLiteral("%1 is not a project file: its first line is not a model code from 0 to 3.");
+const QString NoProjectMessage = QStringLiteral("%1 holds no project: nothing follows its model code.");
 const QString CreateMessage = QStringLiteral("The working database could not be created (status %1).");
 const QString FailedMessage = QStringLiteral("The project file could not be read past line %1.");
 const QString CutOffMessage = QStringLiteral("The project file is cut off: it ends in the middle of its data.");
@@ -112,10 +113,11 @@ SaveStatus writeout::writeout_(const QString& filename, const QString& Table_Nam
   out.number(cd);
   out.endLine();
   if (cd >= ModelCode::LX9100 && cd <= ModelCode::T7310 && !names.isEmpty()) {
-    // Opening would create a missing database file; a missing one is a failure.
+    // Read only, so that a save to another disk needs no room on the working
+    // database's own; a missing database is a failure, not created.
     platform::db::Database db;
-    const QString path = CreateDatabase::databasePath();
-    if (!QFile::exists(path) || !db.open(path)) return saveFailed(SaveStatus::DatabaseFailed, NoDatabaseMessage);
+    if (!db.openForReading(CreateDatabase::databasePath()))
+      return saveFailed(SaveStatus::DatabaseFailed, NoDatabaseMessage.arg(db.lastError()));
     ProjectSection section{db, names, out, {}};
     if (!writeSection(section, cd, Export_CSV)) {
       return saveFailed(SaveStatus::TableFailed, TableMessage.arg(section.error));
@@ -159,6 +161,8 @@ std::optional<QString> writeout::Get_tables(const QString& location, const QStri
     return replayFailed(ReplayStatus::NotProjectFile, NotProjectMessage.arg(location));
   }
   FoundDevice = static_cast<qint16>(*model);
+  // Replayed, a file of its model line only would replace the data with none.
+  if (!holdsText(bytes, line.bodyStart)) return replayFailed(ReplayStatus::NoProject, NoProjectMessage.arg(location));
   return replay(bytes, line.bodyStart, *model, current_tables);
 }
 

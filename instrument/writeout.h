@@ -21,6 +21,7 @@ enum class ReplayStatus {
   NoFileName,
   Unreadable,      // the file could not be read; nothing touched
   NotProjectFile,  // line 1 is not a model code 0 to 3; nothing touched
+  NoProject,       // nothing but line 1 (and blanks); nothing touched
   DatabaseFailed,  // the new working database could not be made (909, 910) or store the data (911)
   Failed,          // the parser refused the file part-way
   CutOff,          // the file ends in the middle of a line or a test
@@ -66,8 +67,8 @@ class writeout : public QObject {
   // Replays the project file at location into a new working database, after
   // dropping the tables of current_tables. Returns the new table list, or
   // nothing when the replay did not succeed (replayStatus() and message() say
-  // why). A file whose line 1 is not a model code is refused before the
-  // working database is touched.
+  // why). A file whose line 1 is not a model code, or that holds nothing
+  // else, is refused before the working database is touched.
   std::optional<QString> Get_tables(const QString& location, const QString& current_tables);
 
   // The text right-justified in width characters; never cut.

@@ -9,7 +9,7 @@
 #include "mainwindow/MainMenus.h"
 #include "mainwindow/MainWindow.h"
 #include "platform/ui/OwnedWindow.h"
-#include "report/page/InfoFile.h"
+#include "report/page/CompanyInfoSave.h"
 
 namespace mainwindow {
 
@@ -73,7 +73,8 @@ void WizardHost::probePorts(const std::function<void(const QString& states)>& do
 }
 
 void WizardHost::saveCompanyInfo() {
-  report::Info_File(report::InfoFileSave, main_.companyInfo(), main_.state().Download_Title);
+  QWidget* owner = wizard() != nullptr ? static_cast<QWidget*>(wizard()) : &main_;
+  report::saveDataSetTitle(owner, main_.companyInfo(), main_.state().Download_Title);
 }
 
 void WizardHost::runLongWork(const std::function<void()>& work) { main_.runLongWork(work); }

@@ -6,10 +6,30 @@ namespace platform {
 
 namespace {
 
-bool failed(QSaveFile& file, QString* error) {
-  if (error != nullptr) *error = file.errorString();
+const QString DiskFull = QStringLiteral("the disk is full (%1)");
+
+bool failed(QSaveFile& file, QString* error, const QString& why) {
+  if (error != nullptr) *error = why;
   file.cancelWriting();
   return false;
+}
+
+// Written, a resource that ran out is the room on the disk.
+QString writeFailure(const QSaveFile& file) {
+  return file.error() == QFileDevice::ResourceError ? DiskFull.arg(file.errorString()) : file.errorString();
+}
+
+// A write that meets the end of the room on the disk stores what fits and
+// returns short with no error set; writing the rest then fails with the
+// reason.
+bool writeAll(QSaveFile& file, const QByteArray& bytes) {
+  qint64 written = 0;
+  while (written < bytes.size()) {
+    const qint64 step = file.write(bytes.constData() + written, bytes.size() - written);
+    if (step <= 0) return false;
+    written += step;
+  }
+  return true;
 }
 
 }  // namespace
@@ -18,8 +38,8 @@ bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* error
   QSaveFile file(path);
   // Buffered, a write that did not fit on the disk failed only inside
   // commit(), which renamed the short file over the old one all the same.
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return failed(file, error);
-  if (file.write(bytes) != bytes.size() || !file.flush()) return failed(file, error);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return failed(file, error, file.errorString());
+  if (!writeAll(file, bytes) || !file.flush()) return failed(file, error, writeFailure(file));
   if (!file.commit()) {
     if (error != nullptr) *error = file.errorString();
     return false;

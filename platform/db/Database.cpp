@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUrl>
 #include <fcntl.h>
 #include <map>
 #include <memory>
@@ -50,6 +51,13 @@ bool fsyncPath(const QString& path) {
   ::close(descriptor);
   return synced;
 }
+
+// Reading only.
+const QString LogSuffix = QStringLiteral("-wal");
+const QString ReadOnlyOption = QStringLiteral(";QSQLITE_OPEN_READONLY");
+const QString UriOption = QStringLiteral(";QSQLITE_OPEN_URI");
+// The file is read as it stands: no locks, no log, no index beside it.
+const QString AsItStands = QStringLiteral("?immutable=1");
 
 QString keyOf(const QString& filePath) { return QDir::cleanPath(QFileInfo(filePath).absoluteFilePath()); }
 
@@ -149,6 +157,44 @@ Database::~Database() {
 }
 
 bool Database::open(const QString& filePath, const QString& connectionName) {
+  if (!openConnection(filePath, connectionName, ConnectOptions, filePath)) return false;
+  QSqlDatabase db = connection();
+  for (const QString& pragma : {JournalMode, SyncMode}) QSqlQuery(pragma, db).finish();
+  return true;
+}
+
+bool Database::openForReading(const QString& filePath) {
+  if (!QFileInfo(filePath).isFile()) {
+    close();
+    setError(QStringLiteral("no database file ") + filePath);
+    return false;
+  }
+  // While the log holds nothing, the file alone holds every commit: it is read
+  // as it stands, without the locks and the shared-memory index that would
+  // need room beside it. Otherwise the log is read as well, through the index
+  // that the connection writing it keeps.
+  const QFileInfo log(filePath + LogSuffix);
+  const bool fileHoldsAll = !log.exists() || log.size() == 0;
+  QString options = ConnectOptions + ReadOnlyOption;
+  QString name = filePath;
+  if (fileHoldsAll) {
+    options += UriOption;
+    name = QUrl::fromLocalFile(QFileInfo(filePath).absoluteFilePath()).toString(QUrl::FullyEncoded) + AsItStands;
+  }
+  if (!openConnection(filePath, QString(), options, name)) return false;
+  if (!select(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
+    const QString why = lastError_;
+    const bool storage = storageError_;
+    close();
+    lastError_ = why;
+    storageError_ = storage;
+    return false;
+  }
+  return true;
+}
+
+bool Database::openConnection(const QString& filePath, const QString& connectionName, const QString& options,
+                              const QString& databaseName) {
   close();
   const QString name = connectionName.isEmpty() ? nextGeneratedName() : connectionName;
   if (name != connectionName_) {
@@ -162,8 +208,8 @@ bool Database::open(const QString& filePath, const QString& connectionName) {
   }
   QSqlDatabase db = QSqlDatabase::contains(name) ? QSqlDatabase::database(name, false)
                                                  : QSqlDatabase::addDatabase(SqliteDriver, name);
-  db.setDatabaseName(filePath);
-  db.setConnectOptions(ConnectOptions);
+  db.setDatabaseName(databaseName);
+  db.setConnectOptions(options);
   filePath_ = filePath;
   if (!QFileInfo(filePath).absoluteDir().exists()) {
     setError(QStringLiteral("no folder for ") + filePath);
@@ -177,7 +223,6 @@ bool Database::open(const QString& filePath, const QString& connectionName) {
   ++openSerial_;
   open_ = true;
   registerConnection(this, filePath_);
-  for (const QString& pragma : {JournalMode, SyncMode}) QSqlQuery(pragma, db).finish();
   return true;
 }
 

@@ -42,6 +42,12 @@ class Database {
   // Opens (creating it when missing) the database file. False on failure;
   // lastError() says why. An open object is closed first.
   bool open(const QString& filePath, const QString& connectionName = QString());
+  // Opens an existing database file for reading only, so that reading it needs
+  // no room on its disk: nothing is written to the file or beside it (while
+  // its write-ahead log holds nothing, not even the shared-memory index).
+  // False, with lastError() saying why, when the file is missing or its tables
+  // cannot be read.
+  bool openForReading(const QString& filePath);
   // Closes the connection; an open transaction is committed. Closing what is
   // not open does nothing.
   void close();
@@ -105,6 +111,8 @@ class Database {
     storageError_ = false;
   }
   void setError(const QSqlError& error) const;
+  bool openConnection(const QString& filePath, const QString& connectionName, const QString& options,
+                      const QString& databaseName);
 
   QString filePath_;
   quint64 openSerial_ = 0;  // changes at every open and close, so recordsets notice

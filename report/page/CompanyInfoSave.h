@@ -22,8 +22,16 @@ void applyCompanyInfo(ReportDesigners& designers, const CompanyInfo& info);
 bool saveCompanyInfo(QWidget* owner, CompanyInfo& info, QString& Download_Title, ReportDesigners& designers,
                      ReportFlags& flags);
 
+// After a download or an opened project file gave the data a new title:
+// saves the company information file with it. A file that cannot be written
+// is said; the previous file stays as it was. Returns whether it was written.
+bool saveDataSetTitle(QWidget* owner, CompanyInfo& info, QString& Download_Title);
+
 inline const QString InformationSaved = QStringLiteral("Information Saved.");
 inline const QString InformationNotSaved =
     QStringLiteral("Information could not be saved. Check that the info folder can be written.");
+inline const QString TitleNotSaved = QStringLiteral(
+    "The title of the new data could not be saved with the company information; the previous information file "
+    "is kept. Check that the info folder can be written and that its disk has room.");
 
 }  // namespace report

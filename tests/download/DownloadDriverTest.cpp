@@ -34,6 +34,7 @@
 #include "platform/core/ProgramFiles.h"
 #include "platform/serial/PseudoTerminal.h"
 #include "platform/ui/ScriptedDialogs.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempProgramFolder.h"
 #include "support/TestData.h"
 
@@ -500,6 +501,26 @@ TEST_F(DownloadDriverTest, ALockedDatabaseIsNotTouched) {
   EXPECT_FALSE(host.control->portOpen());
   EXPECT_TRUE(pty.readMaster(50).isEmpty());
   otherUser.close();
+  expectPreviousDataKept();
+}
+
+TEST_F(DownloadDriverTest, ADownloadWithNoRoomForTheCopyOfThePreviousDataIsRefused) {
+  makePreviousData();
+  walkToPrepare(2);
+  pty.readMaster(10);
+  // Should the port open after all, the wait ends at once.
+  QTimer::singleShot(100, [&] { clock->shift += 31.0; });
+  {
+    const testsupport::FileSizeLimit noRoom(1024);
+    download({});
+  }
+  // Refused as a locked database is: the port is never opened.
+  EXPECT_EQ(host.programState.Download_Status, status::BackupFailed);
+  expectBackOnTheWelcomePage("Database Error ");
+  EXPECT_EQ(wizard->Time_Panel, nullptr);
+  EXPECT_FALSE(host.control->portOpen());
+  EXPECT_TRUE(pty.readMaster(50).isEmpty());
+  EXPECT_EQ(wizard->Failure_Cause->text(), failureCause(status::BackupFailed));
   expectPreviousDataKept();
 }
 

@@ -1,8 +1,12 @@
 #include "download/FailureCause.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 #include "instrument/StatusCodes.h"
+#include "platform/core/ProgramFiles.h"
+#include "platform/core/ProgramFolder.h"
 
 namespace download {
 namespace {
@@ -18,6 +22,16 @@ TEST(FailureCauseTest, EachReceiveFailureSaysWhatToCheck) {
   // A vanished port is no overflow and no timeout.
   EXPECT_TRUE(failureCause(status::PortLost).contains(QStringLiteral("port was lost")));
   EXPECT_TRUE(keptTestsNote().contains(QStringLiteral("kept")));
+}
+
+TEST(FailureCauseTest, AFailureOnTheDiskNamesTheFolderOfTheWorkingDatabase) {
+  const QString folder = QDir::toNativeSeparators(
+      QFileInfo(platform::ProgramFolder::path(platform::ProgramFiles::Database)).absolutePath());
+  for (int code : {status::CreateFailed, status::DatabaseMissing, status::DatabaseWriteFailed, status::BackupFailed}) {
+    EXPECT_TRUE(failureCause(code).contains(folder)) << code;
+    EXPECT_TRUE(failureCause(code).contains(QStringLiteral("disk"))) << code;
+  }
+  EXPECT_TRUE(failureCause(status::BackupFailed).contains(QStringLiteral("not started")));
 }
 
 TEST(FailureCauseTest, OutcomesThatNeedNoWordsHaveNone) {

@@ -150,13 +150,18 @@ TEST_F(ProjectFile, BareLineFeedsEndLinesToo) {
   EXPECT_EQ(projecttest::snapshot().value("CBR_LBR1").size(), 2);
 }
 
-TEST_F(ProjectFile, AFileOfLineOneOnlyOpensEmpty) {
-  int downloadStatus = -7;
-  writeout reader(&downloadStatus);
-  EXPECT_EQ(open(" 1 \r\n", reader), QString());
-  EXPECT_EQ(reader.FoundDevice, 1);
-  EXPECT_EQ(downloadStatus, instrument::status::Ok);
-  EXPECT_TRUE(projecttest::snapshot().isEmpty());
+// Replayed, such a file would leave the working database empty.
+TEST_F(ProjectFile, AFileOfLineOneOnlyIsRefusedUntouched) {
+  const auto before = projecttest::snapshot();
+  for (const QByteArray& text : {QByteArray(" 0 \r\n"), QByteArray(" 1 \r\n  \r\n\r\n"), QByteArray(" 3 ")}) {
+    int downloadStatus = -7;
+    writeout reader(&downloadStatus);
+    EXPECT_FALSE(open(text, reader).has_value()) << text.toStdString();
+    EXPECT_EQ(reader.replayStatus(), ReplayStatus::NoProject);
+    EXPECT_TRUE(reader.message().contains(file_)) << reader.message().toStdString();
+    EXPECT_EQ(downloadStatus, -7);
+  }
+  EXPECT_EQ(projecttest::snapshot(), before);
 }
 
 TEST_F(ProjectFile, TheReplayTurnsTheEventLoopReportsProgressAndStopsWhenAsked) {
@@ -230,6 +235,33 @@ TEST_F(ProjectFile, AFileWhoseLastByteIsTheEndMarkerIsComplete) {
   writeout cut;
   EXPECT_FALSE(open(" 1 \r\n" + printout.left(printout.size() - 9), cut).has_value());
   EXPECT_EQ(cut.replayStatus(), ReplayStatus::CutOff);
+}
+
+}  // namespace
+
+namespace {
+
+// Reading the working database for a save writes nothing beside it, so a
+// disk without room for its index (here: no file may grow past 4 KB) still
+// lets the save to another disk go through.
+TEST_F(ProjectFile, ASaveNeedsNoRoomBesideTheWorkingDatabase) {
+  platform::db::Database::closeAllConnections(instrument::CreateDatabase::databasePath());
+  writeout writer;
+  {
+    const testsupport::FileSizeLimit full(4096);
+    EXPECT_EQ(writer.writeout_(file_, "CBR_LBR1 ", LX9100), SaveStatus::Saved) << writer.message().toStdString();
+  }
+  EXPECT_TRUE(projecttest::fileBytes(file_).contains("CBR/LBR"));
+  EXPECT_EQ(QDir(folder_.path("info")).entryList(QDir::Files), QStringList{"KORVIS.qvd"});
+}
+
+TEST_F(ProjectFile, ADatabaseThatCannotBeOpenedIsSaidSo) {
+  platform::db::Database::removeFile(instrument::CreateDatabase::databasePath());
+  projecttest::writeFile(instrument::CreateDatabase::databasePath(), QByteArray(4096, 'x'));
+  writeout writer;
+  EXPECT_EQ(writer.writeout_(file_, "CBR_LBR1 ", LX9100), SaveStatus::DatabaseFailed);
+  EXPECT_TRUE(writer.message().startsWith("The working database could not be opened"))
+      << writer.message().toStdString();
 }
 
 }  // namespace

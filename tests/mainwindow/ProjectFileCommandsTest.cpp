@@ -13,6 +13,7 @@
 #include "mainwindow/MainMenus.h"
 #include "platform/core/ProgramFiles.h"
 #include "platform/db/Database.h"
+#include "report/page/CompanyInfoSave.h"
 #include "support/FileSizeLimit.h"
 
 namespace mainwindow {
@@ -112,7 +113,7 @@ TEST_F(ProjectFileCommandsTest, AFileThatIsNotAProjectFileIsRefused) {
   click({QStringLiteral("MARSHALL1")});
   const QString notes = outPath("notes.txt");
   for (const QByteArray& text : {QByteArray("Site notes, day one\r\nCBR/LBR TEST\r\n"), QByteArray("abc\r\n"),
-                                 QByteArray(" 7 \r\n"), QByteArray()}) {
+                                 QByteArray(" 7 \r\n"), QByteArray(), QByteArray(" 0 \r\n")}) {
     writeFile(notes, text);
     dialogs.messages.clear();
     open(notes);
@@ -158,6 +159,14 @@ TEST_F(ProjectFileCommandsTest, AReadThatFillsTheDiskSaysSoAndKeepsThePreviousDa
   EXPECT_EQ(main().Comm().Tables_Created, QStringLiteral("12.5 7 "));
   EXPECT_EQ(tablesInDatabase(), (QStringList{QStringLiteral("P125"), QStringLiteral("P7")}));
   EXPECT_FALSE(QFile::exists(folder.path(platform::ProgramFiles::ReplacementMark)));
+}
+
+// Here a folder stands where the file would be written.
+TEST_F(ProjectFileCommandsTest, AnOpenWhoseTitleCannotBeSavedSaysSo) {
+  ASSERT_TRUE(QDir().mkpath(folder.path(platform::ProgramFiles::CompanyInfo)));
+  openProject("lx9100_two_tests.txt");
+  EXPECT_EQ(root()->text(0), QStringLiteral("Tests (lx9100_two_tests.txt)"));
+  EXPECT_EQ(dialogs.messageTexts(), QStringList{report::TitleNotSaved});
 }
 
 TEST_F(ProjectFileCommandsTest, SaveAllAsksBeforeOverwritingAndReopensToTheSameTree) {

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -21,7 +22,9 @@
 #include "mainwindow/ComPortStatus.h"
 #include "mainwindow/MainMenus.h"
 #include "platform/db/Database.h"
+#include "platform/core/ProgramFiles.h"
 #include "platform/serial/PseudoTerminal.h"
+#include "report/page/CompanyInfoSave.h"
 
 namespace mainwindow {
 namespace {
@@ -115,6 +118,18 @@ TEST_F(WizardHostTest, ADownloadFillsTheTreeAndAFailedOneLeavesIt) {
   click({"8.2", "Asphalt"});
   EXPECT_TRUE(view().isOpen());
   EXPECT_TRUE(main().MainTab->isTabEnabled(0));
+}
+
+// Here a folder stands where the file would be written.
+TEST_F(WizardHostTest, ADownloadWhoseTitleCannotBeSavedSaysSo) {
+  ASSERT_TRUE(QDir().mkpath(folder.path(platform::ProgramFiles::CompanyInfo)));
+  QPointer<download::ImportWizard> wizard = openWizard();
+  ASSERT_FALSE(wizard.isNull());
+  downloadN2600A(*wizard, testsupport::readData("n2600a/wizard_report.txt") + EndMarker);
+  EXPECT_EQ(wizard->Connection_Panel->text(), "Download Complete ");
+  EXPECT_EQ(childTexts(root()), (QStringList{"731", "8.2"}));
+  ASSERT_EQ(dialogs.messageTexts(), QStringList{report::TitleNotSaved});
+  EXPECT_EQ(dialogs.messages[0].owner, wizard.data());
 }
 
 TEST_F(WizardHostTest, ExitAskedForDuringADownloadThenClosingTheWizardEndsBoth) {

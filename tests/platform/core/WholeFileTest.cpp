@@ -2,9 +2,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "platform/core/WholeFile.h"
 #include "support/FileSizeLimit.h"
+#include "support/FullDisk.h"
 #include "support/TempProgramFolder.h"
 
 namespace {
@@ -38,9 +40,23 @@ TEST_F(WholeFile, AFullDiskKeepsThePreviousFileAndSaysWhy) {
       EXPECT_FALSE(platform::writeWholeFile(path_, text, &error));
     }
     EXPECT_FALSE(error.isEmpty());
+    EXPECT_NE(error, QStringLiteral("Unknown error"));
     EXPECT_EQ(contents(path_), "previous");
     EXPECT_EQ(QDir(folder_.path("info")).entryList(QDir::Files), QStringList{"file.qvt"});
   }
+}
+
+// Part of the text fits in the room left, the rest does not.
+TEST_F(WholeFile, ATextLargerThanTheRoomLeftSaysTheDiskIsFull) {
+  const testsupport::FullDisk disk;
+  if (!disk.mounted()) GTEST_SKIP() << "no memory file system could be mounted";
+  QFile filler(disk.path(QStringLiteral("filler")));
+  ASSERT_TRUE(filler.resize(filler.size() - 16 * 1024));
+  const QString path = disk.path(QStringLiteral("project.txt"));
+  QString error;
+  EXPECT_FALSE(platform::writeWholeFile(path, QByteArray(100000, 'x'), &error));
+  EXPECT_TRUE(error.startsWith(QStringLiteral("the disk is full"))) << error.toStdString();
+  EXPECT_EQ(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files), QStringList{"filler"});
 }
 
 TEST_F(WholeFile, AFolderThatDoesNotExistIsAFailure) {

@@ -204,5 +204,27 @@ TEST_F(DatabaseTest, OpenFailsWithoutItsFolder) {
   EXPECT_TRUE(db.tableNames().isEmpty());
 }
 
+// Whether the commits are still in the log of an open connection or already
+// in the file alone, a reader sees them all and cannot write.
+TEST_F(DatabaseTest, AReaderSeesEveryCommitAndWritesNothing) {
+  Database reader;
+  EXPECT_FALSE(reader.openForReading(path()));
+  EXPECT_FALSE(QFileInfo::exists(path()));
+  Database writer;
+  ASSERT_TRUE(writer.open(path()));
+  ASSERT_TRUE(writer.createTable(sample()));
+  ASSERT_TRUE(writer.exec(QStringLiteral("INSERT INTO \"Tests\" (\"NUM\") VALUES (1)")));
+  for (const bool writerOpen : {true, false}) {
+    SCOPED_TRACE(writerOpen);
+    if (!writerOpen) writer.close();
+    ASSERT_TRUE(reader.openForReading(path())) << reader.lastError().toStdString();
+    const auto rows = reader.select(QStringLiteral("SELECT \"NUM\" FROM \"Tests\""));
+    ASSERT_TRUE(rows.has_value());
+    EXPECT_EQ(rows->size(), 1);
+    EXPECT_FALSE(reader.exec(QStringLiteral("INSERT INTO \"Tests\" (\"NUM\") VALUES (2)")));
+    reader.close();
+  }
+}
+
 }  // namespace
 }  // namespace platform::db
