@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -10,7 +11,10 @@
 #include <gtest/gtest.h>
 
 #include "platform/db/Database.h"
+#include "platform/report/ReportLayout.h"
 #include "platform/report/ReportTypes.h"
+#include "platform/ui/ScriptedDialogs.h"
+#include "report/page/RemarkInsertion.h"
 #include "report/page/HeaderTextCommands.h"
 #include "report/page/ReportPageHost.h"
 
@@ -185,19 +189,42 @@ TEST_F(HeaderTextEditorTest, BlankBoxOverPlaceholderAndDateMode) {
   EXPECT_EQ(member(false, "Field1").horAlignment(), platform::HorAlignment::Right);
 }
 
-TEST_F(HeaderTextEditorTest, RemarkModeAddsTheRemarkAtTheClickedRow) {
-  flags.Remarks_Column = 3;
-  member(false, "Col3").SetText(QStringLiteral(" "));
+// A click on row `row` of the remarks column, column 3, of a report of three readings.
+platform::ReportClick remarksClick(platform::ReportDesigner& report, int row) {
+  report.member(QStringLiteral("ColHeader3")).SetText(QStringLiteral("Remarks"));
+  report.member(QStringLiteral("Col1")).SetText(QStringLiteral("1\r2\r3\r"));
+  const platform::RenderedReport rendered = platform::ReportLayout::layout(report);
+  const platform::RenderedText rd = rendered.textsOf(QStringLiteral("Col1"), 1).value(0);
+  const platform::RenderedText remarks = rendered.textsOf(QStringLiteral("Col3"), 1).value(0);
   platform::ReportClick click;
-  click.objectName = QStringLiteral("Col2");
-  click.lineNumber = 2;
-  commands.Edit_Remarks(click);
+  click.page = 1;
+  click.pageTexts = rendered.pages.value(0).texts;
+  click.twips = QPoint(remarks.rect.center().x(), rd.rect.top() + rd.linePitch * row - rd.linePitch / 2);
+  return click;
+}
+
+TEST_F(HeaderTextEditorTest, RemarkModeAddsTheRemarkAtTheClickedRowAndWarnsOfACut) {
+  flags.Remarks_Column = 3;
+  member(false, "Col4").SetText(QStringLiteral("a\rb\rc\r"));  // no free room right of the remarks
+  commands.Edit_Remarks(remarksClick(*designers.Report, 2));
   HeaderTextEditor& editor = *commands.editor();
   EXPECT_EQ(editor.windowTitle(), QStringLiteral("Edit/Add Remarks"));
   EXPECT_FALSE(editor.Allignment_Select[0]->isEnabled());
+  type(editor, QStringLiteral("Re-test, \"cracked\", 50%"));
+  EXPECT_FALSE(editor.Cut_Notice->isHidden());
   type(editor, QStringLiteral("cracked"));
+  EXPECT_TRUE(editor.Cut_Notice->isHidden());
   editor.OK_B->click();  // Ok keeps a remark that was typed but not applied
   EXPECT_EQ(member(false, "Col3").text(), QString(CR) + "cracked" + CR);
+}
+
+TEST_F(HeaderTextEditorTest, ARemarkClickBelowTheReadingsSaysSoAndOpensNothing) {
+  platform::ui::ScriptedDialogs dialogs;
+  platform::ui::ScopedDialogSeam seam{dialogs};
+  flags.Remarks_Column = 3;
+  commands.Edit_Remarks(remarksClick(*designers.Report, 5));
+  EXPECT_EQ(commands.editor(), nullptr);
+  EXPECT_EQ(dialogs.messageTexts(), QStringList{RemarkNeedsReading});
 }
 
 }  // namespace

@@ -9,12 +9,19 @@
 namespace report {
 namespace {
 
+namespace names = platform::ReportNames;
 const QChar CR(13);
 
 QString rows(const QStringList& lines) {
   QString text;
   for (const QString& line : lines) text += line + CR;
   return text;
+}
+
+QString numbered(int from, int to) {
+  QStringList lines;
+  for (int i = from; i <= to; ++i) lines.append(QString::number(i));
+  return rows(lines);
 }
 
 TEST(RemarkOnRowTest, FreeShortAndFilledColumns) {
@@ -26,76 +33,105 @@ TEST(RemarkOnRowTest, FreeShortAndFilledColumns) {
   EXPECT_EQ(withRemarkOnRow(rows({"x"}), 0, QStringLiteral("no row")), rows({"x"}));
 }
 
-// A report of many rows with the remarks column in column 7; clicks are
-// hit-tested on the laid-out pages as the viewer does.
+// Clicks are made on the laid-out pages, as the viewer makes them.
 class RemarkInsertionTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    QStringList numbers, values;
-    for (int row = 1; row <= RowCount; ++row) {
-      numbers.append(QString::number(row));
-      values.append(QString::number(row * 1.5));
-    }
-    report->member(platform::ReportNames::columnData(1)).SetText(rows(numbers));
-    report->member(platform::ReportNames::columnData(2)).SetText(rows(values));
-    report->member(platform::ReportNames::columnHeader(RemarksColumn)).SetText(QStringLiteral("Remarks"));
-    report->member(platform::ReportNames::columnData(RemarksColumn)).SetText(QStringLiteral(" "));
-    flags.Remarks_Column = RemarksColumn;
+  void build(int readings, int remarksColumn) {
+    report = platform::ReportDefinitions::createReport();
+    setColumn(1, "RD#", numbered(1, readings));
+    for (int k = 2; k < remarksColumn; ++k) setColumn(k, "Stat", numbered(101, 100 + readings));
+    setColumn(remarksColumn, "Remarks", QStringLiteral(" "));
+    flags.Remarks_Column = remarksColumn;
   }
-
-  // A click on the n-th row shown on `page` of data column 2.
-  platform::ReportClick clickOnRow(int page, int n) const {
+  void setColumn(int k, const char* header, const QString& data) {
+    report->member(names::columnHeader(k)).SetText(QLatin1String(header));
+    report->member(names::columnData(k)).SetText(data);
+  }
+  // A click on the n-th row shown on `page`, in column k.
+  platform::ReportClick clickOn(int page, int k, int n) const {
     const platform::RenderedReport rendered = platform::ReportLayout::layout(*report);
-    const QVector<platform::RenderedText> texts = rendered.textsOf(platform::ReportNames::columnData(2), page);
-    EXPECT_FALSE(texts.isEmpty());
-    const platform::RenderedText& shown = texts.first();
     platform::ReportClick click;
     click.page = page;
-    click.twips = QPoint(shown.rect.center().x(), shown.rect.top() + shown.linePitch * (n - 1) + shown.linePitch / 2);
-    const platform::ReportHit hit = rendered.hitTest(page, click.twips);
-    click.objectName = hit.objectName;
-    click.lineNumber = hit.lineNumber;
-    click.lineText = hit.lineText;
+    click.pageTexts = rendered.pages.value(page - 1).texts;
+    const platform::RenderedText rd = rendered.textsOf(names::columnData(1), page).value(0);
+    const platform::RenderedText column = rendered.textsOf(names::columnData(k), page).value(0);
+    click.twips = QPoint(column.rect.center().x(), rd.rect.top() + rd.linePitch * (n - 1) + rd.linePitch / 2);
     return click;
   }
-  QStringList remarks() const {
-    return report->member(platform::ReportNames::columnData(RemarksColumn)).text().value_or(QString()).split(CR);
+  QStringList remarks(int k) const {
+    return report->member(names::columnData(k)).text().value_or(QString()).split(CR);
   }
 
-  static constexpr int RowCount = 150;
-  static constexpr int RemarksColumn = 7;
-  std::unique_ptr<platform::ReportDesigner> report = platform::ReportDefinitions::createReport();
+  std::unique_ptr<platform::ReportDesigner> report;
   ReportFlags flags;
 };
 
-TEST_F(RemarkInsertionTest, RemarksLandOnTheClickedRowsOfPageOneAndALaterPage) {
-  const platform::ReportClick first = clickOnRow(1, 3);
-  ASSERT_EQ(first.lineNumber, 3);
-  ASSERT_TRUE(ADD_REMARK(*report, flags, first, QStringLiteral("cracked")));
-
-  ASSERT_GE(platform::ReportLayout::layout(*report).pageCount(), 2);
-  const platform::ReportClick later = clickOnRow(2, 4);
-  ASSERT_GT(later.lineNumber, 4);
-  const QString row = later.lineText;  // the value the user clicked
-  ASSERT_TRUE(ADD_REMARK(*report, flags, later, QStringLiteral("wet")));
-
-  const QStringList lines = remarks();
-  EXPECT_EQ(lines.value(2), QStringLiteral("cracked"));
-  EXPECT_EQ(lines.value(later.lineNumber - 1), QStringLiteral("wet"));
-  EXPECT_EQ(QString::number(later.lineNumber * 1.5), row);  // same data row
-  EXPECT_EQ(lines.count(QStringLiteral("cracked")) + lines.count(QStringLiteral("wet")), 2);
+// A short report lays its remarks column out one line high; any row of any
+// column still takes the remark, whichever column holds "Remarks".
+TEST_F(RemarkInsertionTest, EveryRowOfAOnePageReportInEveryRemarksColumn) {
+  for (int remarksColumn = 2; remarksColumn <= 19; ++remarksColumn) {
+    SCOPED_TRACE(remarksColumn);
+    build(6, remarksColumn);
+    for (int row : {2, 3, 5}) {
+      const int clicked = row == 3 ? 1 : remarksColumn;
+      ASSERT_TRUE(ADD_REMARK(*report, flags, clickOn(1, clicked, row), QStringLiteral("r%1").arg(row)).placeable());
+    }
+    EXPECT_EQ(remarks(remarksColumn), (QStringList{"", "r2", "r3", "", "r5", ""}));
+  }
 }
 
-TEST_F(RemarkInsertionTest, OnlyADataColumnClickAndARemarksColumnTakeARemark) {
-  platform::ReportClick header;
-  header.page = 1;
-  header.objectName = QStringLiteral("Company");
-  header.lineNumber = 1;
-  EXPECT_FALSE(ADD_REMARK(*report, flags, header, QStringLiteral("x")));
+TEST_F(RemarkInsertionTest, ALaterPageAddressesItsOwnReadings) {
+  build(150, 7);
+  ASSERT_GE(platform::ReportLayout::layout(*report).pageCount(), 2);
+  const platform::ReportClick click = clickOn(2, 7, 4);
+  const RemarkPlace place = ADD_REMARK(*report, flags, click, QStringLiteral("wet"));
+  ASSERT_TRUE(place.placeable());
+  const platform::RenderedText rd = platform::ReportLayout::layout(*report).textsOf(names::columnData(1), 2).value(0);
+  EXPECT_EQ(place.line, rd.firstLine + 3);
+  EXPECT_EQ(remarks(7).value(place.line - 1), "wet");
+  EXPECT_EQ(remarks(7).count("wet"), 1);
+}
 
-  flags.Remarks_Column = 0;
-  EXPECT_FALSE(ADD_REMARK(*report, flags, clickOnRow(1, 1), QStringLiteral("x")));
-  EXPECT_EQ(report->member(platform::ReportNames::columnData(RemarksColumn)).text(), QStringLiteral(" "));
+// The mirror block continues the readings beside the left one, with its own
+// "RD#" and "Remarks".
+TEST_F(RemarkInsertionTest, AMirrorBlockClickGoesBesideTheMirrorReading) {
+  build(100, 4);
+  setColumn(8, "RD#", numbered(50, 99));
+  setColumn(9, "Stat", numbered(150, 199));
+  setColumn(11, "Remarks", QStringLiteral(" "));
+  const RemarkPlace mirror = ADD_REMARK(*report, flags, clickOn(1, 9, 3), QStringLiteral("mirror"));
+  EXPECT_EQ(mirror.column, 11);
+  EXPECT_EQ(mirror.line, 3);
+  EXPECT_EQ(remarks(11).value(2), "mirror");
+  EXPECT_EQ(remarks(4), QStringList{" "});
+  EXPECT_EQ(ADD_REMARK(*report, flags, clickOn(1, 6, 3), QStringLiteral("left")).column, 4);
+}
+
+TEST_F(RemarkInsertionTest, ARemarkThatCannotBePlacedSaysWhy) {
+  build(3, 4);
+  EXPECT_EQ(ADD_REMARK(*report, flags, clickOn(1, 2, 5), QStringLiteral("x")).problem, RemarkNeedsReading);
+  platform::ReportClick header = clickOn(1, 2, 1);
+  header.twips.setY(header.twips.y() - 600);
+  EXPECT_EQ(remarkPlace(*report, flags, header).problem, RemarkNeedsReading);
+  platform::ReportClick stiffy = clickOn(1, 2, 1);
+  stiffy.viewerIndex = 1;
+  EXPECT_EQ(remarkPlace(*report, flags, stiffy).problem, RemarkNotOnStiffnessReport);
+  setColumn(4, "Col 3", QStringLiteral(" "));
+  EXPECT_EQ(remarkPlace(*report, flags, clickOn(1, 2, 1)).problem, RemarkNoColumn);
+  EXPECT_EQ(remarks(4), QStringList{" "});
+}
+
+// Free columns right of the remarks column are room for a long remark; a used
+// column there is not.
+TEST_F(RemarkInsertionTest, ALongRemarkIsCutOnlyWhereTheRoomBesideItEnds) {
+  const QString remark = QStringLiteral("Re-test, \"cracked\", 50%");
+  build(3, 4);
+  const platform::ReportClick free = clickOn(1, 4, 2);
+  EXPECT_FALSE(remarkWillBeCut(free, remarkPlace(*report, flags, free), remark));
+  setColumn(5, "Stat", numbered(1, 3));
+  const platform::ReportClick used = clickOn(1, 4, 2);
+  EXPECT_TRUE(remarkWillBeCut(used, remarkPlace(*report, flags, used), remark));
+  EXPECT_FALSE(remarkWillBeCut(used, remarkPlace(*report, flags, used), QStringLiteral("ok")));
 }
 
 }  // namespace
