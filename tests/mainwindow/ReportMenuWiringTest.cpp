@@ -186,11 +186,9 @@ TEST_F(RemarkMenuTest, N2600AOnePageEveryRowInTheRemarksColumnWhereverItStands) 
   openN2600A(6);
   const QStringList items{"Stat", "Offset", "Depth", "Soil/Asph", "%Adjusted", "D Cnt", "M Cnt", "%Air void",
                           "Wet Dens", "Dry Dens", "Wat", "%Wat", "%AC", "Dens", "%Comp", "Read Date", "Stat"};
-  int placed = 0;
   for (int column : {2, 4, 7, 14, 19}) {
     SCOPED_TRACE(column);
     placeItems(items.mid(0, column - 2));
-    placed = column - 2;
     ASSERT_EQ(remarksColumn(), column);
     for (int row : {2, 3, 5}) {
       clickRow(column, row);
@@ -200,7 +198,6 @@ TEST_F(RemarkMenuTest, N2600AOnePageEveryRowInTheRemarksColumnWhereverItStands) 
     EXPECT_EQ(besideRow(column, 1), QString());
     EXPECT_TRUE(dialogs.messageTexts().isEmpty()) << dialogs.messageTexts().join(' ').toStdString();
   }
-  EXPECT_EQ(placed, 17);
 }
 
 TEST_F(RemarkMenuTest, N2600BXALaterPageTakesTheRemarkBesideItsReading) {

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -13,8 +12,6 @@
 #include "platform/db/Database.h"
 #include "platform/report/ReportLayout.h"
 #include "platform/report/ReportTypes.h"
-#include "platform/ui/ScriptedDialogs.h"
-#include "report/page/RemarkInsertion.h"
 #include "report/page/HeaderTextCommands.h"
 #include "report/page/ReportPageHost.h"
 
@@ -203,28 +200,15 @@ platform::ReportClick remarksClick(platform::ReportDesigner& report, int row) {
   return click;
 }
 
-TEST_F(HeaderTextEditorTest, RemarkModeAddsTheRemarkAtTheClickedRowAndWarnsOfACut) {
+TEST_F(HeaderTextEditorTest, RemarkModeAddsTheRemarkAtTheClickedRow) {
   flags.Remarks_Column = 3;
-  member(false, "Col4").SetText(QStringLiteral("a\rb\rc\r"));  // no free room right of the remarks
   commands.Edit_Remarks(remarksClick(*designers.Report, 2));
   HeaderTextEditor& editor = *commands.editor();
   EXPECT_EQ(editor.windowTitle(), QStringLiteral("Edit/Add Remarks"));
   EXPECT_FALSE(editor.Allignment_Select[0]->isEnabled());
-  type(editor, QStringLiteral("Re-test, \"cracked\", 50%"));
-  EXPECT_FALSE(editor.Cut_Notice->isHidden());
   type(editor, QStringLiteral("cracked"));
-  EXPECT_TRUE(editor.Cut_Notice->isHidden());
   editor.OK_B->click();  // Ok keeps a remark that was typed but not applied
   EXPECT_EQ(member(false, "Col3").text(), QString(CR) + "cracked" + CR);
-}
-
-TEST_F(HeaderTextEditorTest, ARemarkClickBelowTheReadingsSaysSoAndOpensNothing) {
-  platform::ui::ScriptedDialogs dialogs;
-  platform::ui::ScopedDialogSeam seam{dialogs};
-  flags.Remarks_Column = 3;
-  commands.Edit_Remarks(remarksClick(*designers.Report, 5));
-  EXPECT_EQ(commands.editor(), nullptr);
-  EXPECT_EQ(dialogs.messageTexts(), QStringList{RemarkNeedsReading});
 }
 
 }  // namespace

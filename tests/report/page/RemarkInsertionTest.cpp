@@ -80,33 +80,6 @@ TEST_F(RemarkInsertionTest, EveryRowOfAOnePageReportInEveryRemarksColumn) {
   }
 }
 
-TEST_F(RemarkInsertionTest, ALaterPageAddressesItsOwnReadings) {
-  build(150, 7);
-  ASSERT_GE(platform::ReportLayout::layout(*report).pageCount(), 2);
-  const platform::ReportClick click = clickOn(2, 7, 4);
-  const RemarkPlace place = ADD_REMARK(*report, flags, click, QStringLiteral("wet"));
-  ASSERT_TRUE(place.placeable());
-  const platform::RenderedText rd = platform::ReportLayout::layout(*report).textsOf(names::columnData(1), 2).value(0);
-  EXPECT_EQ(place.line, rd.firstLine + 3);
-  EXPECT_EQ(remarks(7).value(place.line - 1), "wet");
-  EXPECT_EQ(remarks(7).count("wet"), 1);
-}
-
-// The mirror block continues the readings beside the left one, with its own
-// "RD#" and "Remarks".
-TEST_F(RemarkInsertionTest, AMirrorBlockClickGoesBesideTheMirrorReading) {
-  build(100, 4);
-  setColumn(8, "RD#", numbered(50, 99));
-  setColumn(9, "Stat", numbered(150, 199));
-  setColumn(11, "Remarks", QStringLiteral(" "));
-  const RemarkPlace mirror = ADD_REMARK(*report, flags, clickOn(1, 9, 3), QStringLiteral("mirror"));
-  EXPECT_EQ(mirror.column, 11);
-  EXPECT_EQ(mirror.line, 3);
-  EXPECT_EQ(remarks(11).value(2), "mirror");
-  EXPECT_EQ(remarks(4), QStringList{" "});
-  EXPECT_EQ(ADD_REMARK(*report, flags, clickOn(1, 6, 3), QStringLiteral("left")).column, 4);
-}
-
 TEST_F(RemarkInsertionTest, ARemarkThatCannotBePlacedSaysWhy) {
   build(3, 4);
   EXPECT_EQ(ADD_REMARK(*report, flags, clickOn(1, 2, 5), QStringLiteral("x")).problem, RemarkNeedsReading);
@@ -119,19 +92,6 @@ TEST_F(RemarkInsertionTest, ARemarkThatCannotBePlacedSaysWhy) {
   setColumn(4, "Col 3", QStringLiteral(" "));
   EXPECT_EQ(remarkPlace(*report, flags, clickOn(1, 2, 1)).problem, RemarkNoColumn);
   EXPECT_EQ(remarks(4), QStringList{" "});
-}
-
-// Free columns right of the remarks column are room for a long remark; a used
-// column there is not.
-TEST_F(RemarkInsertionTest, ALongRemarkIsCutOnlyWhereTheRoomBesideItEnds) {
-  const QString remark = QStringLiteral("Re-test, \"cracked\", 50%");
-  build(3, 4);
-  const platform::ReportClick free = clickOn(1, 4, 2);
-  EXPECT_FALSE(remarkWillBeCut(free, remarkPlace(*report, flags, free), remark));
-  setColumn(5, "Stat", numbered(1, 3));
-  const platform::ReportClick used = clickOn(1, 4, 2);
-  EXPECT_TRUE(remarkWillBeCut(used, remarkPlace(*report, flags, used), remark));
-  EXPECT_FALSE(remarkWillBeCut(used, remarkPlace(*report, flags, used), QStringLiteral("ok")));
 }
 
 }  // namespace
