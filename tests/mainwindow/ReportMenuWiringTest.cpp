@@ -182,11 +182,13 @@ class RemarkMenuTest : public DataViewFixture {
   int remarksColumn() { return main().reportFlags().Remarks_Column; }
 };
 
+// A short report lays its remarks column out one line high; any row of it
+// still takes the remark, whichever column holds "Remarks".
 TEST_F(RemarkMenuTest, N2600AOnePageEveryRowInTheRemarksColumnWhereverItStands) {
   openN2600A(6);
   const QStringList items{"Stat", "Offset", "Depth", "Soil/Asph", "%Adjusted", "D Cnt", "M Cnt", "%Air void",
                           "Wet Dens", "Dry Dens", "Wat", "%Wat", "%AC", "Dens", "%Comp", "Read Date", "Stat"};
-  for (int column : {2, 4, 7, 14, 19}) {
+  for (int column = 2; column <= 19; ++column) {
     SCOPED_TRACE(column);
     placeItems(items.mid(0, column - 2));
     ASSERT_EQ(remarksColumn(), column);
