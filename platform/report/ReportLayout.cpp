@@ -352,10 +352,11 @@ class Flow {
 bool flowsAt(ReportSectionKind kind, ReportSectionKind stage) { return kind == stage; }
 
 bool showsText(const RenderedText& text) {
-  return std::any_of(text.lines.begin(), text.lines.end(), [](const QString& line) { return !line.trimmed().isEmpty(); });
+  return std::any_of(text.lines.begin(), text.lines.end(),
+                     [](const QString& line) { return !line.trimmed().isEmpty(); });
 }
 
-bool level(const QRect& a, int top, int bottom) { return a.top() < bottom && top < a.top() + a.height(); }
+bool overlapsHeights(const QRect& a, int top, int bottom) { return a.top() < bottom && top < a.top() + a.height(); }
 
 // The blank room right of each growing text: up to the nearest text level
 // with it that shows anything, or vertical rule, or else the right margin. A
@@ -368,13 +369,14 @@ void markSpillRoom(RenderedPage& page, int contentRight) {
     const int bottom = top + text.rect.height();
     int limit = contentRight;
     for (const RenderedText& other : page.texts)
-      if (&other != &text && other.rect.left() >= right && level(other.rect, top, bottom) && showsText(other))
+      if (&other != &text && other.rect.left() >= right && overlapsHeights(other.rect, top, bottom) &&
+          showsText(other))
         limit = std::min(limit, other.rect.left());
     for (const RenderedRule& rule : page.rules) {
       const QLine& line = rule.line;
       const bool vertical = line.x1() == line.x2();
-      if (vertical && line.x1() >= right && std::min(line.y1(), line.y2()) < bottom && std::max(line.y1(), line.y2()) > top)
-        limit = std::min(limit, line.x1());
+      const bool beside = std::min(line.y1(), line.y2()) < bottom && std::max(line.y1(), line.y2()) > top;
+      if (vertical && beside && line.x1() >= right) limit = std::min(limit, line.x1());
     }
     text.spillRight = std::max(0, limit - right);
   }

@@ -46,7 +46,8 @@ RemarkPlace ADD_REMARK(platform::ReportDesigner& report, const ReportFlags& flag
 bool remarkWillBeCut(const platform::ReportClick& click, const RemarkPlace& place, const QString& remark);
 
 inline const QString RemarkNeedsReading =
-    QStringLiteral("A remark goes beside a reading.  Click on the row of a reading in the report, then choose Add Remark.");
+    QStringLiteral("A remark goes beside a reading.  Click on the row of a reading in the report, then choose "
+                   "Add Remark.");
 inline const QString RemarkNotOnStiffnessReport =
     QStringLiteral("Remarks go into the raw data report.  Click on a reading there, then choose Add Remark.");
 inline const QString RemarkNoColumn =

@@ -76,7 +76,8 @@ std::unique_ptr<ReportDesigner> remarkBeside(int remarkWidth, int alignment) {
                                           QStringLiteral("Re-test, \"cracked\", 50%"));
   remark->setHorAlignment(alignment);
   remark->setCanGrow(true);
-  if (remarkWidth < 460) section->add<TextObject>(QStringLiteral("Free"), QRect(560, 100, 400, 216), QStringLiteral(" "));
+  if (remarkWidth < 460)
+    section->add<TextObject>(QStringLiteral("Free"), QRect(560, 100, 400, 216), QStringLiteral(" "));
   auto* used = section->add<TextObject>(QStringLiteral("Used"), QRect(1500, 100, 400, 216), QStringLiteral("7"));
   used->setHorAlignment(HorAlignment::Right);
   return designer;
