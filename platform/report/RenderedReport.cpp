@@ -2,6 +2,12 @@
 
 namespace platform {
 
+int RenderedText::lineAt(int y) const {
+  if (y < rect.top() || linePitch < 1) return 0;
+  const int row = (y - rect.top()) / linePitch;
+  return row < lines.size() && y < rect.top() + rect.height() ? firstLine + row : 0;
+}
+
 ReportHit RenderedReport::hitTest(int page, const QPoint& point) const {
   ReportHit hit;
   if (page < 1 || page > pageCount()) return hit;

@@ -26,6 +26,17 @@ struct RenderedText {
   int leftIndent = 0;
   int rightIndent = 0;
   EdgeStyles edges;
+  // A growing text (one value per line) never loses the start of a line too
+  // wide for its box: such a line starts at the box's left edge and may run on
+  // over spillRight twips of blank room right of the box.
+  bool keepsLineStart = false;
+  int spillRight = 0;
+
+  // The line of the whole text shown level with height y of the page
+  // (1-based), or 0 when none of the lines shown here is.
+  int lineAt(int y) const;
+  // Twips a line may take: the box less its indents, and the room after it.
+  int lineRoom() const { return rect.width() - leftIndent - rightIndent + spillRight; }
 };
 
 struct RenderedRule {

@@ -315,6 +315,7 @@ class Flow {
         const auto& text = static_cast<const TextObject&>(object);
         RenderedText shown{object.name(), rect, lines, firstLine, pitch, text.font(),
                            text.horAlignment().value_or(0), text.leftIndent(), text.rightIndent(), text.edges()};
+        shown.keepsLineStart = object.kind() == ReportObjectKind::Text && text.canGrow();
         if (object.kind() == ReportObjectKind::Field)
           fields_.push_back({static_cast<int>(out_.pages.size()) - 1, static_cast<int>(page.texts.size()),
                              static_cast<const FieldObject&>(object).field()});
@@ -350,6 +351,37 @@ class Flow {
 
 bool flowsAt(ReportSectionKind kind, ReportSectionKind stage) { return kind == stage; }
 
+bool showsText(const RenderedText& text) {
+  return std::any_of(text.lines.begin(), text.lines.end(),
+                     [](const QString& line) { return !line.trimmed().isEmpty(); });
+}
+
+bool overlapsHeights(const QRect& a, int top, int bottom) { return a.top() < bottom && top < a.top() + a.height(); }
+
+// The blank room right of each growing text: up to the nearest text level
+// with it that shows anything, or vertical rule, or else the right margin. A
+// free column holds a blank and printing hides it, so either way it is room.
+void markSpillRoom(RenderedPage& page, int contentRight) {
+  for (RenderedText& text : page.texts) {
+    if (!text.keepsLineStart) continue;
+    const int right = text.rect.left() + text.rect.width();
+    const int top = text.rect.top();
+    const int bottom = top + text.rect.height();
+    int limit = contentRight;
+    for (const RenderedText& other : page.texts)
+      if (&other != &text && other.rect.left() >= right && overlapsHeights(other.rect, top, bottom) &&
+          showsText(other))
+        limit = std::min(limit, other.rect.left());
+    for (const RenderedRule& rule : page.rules) {
+      const QLine& line = rule.line;
+      const bool vertical = line.x1() == line.x2();
+      const bool beside = std::min(line.y1(), line.y2()) < bottom && std::max(line.y1(), line.y2()) > top;
+      if (vertical && beside && line.x1() >= right) limit = std::min(limit, line.x1());
+    }
+    text.spillRight = std::max(0, limit - right);
+  }
+}
+
 }  // namespace
 
 RenderedReport ReportLayout::layout(const ReportDesigner& designer, const ReportLayoutOptions& options) {
@@ -367,6 +399,8 @@ RenderedReport ReportLayout::layout(const ReportDesigner& designer, const Report
   for (const FieldSpot& spot : flow.fields())
     out.pages[spot.page].texts[spot.index].lines =
         QStringList{fieldText(spot.kind, spot.page + 1, out.pageCount(), options.printMoment)};
+  const int contentRight = designer.pageSize().width() - designer.margins().right();
+  for (RenderedPage& page : out.pages) markSpillRoom(page, contentRight);
   return out;
 }
 

@@ -90,6 +90,7 @@ void drawText(QPainter& painter, const PageMapper& map, FontCache& fonts, const 
   // report font must not cut a value down to a smudge.
   QRectF clip = box;
   clip.setHeight(std::max(box.height(), pitch));
+  if (text.keepsLineStart) clip.setWidth(box.width() + map.length(text.spillRight));
   painter.setClipRect(clip);
   const double left = map.x(text.rect.left() + text.leftIndent);
   const double right = map.x(text.rect.left() + text.rect.width() - text.rightIndent);
@@ -100,10 +101,10 @@ void drawText(QPainter& painter, const PageMapper& map, FontCache& fonts, const 
     const QString& line = text.lines.at(row);
     if (line.isEmpty()) continue;
     double x = left;
-    if (text.alignment == HorAlignment::Right || text.alignment == HorAlignment::Centred) {
-      const double advance = metrics.horizontalAdvance(line);
+    const double advance = metrics.horizontalAdvance(line);
+    const bool tooWide = text.keepsLineStart && advance > right - left;
+    if (!tooWide && (text.alignment == HorAlignment::Right || text.alignment == HorAlignment::Centred))
       x = text.alignment == HorAlignment::Right ? right - advance : (left + right - advance) / 2.0;
-    }
     painter.drawText(QPointF(x, top + baseline), line);
   }
   painter.setClipping(false);
@@ -138,6 +139,11 @@ void ReportRenderer::paintPage(QPainter& painter, const RenderedReport& report, 
     painter.drawLine(QLineF(map.x(rule.line.x1()), map.y(rule.line.y1()), map.x(rule.line.x2()), map.y(rule.line.y2())));
   }
   painter.restore();
+}
+
+int ReportRenderer::textWidthTwips(const ReportFont& font, const QString& text) {
+  FontCache fonts(1.0);  // one pixel a twip
+  return static_cast<int>(std::ceil(QFontMetricsF(fonts.font(font)).horizontalAdvance(text)));
 }
 
 double ReportRenderer::pixelsPerTwip(const QPaintDevice& device) {

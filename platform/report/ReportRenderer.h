@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointF>
+#include <QString>
 
 #include "platform/report/RenderedReport.h"
 
@@ -18,6 +19,9 @@ class ReportRenderer {
   // pixelsPerTwip is the device resolution / 1440 times any zoom.
   static void paintPage(QPainter& painter, const RenderedReport& report, int page, double pixelsPerTwip,
                         const QPointF& origin = QPointF());
+
+  // The width a text of one line takes in that font, in twips.
+  static int textWidthTwips(const ReportFont& font, const QString& text);
 
   // Device pixels per twip of a paint device at 100 percent.
   static double pixelsPerTwip(const QPaintDevice& device);

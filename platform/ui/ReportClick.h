@@ -3,6 +3,9 @@
 #include <QMetaType>
 #include <QPoint>
 #include <QString>
+#include <QVector>
+
+#include "platform/report/RenderedReport.h"
 
 namespace platform {
 
@@ -16,6 +19,9 @@ struct ReportClick {
   QString objectName;      // empty: no text object under the click
   int lineNumber = 0;      // line within the object's text; 0 with no object
   QString lineText;        // that line, empty past the end of the text
+  // Every text object of the page as it was shown, so that what stands level
+  // with the click (a row of a table, say) can be told from any column of it.
+  QVector<RenderedText> pageTexts;
 };
 
 }  // namespace platform

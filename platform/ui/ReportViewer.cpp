@@ -145,6 +145,7 @@ void ReportViewer::pagePressed(const QPoint& pixels) {
   click.objectName = hit.objectName;
   click.lineNumber = hit.lineNumber;
   click.lineText = hit.lineText;
+  if (page_ >= 1 && page_ <= report_.pageCount()) click.pageTexts = report_.pages[page_ - 1].texts;
   emit clicked(click);
 }
 

@@ -2,6 +2,9 @@
 
 #include <QAction>
 
+#include "platform/ui/Dialogs.h"
+#include "report/page/RemarkInsertion.h"
+
 namespace report {
 
 HeaderTextCommands::HeaderTextCommands(HeaderTextContext context, QWidget* owner)
@@ -18,8 +21,13 @@ void HeaderTextCommands::connectMenu(const EditTextActions& actions) {
 }
 
 void HeaderTextCommands::open(int what, const platform::ReportClick& click) {
-  if (editor_) editor_->Cancel_B_Click();
   QWidget* owner = owner_ != nullptr ? owner_->window() : nullptr;
+  // A remark that could not go anywhere is not typed in vain.
+  if (what == WhatRemark && context_.designers.Report) {
+    const RemarkPlace place = remarkPlace(*context_.designers.Report, context_.flags, click);
+    if (!place.placeable()) return platform::ui::Dialogs::inform(owner, place.problem);
+  }
+  if (editor_) editor_->Cancel_B_Click();
   editor_ = new HeaderTextEditor(what, click, context_, owner);
   connect(editor_, &HeaderTextEditor::refreshViewers, this, &HeaderTextCommands::refreshViewers);
   editor_->show();

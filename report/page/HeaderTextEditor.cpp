@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -12,6 +13,7 @@
 
 #include "platform/core/IgnoreErrors.h"
 #include "platform/report/ReportTypes.h"
+#include "platform/ui/Dialogs.h"
 #include "report/builder/CompanyBlock.h"
 #include "report/page/RemarkInsertion.h"
 #include "report/page/ReportPageHost.h"
@@ -88,12 +90,20 @@ void HeaderTextEditor::buildControls() {
   auto* buttons = new QHBoxLayout;
   for (QPushButton* button : {Apply_B, OK_B, Cancel_B}) buttons->addWidget(button);
 
+  Cut_Notice = new QLabel(RemarkWillBeCut, this);
+  Cut_Notice->setWordWrap(true);
+  Cut_Notice->setVisible(false);
+
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(textFrame);
+  layout->addWidget(Cut_Notice);
   layout->addWidget(alignFrame);
   layout->addLayout(buttons);
 
-  connect(New_label_TB, &QPlainTextEdit::textChanged, this, [this] { Apply_B->setEnabled(true); });
+  connect(New_label_TB, &QPlainTextEdit::textChanged, this, [this] {
+    Apply_B->setEnabled(true);
+    showCutNotice();
+  });
   connect(Apply_B, &QPushButton::clicked, this, &HeaderTextEditor::Apply_B_Click);
   connect(OK_B, &QPushButton::clicked, this, &HeaderTextEditor::OK_B_Click);
   connect(Cancel_B, &QPushButton::clicked, this, &HeaderTextEditor::Cancel_B_Click);
@@ -161,10 +171,25 @@ void HeaderTextEditor::writeText(const QString& text) {
     platform::ignoringErrors([&] { designer(target.stiffy).member(target.textObject).SetText(text); });
 }
 
+void HeaderTextEditor::showCutNotice() {
+  if (mode_.what != WhatRemark || !context_.designers.Report) return;
+  const QString remark = New_label_TB->toPlainText();
+  const RemarkPlace place = remarkPlace(*context_.designers.Report, context_.flags, click_);
+  Cut_Notice->setVisible(remarkWillBeCut(click_, place, remark));
+}
+
+// A remark that cannot be placed says why and stays in the box.
+bool HeaderTextEditor::applyRemark() {
+  const RemarkPlace place =
+      ADD_REMARK(*context_.designers.Report, context_.flags, click_, New_label_TB->toPlainText());
+  if (!place.placeable()) platform::ui::Dialogs::inform(this, place.problem);
+  return place.placeable();
+}
+
 void HeaderTextEditor::Apply_B_Click() {
   writeAlignment();
   if (mode_.what == WhatRemark) {
-    ADD_REMARK(*context_.designers.Report, context_.flags, click_, New_label_TB->toPlainText());
+    if (!applyRemark()) return;
   } else if (!mode_.textObject.isEmpty()) {
     const QString text = newReportText();
     const QString compared = mode_.multiLine ? text : text.trimmed();
@@ -176,7 +201,9 @@ void HeaderTextEditor::Apply_B_Click() {
 
 void HeaderTextEditor::OK_B_Click() {
   if (mode_.what == WhatRemark) {
-    if (Apply_B->isEnabled()) Apply_B_Click();  // a remark typed but not applied is not lost
+    // A remark typed but not applied is not lost.
+    if (Apply_B->isEnabled() && !applyRemark()) return;
+    emit refreshViewers();
     finish();
     return;
   }

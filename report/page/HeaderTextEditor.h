@@ -12,6 +12,7 @@
 #include "report/builder/ReportFlags.h"
 #include "report/page/HeaderTextMode.h"
 
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -53,6 +54,9 @@ class HeaderTextEditor : public QDialog {
   QPushButton* Apply_B = nullptr;
   QPushButton* OK_B = nullptr;
   QPushButton* Cancel_B = nullptr;
+  // Remark mode: says, while the remark is typed, that it is too long for
+  // the room beside the reading and will be cut.
+  QLabel* Cut_Notice = nullptr;
 
  signals:
   // The report designers changed; the viewers should show them again.
@@ -84,6 +88,8 @@ class HeaderTextEditor : public QDialog {
   void writeAlignment();
   void writeText(const QString& text);
   void finish();
+  bool applyRemark();
+  void showCutNotice();
 
   HeaderTextMode mode_;
   platform::ReportClick click_;

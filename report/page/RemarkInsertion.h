@@ -18,14 +18,42 @@ namespace report {
 // breaks inside the remark become blanks, so it stays on its row.
 QString withRemarkOnRow(const QString& columnText, int row, const QString& remark);
 
-// The data row under a viewer click: the line of the data column object
-// clicked (the viewer counts lines over the whole text, so later pages give
-// later rows), or 0 when the click was not on a data column.
-int clickedDataRow(const platform::ReportClick& click);
+// Where a remark for a viewer click goes: the "Remarks" column of the block
+// that holds the clicked reading (a load-frame report continues its readings
+// in a mirror block with its own "Remarks"), on the line of that reading in
+// the block's read-number column; or why it cannot go anywhere.
+struct RemarkPlace {
+  int column = 0;
+  int line = 0;
+  QString problem;  // empty when the remark can be placed
+  bool placeable() const { return problem.isEmpty(); }
+};
 
-// Puts the remark into the Report's remarks column (Remarks_Column, 2 to 19)
-// on the clicked row. Returns whether the column was changed.
-bool ADD_REMARK(platform::ReportDesigner& report, const ReportFlags& flags, const platform::ReportClick& click,
-                const QString& Remarktoadd);
+// The click is read from the page as the viewer showed it, at the click's
+// height, so any column of a reading's row (the remarks column included,
+// however few lines it holds) gives that reading, on every page.
+RemarkPlace remarkPlace(const platform::ReportDesigner& report, const ReportFlags& flags,
+                        const platform::ReportClick& click);
+
+// Puts the remark into the Report beside the clicked reading. Returns the
+// place; a remark that could not be placed leaves the report unchanged and
+// says why in the place's problem.
+RemarkPlace ADD_REMARK(platform::ReportDesigner& report, const ReportFlags& flags, const platform::ReportClick& click,
+                       const QString& Remarktoadd);
+
+// Whether the remark, as one line, is wider than the room its place has on
+// the clicked page: its column and the free room right of it.
+bool remarkWillBeCut(const platform::ReportClick& click, const RemarkPlace& place, const QString& remark);
+
+inline const QString RemarkNeedsReading =
+    QStringLiteral("A remark goes beside a reading.  Click on the row of a reading in the report, then choose "
+                   "Add Remark.");
+inline const QString RemarkNotOnStiffnessReport =
+    QStringLiteral("Remarks go into the raw data report.  Click on a reading there, then choose Add Remark.");
+inline const QString RemarkNoColumn =
+    QStringLiteral("The report has no Remarks column beside this reading, so the remark cannot be added.");
+inline const QString RemarkNotWritten = QStringLiteral("The remark could not be written into the report.");
+inline const QString RemarkWillBeCut =
+    QStringLiteral("The remark is longer than its column and the free room beside it: it will be cut.");
 
 }  // namespace report

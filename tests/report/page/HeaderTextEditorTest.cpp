@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/db/Database.h"
+#include "platform/report/ReportLayout.h"
 #include "platform/report/ReportTypes.h"
 #include "report/page/HeaderTextCommands.h"
 #include "report/page/ReportPageHost.h"
@@ -185,13 +186,23 @@ TEST_F(HeaderTextEditorTest, BlankBoxOverPlaceholderAndDateMode) {
   EXPECT_EQ(member(false, "Field1").horAlignment(), platform::HorAlignment::Right);
 }
 
+// A click on row `row` of the remarks column, column 3, of a report of three readings.
+platform::ReportClick remarksClick(platform::ReportDesigner& report, int row) {
+  report.member(QStringLiteral("ColHeader3")).SetText(QStringLiteral("Remarks"));
+  report.member(QStringLiteral("Col1")).SetText(QStringLiteral("1\r2\r3\r"));
+  const platform::RenderedReport rendered = platform::ReportLayout::layout(report);
+  const platform::RenderedText rd = rendered.textsOf(QStringLiteral("Col1"), 1).value(0);
+  const platform::RenderedText remarks = rendered.textsOf(QStringLiteral("Col3"), 1).value(0);
+  platform::ReportClick click;
+  click.page = 1;
+  click.pageTexts = rendered.pages.value(0).texts;
+  click.twips = QPoint(remarks.rect.center().x(), rd.rect.top() + rd.linePitch * row - rd.linePitch / 2);
+  return click;
+}
+
 TEST_F(HeaderTextEditorTest, RemarkModeAddsTheRemarkAtTheClickedRow) {
   flags.Remarks_Column = 3;
-  member(false, "Col3").SetText(QStringLiteral(" "));
-  platform::ReportClick click;
-  click.objectName = QStringLiteral("Col2");
-  click.lineNumber = 2;
-  commands.Edit_Remarks(click);
+  commands.Edit_Remarks(remarksClick(*designers.Report, 2));
   HeaderTextEditor& editor = *commands.editor();
   EXPECT_EQ(editor.windowTitle(), QStringLiteral("Edit/Add Remarks"));
   EXPECT_FALSE(editor.Allignment_Select[0]->isEnabled());
