@@ -101,6 +101,20 @@ TEST_F(LogoCommandsTest, InsertOnTheStiffnessGaugePutsTheLogoInBothReportsAndInd
   EXPECT_EQ(redraws, (QList<std::pair<int, bool>>{{ReportRefresh::RedrawInterval, true}}));
 }
 
+TEST_F(LogoCommandsTest, TheDialogOffersEveryReadablePictureAndAllFilesAndTakesAPng) {
+  QImage image(QSize(30, 10), QImage::Format_RGB32);
+  image.fill(Qt::blue);
+  const QString png = dir.filePath(QStringLiteral("logo.png"));
+  ASSERT_TRUE(image.save(png, "PNG"));
+  insertFile(png);
+  EXPECT_TRUE(flags.Logo_Loaded);
+  const QStringList filters = dialogs.fileRequests.value(0).filter.split(QStringLiteral(";;"));
+  ASSERT_EQ(filters.size(), 3);
+  EXPECT_EQ(filters[0], QLatin1String(PictureFilter));
+  EXPECT_TRUE(filters[1].contains(QLatin1String("*.png")) && filters[1].contains(QLatin1String("*.bmp")));
+  EXPECT_EQ(filters[2], QLatin1String(AllFilesFilter));
+}
+
 TEST_F(LogoCommandsTest, CancelOrAnUnreadableFileChangesNothingAndASecondInsertIsRefused) {
   dialogs.files.enqueue(std::nullopt);
   insert.trigger();
