@@ -32,7 +32,7 @@ class ExportForm : public QDialog {
 
   struct Context {
     qint32 Model_Code = 0;
-    int shownReportTab = 0;     // ReportTab's tab as the dialog opens: 0 raw data, 1 stiffness data
+    int shownReportTab = 0;     // the report on view as the dialog opens: 0 raw data, 1 stiffness data
     QString* Last_Path = nullptr;  // folder of the last file dialog; a browse may change it
     PageCount pageCount;
   };
