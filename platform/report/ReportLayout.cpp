@@ -11,12 +11,17 @@
 #include "platform/report/PictureObject.h"
 #include "platform/report/ReportDesigner.h"
 #include "platform/report/TextLines.h"
+#include "platform/report/TextWidth.h"
 
 namespace platform {
 
 namespace {
 
 enum class Role { Head, Band, Side, Tail };
+
+// How far a centred one-line text may show past each side of its box: half
+// the gap between two report columns, so that it never reaches a neighbour.
+constexpr int CentredSpill = 30;
 
 // One visible object of a section with its grown size and its place after the
 // growth of the texts above it.
@@ -50,6 +55,22 @@ bool above(const Item& upper, const Item& lower) {
   return a.top() < b.top() && a.top() + a.height() <= b.top();
 }
 
+QStringList wrappedLines(const TextObject& text, const QStringList& lines) {
+  const int width = text.width() - text.leftIndent() - text.rightIndent();
+  QStringList wrapped;
+  for (const QString& line : lines) wrapped += wrapToWidth(line, width, text.font());
+  return wrapped;
+}
+
+// A centred one-line text a little wider than its box (a bold heading in a
+// narrow column) shows whole rather than cut at both ends.
+QRect centredTextRoom(const TextObject& text, const QStringList& lines, const QRect& box) {
+  if (text.horAlignment() != HorAlignment::Centred || text.wordWrap() || lines.size() != 1) return box;
+  const int needed = textWidthTwips(lines.first(), text.font()) + text.leftIndent() + text.rightIndent();
+  const int spill = std::min(CentredSpill, (needed - box.width() + 1) / 2);
+  return spill > 0 ? box.adjusted(-spill, 0, spill, 0) : box;
+}
+
 Item makeItem(const ReportObject& object) {
   Item item;
   item.object = &object;
@@ -60,8 +81,10 @@ Item makeItem(const ReportObject& object) {
     item.lines = reportTextLines(text.text().value_or(QString()));
     item.fontSize = text.font().size;
     item.pitch = lineHeightTwips(item.fontSize);
-    item.grows = text.canGrow();
-    if (item.grows) item.height = std::max(object.height(), static_cast<int>(item.lines.size()) * item.pitch);
+    if (text.wordWrap()) item.lines = wrappedLines(text, item.lines);
+    const int linesHeight = static_cast<int>(item.lines.size()) * item.pitch;
+    item.grows = text.canGrow() || (text.wordWrap() && linesHeight > object.height());
+    if (item.grows) item.height = std::max(object.height(), linesHeight);
   } else if (object.kind() == ReportObjectKind::Field) {
     item.pitch = lineHeightTwips(static_cast<const TextObject&>(object).font().size);
   }
@@ -313,7 +336,8 @@ class Flow {
       case ReportObjectKind::Text:
       case ReportObjectKind::Field: {
         const auto& text = static_cast<const TextObject&>(object);
-        RenderedText shown{object.name(), rect, lines, firstLine, pitch, text.font(),
+        const QRect room = object.kind() == ReportObjectKind::Text ? centredTextRoom(text, lines, rect) : rect;
+        RenderedText shown{object.name(), room, lines, firstLine, pitch, text.font(),
                            text.horAlignment().value_or(0), text.leftIndent(), text.rightIndent(), text.edges()};
         if (object.kind() == ReportObjectKind::Field)
           fields_.push_back({static_cast<int>(out_.pages.size()) - 1, static_cast<int>(page.texts.size()),
