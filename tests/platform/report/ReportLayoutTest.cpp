@@ -5,6 +5,7 @@
 #include "platform/report/ReportDefinitions.h"
 #include "platform/report/ReportLayout.h"
 #include "platform/report/TextLines.h"
+#include "platform/report/TextWidth.h"
 
 using namespace platform;
 using namespace reporttest;
@@ -110,6 +111,44 @@ TEST(ReportLayout, GrowingTextPushesDownWhatLiesBelowIt) {
   const RenderedText cell = laid.textsOf(ReportNames::stiffyAverage(1), 1).first();
   EXPECT_EQ(column.lines.size(), 10);
   EXPECT_EQ(cell.rect.top() - column.rect.top(), cellTop - columnTop + 10 * 216 - 216);
+}
+
+// The company name grows with the report font (14 at size 9 to 17 at size 12).
+TEST(ReportLayout, ALongCompanyNameWrapsInsideItsRoomAndPushesTheInformationDown) {
+  const QString name = QStringLiteral(
+      "Northern Regional Highway and Bridge Materials Testing Laboratory, Soil and Asphalt Division - Quality Assurance");
+  ASSERT_GE(name.size(), 110);
+  for (int size = 14; size <= 17; ++size) {
+    auto report = ReportDefinitions::createReport();
+    const ObjectRef company = report->member(QStringLiteral("Company"));
+    company.SetText(name);
+    company.setFontSize(size);
+    company.setLeftIndent(1700);  // a logo at the left
+    report->member(QStringLiteral("Companyinfo")).SetText(QStringLiteral(" \rMain Street 1\r"));
+    const RenderedReport laid = ReportLayout::layout(*report, fixedMoment());
+    const RenderedText shown = laid.textsOf(QStringLiteral("Company"), 1).first();
+    ASSERT_GE(shown.lines.size(), 2) << size;
+    EXPECT_EQ(shown.lines.join(QLatin1Char(' ')), name);
+    for (const QString& line : shown.lines)
+      EXPECT_LE(textWidthTwips(line, shown.font), shown.rect.width() - shown.leftIndent) << size;
+    EXPECT_GE(shown.rect.height(), static_cast<int>(shown.lines.size()) * lineHeightTwips(size));
+    const RenderedText info = laid.textsOf(QStringLiteral("Companyinfo"), 1).first();
+    EXPECT_GE(info.rect.top(), shown.rect.bottom()) << size;
+  }
+}
+
+TEST(ReportLayout, ACentredHeadingALittleWiderThanItsColumnShowsWhole) {
+  auto report = ReportDefinitions::createReport();
+  report->member(ReportNames::columnHeader(9)).SetText(QStringLiteral("Remarks"));
+  report->member(ReportNames::columnHeader(10)).SetText(QStringLiteral("A much longer heading"));
+  const RenderedReport laid = ReportLayout::layout(*report, fixedMoment());
+  const RenderedText remarks = laid.textsOf(ReportNames::columnHeader(9), 1).first();
+  const int width = ReportDefinitions::columnWidth(9);
+  EXPECT_GE(remarks.rect.width(), textWidthTwips(QStringLiteral("Remarks"), remarks.font));
+  EXPECT_EQ(remarks.rect.left() + remarks.rect.width() / 2, ReportDefinitions::columnLeft(9) + width / 2);
+  // Never past half the gap to the next column.
+  const RenderedText longer = laid.textsOf(ReportNames::columnHeader(10), 1).first();
+  EXPECT_EQ(longer.rect.width(), width + ReportDefinitions::ColumnGap);
 }
 
 TEST(ReportLayout, TwoLineHeadersThatCanGrowPushTheDataDown) {
