@@ -16,7 +16,11 @@
 #include "report/builder/ReportFlags.h"
 #include "report/page/ReportLogo.h"
 #include "report/page/ReportRefresh.h"
+#include "report/reflow/SectionFonts.h"
 #include "platform/report/ReportSection.h"
+#include "platform/report/ReportLayout.h"
+#include "platform/report/TextWidth.h"
+#include "report/builder/HeaderRoom.h"
 #include "platform/report/ReportObject.h"
 
 namespace report {
@@ -190,6 +194,62 @@ TEST_F(LogoCommandsTest, ALargePictureIsScaledIntoTheRoomBesideTheCompanyTexts) 
   right.trigger();
   const platform::ObjectRef logo = reportMember(flags.Logo_Object);
   EXPECT_LE(*logo.left() + *logo.width(), LogoRightLeft + LogoIndent);
+}
+
+// Where the ink of a header text lies on the page: its lines' extents, not its box.
+QList<QRect> inkOf(const platform::RenderedText& text) {
+  QList<QRect> ink;
+  const int pitch = text.linePitch;
+  for (int row = 0; row < text.lines.size(); ++row) {
+    const int width = platform::textWidthTwips(text.lines[row], text.font);
+    int left = text.rect.left() + text.leftIndent;
+    if (text.alignment == Right) left = text.rect.left() + text.rect.width() - text.rightIndent - width;
+    ink.append(QRect(left, text.rect.top() + row * pitch, width, pitch));
+  }
+  return ink;
+}
+
+TEST_F(LogoCommandsTest, LogoCompanyAndDateNeverMeetAtAnySizeOrientationOrSide) {
+  const QString longName = QStringLiteral(
+      "Northern Regional Highway and Bridge Materials Testing Laboratory, Soil and Asphalt Division - Quality "
+      "Assurance");
+  const QString logo = writePicture(QStringLiteral("big.bmp"), {600, 300});
+  for (const qint32 model : {instrument::ModelCode::LX9100, instrument::ModelCode::N2600BX}) {
+    const bool portrait = model == instrument::ModelCode::LX9100;
+    const int paper = portrait ? platform::ReportDesigner::LetterWidth : platform::ReportDesigner::LetterHeight;
+    for (int size = 9; size <= 12; ++size) {
+      for (const bool logoRight : {false, true}) {
+        designers.recreate();
+        flags = ReportFlags();
+        platform::ReportDesigner& report = *designers.Report;
+        report.setPaperOrientation(portrait ? platform::PaperOrientation::Portrait : platform::PaperOrientation::Landscape);
+        placeHeaderParts(report, portrait);
+        report.member(QStringLiteral("Company")).SetText(longName);
+        ASSERT_TRUE(insertLogo(designers, flags, model, logo));
+        if (logoRight) placeLogoRight(designers, flags, model);
+        resizeHeaderFonts(report, size - 9, size);
+
+        const platform::RenderedReport laid = platform::ReportLayout::layout(report);
+        const QString where = QStringLiteral("model %1 size %2 right %3").arg(model).arg(size).arg(logoRight);
+        ASSERT_EQ(laid.pages.first().pictures.size(), 1);
+        const QRect picture = laid.pages.first().pictures.first().rect;
+        QList<QRect> company, date;
+        for (const char* name : {"Company", "Companyinfo"})
+          company += inkOf(laid.textsOf(QLatin1String(name), 1).first());
+        for (const char* name : {"Text8", "Field1", "Field2"}) date += inkOf(laid.textsOf(QLatin1String(name), 1).first());
+        EXPECT_EQ(laid.textsOf(QStringLiteral("Company"), 1).first().lines.join(QLatin1Char(' ')), longName) << qPrintable(where);
+        for (const QRect& part : company + date + QList<QRect>{picture}) {
+          EXPECT_GE(part.left(), 360) << qPrintable(where);
+          EXPECT_LE(part.left() + part.width(), paper - 360) << qPrintable(where);
+        }
+        for (const QRect& text : company) {
+          EXPECT_FALSE(text.intersects(picture)) << qPrintable(where);
+          for (const QRect& stamp : date) EXPECT_FALSE(text.intersects(stamp)) << qPrintable(where);
+        }
+        for (const QRect& stamp : date) EXPECT_FALSE(stamp.intersects(picture)) << qPrintable(where);
+      }
+    }
+  }
 }
 
 TEST_F(LogoCommandsTest, DeleteEmptiesBothReportsRedrawsAtOnceAndInsertWorksAgain) {
