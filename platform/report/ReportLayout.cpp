@@ -132,6 +132,26 @@ void shiftBelowGrowth(Prepared& prepared) {
   }
 }
 
+bool extendsToBottom(const ReportObject& object) {
+  if (object.kind() != ReportObjectKind::Line && object.kind() != ReportObjectKind::Box) return false;
+  return static_cast<const StrokeObject&>(object).extendsToSectionBottom();
+}
+
+// A box drawn around a text that grew grows with it, so that the text stays
+// inside its frame.
+void growFramesWithTheirTexts(Prepared& prepared) {
+  for (Item& frame : prepared.items) {
+    if (frame.object->kind() != ReportObjectKind::Box || extendsToBottom(*frame.object)) continue;
+    const QRect drawn = frame.object->geometry();
+    for (const Item& grower : prepared.items) {
+      if (!grower.grows || !drawn.contains(grower.object->geometry())) continue;
+      const int grownBottom = grower.top + grower.height;
+      const int ownBottom = grower.object->top() + grower.object->height();
+      frame.height = std::max(frame.height, drawn.height() + grownBottom - ownBottom);
+    }
+  }
+}
+
 void classify(Prepared& prepared) {
   prepared.bandHeadLimit = INT_MAX;
   prepared.bandFitTop = 0;
@@ -167,6 +187,7 @@ Prepared prepare(const ReportSection& section) {
   }
   markBand(prepared);
   shiftBelowGrowth(prepared);
+  growFramesWithTheirTexts(prepared);
   int growth = 0;
   int bottom = section.height();
   for (const Item& item : prepared.items) {
@@ -176,11 +197,6 @@ Prepared prepare(const ReportSection& section) {
   prepared.height = std::max(section.height() + growth, bottom);
   if (prepared.hasBand) classify(prepared);
   return prepared;
-}
-
-bool extendsToBottom(const ReportObject& object) {
-  if (object.kind() != ReportObjectKind::Line && object.kind() != ReportObjectKind::Box) return false;
-  return static_cast<const StrokeObject&>(object).extendsToSectionBottom();
 }
 
 QString fieldText(FieldKind kind, int page, int pages, const QDateTime& moment) {

@@ -44,8 +44,8 @@ int roomStart(const platform::ReportDesigner& report, const platform::ReportSect
   int start = report.margins().left();
   for (int i = 1; i <= section.objectCount(); ++i) {
     const platform::ReportObject* object = section.object(i);
-    if (!onRowOf(*object, label) || object->left() >= label.left() || object->kind() != platform::ReportObjectKind::Text)
-      continue;
+    if (!onRowOf(*object, label) || object->left() >= label.left()) continue;
+    if (object->kind() != platform::ReportObjectKind::Text) continue;
     const auto& text = static_cast<const platform::TextObject&>(*object);
     int end = object->left() + object->width();
     if (text.horAlignment() != platform::HorAlignment::Right)

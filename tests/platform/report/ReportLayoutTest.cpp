@@ -116,7 +116,8 @@ TEST(ReportLayout, GrowingTextPushesDownWhatLiesBelowIt) {
 // The company name grows with the report font (14 at size 9 to 17 at size 12).
 TEST(ReportLayout, ALongCompanyNameWrapsInsideItsRoomAndPushesTheInformationDown) {
   const QString name = QStringLiteral(
-      "Northern Regional Highway and Bridge Materials Testing Laboratory, Soil and Asphalt Division - Quality Assurance");
+      "Northern Regional Highway and Bridge Materials Testing Laboratory, Soil and Asphalt Division - "
+      "Quality Assurance");
   ASSERT_GE(name.size(), 110);
   for (int size = 14; size <= 17; ++size) {
     auto report = ReportDefinitions::createReport();
@@ -134,6 +135,8 @@ TEST(ReportLayout, ALongCompanyNameWrapsInsideItsRoomAndPushesTheInformationDown
     EXPECT_GE(shown.rect.height(), static_cast<int>(shown.lines.size()) * lineHeightTwips(size));
     const RenderedText info = laid.textsOf(QStringLiteral("Companyinfo"), 1).first();
     EXPECT_GE(info.rect.top(), shown.rect.bottom()) << size;
+    const RenderedBox frame = laid.pages.first().boxes.first();  // the page header's frame
+    EXPECT_GE(frame.rect.bottom(), info.rect.bottom()) << size;
   }
 }
 

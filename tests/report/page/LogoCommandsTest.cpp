@@ -222,7 +222,8 @@ TEST_F(LogoCommandsTest, LogoCompanyAndDateNeverMeetAtAnySizeOrientationOrSide) 
         designers.recreate();
         flags = ReportFlags();
         platform::ReportDesigner& report = *designers.Report;
-        report.setPaperOrientation(portrait ? platform::PaperOrientation::Portrait : platform::PaperOrientation::Landscape);
+        report.setPaperOrientation(portrait ? platform::PaperOrientation::Portrait
+                                            : platform::PaperOrientation::Landscape);
         placeHeaderParts(report, portrait);
         report.member(QStringLiteral("Company")).SetText(longName);
         ASSERT_TRUE(insertLogo(designers, flags, model, logo));
@@ -236,8 +237,10 @@ TEST_F(LogoCommandsTest, LogoCompanyAndDateNeverMeetAtAnySizeOrientationOrSide) 
         QList<QRect> company, date;
         for (const char* name : {"Company", "Companyinfo"})
           company += inkOf(laid.textsOf(QLatin1String(name), 1).first());
-        for (const char* name : {"Text8", "Field1", "Field2"}) date += inkOf(laid.textsOf(QLatin1String(name), 1).first());
-        EXPECT_EQ(laid.textsOf(QStringLiteral("Company"), 1).first().lines.join(QLatin1Char(' ')), longName) << qPrintable(where);
+        for (const char* name : {"Text8", "Field1", "Field2"})
+          date += inkOf(laid.textsOf(QLatin1String(name), 1).first());
+        const QStringList nameLines = laid.textsOf(QStringLiteral("Company"), 1).first().lines;
+        EXPECT_EQ(nameLines.join(QLatin1Char(' ')), longName) << qPrintable(where);
         for (const QRect& part : company + date + QList<QRect>{picture}) {
           EXPECT_GE(part.left(), 360) << qPrintable(where);
           EXPECT_LE(part.left() + part.width(), paper - 360) << qPrintable(where);
