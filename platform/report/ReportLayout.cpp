@@ -22,6 +22,8 @@ enum class Role { Head, Band, Side, Tail };
 // How far a centred one-line text may show past each side of its box: half
 // the gap between two report columns, so that it never reaches a neighbour.
 constexpr int CentredSpill = 30;
+// Space a wrapping centred text keeps from a picture beside it.
+constexpr int PictureGap = 60;
 
 // One visible object of a section with its grown size and its place after the
 // growth of the texts above it.
@@ -55,8 +57,26 @@ bool above(const Item& upper, const Item& lower) {
   return a.top() < b.top() && a.top() + a.height() <= b.top();
 }
 
-QStringList wrappedLines(const TextObject& text, const QStringList& lines) {
-  const int width = text.width() - text.leftIndent() - text.rightIndent();
+// The widest line a centred text can take and stay clear of a picture
+// beside it in its section (a logo left or right of the company name).
+int centredClearWidth(const TextObject& text, const ReportSection& section, int width) {
+  const QRect box = text.geometry();
+  const int centre = box.left() + box.width() / 2;
+  for (int i = 1; i <= section.objectCount(); ++i) {
+    const ReportObject* picture = section.object(i);
+    if (picture->kind() != ReportObjectKind::Picture || picture->suppress()) continue;
+    const QRect drawn = picture->geometry();
+    if (drawn.top() >= box.top() + box.height() || drawn.top() + drawn.height() <= box.top()) continue;
+    const int pictureRight = drawn.left() + drawn.width();
+    if (pictureRight <= centre) width = std::min(width, 2 * (centre - pictureRight - PictureGap));
+    else if (drawn.left() >= centre) width = std::min(width, 2 * (drawn.left() - PictureGap - centre));
+  }
+  return std::max(1, width);
+}
+
+QStringList wrappedLines(const TextObject& text, const ReportSection& section, const QStringList& lines) {
+  int width = text.width() - text.leftIndent() - text.rightIndent();
+  if (text.horAlignment() == HorAlignment::Centred) width = centredClearWidth(text, section, width);
   QStringList wrapped;
   for (const QString& line : lines) wrapped += wrapToWidth(line, width, text.font());
   return wrapped;
@@ -71,7 +91,7 @@ QRect centredTextRoom(const TextObject& text, const QStringList& lines, const QR
   return spill > 0 ? box.adjusted(-spill, 0, spill, 0) : box;
 }
 
-Item makeItem(const ReportObject& object) {
+Item makeItem(const ReportObject& object, const ReportSection& section) {
   Item item;
   item.object = &object;
   item.top = object.top();
@@ -81,7 +101,7 @@ Item makeItem(const ReportObject& object) {
     item.lines = reportTextLines(text.text().value_or(QString()));
     item.fontSize = text.font().size;
     item.pitch = lineHeightTwips(item.fontSize);
-    if (text.wordWrap()) item.lines = wrappedLines(text, item.lines);
+    if (text.wordWrap()) item.lines = wrappedLines(text, section, item.lines);
     const int linesHeight = static_cast<int>(item.lines.size()) * item.pitch;
     item.grows = text.canGrow() || (text.wordWrap() && linesHeight > object.height());
     if (item.grows) item.height = std::max(object.height(), linesHeight);
@@ -183,7 +203,7 @@ Prepared prepare(const ReportSection& section) {
   prepared.section = &section;
   for (int i = 1; i <= section.objectCount(); ++i) {
     const ReportObject* object = section.object(i);
-    if (!object->suppress()) prepared.items.push_back(makeItem(*object));
+    if (!object->suppress()) prepared.items.push_back(makeItem(*object, section));
   }
   markBand(prepared);
   shiftBelowGrowth(prepared);

@@ -57,7 +57,8 @@ class TextObject : public ReportObject {
 
   // A text that wraps breaks each line that is wider than its box (less its
   // indents) at spaces, and takes the height its lines need; the objects
-  // below it in its section move down by what it grew.
+  // below it in its section move down by what it grew. A centred one keeps
+  // its lines clear of a picture beside it in its section.
   bool wordWrap() const { return wordWrap_; }
   void setWordWrap(bool wrap) { wordWrap_ = wrap; }
 

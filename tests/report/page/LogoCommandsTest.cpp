@@ -204,6 +204,7 @@ QList<QRect> inkOf(const platform::RenderedText& text) {
     const int width = platform::textWidthTwips(text.lines[row], text.font);
     int left = text.rect.left() + text.leftIndent;
     if (text.alignment == Right) left = text.rect.left() + text.rect.width() - text.rightIndent - width;
+    if (text.alignment == Centred) left = text.rect.left() + (text.rect.width() - width) / 2;
     ink.append(QRect(left, text.rect.top() + row * pitch, width, pitch));
   }
   return ink;
@@ -218,7 +219,8 @@ TEST_F(LogoCommandsTest, LogoCompanyAndDateNeverMeetAtAnySizeOrientationOrSide) 
     const bool portrait = model == instrument::ModelCode::LX9100;
     const int paper = portrait ? platform::ReportDesigner::LetterWidth : platform::ReportDesigner::LetterHeight;
     for (int size = 9; size <= 12; ++size) {
-      for (const bool logoRight : {false, true}) {
+      for (const int place : {0, 1, 2}) {  // the logo left, right, or left of a centred name
+        const bool logoRight = place == 1;
         designers.recreate();
         flags = ReportFlags();
         platform::ReportDesigner& report = *designers.Report;
@@ -226,12 +228,13 @@ TEST_F(LogoCommandsTest, LogoCompanyAndDateNeverMeetAtAnySizeOrientationOrSide) 
                                             : platform::PaperOrientation::Landscape);
         placeHeaderParts(report, portrait);
         report.member(QStringLiteral("Company")).SetText(longName);
+        if (place == 2) report.member(QStringLiteral("Company")).setHorAlignment(Centred);
         ASSERT_TRUE(insertLogo(designers, flags, model, logo));
         if (logoRight) placeLogoRight(designers, flags, model);
         resizeHeaderFonts(report, size - 9, size);
 
         const platform::RenderedReport laid = platform::ReportLayout::layout(report);
-        const QString where = QStringLiteral("model %1 size %2 right %3").arg(model).arg(size).arg(logoRight);
+        const QString where = QStringLiteral("model %1 size %2 place %3").arg(model).arg(size).arg(place);
         ASSERT_EQ(laid.pages.first().pictures.size(), 1);
         const QRect picture = laid.pages.first().pictures.first().rect;
         QList<QRect> company, date;
