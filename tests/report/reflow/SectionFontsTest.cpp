@@ -13,20 +13,14 @@ namespace {
 
 namespace names = platform::ReportNames;
 
-// The longest labels the builders write: the stiffness header's and the
-// density averages'.
-void writeLongLabels(const platform::ReportDesigner& report) {
-  report.member(names::headerLabel(4)).SetText(QStringLiteral("Calibration Factor:"));
-  report.member(QStringLiteral("DensityStdText")).SetText(QStringLiteral("2750 counts, checked 03/07/2024"));
-  report.member(QStringLiteral("CDateText")).SetText(QStringLiteral("03/07/2024"));
-  const char* averages[] = {"Avg Wet Density", "Avg Dry Density", "Avg Moisture", "Avg %Moisture", "Avg %Compaction"};
-  for (int i = 1; i <= 5; ++i) report.member(names::averageLabel(i)).SetText(QLatin1String(averages[i - 1]));
-}
-
+// The longest labels the builders write (the stiffness header's, the density
+// averages') beside a long value, at every size.
 TEST(SectionFontsTest, EveryLabelShowsWholeBesideItsValueAtEverySize) {
   for (int size = 9; size <= 12; ++size) {
     auto report = platform::ReportDefinitions::createReport();
-    writeLongLabels(*report);
+    report->member(names::headerLabel(4)).SetText(QStringLiteral("Calibration Factor:"));
+    report->member(QStringLiteral("DensityStdText")).SetText(QStringLiteral("2750 counts, checked 03/07/2024"));
+    report->member(names::averageLabel(5)).SetText(QStringLiteral("Avg %Compaction"));
     resizeHeaderFonts(*report, size - 9, size);
     resizeFooterFonts(*report, size);
     for (int n : {2, 4}) {
@@ -34,15 +28,13 @@ TEST(SectionFontsTest, EveryLabelShowsWholeBesideItsValueAtEverySize) {
       for (int i = 1; i <= section->objectCount(); ++i) {
         const auto* label = dynamic_cast<const platform::TextObject*>(section->object(i));
         if (label == nullptr || label->horAlignment() != platform::HorAlignment::Right) continue;
-        const QString text = label->text().value_or(QString());
-        EXPECT_GE(label->width(), platform::textWidthTwips(text, label->font())) << size << " " << text.toStdString();
-        EXPECT_GE(label->left(), report->margins().left()) << size << " " << text.toStdString();
-        // Its value still starts right of it.
-        for (int j = 1; j <= section->objectCount(); ++j) {
-          const platform::ReportObject* other = section->object(j);
-          if (other == label || other->top() != label->top() || other->left() < label->left()) continue;
-          EXPECT_GE(other->left(), label->left() + label->width()) << size << " " << text.toStdString();
-          EXPECT_GT(other->width(), 0);
+        const std::string where = std::to_string(size) + " " + label->text().value_or(QString()).toStdString();
+        EXPECT_GE(label->width(), platform::textWidthTwips(*label->text(), label->font())) << where;
+        EXPECT_GE(label->left(), report->margins().left()) << where;
+        for (int j = 1; j <= section->objectCount(); ++j) {  // its value still starts right of it
+          const platform::ReportObject* value = section->object(j);
+          if (value != label && value->top() == label->top() && value->left() >= label->left())
+            EXPECT_GE(value->left(), label->left() + label->width()) << where;
         }
       }
     }
