@@ -39,8 +39,10 @@ void addPageHeader(ReportDesigner& report) {
        HorAlignment::Right);
   field(section, QStringLiteral("Field1"), {2500, 340, 9110, FieldHeight}, FieldKind::PrintDate);
   field(section, QStringLiteral("Field2"), {2500, 580, 9110, FieldHeight}, FieldKind::PrintTime);
+  // A long company name wraps inside its room rather than running on.
   text(section, QStringLiteral("Company"), {Margin, 100, 11300, 420}, QStringLiteral("Company Name"),
-       HorAlignment::Left, font(14, true));
+       HorAlignment::Left, font(14, true))
+      ->setWordWrap(true);
   text(section, QStringLiteral("Companyinfo"), {Margin, 540, 11300, 1440}, QStringLiteral(" "));
   text(section, QStringLiteral("TestTitleText"), {Margin, 2000, PortraitWidth, 320}, QStringLiteral(" "),
        HorAlignment::Centred, font(12, true));

@@ -11,12 +11,19 @@
 #include "platform/report/PictureObject.h"
 #include "platform/report/ReportDesigner.h"
 #include "platform/report/TextLines.h"
+#include "platform/report/TextWidth.h"
 
 namespace platform {
 
 namespace {
 
 enum class Role { Head, Band, Side, Tail };
+
+// How far a centred one-line text may show past each side of its box: half
+// the gap between two report columns, so that it never reaches a neighbour.
+constexpr int CentredSpill = 30;
+// Space a wrapping centred text keeps from a picture beside it.
+constexpr int PictureGap = 60;
 
 // One visible object of a section with its grown size and its place after the
 // growth of the texts above it.
@@ -50,7 +57,41 @@ bool above(const Item& upper, const Item& lower) {
   return a.top() < b.top() && a.top() + a.height() <= b.top();
 }
 
-Item makeItem(const ReportObject& object) {
+// The widest line a centred text can take and stay clear of a picture
+// beside it in its section (a logo left or right of the company name).
+int centredClearWidth(const TextObject& text, const ReportSection& section, int width) {
+  const QRect box = text.geometry();
+  const int centre = box.left() + box.width() / 2;
+  for (int i = 1; i <= section.objectCount(); ++i) {
+    const ReportObject* picture = section.object(i);
+    if (picture->kind() != ReportObjectKind::Picture || picture->suppress()) continue;
+    const QRect drawn = picture->geometry();
+    if (drawn.top() >= box.top() + box.height() || drawn.top() + drawn.height() <= box.top()) continue;
+    const int pictureRight = drawn.left() + drawn.width();
+    if (pictureRight <= centre) width = std::min(width, 2 * (centre - pictureRight - PictureGap));
+    else if (drawn.left() >= centre) width = std::min(width, 2 * (drawn.left() - PictureGap - centre));
+  }
+  return std::max(1, width);
+}
+
+QStringList wrappedLines(const TextObject& text, const ReportSection& section, const QStringList& lines) {
+  int width = text.width() - text.leftIndent() - text.rightIndent();
+  if (text.horAlignment() == HorAlignment::Centred) width = centredClearWidth(text, section, width);
+  QStringList wrapped;
+  for (const QString& line : lines) wrapped += wrapToWidth(line, width, text.font());
+  return wrapped;
+}
+
+// A centred one-line text a little wider than its box (a bold heading in a
+// narrow column) shows whole rather than cut at both ends.
+QRect centredTextRoom(const TextObject& text, const QStringList& lines, const QRect& box) {
+  if (text.horAlignment() != HorAlignment::Centred || text.wordWrap() || lines.size() != 1) return box;
+  const int needed = textWidthTwips(lines.first(), text.font()) + text.leftIndent() + text.rightIndent();
+  const int spill = std::min(CentredSpill, (needed - box.width() + 1) / 2);
+  return spill > 0 ? box.adjusted(-spill, 0, spill, 0) : box;
+}
+
+Item makeItem(const ReportObject& object, const ReportSection& section) {
   Item item;
   item.object = &object;
   item.top = object.top();
@@ -60,8 +101,10 @@ Item makeItem(const ReportObject& object) {
     item.lines = reportTextLines(text.text().value_or(QString()));
     item.fontSize = text.font().size;
     item.pitch = lineHeightTwips(item.fontSize);
-    item.grows = text.canGrow();
-    if (item.grows) item.height = std::max(object.height(), static_cast<int>(item.lines.size()) * item.pitch);
+    if (text.wordWrap()) item.lines = wrappedLines(text, section, item.lines);
+    const int linesHeight = static_cast<int>(item.lines.size()) * item.pitch;
+    item.grows = text.canGrow() || (text.wordWrap() && linesHeight > object.height());
+    if (item.grows) item.height = std::max(object.height(), linesHeight);
   } else if (object.kind() == ReportObjectKind::Field) {
     item.pitch = lineHeightTwips(static_cast<const TextObject&>(object).font().size);
   }
@@ -109,6 +152,26 @@ void shiftBelowGrowth(Prepared& prepared) {
   }
 }
 
+bool extendsToBottom(const ReportObject& object) {
+  if (object.kind() != ReportObjectKind::Line && object.kind() != ReportObjectKind::Box) return false;
+  return static_cast<const StrokeObject&>(object).extendsToSectionBottom();
+}
+
+// A box drawn around a text that grew grows with it, so that the text stays
+// inside its frame.
+void growFramesWithTheirTexts(Prepared& prepared) {
+  for (Item& frame : prepared.items) {
+    if (frame.object->kind() != ReportObjectKind::Box || extendsToBottom(*frame.object)) continue;
+    const QRect drawn = frame.object->geometry();
+    for (const Item& grower : prepared.items) {
+      if (!grower.grows || !drawn.contains(grower.object->geometry())) continue;
+      const int grownBottom = grower.top + grower.height;
+      const int ownBottom = grower.object->top() + grower.object->height();
+      frame.height = std::max(frame.height, drawn.height() + grownBottom - ownBottom);
+    }
+  }
+}
+
 void classify(Prepared& prepared) {
   prepared.bandHeadLimit = INT_MAX;
   prepared.bandFitTop = 0;
@@ -140,10 +203,11 @@ Prepared prepare(const ReportSection& section) {
   prepared.section = &section;
   for (int i = 1; i <= section.objectCount(); ++i) {
     const ReportObject* object = section.object(i);
-    if (!object->suppress()) prepared.items.push_back(makeItem(*object));
+    if (!object->suppress()) prepared.items.push_back(makeItem(*object, section));
   }
   markBand(prepared);
   shiftBelowGrowth(prepared);
+  growFramesWithTheirTexts(prepared);
   int growth = 0;
   int bottom = section.height();
   for (const Item& item : prepared.items) {
@@ -153,11 +217,6 @@ Prepared prepare(const ReportSection& section) {
   prepared.height = std::max(section.height() + growth, bottom);
   if (prepared.hasBand) classify(prepared);
   return prepared;
-}
-
-bool extendsToBottom(const ReportObject& object) {
-  if (object.kind() != ReportObjectKind::Line && object.kind() != ReportObjectKind::Box) return false;
-  return static_cast<const StrokeObject&>(object).extendsToSectionBottom();
 }
 
 QString fieldText(FieldKind kind, int page, int pages, const QDateTime& moment) {
@@ -313,7 +372,8 @@ class Flow {
       case ReportObjectKind::Text:
       case ReportObjectKind::Field: {
         const auto& text = static_cast<const TextObject&>(object);
-        RenderedText shown{object.name(), rect, lines, firstLine, pitch, text.font(),
+        const QRect room = object.kind() == ReportObjectKind::Text ? centredTextRoom(text, lines, rect) : rect;
+        RenderedText shown{object.name(), room, lines, firstLine, pitch, text.font(),
                            text.horAlignment().value_or(0), text.leftIndent(), text.rightIndent(), text.edges()};
         shown.keepsLineStart = object.kind() == ReportObjectKind::Text && text.canGrow();
         if (object.kind() == ReportObjectKind::Field)

@@ -87,7 +87,8 @@ std::array<int, 13> positionLefts() {
 void addTable(ReportDesigner& report) {
   ReportSection& section = *report.addSection(ReportNames::section(8), ReportSectionKind::Details, 4240);
   text(section, QStringLiteral("StiffyCompany"), {Margin, 100, ContentWidth, 420}, QStringLiteral("Company Name"),
-       HorAlignment::Left, font(14, true));
+       HorAlignment::Left, font(14, true))
+      ->setWordWrap(true);
   text(section, QStringLiteral("StiffyCompanyinfo"), {Margin, 540, ContentWidth, 1440}, QStringLiteral(" "));
   const auto lefts = positionLefts();
   for (size_t i = 0; i < RunLine.size(); ++i)

@@ -55,6 +55,13 @@ class TextObject : public ReportObject {
   bool canGrow() const { return canGrow_; }
   ReportStatus setCanGrow(bool grow) override;
 
+  // A text that wraps breaks each line that is wider than its box (less its
+  // indents) at spaces, and takes the height its lines need; the objects
+  // below it in its section move down by what it grew. A centred one keeps
+  // its lines clear of a picture beside it in its section.
+  bool wordWrap() const { return wordWrap_; }
+  void setWordWrap(bool wrap) { wordWrap_ = wrap; }
+
   static constexpr int MinFontSize = 1;
   static constexpr int MaxFontSize = 400;
 
@@ -69,6 +76,7 @@ class TextObject : public ReportObject {
   int rightIndent_ = 0;
   EdgeStyles edges_;
   bool canGrow_ = false;
+  bool wordWrap_ = false;
 };
 
 }  // namespace platform

@@ -13,6 +13,7 @@
 #include "report/builder/ColumnSlots.h"
 #include "report/builder/CompanyBlock.h"
 #include "report/builder/FieldMap.h"
+#include "report/builder/HeaderRoom.h"
 #include "report/builder/ReportBuilderContext.h"
 #include "report/builder/ReportRecords.h"
 
@@ -44,13 +45,12 @@ void writeCompanyLines(ReportBuilderContext& context, int Model) {
   if (Model == ModelCode::T7310) writeCompanyBlock(context.stiffyReport(), context.info, StiffyCompanyObjects);
 }
 
+// The date block and the company texts share the header's width; the page
+// number runs its whole width.
 void setHeaderWidths(const ReportDesigner& report, int Model) {
   const bool portrait = Model == ModelCode::LX9100;
-  const std::pair<const char*, int> widths[] = {
-      {"Text8", portrait ? 9170 : 12150},  {"Field2", portrait ? 9110 : 12270},
-      {"Field1", portrait ? 9110 : 12600}, {"Company", portrait ? 11300 : 14820},
-      {"Companyinfo", portrait ? 11300 : 14820}, {"WideField", portrait ? 11300 : 14820}};
-  for (const auto& [name, width] : widths) report.member(QString::fromLatin1(name)).setWidth(width);
+  placeHeaderParts(report, portrait);
+  report.member(QStringLiteral("WideField")).setWidth(portrait ? 11300 : 14820);
 }
 
 void addChartPicture(const ReportDesigner& report) {

@@ -1,6 +1,7 @@
 #include "report/page/ExportForm.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFont>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -199,8 +201,10 @@ void ExportForm::connectControls() {
     connect(ExportWhat[i], &QRadioButton::toggled, this, [this, i](bool on) { if (on) ExportWhat_Click(i); });
     connect(FileBrowseButton[i], &QToolButton::clicked, this, [this, i] { FileBrowseButton_Click(i); });
   }
-  for (QLineEdit* box : {RangeStart, RangeFinish})
+  for (QLineEdit* box : {RangeStart, RangeFinish}) {
     connect(box, &QLineEdit::textChanged, this, [this, box] { guardPageBox(box); });
+    box->installEventFilter(this);
+  }
   connect(ExportOk, &QPushButton::clicked, this, &ExportForm::ExportOk_Click);
   connect(ExportCancel, &QPushButton::clicked, this, &ExportForm::ExportCancel_Click);
 }
@@ -236,6 +240,20 @@ void ExportForm::ExportRange_Click(int index) {
 }
 
 void ExportForm::ExportWhat_Click(int index) { FileBrowseButton[Raw]->setEnabled(index == 0); }
+
+void ExportForm::RangeStart_GotFocus() { platform::ui::Select_Text(); }
+
+void ExportForm::RangeFinish_GotFocus() { platform::ui::Select_Text(); }
+
+// The selection is made once the focus change is over: a mouse click that
+// brought the focus would otherwise place the cursor over it.
+bool ExportForm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn) {
+    if (watched == RangeStart) QTimer::singleShot(0, this, &ExportForm::RangeStart_GotFocus);
+    if (watched == RangeFinish) QTimer::singleShot(0, this, &ExportForm::RangeFinish_GotFocus);
+  }
+  return QDialog::eventFilter(watched, event);
+}
 
 void ExportForm::guardPageBox(QLineEdit* box) {
   bool number = false;

@@ -32,7 +32,7 @@ class ExportForm : public QDialog {
 
   struct Context {
     qint32 Model_Code = 0;
-    int shownReportTab = 0;     // ReportTab's tab as the dialog opens: 0 raw data, 1 stiffness data
+    int shownReportTab = 0;     // the report on view as the dialog opens: 0 raw data, 1 stiffness data
     QString* Last_Path = nullptr;  // folder of the last file dialog; a browse may change it
     PageCount pageCount;
   };
@@ -45,6 +45,8 @@ class ExportForm : public QDialog {
   void FileBrowseButton_Click(int index);
   void ExportOk_Click();
   void ExportCancel_Click();
+  void RangeStart_GotFocus();
+  void RangeFinish_GotFocus();
 
   std::array<QRadioButton*, 3> ExportFormat{};  // CSV, rich text, PDF
   std::array<QRadioButton*, 2> ExportRange{};   // all, range
@@ -55,6 +57,9 @@ class ExportForm : public QDialog {
   std::array<QToolButton*, 2> FileBrowseButton{};
   QPushButton* ExportCancel = nullptr;
   QPushButton* ExportOk = nullptr;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void buildControls();

@@ -1,7 +1,6 @@
 #include "report/page/HeaderTextEditor.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -63,7 +62,7 @@ HeaderTextEditor::HeaderTextEditor(int what, const platform::ReportClick& click,
   buildControls();
   targets_.push_back({false, mode_.alignmentMembers, mode_.textObject});
   if (click_.viewerIndex == StiffyViewer) targets_.push_back({true, mode_.stiffyAlignmentMembers, mode_.stiffyTextObject});
-  platform::ignoringErrors([] { QApplication::clipboard()->clear(); });
+  // The clipboard is the user's: opening the editor leaves it as it is.
   loadMode();
   Apply_B->setEnabled(false);
   context_.host.enableWindowMenus(false);

@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QDir>
+#include <QImageReader>
 #include <QObject>
+#include <QStringList>
 
 #include "instrument/ProgramState.h"
 #include "platform/ui/Dialogs.h"
@@ -11,6 +13,17 @@
 #include "report/page/ReportRefresh.h"
 
 namespace report {
+
+QString logoFileFilter() {
+  QStringList patterns;
+  for (const QByteArray& format : QImageReader::supportedImageFormats()) {
+    const QString pattern = QStringLiteral("*.") + QString::fromLatin1(format).toLower();
+    if (!patterns.contains(pattern)) patterns << pattern;
+  }
+  return QStringLiteral("%1;;%2 (%3);;%4")
+      .arg(QLatin1String(PictureFilter), QLatin1String(AllPicturesCaption), patterns.join(QLatin1Char(' ')),
+           QLatin1String(AllFilesFilter));
+}
 
 LogoCommands::LogoCommands(LogoContext context) : context_(std::move(context)) {}
 
@@ -32,7 +45,7 @@ void LogoCommands::Ins_Logo_Click() {
   platform::ui::FileDialogRequest request;
   request.owner = context_.owner;
   request.folder = context_.state.Last_Path;
-  request.filter = QString::fromLatin1(PictureFilter);
+  request.filter = logoFileFilter();
   const std::optional<QString> file = platform::ui::Dialogs::chooseFile(request);
   if (!file) return;
   if (!insertLogo(context_.designers, context_.flags, context_.state.Model_Code, *file)) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 
 #include "report/page/ModifyReportMenu.h"
@@ -17,7 +19,13 @@ struct ReportFlags;
 
 inline constexpr const char* OnePictureOnly = "Report can only contain one picture object.";
 inline constexpr const char* PictureFilter = "Pictures (*.bmp *.ico *.gif *.jpg)";
+inline constexpr const char* AllPicturesCaption = "All Pictures";
+inline constexpr const char* AllFilesFilter = "All Files (*)";
 inline constexpr const char* PictureUnreadable = "The picture could not be read:";
+
+// The Insert Logo file dialog's filters: the usual pictures first, then every
+// picture format the program can read, then all files.
+QString logoFileFilter();
 
 // What the logo commands work on. requestRedraw asks for the deferred redraw
 // of the viewers after the given interval; busy says whether the hourglass

@@ -47,7 +47,7 @@ ExportForm* ReportExportCommand::exportForm() const { return form_; }
 
 void ReportExportCommand::Export_Click() {
   if (state_.Table_Name.isEmpty() || form_ || exporting_) return;
-  const int tab = page_.ReportTab->currentIndex();
+  const int tab = page_.shownReport();
   ExportForm::Context context;
   context.Model_Code = state_.Model_Code;
   context.shownReportTab = tab;
@@ -69,7 +69,7 @@ void ReportExportCommand::exportConfirmedChoices() {
   form_.clear();
   if (!Export_Choices_.Export_Confirmed) return;
   Export_CSV = state_.Model_Code == instrument::ModelCode::N2600A;
-  CRViewer1_ExportButtonClicked(page_.ReportTab->currentIndex() != RawDataTab ? 1 : 0);
+  CRViewer1_ExportButtonClicked(page_.shownReport() != RawDataTab ? 1 : 0);
   Export_CSV = false;
 }
 
@@ -85,7 +85,7 @@ void ReportExportCommand::viewerExportClicked(int index) {
 bool ReportExportCommand::CRViewer1_ExportButtonClicked(int /*index*/) {
   if (exporting_) return false;
   exporting_ = true;
-  const int tab = page_.ReportTab->currentIndex();
+  const int tab = page_.shownReport();
   bool written = false;
   const bool ran = platform::ignoringErrors([&] {
     setDestinations();

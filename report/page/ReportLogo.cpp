@@ -8,6 +8,7 @@
 #include "platform/report/PictureObject.h"
 #include "platform/report/ReportNames.h"
 #include "platform/report/ReportSection.h"
+#include "report/builder/HeaderRoom.h"
 #include "report/builder/ReportDesigners.h"
 #include "report/builder/ReportFlags.h"
 
@@ -110,6 +111,10 @@ bool replacePicture(const LogoSite& site, const QString& file) {
   return true;
 }
 
+bool portraitPage(const platform::ReportDesigner& report) {
+  return report.paperOrientation() == platform::PaperOrientation::Portrait;
+}
+
 }  // namespace
 
 bool insertLogo(ReportDesigners& designers, ReportFlags& flags, int Model_Code, const QString& file) {
@@ -119,6 +124,7 @@ bool insertLogo(ReportDesigners& designers, ReportFlags& flags, int Model_Code, 
   removePicture(stiffy);
   if (Model_Code == instrument::ModelCode::T7310 && replacePicture(stiffy, file)) toLeft(stiffy);
   toLeft(report);
+  placeHeaderParts(*designers.Report, Model_Code == instrument::ModelCode::LX9100);
   flags.Logo_Path = file;
   flags.Logo_Loaded = true;
   return true;
@@ -127,13 +133,17 @@ bool insertLogo(ReportDesigners& designers, ReportFlags& flags, int Model_Code, 
 void placeLogoLeft(ReportDesigners& designers, ReportFlags& flags) {
   if (!flags.Logo_Loaded) return;
   toLeft(reportSite(designers, flags));
+  placeHeaderParts(*designers.Report, portraitPage(*designers.Report));
   if (!flags.Stiffy_Logo_Object.isEmpty()) toLeft(stiffySite(designers, flags));
 }
 
 void placeLogoRight(ReportDesigners& designers, ReportFlags& flags, int Model_Code) {
   if (!flags.Logo_Loaded) return;
-  toRight(reportSite(designers, flags),
-          Model_Code == instrument::ModelCode::LX9100 ? LoadFrameLogoRightLeft : LogoRightLeft);
+  const bool portrait = Model_Code == instrument::ModelCode::LX9100;
+  const int left = portrait ? LoadFrameLogoRightLeft : LogoRightLeft;
+  toRight(reportSite(designers, flags), left);
+  // The date block gives the right edge to the logo and stands left of it.
+  placeHeaderParts(*designers.Report, portrait, left);
   if (flags.Stiffy_Logo_Object.isEmpty()) return;
   const LogoSite stiffy = stiffySite(designers, flags);
   toRight(stiffy, stiffyRightLeft(stiffy));
@@ -146,6 +156,7 @@ void deleteLogo(ReportDesigners& designers, ReportFlags& flags) {
     removePicture(site);
     indentCompanyTexts(site, 0, 0);
   }
+  placeHeaderParts(*designers.Report, portraitPage(*designers.Report));
   flags.Logo_Loaded = false;
 }
 

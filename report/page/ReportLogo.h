@@ -16,7 +16,7 @@ struct ReportFlags;
 // Report logo (the load frame's report is narrower).
 inline constexpr int LogoLeft = 500;
 inline constexpr int LogoTop = 400;
-inline constexpr int StiffyLogoLeft = 100;
+inline constexpr int StiffyLogoLeft = 360;  // the stiffness report's left margin
 inline constexpr int StiffyLogoTop = 100;
 inline constexpr int LogoRightLeft = 13750;
 inline constexpr int LoadFrameLogoRightLeft = 10250;
@@ -30,7 +30,8 @@ inline constexpr int LogoIndent = 1700;
 bool insertLogo(ReportDesigners& designers, ReportFlags& flags, int Model_Code, const QString& file);
 
 // Moves the logo to the left or right edge of both headers and indents the
-// company texts away from it. Nothing happens without a logo.
+// company texts away from it; on the right, Report's date block moves left of
+// it. Nothing happens without a logo.
 void placeLogoLeft(ReportDesigners& designers, ReportFlags& flags);
 void placeLogoRight(ReportDesigners& designers, ReportFlags& flags, int Model_Code);
 

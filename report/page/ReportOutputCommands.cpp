@@ -20,7 +20,7 @@ ReportOutputCommands::ReportOutputCommands(ReportDesigners& designers, instrumen
     });
   }
   QObject::connect(page.Export, &QPushButton::clicked, page.Export, [this, &page] {
-    if (showsAReport(page.CRViewer1[page.ReportTab->currentIndex() == 1 ? 1 : 0])) export_.Export_Click();
+    if (showsAReport(page.CRViewer1[page.shownReport() == 1 ? 1 : 0])) export_.Export_Click();
   });
 }
 

@@ -47,7 +47,7 @@ ReportPrintCommand::ReportPrintCommand(ReportDesigners& designers, const instrum
     : designers_(designers), state_(state), page_(page) {}
 
 platform::ReportDesigner* ReportPrintCommand::shownReport() const {
-  switch (page_.ReportTab->currentIndex()) {
+  switch (page_.shownReport()) {
     case RawDataTab: return designers_.Report.get();
     case StiffnessDataTab: return designers_.StiffyReport.get();
     default: return nullptr;

@@ -14,7 +14,7 @@ struct ReportDesigners;
 class ReportTabPage;
 
 // The report viewers' print button (CRViewer1_PrintButtonClicked): prints the
-// report of the shown report tab through the print dialog, whose last page is
+// report on view (ReportTabPage::shownReport) through the print dialog, whose last page is
 // the report's page count. The report prints in its model's orientation
 // (portrait for the load frame, landscape for the others) and the raw-data
 // report without its free columns; afterwards both the orientation and the

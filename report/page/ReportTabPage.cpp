@@ -52,6 +52,14 @@ ReportTabPage::ReportTabPage(QWidget* parent) : QWidget(parent) {
   layout->addWidget(Instruction[1]);
 }
 
+int ReportTabPage::shownReport() const {
+  const int tab = ReportTab->currentIndex();
+  if (tab != 0 && tab != 1) return tab;
+  const int other = 1 - tab;
+  if (CRViewer1[tab]->isHidden() && !CRViewer1[other]->isHidden()) return other;
+  return tab;
+}
+
 void ReportTabPage::restorePicture1() {
   auto* layout = static_cast<QVBoxLayout*>(this->layout());
   if (layout->indexOf(Picture1) >= 0) return;

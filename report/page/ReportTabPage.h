@@ -45,6 +45,11 @@ class ReportTabPage : public QWidget {
   // 0 shows Report (every model), 1 StiffyReport (the stiffness gauge).
   std::array<platform::ReportViewer*, 2> CRViewer1{};
 
+ // The report on view: 0 Report, 1 StiffyReport. Normally the shown tab's,
+  // but the report toggle can put the other tab's viewer over it, and what
+  // is shown is what prints and exports.
+  int shownReport() const;
+
  // Puts the editing panel back in its place above the report tabs.
   void restorePicture1();
 

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/OwnedWindow.h"
 #include "report/builder/ReportFlags.h"
 #include "report/builder/StiffnessConstants.h"
 #include "report/page/ReportPageHost.h"
@@ -52,8 +53,18 @@ StiffnessCons::StiffnessCons(QWidget* owner, ReportPageHost& host, ReportFlags& 
       saveConstants_(std::move(saveConstants)) {
   setObjectName(QStringLiteral("StiffnessCons"));
   setAttribute(Qt::WA_DeleteOnClose);
+  platform::ui::makeOwnedDialog(*this);
   buildControls();
   Form_Load();
+}
+
+// Placed once, when first shown: centred on the owner and whole on its screen.
+void StiffnessCons::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (placed_) return;
+  placed_ = true;
+  adjustSize();
+  platform::ui::centreOnOwner(*this);
 }
 
 void StiffnessCons::buildControls() {

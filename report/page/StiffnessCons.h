@@ -46,6 +46,7 @@ class StiffnessCons : public QWidget {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void Form_Load();
@@ -59,6 +60,7 @@ class StiffnessCons : public QWidget {
   ReportFlags& flags_;
   StiffnessConstants& constants_;
   std::function<void()> saveConstants_;
+  bool placed_ = false;
 };
 
 }  // namespace report

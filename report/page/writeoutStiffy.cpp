@@ -1,12 +1,12 @@
 #include "report/page/writeoutStiffy.h"
 
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <algorithm>
 #include <array>
 
+#include "platform/core/WholeFile.h"
 #include "platform/report/ReportDesigner.h"
 #include "platform/report/ReportNames.h"
 
@@ -27,6 +27,8 @@ const std::array<const char*, 10> BinColumns = {
     "StiffyBinNumber",   "StiffyFrequency", "StiffyDisplSNR",  "StiffyForceSNR", "StiffyStiffnessMN",
     "StiffyStiffnessLbf", "StiffyYoungsMPa", "StiffyYoungsPsi", "StiffyShearMPa", "StiffyShearPsi"};
 constexpr int AverageCount = 6;
+// The file's fixed form has room for this many bins; a longer run writes every bin.
+constexpr qsizetype FixedBinRows = 25;
 
 // A number written with a decimal comma (as a comma locale formats it) gets a
 // point, so that it stays one field of the file.
@@ -56,10 +58,10 @@ QString runLine(const platform::ReportDesigner& report) {
 }
 
 // Row 1 carries the three single values after its ten; every later row ends
-// with a comma after its ten.
+// with a comma after its ten. Rows past the run's last bin are empty.
 QString binLines(const platform::ReportDesigner& report) {
   std::array<QStringList, BinColumns.size()> columns;
-  qsizetype rows = 1;
+  qsizetype rows = FixedBinRows;
   for (std::size_t j = 0; j < BinColumns.size(); ++j) {
     columns[j] = columnValues(report, BinColumns[j]);
     rows = std::max(rows, columns[j].size());
@@ -99,9 +101,7 @@ QString stiffyCsvText(const platform::ReportDesigner& report) {
 
 StiffyCsvStatus writeoutStiffy(const platform::ReportDesigner& Report1, const QString& filename) {
   const QByteArray bytes = stiffyCsvText(Report1).toLatin1();
-  QSaveFile file(filename);
-  if (filename.isEmpty() || !file.open(QIODevice::WriteOnly)) return StiffyCsvStatus::WriteFailed;
-  if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) return StiffyCsvStatus::WriteFailed;
+  if (filename.isEmpty() || !platform::writeWholeFile(filename, bytes)) return StiffyCsvStatus::WriteFailed;
   return StiffyCsvStatus::Written;
 }
 

@@ -19,8 +19,8 @@ inline const QString StiffyCsvFailedMessage = QStringLiteral("Error Opening File
 
 // Writes the stiffness report that Report1 (the StiffyReport designer) shows
 // into the comma-separated file filename: the run line, two empty lines, the
-// two heading lines, one line per frequency bin of the run and the averages
-// line. Every value is the text of its report object as it stands (a decimal
+// two heading lines, one line per frequency bin (at least 25 lines, those
+// past the run's last bin empty) and the averages line. Every value is the text of its report object as it stands (a decimal
 // comma becomes a point); nothing is read from the database. The file is
 // written to a temporary file and renamed into place, so a failure leaves any
 // earlier file as it was. Shows nothing; the caller reports a failure.

@@ -24,12 +24,18 @@ void resizeSectionFonts(platform::ReportDesigner& report, int sectionNumber,
 // when that is missing or not a report size.
 int laidOutFontSize(const platform::ReportDesigner& report);
 
+// Right-aligned labels of a section (each names the value right of it) that
+// are narrower than their text at its font grow so that the text shows
+// whole: to the left up to the text beside them, then into their value.
+void fitLabelsToText(platform::ReportDesigner& report, int sectionNumber);
+
 // Section1 and Section2: the company and project-name objects by d, the rest
-// of Section2 to newSize.
+// of Section2 to newSize; then the labels of Section2 fit their texts.
 void resizeHeaderFonts(platform::ReportDesigner& report, int d, int newSize);
 // Section3: every object whose name begins with "COL" (any case) to newSize.
 void resizeColumnFonts(platform::ReportDesigner& report, int newSize);
-// Section4 to Section6: every object to newSize.
+// Section4 to Section6: every object to newSize; then the average labels fit
+// their texts.
 void resizeFooterFonts(platform::ReportDesigner& report, int newSize);
 
 }  // namespace report

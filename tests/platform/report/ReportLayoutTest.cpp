@@ -5,6 +5,7 @@
 #include "platform/report/ReportDefinitions.h"
 #include "platform/report/ReportLayout.h"
 #include "platform/report/TextLines.h"
+#include "platform/report/TextWidth.h"
 
 using namespace platform;
 using namespace reporttest;
@@ -110,6 +111,37 @@ TEST(ReportLayout, GrowingTextPushesDownWhatLiesBelowIt) {
   const RenderedText cell = laid.textsOf(ReportNames::stiffyAverage(1), 1).first();
   EXPECT_EQ(column.lines.size(), 10);
   EXPECT_EQ(cell.rect.top() - column.rect.top(), cellTop - columnTop + 10 * 216 - 216);
+}
+
+// The company name at its largest (17 points, report size 12).
+TEST(ReportLayout, ALongCompanyNameWrapsAndPushesTheInformationDownInsideTheFrame) {
+  auto report = ReportDefinitions::createReport();
+  const ObjectRef company = report->member(QStringLiteral("Company"));
+  company.SetText(QStringLiteral("Northern Regional Highway and Bridge Materials Testing Laboratory, Soil and "
+                                 "Asphalt Division - Quality Assurance"));
+  company.setFontSize(17);
+  report->member(QStringLiteral("Companyinfo")).SetText(QStringLiteral(" \rMain Street 1\r"));
+  const RenderedReport laid = ReportLayout::layout(*report, fixedMoment());
+  const RenderedText shown = laid.textsOf(QStringLiteral("Company"), 1).first();
+  ASSERT_GE(shown.lines.size(), 2);
+  EXPECT_GE(shown.rect.height(), static_cast<int>(shown.lines.size()) * lineHeightTwips(17));
+  const RenderedText info = laid.textsOf(QStringLiteral("Companyinfo"), 1).first();
+  EXPECT_GE(info.rect.top(), shown.rect.bottom());
+  EXPECT_GE(laid.pages.first().boxes.first().rect.bottom(), info.rect.bottom());  // the header's frame
+}
+
+TEST(ReportLayout, ACentredHeadingALittleWiderThanItsColumnShowsWhole) {
+  auto report = ReportDefinitions::createReport();
+  report->member(ReportNames::columnHeader(9)).SetText(QStringLiteral("Remarks"));
+  report->member(ReportNames::columnHeader(10)).SetText(QStringLiteral("A much longer heading"));
+  const RenderedReport laid = ReportLayout::layout(*report, fixedMoment());
+  const RenderedText remarks = laid.textsOf(ReportNames::columnHeader(9), 1).first();
+  const int width = ReportDefinitions::columnWidth(9);
+  EXPECT_GE(remarks.rect.width(), textWidthTwips(QStringLiteral("Remarks"), remarks.font));
+  EXPECT_EQ(remarks.rect.left() + remarks.rect.width() / 2, ReportDefinitions::columnLeft(9) + width / 2);
+  // Never past half the gap to the next column.
+  const RenderedText longer = laid.textsOf(ReportNames::columnHeader(10), 1).first();
+  EXPECT_EQ(longer.rect.width(), width + ReportDefinitions::ColumnGap);
 }
 
 TEST(ReportLayout, TwoLineHeadersThatCanGrowPushTheDataDown) {

@@ -5,6 +5,7 @@
 
 #include "BuilderFixture.h"
 #include "report/builder/ColumnSlots.h"
+#include "report/builder/HeaderRoom.h"
 
 namespace report {
 namespace {
@@ -38,7 +39,7 @@ TEST_F(ReportHeaderTest, DensityHeaderWritesTitlesTestValuesAndLandscapeWidths) 
   EXPECT_EQ(text("DensityStdLabel"), "Density Standard:");
   EXPECT_EQ(text("MaxDText"), "135.5");
   EXPECT_TRUE(hidden(names::headerLabel(4)));
-  EXPECT_EQ(designers.Report->member("Field1").width(), 12600);
+  EXPECT_EQ(*designers.Report->member("Field1").left() + DateBlockWidth, 15840 - 360 - DateBlockInset);
   EXPECT_FALSE(hidden(names::columnHeader(19)));
   EXPECT_TRUE(designers.Report->section(names::section(6))->suppress());
   EXPECT_EQ(header(2), "Remarks");
@@ -80,7 +81,7 @@ TEST_F(ReportHeaderTest, LoadFrameHidesTheMirrorBlockBelowFiftyReadingsAndAddsTh
   EXPECT_TRUE(hidden(names::columnHeader(8)));
   EXPECT_TRUE(hidden(names::columnData(19)));
   EXPECT_FALSE(hidden(names::portraitLine(1)));
-  EXPECT_EQ(designers.Report->member("Field2").width(), 9110);
+  EXPECT_EQ(*designers.Report->member("Field2").left() + DateBlockWidth, 12240 - 360 - DateBlockInset);
   EXPECT_EQ(header(9), "Remarks");
 }
 

@@ -1,5 +1,6 @@
 #include "report/page/ExportForm.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QPointer>
@@ -61,6 +62,20 @@ TEST_F(ExportFormTest, OpensOnCsvWithNamesInTheLastFolderAndPageBoxesGuarded) {
   EXPECT_EQ(form->ExportLocation[1]->text(), lastPath + "/DataStif.csv");
   EXPECT_TRUE(form->ExportWhat[1]->isEnabled());
   EXPECT_EQ(form->ExportWhat[1]->text(), QStringLiteral("Export Stiffness Data"));
+}
+
+TEST_F(ExportFormTest, APageBoxSelectsItsWholeTextWhenClickedInto) {
+  open(0);
+  chooseRange(QStringLiteral("3"), QStringLiteral("12"));
+  form->show();
+  form->activateWindow();
+  for (QLineEdit* box : {form->RangeStart, form->RangeFinish}) {
+    box->deselect();
+    box->setFocus(Qt::MouseFocusReason);  // a click does not select by itself
+    for (int pass = 0; pass < 3; ++pass) QApplication::processEvents();  // the focus, then the selection after it
+    if (QApplication::focusWidget() != box) GTEST_SKIP() << "no keyboard focus on this platform";
+    EXPECT_EQ(box->selectedText(), box->text());
+  }
 }
 
 TEST_F(ExportFormTest, FormatSwitchReplacesOnlyARealExtension) {

@@ -1,6 +1,7 @@
 #include "report/page/HeaderTextEditor.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -74,6 +75,12 @@ TEST_F(HeaderTextEditorTest, OkOnReportWritesTextAlignmentAndCompanyInformation)
   EXPECT_TRUE(flags.Info_Changed);
   EXPECT_TRUE(host.menusEnabled);
   EXPECT_TRUE(editor.isHidden());
+}
+
+TEST_F(HeaderTextEditorTest, OpeningTheEditorLeavesTheClipboardAlone) {
+  QApplication::clipboard()->setText(QStringLiteral("kept"));
+  open(&HeaderTextCommands::CN_Click);
+  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("kept"));
 }
 
 TEST_F(HeaderTextEditorTest, OkOnTheStiffnessReportReachesItsOwnObjects) {

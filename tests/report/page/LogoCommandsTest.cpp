@@ -16,7 +16,11 @@
 #include "report/builder/ReportFlags.h"
 #include "report/page/ReportLogo.h"
 #include "report/page/ReportRefresh.h"
+#include "report/reflow/SectionFonts.h"
 #include "platform/report/ReportSection.h"
+#include "platform/report/ReportLayout.h"
+#include "platform/report/TextWidth.h"
+#include "report/builder/HeaderRoom.h"
 #include "platform/report/ReportObject.h"
 
 namespace report {
@@ -101,6 +105,15 @@ TEST_F(LogoCommandsTest, InsertOnTheStiffnessGaugePutsTheLogoInBothReportsAndInd
   EXPECT_EQ(redraws, (QList<std::pair<int, bool>>{{ReportRefresh::RedrawInterval, true}}));
 }
 
+TEST_F(LogoCommandsTest, TheDialogOffersEveryReadablePictureAndAllFiles) {
+  insertFile(picture);
+  const QStringList filters = dialogs.fileRequests.value(0).filter.split(QStringLiteral(";;"));
+  ASSERT_EQ(filters.size(), 3);
+  EXPECT_EQ(filters[0], QLatin1String(PictureFilter));
+  EXPECT_TRUE(filters[1].contains(QLatin1String("*.png")) && filters[1].contains(QLatin1String("*.bmp")));
+  EXPECT_EQ(filters[2], QLatin1String(AllFilesFilter));
+}
+
 TEST_F(LogoCommandsTest, CancelOrAnUnreadableFileChangesNothingAndASecondInsertIsRefused) {
   dialogs.files.enqueue(std::nullopt);
   insert.trigger();
@@ -176,6 +189,66 @@ TEST_F(LogoCommandsTest, ALargePictureIsScaledIntoTheRoomBesideTheCompanyTexts) 
   right.trigger();
   const platform::ObjectRef logo = reportMember(flags.Logo_Object);
   EXPECT_LE(*logo.left() + *logo.width(), LogoRightLeft + LogoIndent);
+}
+
+// Where the ink of a header text lies on the page: its lines' extents, not its box.
+QList<QRect> inkOf(const platform::RenderedText& text) {
+  QList<QRect> ink;
+  const int pitch = text.linePitch;
+  for (int row = 0; row < text.lines.size(); ++row) {
+    const int width = platform::textWidthTwips(text.lines[row], text.font);
+    int left = text.rect.left() + text.leftIndent;
+    if (text.alignment == Right) left = text.rect.left() + text.rect.width() - text.rightIndent - width;
+    if (text.alignment == Centred) left = text.rect.left() + (text.rect.width() - width) / 2;
+    ink.append(QRect(left, text.rect.top() + row * pitch, width, pitch));
+  }
+  return ink;
+}
+
+TEST_F(LogoCommandsTest, LogoCompanyAndDateNeverMeetAtAnySizeOrientationOrSide) {
+  const QString longName = QStringLiteral(
+      "Northern Regional Highway and Bridge Materials Testing Laboratory, Soil and Asphalt Division - Quality "
+      "Assurance");
+  const QString logo = writePicture(QStringLiteral("big.bmp"), {600, 300});
+  for (const qint32 model : {instrument::ModelCode::LX9100, instrument::ModelCode::N2600BX}) {
+    const bool portrait = model == instrument::ModelCode::LX9100;
+    const int paper = portrait ? platform::ReportDesigner::LetterWidth : platform::ReportDesigner::LetterHeight;
+    for (int size = 9; size <= 12; ++size) {
+      for (const int place : {0, 1, 2}) {  // the logo left, right, or left of a centred name
+        const bool logoRight = place == 1;
+        designers.recreate();
+        flags = ReportFlags();
+        platform::ReportDesigner& report = *designers.Report;
+        report.setPaperOrientation(portrait ? platform::PaperOrientation::Portrait
+                                            : platform::PaperOrientation::Landscape);
+        placeHeaderParts(report, portrait);
+        report.member(QStringLiteral("Company")).SetText(longName);
+        if (place == 2) report.member(QStringLiteral("Company")).setHorAlignment(Centred);
+        ASSERT_TRUE(insertLogo(designers, flags, model, logo));
+        if (logoRight) placeLogoRight(designers, flags, model);
+        resizeHeaderFonts(report, size - 9, size);
+
+        const platform::RenderedReport laid = platform::ReportLayout::layout(report);
+        const QString where = QStringLiteral("model %1 size %2 place %3").arg(model).arg(size).arg(place);
+        ASSERT_EQ(laid.pages.first().pictures.size(), 1);
+        const QRect picture = laid.pages.first().pictures.first().rect;
+        QList<QRect> company, date;
+        for (const char* name : {"Company", "Companyinfo"})
+          company += inkOf(laid.textsOf(QLatin1String(name), 1).first());
+        for (const char* name : {"Text8", "Field1", "Field2"})
+          date += inkOf(laid.textsOf(QLatin1String(name), 1).first());
+        const QStringList nameLines = laid.textsOf(QStringLiteral("Company"), 1).first().lines;
+        EXPECT_EQ(nameLines.join(QLatin1Char(' ')), longName) << qPrintable(where);
+        const QList<QList<QRect>> parts = {company, date, {picture}};
+        for (int one = 0; one < parts.size(); ++one)
+          for (const QRect& ink : parts[one]) {
+            EXPECT_TRUE(ink.left() >= 360 && ink.left() + ink.width() <= paper - 360) << qPrintable(where);
+            for (int other = one + 1; other < parts.size(); ++other)
+              for (const QRect& otherInk : parts[other]) EXPECT_FALSE(ink.intersects(otherInk)) << qPrintable(where);
+          }
+      }
+    }
+  }
 }
 
 TEST_F(LogoCommandsTest, DeleteEmptiesBothReportsRedrawsAtOnceAndInsertWorksAgain) {

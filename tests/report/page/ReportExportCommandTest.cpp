@@ -142,6 +142,17 @@ TEST_F(ReportExportCommandTest, RichTextOfTheShownReportReadsBack) {
   EXPECT_NE(rtf.find("Cal. Factor:"), std::string::npos);
 }
 
+TEST_F(ReportExportCommandTest, TheReportTheToggleShowsIsTheOneExported) {
+  state.Model_Code = 3;
+  page.ReportTab->setCurrentIndex(0);
+  page.CRViewer1[1]->setVisible(true);  // the toggle's stiffness report over the raw-data tab
+  page.CRViewer1[0]->setVisible(false);
+  choose(ExportChoice::Rtf, ExportChoice::Current);
+  ASSERT_TRUE(command.CRViewer1_ExportButtonClicked(1));
+  EXPECT_FALSE(QFile::exists(path("raw.rtf")));
+  EXPECT_NE(fileText(path("stiff.rtf")).find("Cal. Factor:"), std::string::npos);
+}
+
 TEST_F(ReportExportCommandTest, AnApplicationGetsTheExportAndTheFileNamesStay) {
   designers.Report->exportOptions().diskFileName = path("older.pdf");
   choose(ExportChoice::Pdf, ExportChoice::Current);

@@ -7,6 +7,7 @@
 
 #include "platform/report/ReportNames.h"
 #include "platform/report/ReportTestSupport.h"
+#include "platform/ui/ReportViewer.h"
 #include "platform/ui/ScriptedDialogs.h"
 #include "report/builder/ReportDesigners.h"
 #include "report/page/ReportTabPage.h"
@@ -119,6 +120,17 @@ TEST_F(ReportPrintCommandTest, TheStiffnessTabPrintsStiffyReportWithoutHiding) {
   EXPECT_EQ(calls, QStringList{"dialog 1"});
   EXPECT_TRUE(reporttest::pdfInfo(output, "Page size:").startsWith(QLatin1String("792 x 612")));
   EXPECT_EQ(designers.StiffyReport->paperOrientation(), Portrait);
+  EXPECT_TRUE(pdfText(output).contains(QStringLiteral("Cal. Factor:")));
+}
+
+// The report toggle can show the stiffness report on the raw-data tab.
+TEST_F(ReportPrintCommandTest, TheReportTheToggleShowsIsTheOnePrinted) {
+  state.Model_Code = 3;
+  page.ReportTab->setCurrentIndex(0);
+  page.CRViewer1[1]->setVisible(true);
+  page.CRViewer1[0]->setVisible(false);
+  command.CRViewer1_PrintButtonClicked();
+  EXPECT_EQ(calls, QStringList{"dialog 1"});  // no free columns hidden: not the raw-data report
   EXPECT_TRUE(pdfText(output).contains(QStringLiteral("Cal. Factor:")));
 }
 

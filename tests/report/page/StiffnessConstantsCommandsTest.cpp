@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QKeyEvent>
 #include <gtest/gtest.h>
 
@@ -85,6 +86,19 @@ TEST_F(StiffnessConstantsCommandsTest, MissingFileAnsweredYesOpensTheEditorAndAr
   EXPECT_EQ(commands.editor()->SInfoTxt[6]->text(), QStringLiteral("0"));
   EXPECT_TRUE(commands.textChangedArmed());
   EXPECT_FALSE(host.menusEnabled);
+}
+
+TEST_F(StiffnessConstantsCommandsTest, TheEditorOpensCentredOnItsOwnerAndWholeOnTheScreen) {
+  const QRect screen = QApplication::primaryScreen()->availableGeometry();
+  page.setGeometry(QRect(screen.topLeft() + QPoint(40, 40), screen.size() - QSize(80, 80)));
+  page.show();
+  const StiffnessCons& editor = openEditor();
+  EXPECT_LE((editor.frameGeometry().center() - page.frameGeometry().center()).manhattanLength(), 4);
+  commands.editor()->close();
+  delete commands.editor();
+
+  page.move(screen.bottomRight() - QPoint(60, 60));  // owner nearly off the screen
+  EXPECT_TRUE(screen.contains(openEditor().frameGeometry()));
 }
 
 TEST_F(StiffnessConstantsCommandsTest, TextChangedRebuildsOnlyAfterAnApply) {

@@ -55,7 +55,7 @@ class WriteoutStiffyTest : public ::testing::Test {
   std::unique_ptr<platform::ReportDesigner> report = platform::ReportDefinitions::createStiffyReport();
 };
 
-TEST_F(WriteoutStiffyTest, ARunIsWrittenByteForByteWithPointDecimals) {
+TEST_F(WriteoutStiffyTest, AShortRunKeepsTheFixedFormByteForByteWithPointDecimals) {
   setBins({{"1", "100", "20.1", "18,4", "12.0", "68521.3", "101.2", "14674.0", "39.9", "5785.5"},
            {"2", "110", "21.0", "19.2", " ", " ", " ", " ", " ", " "},
            {"3", "120"}});
@@ -66,7 +66,8 @@ TEST_F(WriteoutStiffyTest, ARunIsWrittenByteForByteWithPointDecimals) {
             QByteArray("RUN#:  7   MEAS:  12.8   DATE:  03/07/2024   TIME:  14:05:09\r\n" + Headings +
                        "1,100,20.1,18.4,12.0,68521.3,101.2,14674.0,39.9,5785.5,0.12,105.3,1686.7\r\n"
                        "2,110,21.0,19.2, , , , , , ,\r\n"
-                       "3,120,,,,,,,,5800.0,\r\n"
+                       "3,120,,,,,,,,5800.0,\r\n" +
+                       QByteArray(",,,,,,,,,,\r\n").repeated(22) +  // rows 4 to 25 of the fixed form
                        ",,,AVG:,1.5,2.5,3.5,4.5,5.5,6.5\r\n")
                 .toStdString());
 }
