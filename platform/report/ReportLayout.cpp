@@ -85,7 +85,9 @@ QStringList wrappedLines(const TextObject& text, const ReportSection& section, c
 // A centred one-line text a little wider than its box (a bold heading in a
 // narrow column) shows whole rather than cut at both ends.
 QRect centredTextRoom(const TextObject& text, const QStringList& lines, const QRect& box) {
-  if (text.horAlignment() != HorAlignment::Centred || text.wordWrap() || lines.size() != 1) return box;
+  // A growing text (a data column) that is too wide takes the blank room beside it instead.
+  if (text.horAlignment() != HorAlignment::Centred || text.wordWrap() || text.canGrow() || lines.size() != 1)
+    return box;
   const int needed = textWidthTwips(lines.first(), text.font()) + text.leftIndent() + text.rightIndent();
   const int spill = std::min(CentredSpill, (needed - box.width() + 1) / 2);
   return spill > 0 ? box.adjusted(-spill, 0, spill, 0) : box;
