@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "mainwindow/Startup.h"
+#include "mainwindow/window/Startup.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -12,8 +12,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "mainwindow/DataTabPage.h"
-#include "mainwindow/DataView.h"
+#include "mainwindow/dataview/DataTabPage.h"
+#include "mainwindow/dataview/DataView.h"
 #include "mainwindow/MainWindow.h"
 #include "platform/ui/ScriptedDialogs.h"
 #include "support/BenchSupport.h"

@@ -16,7 +16,7 @@
 
 #include "download/Communication.h"
 #include "download/PortProbe.h"
-#include "mainwindow/ComPortStatus.h"
+#include "mainwindow/window/ComPortStatus.h"
 #include "platform/serial/CommCodes.h"
 #include "platform/serial/CommControl.h"
 #include "platform/serial/PortClaims.h"

@@ -19,7 +19,7 @@ function(korvis_module name dir)
 endfunction()
 
 # korvis_tests(NAME DIR CORE|GUI [USES_PTY] libs...): one GoogleTest executable
-# from the .cpp files of DIR (not its sub-folders), run by ctest with the test
+# from the .cpp files of DIR and its sub-folders (the rooms of a layer), run by ctest with the test
 # data path. USES_PTY: its tests open pseudo-terminals as serial ports; the
 # serial layer locks a port by its device name, and the kernel hands a freed
 # terminal number to the next process, so such tests never run side by side.
@@ -30,7 +30,7 @@ function(korvis_tests name dir kind)
   if(option_USES_PTY)
     set(lock RESOURCE_LOCK pseudo_terminal)
   endif()
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
   if(NOT sources)
     return()
   endif()

@@ -3,11 +3,11 @@
 #include <QString>
 #include <QStringView>
 
-#include "instrument/LoadFrameParser.h"
-#include "instrument/N2600AParser.h"
-#include "instrument/N2600BXParser.h"
+#include "instrument/lx9100/LoadFrameParser.h"
+#include "instrument/n2600a/N2600AParser.h"
+#include "instrument/n2600bx/N2600BXParser.h"
 #include "instrument/ParseContext.h"
-#include "instrument/StiffnessParser.h"
+#include "instrument/t7310/StiffnessParser.h"
 
 namespace instrument {
 

@@ -7,8 +7,8 @@
 
 #include <memory>
 
-#include "mainwindow/DataTabPage.h"
-#include "mainwindow/DataView.h"
+#include "mainwindow/dataview/DataTabPage.h"
+#include "mainwindow/dataview/DataView.h"
 #include "mainwindow/MainWindow.h"
 #include "PortProbeWait.h"
 #include "platform/core/Twips.h"

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
-#include "mainwindow/ComPortStatus.h"
+#include "mainwindow/window/ComPortStatus.h"
 
 namespace mainwindow {
 

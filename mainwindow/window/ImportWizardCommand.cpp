@@ -1,0 +1,23 @@
+#include "mainwindow/MainWindow.h"
+#include "mainwindow/window/MenuCommands.h"
+#include "platform/core/IgnoreErrors.h"
+
+namespace mainwindow {
+namespace {
+
+const QString WaitingForWizard = QStringLiteral("Status: Waiting for data from Wizard.");
+
+}  // namespace
+
+void MenuCommands::ImportWizard_Click() {
+  // A running download or project read owns the working database.
+  if (main_.state().longWork.running()) return;
+  platform::ignoringErrors([&] { main_.Comm().Halt_ = false; });
+  platform::ignoringErrors([&] {
+    if (!wizardHost_) wizardHost_ = std::make_unique<WizardHost>(main_);
+    wizardHost_->showWizard();
+  });
+  main_.setStatusText(WaitingForWizard);
+}
+
+}  // namespace mainwindow

@@ -1,0 +1,93 @@
+#include "report/page/header/InfoFile.h"
+
+#include <QList>
+
+#include "platform/core/ProgramFiles.h"
+#include "platform/core/ProgramFolder.h"
+#include "platform/core/SettingsFile.h"
+#include "platform/core/WholeFile.h"
+
+namespace report {
+namespace {
+
+constexpr char Quote = '"';
+constexpr char CarriageReturn = '\r';
+constexpr char LineFeed = '\n';
+constexpr int ItemCount = CInfoCount + 1;  // the nine texts and the title
+
+// A line break inside a text would move every later item to the wrong place
+// on the next load; it is stored as a blank.
+QByteArray storedText(const QString& text) {
+  QByteArray bytes = text.toLatin1();
+  bytes.replace(CarriageReturn, ' ');
+  bytes.replace(LineFeed, ' ');
+  return bytes;
+}
+
+bool save(const CompanyInfo& info, const QString& title, const QString& path) {
+  QByteArray record;
+  for (const QString& text : info.CInfo) record += storedText(text) + CarriageReturn;
+  record += storedText(title) + CarriageReturn;
+
+  return platform::writeWholeFile(path, Quote + record + Quote + CarriageReturn + LineFeed);
+}
+
+// Lines end at a carriage return; a line feed right after it belongs to the
+// line end.
+QList<QByteArray> splitLines(const QByteArray& bytes) {
+  QList<QByteArray> lines;
+  QByteArray line;
+  for (qsizetype i = 0; i < bytes.size(); ++i) {
+    const char c = bytes[i];
+    if (c != CarriageReturn) {
+      line += c;
+      continue;
+    }
+    lines.append(line);
+    line.clear();
+    if (i + 1 < bytes.size() && bytes[i + 1] == LineFeed) ++i;
+  }
+  if (!line.isEmpty()) lines.append(line);
+  return lines;
+}
+
+// The record without its own opening and closing quotes (and the line end
+// after them); quotes inside the texts are theirs and stay.
+QByteArray recordText(QByteArray bytes) {
+  if (bytes.startsWith(Quote)) bytes.remove(0, 1);
+  if (bytes.endsWith(LineFeed)) bytes.chop(1);
+  if (bytes.endsWith(CarriageReturn)) bytes.chop(1);
+  if (bytes.endsWith(Quote)) bytes.chop(1);
+  return bytes;
+}
+
+bool load(CompanyInfo& info, QString& title, const QString& path) {
+  const platform::SettingsFile file = platform::readSettingsFile(path);
+  if (file.outcome != platform::SettingsFile::Read) return false;
+  const QList<QByteArray> lines = splitLines(recordText(file.bytes));
+  for (int item = 0; item < ItemCount && item < lines.size(); ++item) {
+    const QByteArray& value = lines[item];
+    if (value.isEmpty()) continue;  // an empty item keeps what it had
+    if (item < CInfoCount)
+      info.CInfo[item] = QString::fromLatin1(value);
+    else
+      title = QString::fromLatin1(value);
+  }
+  return true;
+}
+
+}  // namespace
+
+bool Info_File(int mode, CompanyInfo& info, QString& Download_Title) {
+  const QString path = platform::ProgramFolder::path(platform::ProgramFiles::CompanyInfo);
+  switch (mode) {
+    case InfoFileLoad:
+      return load(info, Download_Title, path);
+    case InfoFileSave:
+      return save(info, Download_Title, path);
+    default:
+      return false;
+  }
+}
+
+}  // namespace report

@@ -1,0 +1,158 @@
+#include "mainwindow/dataview/HeaderRowEdit.h"
+
+#include <QTableView>
+#include <gtest/gtest.h>
+
+#include "instrument/CreateDatabase.h"
+#include "instrument/DeviceType.h"
+#include "instrument/ProgramState.h"
+#include "instrument/RecordLayouts.h"
+#include "mainwindow/grids/DataGrids.h"
+#include "mainwindow/dataview/ViewConnection.h"
+#include "platform/db/Database.h"
+#include "platform/ui/ScriptedDialogs.h"
+#include "support/TempProgramFolder.h"
+
+namespace mainwindow {
+namespace {
+
+const QString Project = QStringLiteral("P125");
+
+class HeaderRowEditTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(db.open(instrument::CreateDatabase::databasePath()));
+    ASSERT_TRUE(db.createTable(instrument::Compaction_Record_B(Project)));
+    add(0, "", 0, 0, 135.5);
+    add(1, "S", 122.4, 112.5);
+    add(2, "A", 130, 120);
+    add(3, "S", 125, 118.75);
+    add(4, "T", 100, 95);
+    state.Table_Name = QStringLiteral("125");
+    state.Test_Name = QStringLiteral("SOIL");
+  }
+  void add(int rdnum, const char* sa, double wd, double dd, QVariant maxd = QVariant()) {
+    ASSERT_TRUE(db.exec(QStringLiteral("INSERT INTO P125 (RDNUM, SA, WD, DD, MAXD, PERC_COMP) VALUES (?,?,?,?,?,?)"),
+                        {rdnum, QString::fromLatin1(sa), wd, dd, maxd, 50}));
+  }
+  QVariant field(int rdnum, const char* name) const {
+    const auto rows = db.select(QStringLiteral("SELECT %1 FROM P125 WHERE RDNUM = ?").arg(QLatin1String(name)), {rdnum});
+    return rows && !rows->isEmpty() ? rows->first().value(0) : QVariant();
+  }
+  // The data view as the tree selection leaves it for the soil readings.
+  void selectSoil() {
+    ASSERT_TRUE(view.open());
+    ASSERT_TRUE(view.Rows_Recordset.open(view.DB_Connection, Project, QStringLiteral("\"SA\" = ? AND \"RDNUM\" > 0"),
+                                         {QStringLiteral("S")}));
+    ASSERT_TRUE(view.Header_Recordset.open(view.DB_Connection, Project, QStringLiteral("\"RDNUM\" = 0")));
+    grid.setModel(&view.Rows_Recordset);
+    applyColumnRules(grid, view.Rows_Recordset, GridKind::Readings, instrument::ModelCode::N2600BX);
+  }
+  bool editMaxd(const QVariant& value) {
+    return edit.DataGrid2_AfterColUpdate(0, view.Header_Recordset.fieldIndex(u"MAXD"), value);
+  }
+
+  testsupport::TempProgramFolder folder;
+  platform::ui::ScriptedDialogs dialogs;
+  platform::ui::ScopedDialogSeam seam{dialogs};
+  platform::db::Database db;
+  instrument::ProgramState state;
+  ViewConnection view;
+  QTableView grid;
+  HeaderRowEdit edit{view, state, grid, nullptr};
+};
+
+TEST_F(HeaderRowEditTest, PercentCompactionOfTheSampleTypeFromTheHeaderMaximumDensity) {
+  ASSERT_TRUE(db.exec(QStringLiteral("UPDATE P125 SET MAXD = 125 WHERE RDNUM = 0")));
+  QString soil = QStringLiteral("soil");
+  ASSERT_TRUE(Calc_Percent_Comp(db, QStringLiteral("125"), soil));
+  EXPECT_EQ(soil, QStringLiteral("S"));
+  EXPECT_DOUBLE_EQ(field(1, "PERC_COMP").toDouble(), 90.0);
+  EXPECT_DOUBLE_EQ(field(3, "PERC_COMP").toDouble(), 95.0);
+  EXPECT_DOUBLE_EQ(field(2, "PERC_COMP").toDouble(), 50.0);
+  EXPECT_DOUBLE_EQ(field(0, "PERC_COMP").toDouble(), 50.0);
+
+  // Asphalt and thin lift use the wet density.
+  QString asphalt = QStringLiteral("Asphalt");
+  ASSERT_TRUE(Calc_Percent_Comp(db, QStringLiteral("125"), asphalt));
+  EXPECT_DOUBLE_EQ(field(2, "PERC_COMP").toDouble(), 104.0);
+  QString thin = QStringLiteral("THIN");
+  ASSERT_TRUE(Calc_Percent_Comp(db, QStringLiteral("125"), thin));
+  EXPECT_DOUBLE_EQ(field(4, "PERC_COMP").toDouble(), 80.0);
+  // Stored at single precision, as computed.
+  ASSERT_TRUE(db.exec(QStringLiteral("UPDATE P125 SET MAXD = 135.5 WHERE RDNUM = 0")));
+  ASSERT_TRUE(Calc_Percent_Comp(db, QStringLiteral("125"), soil));
+  EXPECT_DOUBLE_EQ(field(1, "PERC_COMP").toDouble(), 83.02583);
+}
+
+TEST_F(HeaderRowEditTest, NothingToDoForEmptyNamesAndNoMaximumDensityFails) {
+  QString empty;
+  EXPECT_TRUE(Calc_Percent_Comp(db, QStringLiteral("125"), empty));
+  QString soil = QStringLiteral("S");
+  EXPECT_TRUE(Calc_Percent_Comp(db, QString(), soil));
+  ASSERT_TRUE(db.exec(QStringLiteral("UPDATE P125 SET MAXD = NULL WHERE RDNUM = 0")));
+  QString error;
+  EXPECT_FALSE(Calc_Percent_Comp(db, QStringLiteral("125"), soil, &error));
+  EXPECT_FALSE(error.isEmpty());
+  ASSERT_TRUE(db.exec(QStringLiteral("UPDATE P125 SET MAXD = 0 WHERE RDNUM = 0")));
+  EXPECT_FALSE(Calc_Percent_Comp(db, QStringLiteral("125"), soil));
+  EXPECT_FALSE(Calc_Percent_Comp(db, QStringLiteral("999"), soil));
+}
+
+TEST_F(HeaderRowEditTest, AnEditStoresAndRecomputesAndReloadsTheReadings) {
+  selectSoil();
+  ASSERT_TRUE(grid.isColumnHidden(view.Rows_Recordset.fieldIndex(u"TIME")));
+  ASSERT_TRUE(editMaxd(QStringLiteral("125")));
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+  EXPECT_DOUBLE_EQ(field(0, "MAXD").toDouble(), 125.0);
+  EXPECT_DOUBLE_EQ(view.Header_Recordset.value(0, u"MAXD").toDouble(), 125.0);
+  EXPECT_DOUBLE_EQ(view.Rows_Recordset.value(0, u"PERC_COMP").toDouble(), 90.0);
+  EXPECT_DOUBLE_EQ(view.Rows_Recordset.value(1, u"PERC_COMP").toDouble(), 95.0);
+  EXPECT_EQ(state.Test_Name, QStringLiteral("SOIL"));  // the report caption reads it whole
+  // The shorter list after an edit shows the reading's time.
+  EXPECT_FALSE(grid.isColumnHidden(view.Rows_Recordset.fieldIndex(u"TIME")));
+  EXPECT_TRUE(grid.isColumnHidden(view.Rows_Recordset.fieldIndex(u"MAXD")));
+}
+
+TEST_F(HeaderRowEditTest, ZeroEmptyOrTextIsRefusedAndChangesNothing) {
+  selectSoil();
+  for (const QVariant& value : {QVariant(0), QVariant(QString()), QVariant(QStringLiteral("abc")), QVariant()}) {
+    dialogs.messages.clear();
+    EXPECT_FALSE(editMaxd(value));
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Error Updating Database."));
+    EXPECT_EQ(dialogs.messages[0].icon, platform::ui::MessageIcon::Critical);
+    EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Quorvane IR Download"));
+    EXPECT_DOUBLE_EQ(field(0, "MAXD").toDouble(), 135.5);
+    EXPECT_DOUBLE_EQ(field(1, "PERC_COMP").toDouble(), 50.0);
+  }
+}
+
+TEST_F(HeaderRowEditTest, AFailedRecomputeUndoesTheStoredMaximumDensity) {
+  // N2600A tables have neither densities nor PERC_COMP: a reading of the
+  // selected type after the header reading makes the recompute fail.
+  ASSERT_TRUE(db.createTable(instrument::Compaction_Record_A(QStringLiteral("P7"))));
+  for (int rdnum : {3, 4})
+    ASSERT_TRUE(db.exec(QStringLiteral("INSERT INTO P7 (RDNUM, SA, MAXD) VALUES (?, 'A', 150.2)"), {rdnum}));
+  state.Table_Name = QStringLiteral("7");
+  state.Test_Name = QStringLiteral("ASPHALT");
+  ASSERT_TRUE(view.open());
+  ASSERT_TRUE(view.Header_Recordset.open(view.DB_Connection, QStringLiteral("P7"), QStringLiteral("\"RDNUM\" = ?"), {3}));
+  EXPECT_FALSE(editMaxd(140));
+  EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("Error Updating Database.")});
+  const auto maxd = db.select(QStringLiteral("SELECT MAXD FROM P7 WHERE RDNUM = 3"));
+  EXPECT_FLOAT_EQ(maxd->first().value(0).toFloat(), 150.2F);
+  EXPECT_FLOAT_EQ(view.Header_Recordset.value(0, u"MAXD").toFloat(), 150.2F);
+  EXPECT_FALSE(view.DB_Connection.inTransaction());
+}
+
+TEST_F(HeaderRowEditTest, ATableWithOnlyItsHeaderStoresTheEdit) {
+  ASSERT_TRUE(db.exec(QStringLiteral("DELETE FROM P125 WHERE RDNUM > 0")));
+  selectSoil();
+  EXPECT_TRUE(editMaxd(120.5));
+  EXPECT_DOUBLE_EQ(field(0, "MAXD").toDouble(), 120.5);
+  EXPECT_EQ(view.Rows_Recordset.recordCount(), 0);
+}
+
+}  // namespace
+}  // namespace mainwindow

@@ -1,0 +1,123 @@
+#include "mainwindow/window/StartupFiles.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "instrument/WorkingDatabaseBackup.h"
+#include "platform/core/ProgramFiles.h"
+#include "platform/core/ProgramFolder.h"
+#include "platform/core/ProgramFolderLock.h"
+#include "platform/db/Database.h"
+#include "platform/ui/ScriptedDialogs.h"
+#include "support/TempProgramFolder.h"
+
+namespace mainwindow {
+namespace {
+
+const char* const SecondStartVariable = "KORVIS_TEST_SECOND_START";
+
+// The start of a second program on the same folder, as the program starts:
+// the folder is claimed, and only then are unfinished replacements undone.
+// Run in a process of its own by the test below; on its own it does nothing.
+TEST(StartupFilesSecondStart, StartsAsTheProgramDoes) {
+  if (!qEnvironmentVariableIsSet(SecondStartVariable)) return;
+  platform::ui::ScriptedDialogs dialogs;
+  platform::ui::ScopedDialogSeam seam{dialogs};
+  platform::ProgramFolderLock lock;
+  const bool started = claimProgramFolder(lock);
+  const bool recovered = started && instrument::WorkingDatabaseBackup::recoverInterrupted();
+  std::printf("%s %s\n", started ? "started" : "refused", recovered ? "recovered" : "untouched");
+  for (const QString& text : dialogs.messageTexts()) std::printf("%s\n", qPrintable(text));
+}
+
+class StartupFilesTest : public ::testing::Test {
+ protected:
+  QString path(const QString& relative) const { return folder.path(relative); }
+
+  void makeDatabase(const QString& table) const {
+    ASSERT_TRUE(platform::db::Database::removeFile(path(platform::ProgramFiles::Database)));
+    platform::db::Database db;
+    ASSERT_TRUE(db.open(path(platform::ProgramFiles::Database)));
+    ASSERT_TRUE(db.exec(QStringLiteral("CREATE TABLE \"%1\" (A INTEGER)").arg(table)).has_value());
+  }
+  QStringList tables() const {
+    platform::db::Database db;
+    return db.open(path(platform::ProgramFiles::Database)) ? db.tableNames() : QStringList{"<cannot open>"};
+  }
+
+  // What the second start printed: how it went, then its messages.
+  QStringList secondStart() const {
+    QProcess second;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QString::fromLatin1(SecondStartVariable), QStringLiteral("1"));
+    environment.insert(QStringLiteral("QUORVANE_HOME"), folder.root());
+    second.setProcessEnvironment(environment);
+    second.start(QCoreApplication::applicationFilePath(),
+                 {QStringLiteral("--gtest_filter=StartupFilesSecondStart.*")});
+    if (!second.waitForFinished() || second.exitCode() != 0) return {QStringLiteral("<failed>")};
+    QStringList lines;
+    for (const QByteArray& line : second.readAllStandardOutput().split('\n'))
+      if (!line.startsWith('[') && !line.startsWith("Note:") && !line.trimmed().isEmpty())
+        lines << QString::fromLocal8Bit(line);
+    return lines;
+  }
+
+  testsupport::TempProgramFolder folder;
+  platform::ui::ScriptedDialogs dialogs;
+  platform::ui::ScopedDialogSeam seam{dialogs};
+};
+
+TEST_F(StartupFilesTest, ASecondStartDuringAnOpenIsRefusedAndLeavesTheOpenAlone) {
+  makeDatabase(QStringLiteral("OLD1"));
+  platform::ProgramFolderLock first;
+  ASSERT_TRUE(claimProgramFolder(first));
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+  // The first program is opening a project: the old data are aside, the new
+  // ones half built (and, between two writes, not held open).
+  auto open = std::make_unique<instrument::WorkingDatabaseBackup>();
+  ASSERT_TRUE(open->take());
+  makeDatabase(QStringLiteral("NEW1"));
+
+  const QStringList refused = secondStart();
+  ASSERT_EQ(refused.size(), 2) << refused.join('|').toStdString();
+  EXPECT_EQ(refused[0], QStringLiteral("refused untouched"));
+  EXPECT_TRUE(refused[1].startsWith(QStringLiteral("The program is already running on the folder")));
+  EXPECT_TRUE(QFile::exists(path(platform::ProgramFiles::ReplacementMark)));
+  EXPECT_EQ(tables(), QStringList{QStringLiteral("NEW1")});
+
+  // The open completes, the first program ends: the next start goes ahead
+  // and finds nothing to undo.
+  open->discard();
+  first.release();
+  EXPECT_EQ(secondStart(), QStringList{QStringLiteral("started untouched")});
+  EXPECT_EQ(tables(), QStringList{QStringLiteral("NEW1")});
+}
+
+TEST_F(StartupFilesTest, ANewEmptyProgramFolderGetsItsFoldersAndAnUnmakeableOneIsNamed) {
+  const QString fresh = path(QStringLiteral("new/home"));
+  platform::ProgramFolder::setRoot(fresh);
+  platform::ProgramFolderLock lock;
+  EXPECT_TRUE(claimProgramFolder(lock));
+  for (const char* name : {"info", "images", "help"})
+    EXPECT_TRUE(QFileInfo(fresh + QLatin1Char('/') + QLatin1String(name)).isDir()) << name;
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+
+  // A file where the images folder should be.
+  lock.release();
+  ASSERT_TRUE(QDir(fresh).removeRecursively() && QDir().mkpath(fresh));
+  QFile inTheWay(fresh + QStringLiteral("/images"));
+  ASSERT_TRUE(inTheWay.open(QIODevice::WriteOnly));
+  EXPECT_TRUE(claimProgramFolder(lock));
+  EXPECT_EQ(dialogs.messageTexts(),
+            QStringList{QStringLiteral("The folder \"%1/images\" could not be made: Not a directory.").arg(fresh)});
+  platform::ProgramFolder::setRoot(folder.root());
+}
+
+}  // namespace
+}  // namespace mainwindow
