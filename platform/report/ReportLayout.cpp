@@ -35,6 +35,7 @@ struct Item {
   int pitch = 0;
   int fontSize = 0;
   bool grows = false;
+  bool wrapGrows = false;  // grew only because its words wrapped (not a growing column)
   Role role = Role::Head;
 };
 
@@ -107,6 +108,7 @@ Item makeItem(const ReportObject& object, const ReportSection& section) {
     const int linesHeight = static_cast<int>(item.lines.size()) * item.pitch;
     item.grows = text.canGrow() || (text.wordWrap() && linesHeight > object.height());
     if (item.grows) item.height = std::max(object.height(), linesHeight);
+    item.wrapGrows = item.grows && !text.canGrow();
   } else if (object.kind() == ReportObjectKind::Field) {
     item.pitch = lineHeightTwips(static_cast<const TextObject&>(object).font().size);
   }
@@ -137,6 +139,14 @@ void markBand(Prepared& prepared) {
     if (tier[i] == deepest) prepared.items[i].role = Role::Band;
 }
 
+bool sideBySide(const Item& one, const Item& other) {
+  const ReportObject& a = *one.object;
+  const ReportObject& b = *other.object;
+  return a.left() + a.width() <= b.left() || b.left() + b.width() <= a.left();
+}
+
+// A text that wraps to more lines pushes down what stands under it; what
+// stands beside it (the date block beside a long company name) keeps its place.
 void shiftBelowGrowth(Prepared& prepared) {
   std::vector<size_t> order(prepared.items.size());
   for (size_t i = 0; i < order.size(); ++i) order[i] = i;
@@ -148,6 +158,7 @@ void shiftBelowGrowth(Prepared& prepared) {
     for (size_t j : order) {
       const Item& grower = prepared.items[j];
       if (!grower.grows || !above(grower, prepared.items[i])) continue;
+      if (grower.wrapGrows && sideBySide(grower, prepared.items[i])) continue;
       shift[i] = std::max(shift[i], shift[j] + grower.height - grower.object->height());
     }
     prepared.items[i].top = prepared.items[i].object->top() + shift[i];

@@ -56,14 +56,17 @@ void removePicture(const LogoSite& site) {
   site.pictureName.clear();
 }
 
-// Indents of the company texts: left-aligned ones by `left`, right-aligned
-// ones by `right`; centred texts are never indented.
-void indentCompanyTexts(const LogoSite& site, int left, int right) {
+// Indents of the company texts: left-aligned ones by `left` (and by
+// `leftTextsRight` on their right, where a right-placed logo stands inside
+// their box), right-aligned ones by `right`; centred texts are never indented.
+void indentCompanyTexts(const LogoSite& site, int left, int right, int leftTextsRight = 0) {
   for (const QString& name : site.companyTexts) {
     const platform::ObjectRef text = site.designer.member(name);
     const std::optional<int> alignment = text.horAlignment();
     if (alignment == platform::HorAlignment::Right) text.setRightIndent(right);
-    if (alignment == platform::HorAlignment::Left) text.setLeftIndent(left);
+    if (alignment != platform::HorAlignment::Left) continue;
+    text.setLeftIndent(left);
+    text.setRightIndent(leftTextsRight);
   }
 }
 
@@ -72,8 +75,11 @@ void toLeft(const LogoSite& site) {
   pictureOf(site).setLeft(site.left);
 }
 
-void toRight(const LogoSite& site, int left) {
-  indentCompanyTexts(site, 0, LogoIndent);
+// Report's company texts end left of its date block and of the logo; the
+// stiffness report's run the page's width, so a long name there wraps short of
+// the logo.
+void toRight(const LogoSite& site, int left, int leftTextsRight = 0) {
+  indentCompanyTexts(site, 0, LogoIndent, leftTextsRight);
   pictureOf(site).setLeft(left);
 }
 
@@ -146,7 +152,7 @@ void placeLogoRight(ReportDesigners& designers, ReportFlags& flags, int Model_Co
   placeHeaderParts(*designers.Report, portrait, left);
   if (flags.Stiffy_Logo_Object.isEmpty()) return;
   const LogoSite stiffy = stiffySite(designers, flags);
-  toRight(stiffy, stiffyRightLeft(stiffy));
+  toRight(stiffy, stiffyRightLeft(stiffy), LogoIndent);
 }
 
 void deleteLogo(ReportDesigners& designers, ReportFlags& flags) {

@@ -130,6 +130,24 @@ TEST(ReportLayout, ALongCompanyNameWrapsAndPushesTheInformationDownInsideTheFram
   EXPECT_GE(laid.pages.first().boxes.first().rect.bottom(), info.rect.bottom());  // the header's frame
 }
 
+// The date block beside the company name stays whole when the name wraps.
+TEST(ReportLayout, AWrappedCompanyNameLeavesTheDateBlockBesideItInPlace) {
+  auto report = ReportDefinitions::createReport();
+  const ObjectRef company = report->member(QStringLiteral("Company"));
+  company.SetText(QStringLiteral("Northern Regional Highway and Bridge Materials Testing Laboratory, Soil and "
+                                 "Asphalt Division - Quality Assurance"));
+  const int dateLeft = *report->member(QStringLiteral("Field2")).left();
+  company.setWidth(dateLeft - 200 - *company.left());
+  const int timeTop = *report->member(QStringLiteral("Field2")).top();
+  ASSERT_GE(timeTop, *company.top() + *company.height());  // under the name's own box
+  const RenderedReport laid = ReportLayout::layout(*report, fixedMoment());
+  ASSERT_GE(laid.textsOf(QStringLiteral("Company"), 1).first().lines.size(), 2);
+  const auto shownTop = [&](const char* name) { return laid.textsOf(QLatin1String(name), 1).first().rect.top(); };
+  EXPECT_EQ(shownTop("Field2") - shownTop("Field1"), timeTop - *report->member(QStringLiteral("Field1")).top());
+  EXPECT_GT(shownTop("Companyinfo") - shownTop("Company"),
+            *report->member(QStringLiteral("Companyinfo")).top() - *company.top());
+}
+
 TEST(ReportLayout, ACentredHeadingALittleWiderThanItsColumnShowsWhole) {
   auto report = ReportDefinitions::createReport();
   report->member(ReportNames::columnHeader(9)).SetText(QStringLiteral("Remarks"));

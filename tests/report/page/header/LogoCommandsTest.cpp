@@ -168,6 +168,8 @@ TEST_F(LogoCommandsTest, RightThenLeftMovesTheLogoAndTheIndentsOnBothReports) {
   const platform::ObjectRef stiffyLogo = stiffyMember(flags.Stiffy_Logo_Object);
   EXPECT_EQ(*stiffyLogo.left() + *stiffyLogo.width(), *company.left() + *company.width());
   EXPECT_EQ(stiffyText("StiffyCompany").leftIndent(), 0);
+  // The stiffness company name runs the page's width: it wraps short of the logo.
+  EXPECT_EQ(stiffyText("StiffyCompany").rightIndent(), LogoIndent);
   EXPECT_EQ(stiffyText("StiffyCompanyinfo").rightIndent(), LogoIndent);
 
   left.trigger();
@@ -176,6 +178,7 @@ TEST_F(LogoCommandsTest, RightThenLeftMovesTheLogoAndTheIndentsOnBothReports) {
   EXPECT_EQ(reportText("Companyinfo").rightIndent(), 0);
   EXPECT_EQ(stiffyLogo.left(), StiffyLogoLeft);
   EXPECT_EQ(stiffyText("StiffyCompanyinfo").rightIndent(), 0);
+  EXPECT_EQ(stiffyText("StiffyCompany").rightIndent(), 0);
   EXPECT_EQ(redraws.last(), std::make_pair(ReportRefresh::ShortInterval, false));
 }
 
