@@ -154,7 +154,7 @@ bool DownloadDriver::prepare() {
   // A project file being read holds the database as surely as a lock file:
   // this download is its own long work, any other one is that reader.
   const bool otherWorkRunning = state.longWork.depth > 1;
-  if (otherWorkRunning || Database::isLocked(databasePath())) {
+  if (otherWorkRunning || !host_.holdProgramFolder() || Database::isLocked(databasePath())) {
     state.Download_Status = status::DatabaseLocked;
     errorExit();
     return false;

@@ -42,6 +42,9 @@ class DownloadHost {
   // The program's shared state: Model_Code, Download_Status, Download_Title,
   // New_Data, New_Download, Download_Seconds and the long-work guard.
   virtual instrument::ProgramState& state() = 0;
+  // Before the working database is replaced: false, with the user told why,
+  // while this program cannot hold its folder's claim.
+  virtual bool holdProgramFolder() { return true; }
 
   // Closes the data view's recordsets and its connection to the working
   // database when the connection is open.

@@ -56,6 +56,8 @@ constexpr int InitialHeight = 720;
 
 }  // namespace
 
+MainWindow::MainWindow() : MainWindow(Options{}) {}
+
 MainWindow::MainWindow(Options options) : options_(std::move(options)) {
   setObjectName(QStringLiteral("Main"));
   setWindowTitle(MainWindowTitle);
@@ -218,6 +220,10 @@ void MainWindow::runLongWork(const std::function<void()>& work) {
   if (state_.longWork.running() || !state_.longWork.closeRequested) return;
   state_.longWork.closeRequested = false;
   close();
+}
+
+bool MainWindow::holdProgramFolder() {
+  return options_.programFolder == nullptr || mainwindow::holdProgramFolder(*options_.programFolder, this);
 }
 
 void MainWindow::MainTab_Click(int tab) {

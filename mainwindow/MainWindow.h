@@ -19,6 +19,10 @@ class QLineEdit;
 class QTabWidget;
 class QChartView;
 
+namespace platform {
+class ProgramFolderLock;
+}
+
 namespace report {
 class ReportFonts;
 class ReportPage;
@@ -52,9 +56,13 @@ class MainWindow : public QMainWindow, public report::ReportPageHost {
     // Replaces the probe of COM1 to COM4 (tests); it runs on the probe's
     // worker thread.
     std::function<QString()> portProbe;
+    // The program's claim on its folder, held by start-up for the whole run;
+    // none for a window made without one (tests).
+    platform::ProgramFolderLock* programFolder = nullptr;
   };
 
-  explicit MainWindow(Options options = {});
+  MainWindow();
+  explicit MainWindow(Options options);
   ~MainWindow() override;
 
   // Start-up, in the order Form_Load runs them.
@@ -86,6 +94,11 @@ class MainWindow : public QMainWindow, public report::ReportPageHost {
   // the COM port probe stays away from the ports; a remembered Exit closes
   // the window when the outermost stretch ends.
   void runLongWork(const std::function<void()>& work);
+
+  // Before the working database is replaced: true while this program holds
+  // its folder's claim, taking it now if start-up could not; otherwise the
+  // user is told why the replacement is refused.
+  bool holdProgramFolder();
 
   // Shared state, owned here and passed by reference.
   instrument::ProgramState& state() { return state_; }

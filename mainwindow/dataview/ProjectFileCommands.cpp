@@ -15,6 +15,9 @@
 #include "mainwindow/ProgramInfo.h"
 #include "mainwindow/tree/SelectionQueries.h"
 #include "platform/core/IgnoreErrors.h"
+#include "platform/core/ProgramFiles.h"
+#include "platform/core/ProgramFolder.h"
+#include "platform/db/Database.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Functions.h"
 #include "report/page/header/CompanyInfoSave.h"
@@ -108,6 +111,13 @@ void ProjectFileCommands::openProject(const QString& path) {
   instrument::ProgramState& state = main_.state();
   const BusyCursor busy;
   dataView_.closeDatabaseObjects();
+  // Another instance of the program on this folder would lose what it writes
+  // under the replacement.
+  if (!main_.holdProgramFolder()) return;
+  if (platform::db::Database::isLocked(platform::ProgramFolder::path(platform::ProgramFiles::Database))) {
+    Dialogs::message({&main_, OpenFailed + DatabaseInUse, ProgramTitle, MessageButtons::Ok, MessageIcon::Warning});
+    return;
+  }
   instrument::WorkingDatabaseBackup backup;
   if (!backup.take()) {
     Dialogs::message({&main_, NoBackup, ProgramTitle, MessageButtons::Ok, MessageIcon::Warning});

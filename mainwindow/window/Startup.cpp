@@ -31,8 +31,10 @@ int runProgram(QApplication& app) {
   if (!claimProgramFolder(programFolder)) return AlreadyRunningExit;
 
   std::unique_ptr<MainWindow> main;
-  SplashWindow splash([&main] {
-    main = std::make_unique<MainWindow>();
+  SplashWindow splash([&main, &programFolder] {
+    MainWindow::Options options;
+    options.programFolder = &programFolder;
+    main = std::make_unique<MainWindow>(options);
     main->Form_Load();
     main->show();
   });

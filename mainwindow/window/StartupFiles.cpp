@@ -19,6 +19,14 @@ using platform::ProgramFolderLock;
 const QString AlreadyRunning = QStringLiteral(
     "The program is already running on the folder \"%1\". Use the window that is open, or close it before "
     "starting the program again.");
+// %1: the program folder; %2: the other computer; %3: the lock file.
+const QString RunningOnOtherComputer = QStringLiteral(
+    "The program on the computer \"%2\" is using the folder \"%1\". If that program is no longer running, "
+    "delete the file \"%3\" and start the program again.");
+const QString AlsoRunningHere = QStringLiteral(
+    "The program is also running on the folder \"%1\" in another window. Use that window, or close it and try "
+    "again.");
+const QString NotReplaced = QStringLiteral("The working database was not replaced. ");
 
 QString databasePath() { return platform::ProgramFolder::path(platform::ProgramFiles::Database); }
 
@@ -27,9 +35,16 @@ bool tooLarge(const QString& relative) {
          platform::SettingsFile::TooLarge;
 }
 
-void warn(const QString& text) {
+void warn(const QString& text, QWidget* parent = nullptr) {
   platform::ui::Dialogs::message(
-      {nullptr, text, ProgramTitle, platform::ui::MessageButtons::Ok, platform::ui::MessageIcon::Warning});
+      {parent, text, ProgramTitle, platform::ui::MessageButtons::Ok, platform::ui::MessageIcon::Warning});
+}
+
+QString programFolder() { return QDir::toNativeSeparators(platform::ProgramFolder::root()); }
+
+QString otherComputerHolds(const ProgramFolderLock& lock) {
+  return RunningOnOtherComputer.arg(programFolder(), lock.holderComputer(),
+                                    QDir::toNativeSeparators(lock.lockFilePath()));
 }
 
 }  // namespace
@@ -41,7 +56,10 @@ bool claimProgramFolder(ProgramFolderLock& lock) {
   switch (lock.take()) {
     case ProgramFolderLock::Claim::Taken: return true;
     case ProgramFolderLock::Claim::HeldElsewhere:
-      warn(AlreadyRunning.arg(QDir::toNativeSeparators(platform::ProgramFolder::root())));
+      warn(AlreadyRunning.arg(programFolder()));
+      return false;
+    case ProgramFolderLock::Claim::HeldOnOtherComputer:
+      warn(otherComputerHolds(lock));
       return false;
     case ProgramFolderLock::Claim::NotPossible:
       // Without its folder the lock file cannot be made either: said once.
@@ -49,6 +67,22 @@ bool claimProgramFolder(ProgramFolderLock& lock) {
       return true;
   }
   return true;
+}
+
+bool holdProgramFolder(ProgramFolderLock& lock, QWidget* parent) {
+  switch (lock.take()) {
+    case ProgramFolderLock::Claim::Taken: return true;
+    case ProgramFolderLock::Claim::HeldElsewhere:
+      warn(NotReplaced + AlsoRunningHere.arg(programFolder()), parent);
+      return false;
+    case ProgramFolderLock::Claim::HeldOnOtherComputer:
+      warn(NotReplaced + otherComputerHolds(lock), parent);
+      return false;
+    case ProgramFolderLock::Claim::NotPossible:
+      warn(NotReplaced + lock.problem(), parent);
+      return false;
+  }
+  return false;
 }
 
 bool removeStaleTableList() {

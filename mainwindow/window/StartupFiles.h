@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class QWidget;
+
 namespace platform {
 class ProgramFolderLock;
 }
@@ -11,10 +13,17 @@ namespace mainwindow {
 
 // The program's first step: makes the program folder's folders and claims
 // the folder for this start. False when another instance of the program is
-// running on it: the user is told, and this start must end before it touches
-// the working files (the other one may be replacing them). A folder or lock
-// file that cannot be made is said, and the start goes on.
+// running on it, here or on another computer: the user is told, and this
+// start must end before it touches the working files (the other one may be
+// replacing them). A folder or lock file that cannot be made or taken over is
+// said, and the start goes on without the claim.
 bool claimProgramFolder(platform::ProgramFolderLock& lock);
+
+// Before the working database is replaced (a download, a project open): the
+// folder's claim is taken again, for a start that could not take it. False,
+// with the user told why, while it cannot be held: another instance may be
+// working on the same files.
+bool holdProgramFolder(platform::ProgramFolderLock& lock, QWidget* parent);
 
 // Start-up housekeeping of the working database and the table-list file.
 

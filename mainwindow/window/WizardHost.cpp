@@ -43,6 +43,8 @@ platform::CommControl& WizardHost::MSComm1() { return main_.MSComm1; }
 
 instrument::ProgramState& WizardHost::state() { return main_.state(); }
 
+bool WizardHost::holdProgramFolder() { return main_.holdProgramFolder(); }
+
 void WizardHost::closeDatabaseView() { main_.dataView().closeDatabaseObjects(); }
 
 void WizardHost::Initialize_TAB0() { main_.Initialize_TAB0(); }

@@ -31,6 +31,7 @@ class WizardHost : public download::DownloadHost {
   bool hasComm() const override;
   platform::CommControl& MSComm1() override;
   instrument::ProgramState& state() override;
+  bool holdProgramFolder() override;
   void closeDatabaseView() override;
   void Initialize_TAB0() override;
   void setMainTabEnabled(int tab, bool enabled) override;

@@ -1,37 +1,115 @@
 #include "platform/core/ProgramFolderLock.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
+#include <QStorageInfo>
+#include <QSysInfo>
+#include <cerrno>
+#include <csignal>
+#include <limits>
 
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
 
 namespace platform {
+namespace {
+
+// %1: the lock file; %2: why.
+const QString NotMade = QStringLiteral(
+    "The lock file \"%1\" could not be made: %2. Downloads and project opens are refused until it can be made.");
+const QString NotTakenOver = QStringLiteral(
+    "The lock file \"%1\" left by an earlier run of the program could not be taken over: %2. Downloads and "
+    "project opens are refused until it can be.");
+const QString DiskFull = QStringLiteral("the disk is full");
+const QString FolderReadOnly = QStringLiteral("the folder is read-only");
+const QString FullOrReadOnly = QStringLiteral("the disk may be full or the folder read-only");
+const QString PermissionDenied = QStringLiteral("Permission denied");
+const QString UnknownError = QStringLiteral("Unknown error");
+// Qt's own guard while it removes a lock file left over, used alike here so
+// that two starts never both remove one.
+const QString TakeOverGuardSuffix = QStringLiteral(".rmlock");
+
+// Who a lock file says holds the folder.
+enum class Holder { NoProgram, ProgramHere, OtherComputer };
+
+bool processRuns(qint64 pid) {
+  if (pid > std::numeric_limits<pid_t>::max()) return false;
+  return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+}
+
+Holder holderOf(const QLockFile& lock, QString& computer) {
+  qint64 pid = 0;
+  QString application;
+  // Empty, garbled or unreadable: nothing can hold the folder through it.
+  if (!lock.getLockInfo(&pid, &computer, &application)) return Holder::NoProgram;
+  if (!computer.isEmpty() && computer != QSysInfo::machineHostName()) return Holder::OtherComputer;
+  return processRuns(pid) ? Holder::ProgramHere : Holder::NoProgram;
+}
+
+// What stops files being written in the folder, as far as can be told.
+QString whyNotWritable(const QString& folder, const QString& otherwise) {
+  const QStorageInfo disk(folder);
+  if (disk.isValid() && disk.isReadOnly()) return FolderReadOnly;
+  if (disk.isValid() && disk.bytesAvailable() == 0) return DiskFull;
+  return otherwise;
+}
+
+bool takeOver(QLockFile& lock) {
+  QLockFile guard(lock.fileName() + TakeOverGuardSuffix);
+  if (!guard.tryLock(0)) return false;
+  QString computer;
+  if (holderOf(lock, computer) != Holder::NoProgram) return false;
+  if (!QFile::remove(lock.fileName()) && QFileInfo::exists(lock.fileName())) return false;
+  return lock.tryLock(0);
+}
+
+}  // namespace
 
 ProgramFolderLock::ProgramFolderLock() = default;
 
 ProgramFolderLock::~ProgramFolderLock() = default;
 
+QString ProgramFolderLock::lockFilePath() const { return ProgramFolder::path(ProgramFiles::ProgramLock); }
+
+bool ProgramFolderLock::held() const { return lock_ != nullptr; }
+
 ProgramFolderLock::Claim ProgramFolderLock::take() {
+  if (held()) return Claim::Taken;
   release();
-  const QString path = ProgramFolder::path(ProgramFiles::ProgramLock);
-  auto lock = std::make_unique<QLockFile>(path);
+  auto lock = std::make_unique<QLockFile>(lockFilePath());
   // Only a live process keeps the claim, however old it is.
   lock->setStaleLockTime(0);
-  if (lock->tryLock(0)) {
-    lock_ = std::move(lock);
-    return Claim::Taken;
+  const bool taken = lock->tryLock(0);
+  const Claim claim = taken ? Claim::Taken : lockFailed(*lock);
+  if (claim == Claim::Taken) lock_ = std::move(lock);
+  return claim;
+}
+
+ProgramFolderLock::Claim ProgramFolderLock::lockFailed(QLockFile& lock) {
+  const QString path = QDir::toNativeSeparators(lock.fileName());
+  const QString folder = QFileInfo(lock.fileName()).absolutePath();
+  if (lock.error() != QLockFile::LockFailedError) {
+    const QString otherwise = lock.error() == QLockFile::PermissionError ? PermissionDenied : UnknownError;
+    problem_ = NotMade.arg(path, whyNotWritable(folder, otherwise));
+    return Claim::NotPossible;
   }
-  if (lock->error() == QLockFile::LockFailedError) return Claim::HeldElsewhere;
-  const QString why = lock->error() == QLockFile::PermissionError ? QStringLiteral("Permission denied")
-                                                                  : QStringLiteral("Unknown error");
-  problem_ = QStringLiteral("The lock file \"%1\" could not be made: %2.").arg(QDir::toNativeSeparators(path), why);
+  switch (holderOf(lock, holderComputer_)) {
+    case Holder::ProgramHere: return Claim::HeldElsewhere;
+    case Holder::OtherComputer: return Claim::HeldOnOtherComputer;
+    case Holder::NoProgram: break;
+  }
+  holderComputer_.clear();
+  if (takeOver(lock)) return Claim::Taken;
+  problem_ = NotTakenOver.arg(path, whyNotWritable(folder, FullOrReadOnly));
   return Claim::NotPossible;
 }
 
 void ProgramFolderLock::release() {
   lock_.reset();
   problem_.clear();
+  holderComputer_.clear();
 }
 
 }  // namespace platform

@@ -538,6 +538,17 @@ TEST_F(DownloadDriverTest, AProjectFileBeingReadCountsAsALockedDatabase) {
   expectPreviousDataKept();
 }
 
+TEST_F(DownloadDriverTest, ADownloadIsRefusedWhileTheProgramCannotHoldItsFolder) {
+  makePreviousData();
+  host.programFolderHeld = false;
+  walkToPrepare(2);
+  pty.readMaster(10);
+  download({});
+  EXPECT_EQ(host.programState.Download_Status, status::DatabaseLocked);
+  EXPECT_FALSE(host.control->portOpen());
+  expectPreviousDataKept();
+}
+
 TEST_F(DownloadDriverTest, APortThatDoesNotOpenIsReported) {
   makePreviousData();
   walkToPrepare(2);

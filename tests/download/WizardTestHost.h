@@ -72,6 +72,7 @@ class WizardTestHost : public download::DownloadHost {
   download::Communication& Comm() override { return comm; }
   platform::CommControl& MSComm1() override { return *control; }
   instrument::ProgramState& state() override { return programState; }
+  bool holdProgramFolder() override { return programFolderHeld; }
 
   void closeDatabaseView() override {
     ++viewCloses;
@@ -114,6 +115,7 @@ class WizardTestHost : public download::DownloadHost {
   int infoSaves = 0;
   int longWorks = 0;
   bool checkTimerRunning = true;
+  bool programFolderHeld = true;
   QString tree;
   QString treeTitle;
   QString savedTitle;

@@ -11,6 +11,7 @@
 #include "mainwindow/dataview/DataView.h"
 #include "mainwindow/MainWindow.h"
 #include "PortProbeWait.h"
+#include "platform/core/ProgramFolderLock.h"
 #include "platform/core/Twips.h"
 #include "platform/ui/ScriptedDialogs.h"
 #include "support/TempProgramFolder.h"
@@ -28,6 +29,8 @@ class DataViewFixture : public ::testing::Test {
     MainWindow::Options options;
     // COM1 free, the others missing.
     options.portProbe = [] { return QStringLiteral("1xxx"); };
+    // Not taken yet, as after a start that could not make the lock file.
+    options.programFolder = &programFolder;
     window = std::make_unique<MainWindow>(options);
     window->Form_Load();
     waitForPortProbe(window->comPortStatus());
@@ -82,6 +85,7 @@ class DataViewFixture : public ::testing::Test {
   double twips(int pixels) const { return platform::pixelsToTwips(pixels, window->logicalDpiX()); }
 
   testsupport::TempProgramFolder folder;
+  platform::ProgramFolderLock programFolder;
   platform::ui::ScriptedDialogs dialogs;
   platform::ui::ScopedDialogSeam seam{dialogs};
   std::unique_ptr<MainWindow> window;

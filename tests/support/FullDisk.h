@@ -10,13 +10,16 @@ namespace testsupport {
 // A small memory file system mounted in a temporary folder and filled to the
 // last byte, for as long as the object lives. Mounting needs the rights of
 // the system administrator: without them mounted() is false and the test
-// that wants a full disk is skipped.
+// that wants a full disk is skipped. A test that puts files on it first
+// mounts it empty and fills it afterwards.
 class FullDisk {
  public:
-  FullDisk() {
+  enum class Start { Full, Empty };
+
+  explicit FullDisk(Start start = Start::Full) {
     const QByteArray where = QFile::encodeName(dir_.path());
     mounted_ = dir_.isValid() && ::mount("tmpfs", where.constData(), "tmpfs", 0, "size=1m") == 0;
-    if (mounted_) fill();
+    if (mounted_ && start == Start::Full) fill();
   }
   ~FullDisk() {
     if (mounted_) ::umount2(QFile::encodeName(dir_.path()).constData(), MNT_DETACH);
@@ -27,7 +30,6 @@ class FullDisk {
   bool mounted() const { return mounted_; }
   QString path(const QString& name) const { return QDir(dir_.path()).filePath(name); }
 
- private:
   void fill() {
     QFile filler(path(QStringLiteral("filler")));
     if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return;
@@ -39,6 +41,7 @@ class FullDisk {
     }
   }
 
+ private:
   QTemporaryDir dir_;
   bool mounted_ = false;
 };

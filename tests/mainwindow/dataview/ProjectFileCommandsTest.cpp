@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -87,6 +88,33 @@ TEST_F(ProjectFileCommandsTest, OpenSetsModelTitleTableListAndTree) {
   EXPECT_EQ(root()->text(0), QStringLiteral("Tests (lx9100_two_tests.txt)"));
   EXPECT_TRUE(main().MainTab->isTabEnabled(GraphTab));
   EXPECT_EQ(tablesInDatabase(), (QStringList{QStringLiteral("CBR_LBR1"), QStringLiteral("MARSHALL1")}));
+}
+
+// A start that could not take the folder's claim (a full disk) beside a
+// second start that did, then another program holding the database.
+TEST_F(ProjectFileCommandsTest, AnOpenWaitsForTheFolderClaimAndADatabaseNoOtherProgramHolds) {
+  platform::ProgramFolderLock secondStart;
+  ASSERT_EQ(secondStart.take(), platform::ProgramFolderLock::Claim::Taken);
+  openProject("n2600bx_two_projects.txt");
+  EXPECT_EQ(dialogs.messageTexts(),
+            QStringList{QStringLiteral("The working database was not replaced. The program is also running on the "
+                                       "folder \"%1\" in another window. Use that window, or close it and try again.")
+                            .arg(folder.root())});
+  EXPECT_TRUE(tablesInDatabase().isEmpty());
+
+  secondStart.release();
+  QLockFile otherProgram(platform::db::Database::lockFilePath(folder.path(platform::ProgramFiles::Database)));
+  ASSERT_TRUE(otherProgram.tryLock(0));
+  dialogs.messages.clear();
+  openProject("n2600bx_two_projects.txt");
+  EXPECT_EQ(dialogs.messageTexts(), QStringList{ProjectFileCommands::OpenFailed + ProjectFileCommands::DatabaseInUse});
+  EXPECT_TRUE(main().Comm().Tables_Created.isEmpty());
+
+  otherProgram.unlock();
+  openProject("n2600bx_two_projects.txt");
+  EXPECT_EQ(main().Comm().Tables_Created, QStringLiteral("12.5 7 "));
+  // The claim is now this program's: a further start is refused.
+  EXPECT_EQ(platform::ProgramFolderLock().take(), platform::ProgramFolderLock::Claim::HeldElsewhere);
 }
 
 TEST_F(ProjectFileCommandsTest, CancelAndMissingFilesChangeNothing) {

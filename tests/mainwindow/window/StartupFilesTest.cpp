@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSysInfo>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -15,6 +16,7 @@
 #include "platform/core/ProgramFolderLock.h"
 #include "platform/db/Database.h"
 #include "platform/ui/ScriptedDialogs.h"
+#include "support/FullDisk.h"
 #include "support/TempProgramFolder.h"
 
 namespace mainwindow {
@@ -68,6 +70,19 @@ class StartupFilesTest : public ::testing::Test {
     return lines;
   }
 
+  static void writeFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(content), content.size());
+  }
+  // The lock file a killed program of this computer leaves: its process is gone.
+  static QByteArray lockOfEndedProgram() {
+    QProcess ended;
+    ended.start(QStringLiteral("true"));
+    ended.waitForFinished();
+    return QByteArray::number(ended.processId()) + "\nquorvane\n" + QSysInfo::machineHostName().toUtf8() + "\n";
+  }
+
   testsupport::TempProgramFolder folder;
   platform::ui::ScriptedDialogs dialogs;
   platform::ui::ScopedDialogSeam seam{dialogs};
@@ -117,6 +132,53 @@ TEST_F(StartupFilesTest, ANewEmptyProgramFolderGetsItsFoldersAndAnUnmakeableOneI
   EXPECT_EQ(dialogs.messageTexts(),
             QStringList{QStringLiteral("The folder \"%1/images\" could not be made: Not a directory.").arg(fresh)});
   platform::ProgramFolder::setRoot(folder.root());
+}
+
+TEST_F(StartupFilesTest, ALockFileOfAnotherComputerRefusesTheStartAndNamesThatComputer) {
+  const QString lockFile = path(platform::ProgramFiles::ProgramLock);
+  writeFile(lockFile, "4242\nquorvane\nlab-pc-7\n");
+  platform::ProgramFolderLock lock;
+  EXPECT_FALSE(claimProgramFolder(lock));
+  EXPECT_EQ(dialogs.messageTexts(),
+            QStringList{QStringLiteral("The program on the computer \"lab-pc-7\" is using the folder \"%1\". If that "
+                                       "program is no longer running, delete the file \"%2\" and start the program "
+                                       "again.")
+                            .arg(folder.root(), lockFile)});
+}
+
+class StartupOnAFullDisk : public StartupFilesTest {
+ protected:
+  void SetUp() override {
+    if (!disk.mounted()) GTEST_SKIP() << "a full disk needs the rights to mount one";
+    platform::ProgramFolder::setRoot(disk.path(QStringLiteral("home")));
+    ASSERT_TRUE(platform::ProgramFolder::makeFolders());
+  }
+  void TearDown() override { platform::ProgramFolder::setRoot(folder.root()); }
+  QString lockFile() const { return disk.path(QStringLiteral("home/info/Program.lck")); }
+
+  testsupport::FullDisk disk{testsupport::FullDisk::Start::Empty};
+};
+
+TEST_F(StartupOnAFullDisk, TheLockOfAKilledProgramThatCannotBeTakenOverIsSaidAndTheStartGoesOn) {
+  writeFile(lockFile(), lockOfEndedProgram());
+  disk.fill();
+  platform::ProgramFolderLock lock;
+  EXPECT_TRUE(claimProgramFolder(lock));
+  EXPECT_EQ(dialogs.messageTexts(),
+            QStringList{QStringLiteral("The lock file \"%1\" left by an earlier run of the program could not be taken "
+                                       "over: the disk is full. Downloads and project opens are refused until it can "
+                                       "be.")
+                            .arg(lockFile())});
+}
+
+TEST_F(StartupOnAFullDisk, ALockFileThatCannotBeMadeSaysTheDiskIsFull) {
+  disk.fill();
+  platform::ProgramFolderLock lock;
+  EXPECT_TRUE(claimProgramFolder(lock));
+  EXPECT_EQ(dialogs.messageTexts(),
+            QStringList{QStringLiteral("The lock file \"%1\" could not be made: the disk is full. Downloads and "
+                                       "project opens are refused until it can be made.")
+                            .arg(lockFile())});
 }
 
 }  // namespace

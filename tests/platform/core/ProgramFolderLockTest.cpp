@@ -36,5 +36,22 @@ TEST(ProgramFolderLockTest, TheClaimOfAnEndedProcessIsTakenOver) {
   EXPECT_EQ(ProgramFolderLock().take(), ProgramFolderLock::Claim::HeldElsewhere);
 }
 
+void writeLockFile(const QString& path, const QByteArray& content) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(content);
+}
+
+// What a power loss right after the lock file was made leaves, and rubbish.
+TEST(ProgramFolderLockTest, AnEmptyOrGarbledLockFileIsTakenOver) {
+  testsupport::TempProgramFolder folder;
+  for (const QByteArray& content : {QByteArray(), QByteArray("\x01\xfe garbled\n\n")}) {
+    writeLockFile(folder.path(ProgramFiles::ProgramLock), content);
+    ProgramFolderLock restart;
+    EXPECT_EQ(restart.take(), ProgramFolderLock::Claim::Taken) << content.toHex().constData();
+    EXPECT_EQ(ProgramFolderLock().take(), ProgramFolderLock::Claim::HeldElsewhere);
+  }
+}
+
 }  // namespace
 }  // namespace platform
