@@ -1,5 +1,7 @@
 #include "instrument/ProjectValues.h"
 
+#include "instrument/TextNumbers.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -90,24 +92,9 @@ QString decimalText(double value, int significant) {
 // double: 0.075 is stored as 0.07499999999999999722 and must still give 0.08.
 QString fixedText(double value, int decimals) {
   if (!std::isfinite(value)) return QString::number(value);
-  decimals = std::max(decimals, 0);
-  const QByteArray text = decimalText(std::fabs(value), DoubleDigits).toLatin1();
-  const qsizetype point = text.indexOf('.');
-  QByteArray whole = point < 0 ? text : text.left(point);
-  QByteArray fraction = point < 0 ? QByteArray() : text.mid(point + 1);
-  const bool up = fraction.size() > decimals && fraction.at(decimals) >= '5';
-  fraction = fraction.left(decimals).leftJustified(decimals, '0');
-  QByteArray digits = whole + fraction;
-  if (up) {
-    qsizetype i = digits.size() - 1;
-    for (; i >= 0 && digits.at(i) == '9'; --i) digits[i] = '0';
-    if (i < 0) digits.prepend('1');
-    else digits[i] = static_cast<char>(digits.at(i) + 1);
-  }
-  const bool zero = digits.count('0') == digits.size();
-  QByteArray result = (value < 0 && !zero ? "-" : "") + digits.left(digits.size() - decimals);
-  if (decimals > 0) result += '.' + digits.right(decimals);
-  return QString::fromLatin1(result);
+  const QByteArray magnitude = decimalText(std::fabs(value), DoubleDigits).toLatin1();
+  const std::string text = text::roundedDecimalText(magnitude.toStdString(), value < 0, decimals);
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QString tenthsText(double value) { return fixedText(value, 1); }

@@ -1,5 +1,6 @@
 #include "instrument/TextNumbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -55,18 +56,6 @@ std::optional<Int> toWhole(double number) {
   return static_cast<Int>(rounded);
 }
 
-// Adds one unit in the last place of a string of decimal digits.
-void roundUp(std::string& digits) {
-  for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-    if (*it != '9') {
-      ++*it;
-      return;
-    }
-    *it = '0';
-  }
-  digits.insert(digits.begin(), '1');
-}
-
 }  // namespace
 
 QStringView trimBlanks(QStringView text) {
@@ -115,29 +104,41 @@ double singleValue(float value) { return platform::db::singlePrecision(value); }
 
 namespace {
 
+// Adds one unit in the last place of a string of decimal digits.
+void roundUp(std::string& digits) {
+  for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+    if (*it != '9') {
+      ++*it;
+      return;
+    }
+    *it = '0';
+  }
+  digits.insert(digits.begin(), '1');
+}
+
 // formatSingle's text as plain ASCII.
 std::string fixedText(float value, int decimals) {
   char buffer[128];
-  const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-  std::string text(buffer, written.ptr);
-  const bool negative = !text.empty() && text.front() == '-';
-  if (negative) text.erase(0, 1);
-  const auto point = text.find('.');
-  std::string whole = text.substr(0, point);
-  std::string fraction = point == std::string::npos ? std::string() : text.substr(point + 1);
+  const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed);
+  return roundedDecimalText(std::string_view(buffer, written.ptr), std::signbit(value), decimals);
+}
+
+}  // namespace
+
+std::string roundedDecimalText(std::string_view magnitude, bool negative, int decimals) {
+  decimals = std::max(decimals, 0);
+  const auto point = magnitude.find('.');
+  const std::string whole(magnitude.substr(0, point));
+  std::string fraction = point == std::string_view::npos ? std::string() : std::string(magnitude.substr(point + 1));
   const bool up = static_cast<int>(fraction.size()) > decimals && fraction[decimals] >= '5';
   fraction.resize(decimals, '0');
   std::string digits = whole + fraction;
   if (up) roundUp(digits);
-  whole = digits.substr(0, digits.size() - decimals);
-  fraction = digits.substr(digits.size() - decimals);
   const bool zero = digits.find_first_not_of('0') == std::string::npos;
-  std::string result = (negative && !zero ? "-" : "") + whole;
-  if (decimals > 0) result += "." + fraction;
+  std::string result = (negative && !zero ? "-" : "") + digits.substr(0, digits.size() - decimals);
+  if (decimals > 0) result += "." + digits.substr(digits.size() - decimals);
   return result;
 }
-
-}  // namespace
 
 QString formatSingle(float value, int decimals) {
   const std::string text = fixedText(value, decimals);

@@ -4,6 +4,8 @@
 #include <QStringView>
 #include <QtGlobal>
 #include <optional>
+#include <string>
+#include <string_view>
 
 // Number reading and formatting shared by the printout parsers. Texts from an
 // instrument are read strictly: optional blanks around, an optional sign,
@@ -36,5 +38,10 @@ double singleValue(float value);
 QString formatSingle(float value, int decimals);
 // The value of formatSingle(value, decimals) as a number.
 double roundSingle(float value, int decimals);
+
+// The one fixed-decimal rounding: a plain decimal magnitude ("0.075", digits
+// with at most one point) to the given number of decimals, half away from
+// zero on its digits, signed unless the result is zero (never "-0.00").
+std::string roundedDecimalText(std::string_view magnitude, bool negative, int decimals);
 
 }  // namespace instrument::text
