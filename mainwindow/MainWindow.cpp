@@ -200,7 +200,9 @@ void MainWindow::Init_Window() {
   state_.New_Data = true;
   reportFlags_.Constants_Changed = false;
   for (QTableView* grid : {dataTab_->DataGrid1, dataTab_->DataGrid2}) grid->setAlternatingRowColors(true);
-  setStatusText(unfinishedDataLeft_ ? StatusDataNotPutBack : previousDataPutBack_ ? StatusDataPutBack : StatusOkStartup);
+  setStatusText(unfinishedDataLeft_    ? StatusDataNotPutBack
+                : previousDataPutBack_ ? StatusDataPutBack
+                                       : StatusOkStartup);
 }
 
 void MainWindow::Initialize_TAB0() {
