@@ -222,7 +222,9 @@ int main(int argc, char** argv) {
     campaign.resetWorkingData();
     if (campaign.runChild(delay(random), code)) ++finished;
     // The restart.
-    if (recover && instrument::WorkingDatabaseBackup::recoverInterrupted()) ++recovered;
+    if (recover && instrument::WorkingDatabaseBackup::recoverInterrupted().outcome ==
+                       instrument::WorkingDatabaseBackup::Recovery::PutBack)
+      ++recovered;
     const QByteArray now = fingerprint();
     if (now == before) {
       ++previous;

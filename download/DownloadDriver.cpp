@@ -122,6 +122,7 @@ void DownloadDriver::Start() {
 void DownloadDriver::download() {
   instrument::ProgramState& state = host_.state();
   dataArrived_ = false;
+  databaseRemoved_ = false;
   previousTables_ = host_.Comm().Tables_Created;
   const QMetaObject::Connection firstText =
       connect(&host_.Comm(), &Communication::firstTextReceived, this, [this](const QString& text) {
@@ -166,7 +167,10 @@ bool DownloadDriver::prepare() {
     errorExit();
     return false;
   }
-  if (QFile::exists(databasePath()) && comm.Tables_Created.isEmpty()) Database::removeFile(databasePath());
+  // A database without tables is made anew; one whose list was refused may
+  // hold tables all the same.
+  databaseRemoved_ = QFile::exists(databasePath()) && comm.Tables_Created.isEmpty() &&
+                     !instrument::tableListRefused() && Database::removeFile(databasePath());
 
   addTimePanel();
   state.Download_Seconds = 0.0F;
@@ -287,7 +291,7 @@ void DownloadDriver::noDownload() {
   // Done before any data: nothing was replaced, and nothing is relabelled.
   Communication& comm = host_.Comm();
   ignoringErrors([&] { comm.Close_Port(); });
-  backup_.discard();
+  keepOrPutBack(databaseRemoved_);
   stopTimers();
   if (wizard_.Time_Panel != nullptr) wizard_.Time_Panel->hide();
   host_.setMainTabEnabled(MainTabIndex::Data, true);
@@ -307,16 +311,12 @@ void DownloadDriver::errorExit() {
   const int code = host_.state().Download_Status;
   ignoringErrors([&] { comm.Close_Port(); });
   wizard_.Set_Connection_Status(connectionStateForFailure(code));
-  // Without a copy nothing was replaced, and before the first character
-  // nothing was either.
-  const bool untouched =
-      !backup_.taken() || (!dataArrived_ && (code == status::DatabaseLocked || code == status::PortError ||
-                                             code == status::OverflowWaiting || code == status::PortLost));
-  if (untouched) {
-    backup_.discard();
-  } else {
-    putPreviousDataBack();
-  }
+  // Before the first character nothing but the preparation touched the
+  // database.
+  const bool endedBeforeData =
+      !dataArrived_ && (code == status::DatabaseLocked || code == status::PortError ||
+                        code == status::OverflowWaiting || code == status::PortLost);
+  keepOrPutBack(!endedBeforeData || databaseRemoved_);
   host_.setMainTabEnabled(MainTabIndex::Report, false);
   wizard_.enableOptions(true);
   stopTimers();
@@ -331,6 +331,15 @@ void DownloadDriver::errorExit() {
     comm.Halt_ = false;
     ignoringErrors([&] { host_.Initialize_TAB0(); });
     wizard_.unloadAfterDownload();
+  }
+}
+
+void DownloadDriver::keepOrPutBack(bool databaseChanged) {
+  // Without a copy nothing was replaced.
+  if (databaseChanged && backup_.taken()) {
+    putPreviousDataBack();
+  } else {
+    backup_.discard();
   }
 }
 
@@ -355,7 +364,7 @@ void DownloadDriver::portErrorPath() {
   wizard_.enableOptions(true);
   stopTimers();
   if (wizard_.Time_Panel != nullptr) wizard_.Time_Panel->hide();
-  backup_.discard();
+  keepOrPutBack(databaseRemoved_);
   platform::ui::Dialogs::inform(&wizard_, PortErrorMessage, QGuiApplication::applicationDisplayName());
 }
 

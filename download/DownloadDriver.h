@@ -68,6 +68,8 @@ class DownloadDriver : public QObject {
   void noDownload();
   void errorExit();
   void portErrorPath();
+  // Puts the copy back when the database was changed, else forgets it.
+  void keepOrPutBack(bool databaseChanged);
   void putPreviousDataBack();
   void stopTimers();
   void addTimePanel();
@@ -79,6 +81,8 @@ class DownloadDriver : public QObject {
   QString previousTables_;
   bool running_ = false;
   bool dataArrived_ = false;
+  // The preparation deleted the previous database.
+  bool databaseRemoved_ = false;
 };
 
 }  // namespace download

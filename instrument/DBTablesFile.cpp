@@ -39,6 +39,11 @@ QString readTableList(qint32& Model_Code) {
 
 }  // namespace
 
+bool tableListRefused() {
+  const platform::SettingsFile::Outcome outcome = platform::readSettingsFile(tableListPath()).outcome;
+  return outcome == platform::SettingsFile::TooLarge || outcome == platform::SettingsFile::Unreadable;
+}
+
 bool writeTableList(const QString& list, qint32 Model_Code) {
   // The list makes new data complete: the tables it names are on the disk
   // before it is, so that a power loss cannot leave a list without its data.

@@ -19,6 +19,11 @@ inline constexpr int Write = 1;
 // other mode does nothing. Failures are ignored step by step.
 QString DBTables_File(int mode, const QString& list, qint32& Model_Code);
 
+// Whether the table-list file is there but was refused by mode 0 (too large,
+// unreadable): the list mode 0 gives is then empty although the working
+// database may hold tables.
+bool tableListRefused();
+
 // Mode 1 of DBTables_File that says whether the file was written whole; when
 // it was not, the previous file stays. The working database is synced to the
 // disk first (Database::syncToDisk); when that fails nothing is written.

@@ -17,11 +17,17 @@ namespace {
 
 using platform::ProgramFiles::Database;
 using platform::ProgramFiles::DatabaseBackup;
+using platform::ProgramFiles::DatabaseLock;
 using platform::ProgramFiles::ReplacementMark;
 using platform::ProgramFiles::TableList;
 using platform::ProgramFiles::TableListBackup;
 
+// Why an unfinished replacement could not be undone at start.
+const QString LockNotRemoved = QStringLiteral("its lock file \"%1\" was left behind and could not be removed");
+const QString FilesNotReplaced = QStringLiteral("the files beside \"%1\" could not be renamed or removed");
+
 QString pathOf(const QString& relative) { return platform::ProgramFolder::path(relative); }
+QString nativePathOf(const QString& relative) { return QDir::toNativeSeparators(pathOf(relative)); }
 
 // Forces a file or a folder (the names in it) to the disk.
 bool syncToDisk(const QString& path) {
@@ -69,6 +75,9 @@ bool WorkingDatabaseBackup::writeMark(bool hadDatabase, bool hadTableList) {
 
 bool WorkingDatabaseBackup::take() {
   discard();
+  // The copies of a replacement not yet undone are the only previous data:
+  // new ones must not take their place.
+  if (QFile::exists(pathOf(ReplacementMark))) return false;
   // A copy of an open database could miss what its journal still holds.
   platform::db::Database::closeAllConnections(pathOf(Database));
   taken_ = keep(pathOf(Database), pathOf(DatabaseBackup), hadDatabase_) &&
@@ -115,18 +124,24 @@ void WorkingDatabaseBackup::discard() {
   taken_ = false;
 }
 
-bool WorkingDatabaseBackup::recoverInterrupted() {
+WorkingDatabaseBackup::Recovery WorkingDatabaseBackup::recoverInterrupted() {
   const std::optional<Mark> mark = readMark();
-  if (!mark) return false;
-  // A live process holds the working database: the replacement is its own,
-  // still under way, not one left unfinished.
-  if (platform::db::Database::isLocked(pathOf(Database))) return false;
+  if (!mark) return {};
+  switch (platform::db::Database::lockHolder(pathOf(Database))) {
+    // Its replacement is still under way, not one left unfinished.
+    case platform::db::Database::LockHolder::LiveProcess: return {};
+    // A lock that cannot go means a folder that cannot be changed: the files
+    // are left for a start that can put them back.
+    case platform::db::Database::LockHolder::LeftOver:
+      return {Recovery::NotPutBack, LockNotRemoved.arg(nativePathOf(DatabaseLock))};
+    case platform::db::Database::LockHolder::None: break;
+  }
   WorkingDatabaseBackup backup;
   backup.taken_ = true;
   backup.hadDatabase_ = mark->hadDatabase;
   backup.hadTableList_ = mark->hadTableList;
-  backup.restore();
-  return true;
+  if (!backup.restore()) return {Recovery::NotPutBack, FilesNotReplaced.arg(nativePathOf(Database))};
+  return {Recovery::PutBack, {}};
 }
 
 }  // namespace instrument

@@ -27,7 +27,8 @@ class WorkingDatabaseBackup {
 
   // Copies the working database and the table-list file (each when present)
   // and marks the replacement as under way. False when a copy or the mark
-  // could not be made; nothing is kept then, and restore() reports failure.
+  // could not be made, or when the mark of an earlier replacement not undone
+  // is still there; nothing is kept then, and restore() reports failure.
   bool take();
   bool taken() const { return taken_; }
 
@@ -39,11 +40,22 @@ class WorkingDatabaseBackup {
   // Forgets the copies: the current files stay.
   void discard();
 
+  // What the start found of a replacement left unfinished.
+  struct Recovery {
+    enum Outcome {
+      NothingToUndo,  // none left, or one a live process is still making
+      PutBack,        // the working files are as they were before it
+      NotPutBack,     // not all could be put back; the mark and the copies stay
+    };
+    Outcome outcome = NothingToUndo;
+    QString reason;  // NotPutBack: why, in words for the user
+  };
+
   // At start-up: when a replacement was left unfinished, puts the working
-  // files back as they were before it and returns true (the caller says so).
-  // Returns false when there was nothing to undo, or when a live process
-  // holds the working database (its replacement is not finished yet).
-  static bool recoverInterrupted();
+  // files back as they were before it. The caller says what came of it; a
+  // replacement a live process holds the working database for is not
+  // finished yet, and nothing is done.
+  static Recovery recoverInterrupted();
 
  private:
   bool restoreFile(const QString& file, const QString& copy, bool existed) const;

@@ -2,6 +2,7 @@
 
 #include <QChartView>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
@@ -50,7 +51,16 @@ const QString StatusOkStartup = QStringLiteral("Status: Ok");
 const QString StatusOk = QStringLiteral("Status: OK");
 const QString StatusDataPutBack =
     QStringLiteral("Status: The last download or project open did not finish; the data before it were put back.");
+const QString StatusDataNotPutBack =
+    QStringLiteral("Status: The last download or project open did not finish; the data before it are not back yet.");
+const QString DataNotPutBack = QStringLiteral(
+    "The last download or project open did not finish, and the data from before it could not be put back: %1.\n\n"
+    "The data it left half built are not shown. Make the program folder writable and give its disk room, then "
+    "start the program again to put the data back.");
 const QString DatabaseReset = QStringLiteral("Database with no tables, reseting.");
+const QString DatabaseKeptAside = QStringLiteral(
+    "The table list named no tables, but the working database still held some. It was kept as \"%1\", and the "
+    "program starts with an empty working database.");
 constexpr int InitialWidth = 1000;
 constexpr int InitialHeight = 720;
 
@@ -142,19 +152,35 @@ void MainWindow::Init_Files() {
   report::Info_File(report::InfoFileLoad, companyInfo_, state_.Download_Title);
   // Before anything reads the working files: a replacement the last run left
   // unfinished is undone.
-  previousDataPutBack_ = instrument::WorkingDatabaseBackup::recoverInterrupted();
-  removeStaleTableList();
+  const instrument::WorkingDatabaseBackup::Recovery recovery = instrument::WorkingDatabaseBackup::recoverInterrupted();
+  previousDataPutBack_ = recovery.outcome == instrument::WorkingDatabaseBackup::Recovery::PutBack;
+  unfinishedDataLeft_ = recovery.outcome == instrument::WorkingDatabaseBackup::Recovery::NotPutBack;
   comm_ = std::make_unique<download::Communication>(&state_.Download_Status);
-  comm_->Tables_Created =
-      instrument::DBTables_File(instrument::DBTablesMode::Read, QString(), state_.Model_Code);
   comm_->setComm_Object(&MSComm1);
-  if (resetEmptyDatabase(comm_->Tables_Created))
-    platform::ui::Dialogs::inform(this, DatabaseReset, ProgramTitle);
+  if (unfinishedDataLeft_) {
+    // The table list and the database do not belong together: neither is
+    // shown, and both stay as they are for the next start to put back.
+    platform::ui::Dialogs::inform(this, DataNotPutBack.arg(recovery.reason), ProgramTitle);
+  } else {
+    loadTableList();
+  }
   // Their readers refused them and went on with the defaults.
   for (const QString& refused : oversizedStartupFiles()) platform::ui::Dialogs::inform(this, refused, ProgramTitle);
   // The help key opens the help file, or says that there is none.
   auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
   connect(helpKey, &QShortcut::activated, menus_->Contents, &QAction::trigger);
+}
+
+void MainWindow::loadTableList() {
+  removeStaleTableList();
+  comm_->Tables_Created =
+      instrument::DBTables_File(instrument::DBTablesMode::Read, QString(), state_.Model_Code);
+  const EmptyDatabaseReset reset = resetEmptyDatabase(comm_->Tables_Created);
+  if (!reset.keptAs.isEmpty()) {
+    platform::ui::Dialogs::inform(this, DatabaseKeptAside.arg(QDir::toNativeSeparators(reset.keptAs)), ProgramTitle);
+  } else if (reset.done) {
+    platform::ui::Dialogs::inform(this, DatabaseReset, ProgramTitle);
+  }
 }
 
 void MainWindow::Fill_Data_Lists() {
@@ -176,12 +202,14 @@ void MainWindow::Init_Window() {
   state_.New_Data = true;
   reportFlags_.Constants_Changed = false;
   for (QTableView* grid : {dataTab_->DataGrid1, dataTab_->DataGrid2}) grid->setAlternatingRowColors(true);
-  setStatusText(previousDataPutBack_ ? StatusDataPutBack : StatusOkStartup);
+  setStatusText(unfinishedDataLeft_    ? StatusDataNotPutBack
+                : previousDataPutBack_ ? StatusDataPutBack
+                                       : StatusOkStartup);
 }
 
 void MainWindow::Initialize_TAB0() {
   dataTab_->setCaptions();
-  if (comm_ && comm_->Tables_Created.isEmpty())
+  if (comm_ && comm_->Tables_Created.isEmpty() && !unfinishedDataLeft_)
     comm_->Tables_Created =
         instrument::DBTables_File(instrument::DBTablesMode::Read, QString(), state_.Model_Code);
   const QString tableList = comm_ ? comm_->Tables_Created : QString();
@@ -235,7 +263,7 @@ void MainWindow::MainTab_Click(int tab) {
 void MainWindow::Form_Activate() {
   // The notice that the previous data came back stays until the status next
   // changes: the activation that follows the start would hide it at once.
-  if (statusText() == StatusDataPutBack) return;
+  if (statusText() == StatusDataPutBack || statusText() == StatusDataNotPutBack) return;
   setStatusText(StatusOk);
 }
 

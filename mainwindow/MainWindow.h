@@ -133,6 +133,9 @@ class MainWindow : public QMainWindow, public report::ReportPageHost {
  private:
   void buildTabs();
   void buildStatusBar();
+  // Reads the table list and model code, after the start-up housekeeping of
+  // the working database (Init_Files).
+  void loadTableList();
   void MainTab_Click(int tab);
   void Form_Activate();
   // Closes what the window holds when it closes (Shutdown.cpp).
@@ -156,6 +159,9 @@ class MainWindow : public QMainWindow, public report::ReportPageHost {
   QLabel* Status_Panel = nullptr;
   int previousTab_ = DataTab;
   bool previousDataPutBack_ = false;
+  // A replacement the last run left unfinished could not be undone at start:
+  // the working files are half built, and their table list is not read.
+  bool unfinishedDataLeft_ = false;
 };
 
 }  // namespace mainwindow

@@ -1,8 +1,11 @@
 #include "mainwindow/window/StartupFiles.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
+#include "instrument/DBTablesFile.h"
 #include "mainwindow/ProgramInfo.h"
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
@@ -33,6 +36,32 @@ QString databasePath() { return platform::ProgramFolder::path(platform::ProgramF
 bool tooLarge(const QString& relative) {
   return platform::readSettingsFile(platform::ProgramFolder::path(relative)).outcome ==
          platform::SettingsFile::TooLarge;
+}
+
+// Whether the file is a database with at least one table. One that cannot
+// be read as a database holds none that the program could show.
+bool holdsTables(const QString& database) {
+  platform::db::Database db;
+  return db.openForReading(database) && !db.tableNames().isEmpty();
+}
+
+// The name a file moved aside now goes under, beside it:
+// "KORVIS 2026-12-10 14.03.07.qvd".
+QString datedName(const QString& file) {
+  const QFileInfo info(file);
+  const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh.mm.ss"));
+  return info.dir().filePath(info.completeBaseName() + QLatin1Char(' ') + stamp + QLatin1Char('.') + info.suffix());
+}
+
+// The database goes with its write-ahead log, which may hold committed rows
+// still; the index beside them is rebuilt from the log when needed.
+bool moveDatabase(const QString& from, const QString& to) {
+  platform::db::Database::closeAllConnections(from);
+  if (!QFile::rename(from, to)) return false;
+  const QString log = from + QStringLiteral("-wal");
+  if (QFile::exists(log)) QFile::rename(log, to + QStringLiteral("-wal"));
+  QFile::remove(from + QStringLiteral("-shm"));
+  return true;
 }
 
 void warn(const QString& text, QWidget* parent = nullptr) {
@@ -91,12 +120,15 @@ bool removeStaleTableList() {
   return QFile::remove(tableList);
 }
 
-bool resetEmptyDatabase(const QString& Tables_Created) {
+EmptyDatabaseReset resetEmptyDatabase(const QString& Tables_Created) {
   const QString database = databasePath();
-  if (!Tables_Created.isEmpty() || !QFile::exists(database)) return false;
-  if (platform::db::Database::isLocked(database)) return false;
-  if (tooLarge(platform::ProgramFiles::TableList)) return false;
-  return platform::db::Database::removeFile(database);
+  if (!Tables_Created.isEmpty() || !QFile::exists(database)) return {};
+  if (platform::db::Database::isLocked(database)) return {};
+  if (instrument::tableListRefused()) return {};
+  if (!holdsTables(database)) return {platform::db::Database::removeFile(database), {}};
+  const QString keptAs = datedName(database);
+  if (!moveDatabase(database, keptAs)) return {};
+  return {true, keptAs};
 }
 
 QStringList oversizedStartupFiles() {

@@ -31,11 +31,17 @@ bool holdProgramFolder(platform::ProgramFolderLock& lock, QWidget* parent);
 // list of tables that no longer exist is not shown. True when it was deleted.
 bool removeStaleTableList();
 
-// Deletes a working database that holds no tables (empty table list) unless
-// it is in use (its lock file exists) or its table list was refused as too
-// large (its tables are not known to be none). True when it was deleted; the
-// caller then tells the user.
-bool resetEmptyDatabase(const QString& Tables_Created);
+// What resetEmptyDatabase did; the caller tells the user when done.
+struct EmptyDatabaseReset {
+  bool done = false;  // the working database is gone
+  QString keptAs;     // where it went, when it still held tables
+};
+
+// Resets the working database when the table list names no tables, unless it
+// is in use (its lock file exists) or its table list was refused (its tables
+// are not known to be none). One that still holds tables is moved aside under
+// a dated name rather than deleted; one that cannot be moved stays.
+EmptyDatabaseReset resetEmptyDatabase(const QString& Tables_Created);
 
 // What to tell the user about the settings files read at start (company
 // information, table list, COM port map) that were too large to be read: one

@@ -5,9 +5,12 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QRegularExpression>
+#include <QSysInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
+#include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <map>
 #include <memory>
@@ -88,6 +91,16 @@ QString nextGeneratedName() {
     name = GeneratedNamePrefix + QString::number(++counter);
   } while (QSqlDatabase::contains(name));
   return name;
+}
+
+// Whether the process a lock file names still runs. One of another machine
+// cannot be looked at: it is taken to run.
+bool lockHolderRuns(const QLockFile& lock) {
+  qint64 pid = 0;
+  QString host, app;
+  if (!lock.getLockInfo(&pid, &host, &app)) return false;
+  if (!host.isEmpty() && host != QSysInfo::machineHostName()) return true;
+  return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
 }
 
 QString declaredType(const FieldDef& field) {
@@ -377,11 +390,13 @@ QString Database::lockFilePath(const QString& filePath) {
   return info.dir().filePath(info.completeBaseName() + LockSuffix);
 }
 
-bool Database::isLocked(const QString& filePath) {
+bool Database::isLocked(const QString& filePath) { return lockHolder(filePath) != LockHolder::None; }
+
+Database::LockHolder Database::lockHolder(const QString& filePath) {
   auto it = openFiles().find(keyOf(filePath));
-  if (it != openFiles().end() && !it->second.connections.empty()) return true;
+  if (it != openFiles().end() && !it->second.connections.empty()) return LockHolder::LiveProcess;
   const QString lockPath = lockFilePath(filePath);
-  if (!QFileInfo::exists(lockPath)) return false;
+  if (!QFileInfo::exists(lockPath)) return LockHolder::None;
   QLockFile probe(lockPath);
   probe.setStaleLockTime(0);
   qint64 pid = 0;
@@ -389,9 +404,10 @@ bool Database::isLocked(const QString& filePath) {
   if (!probe.getLockInfo(&pid, &host, &app)) QFile::remove(lockPath);  // not a lock we can read: left over
   if (probe.tryLock(0)) {
     probe.unlock();
-    return false;
+    return LockHolder::None;
   }
-  return QFileInfo::exists(lockPath);
+  if (!QFileInfo::exists(lockPath)) return LockHolder::None;
+  return lockHolderRuns(probe) ? LockHolder::LiveProcess : LockHolder::LeftOver;
 }
 
 }  // namespace platform::db

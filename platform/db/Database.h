@@ -101,8 +101,16 @@ class Database {
   // name, suffix ".ldb".
   static QString lockFilePath(const QString& filePath);
   // Whether the file is in use: its lock file exists and was not left behind by
-  // a process that has ended. A stale lock file is removed on the way.
+  // a process that has ended. A stale lock file is removed on the way; one
+  // that cannot be removed counts as in use.
   static bool isLocked(const QString& filePath);
+  enum class LockHolder {
+    None,         // no lock file, or a stale one, now removed
+    LiveProcess,  // this process or another running one has the file open
+    LeftOver,     // a stale lock file that could not be removed
+  };
+  // Who holds the file's lock file; a stale one is removed on the way.
+  static LockHolder lockHolder(const QString& filePath);
 
  private:
   friend class Recordset;

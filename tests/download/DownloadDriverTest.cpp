@@ -32,6 +32,7 @@
 #include "instrument/Parse.h"
 #include "instrument/StatusCodes.h"
 #include "platform/core/ProgramFiles.h"
+#include "platform/core/SettingsFile.h"
 #include "platform/serial/PseudoTerminal.h"
 #include "platform/ui/ScriptedDialogs.h"
 #include "support/FileSizeLimit.h"
@@ -562,6 +563,31 @@ TEST_F(DownloadDriverTest, APortThatDoesNotOpenIsReported) {
   EXPECT_TRUE(wizard->Time_Panel->isHidden());
   EXPECT_TRUE(next().isEnabled());
   expectPreviousDataKept();
+}
+
+// Start-up refused the table list, or it named no tables: the download starts
+// with an empty list over a database that holds tables, and fails before any
+// data.
+TEST_F(DownloadDriverTest, ADownloadFailingBeforeAnyDataKeepsADatabaseWithARefusedOrEmptyList) {
+  makePreviousData();
+  const QByteArray refusedList = "2\r\n\"P617 \"\r\n" + QByteArray(platform::SettingsFileLimit, ' ');
+  for (const QByteArray& list : {refusedList, QByteArray("2\r\n")}) {
+    SCOPED_TRACE(list.size());
+    QFile file(folder.path(TableList));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(list) == list.size());
+    file.close();
+    host.comm.Tables_Created.clear();
+    previous = snapshot();
+    walkToPrepare(2);
+    if (list == refusedList) {
+      QTimer::singleShot(100, [&] { clock->shift += 31.0; });
+    } else {
+      qputenv("QUORVANE_COM1", MissingPort);
+    }
+    download({});
+    EXPECT_EQ(host.programState.Download_Status, status::PortError);
+    expectPreviousDataKept();
+  }
 }
 
 // --- A port that goes away, tests back to back, a close that keeps tests ----

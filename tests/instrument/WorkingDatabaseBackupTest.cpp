@@ -21,6 +21,7 @@ using platform::ProgramFiles::DatabaseBackup;
 using platform::ProgramFiles::TableList;
 using platform::ProgramFiles::TableListBackup;
 using platform::ProgramFiles::ReplacementMark;
+using Recovery = WorkingDatabaseBackup::Recovery;
 
 class WorkingDatabaseBackupTest : public ::testing::Test {
  protected:
@@ -147,12 +148,12 @@ TEST_F(WorkingDatabaseBackupTest, AKillDuringAnOpenLeavesAMarkThatTheNextStartUn
   ASSERT_TRUE(QFile::exists(path(ReplacementMark)));
   EXPECT_NE(tables(), QStringList{QStringLiteral("OLD1")});
 
-  EXPECT_TRUE(WorkingDatabaseBackup::recoverInterrupted());
+  EXPECT_EQ(WorkingDatabaseBackup::recoverInterrupted().outcome, Recovery::PutBack);
   EXPECT_EQ(tables(), QStringList{QStringLiteral("OLD1")});
   EXPECT_EQ(read(TableList), QByteArray("0\r\n\"OLD1 \"\r\n"));
   EXPECT_FALSE(QFile::exists(path(ReplacementMark)));
   EXPECT_FALSE(QFile::exists(path(DatabaseBackup)));
-  EXPECT_FALSE(WorkingDatabaseBackup::recoverInterrupted());
+  EXPECT_EQ(WorkingDatabaseBackup::recoverInterrupted().outcome, Recovery::NothingToUndo);
 }
 
 // The mark of a replacement still under way in a live process (which holds
@@ -166,7 +167,7 @@ TEST_F(WorkingDatabaseBackupTest, AReplacementOfALiveProcessIsNotUndoneAtStart) 
   ASSERT_TRUE(building->open(path(Database)));
   ASSERT_TRUE(building->exec(QStringLiteral("CREATE TABLE \"NEW1\" (A INTEGER)")).has_value());
 
-  EXPECT_FALSE(WorkingDatabaseBackup::recoverInterrupted());
+  EXPECT_EQ(WorkingDatabaseBackup::recoverInterrupted().outcome, Recovery::NothingToUndo);
   EXPECT_TRUE(building->isOpen());
   EXPECT_TRUE(QFile::exists(path(ReplacementMark)));
   building.reset();
@@ -183,7 +184,7 @@ TEST_F(WorkingDatabaseBackupTest, OnlyAnUnfinishedReplacementIsUndoneAtStart) {
     write(TableList, "new");
     backup.discard();
   }
-  EXPECT_FALSE(WorkingDatabaseBackup::recoverInterrupted());
+  EXPECT_EQ(WorkingDatabaseBackup::recoverInterrupted().outcome, Recovery::NothingToUndo);
   EXPECT_EQ(read(TableList), QByteArray("new"));
   {
     WorkingDatabaseBackup backup;
@@ -192,7 +193,7 @@ TEST_F(WorkingDatabaseBackupTest, OnlyAnUnfinishedReplacementIsUndoneAtStart) {
     EXPECT_TRUE(backup.restore());
   }
   EXPECT_FALSE(QFile::exists(path(ReplacementMark)));
-  EXPECT_FALSE(WorkingDatabaseBackup::recoverInterrupted());
+  EXPECT_EQ(WorkingDatabaseBackup::recoverInterrupted().outcome, Recovery::NothingToUndo);
   EXPECT_EQ(read(TableList), QByteArray("new"));
 }
 
@@ -213,7 +214,7 @@ TEST_F(WorkingDatabaseBackupTest, ARestoreCutOffHalfWayIsFinishedAtStart) {
   ASSERT_TRUE(platform::db::Database::removeFile(path(Database)));
   ASSERT_TRUE(QFile::rename(path(DatabaseBackup), path(Database)));
 
-  EXPECT_TRUE(WorkingDatabaseBackup::recoverInterrupted());
+  EXPECT_EQ(WorkingDatabaseBackup::recoverInterrupted().outcome, Recovery::PutBack);
   EXPECT_EQ(tables(), QStringList{QStringLiteral("OLD1")});
   EXPECT_EQ(read(TableList), QByteArray("old"));
   EXPECT_FALSE(QFile::exists(path(ReplacementMark)));

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -113,6 +114,29 @@ TEST_F(MainWindowTest, AStartAfterAnUnfinishedDownloadPutsThePreviousDataBackAnd
   EXPECT_EQ(main.statusText(), QStringLiteral("Status: OK"));
 }
 
+// The last run was killed during an open, and this start cannot change the
+// folder: the lock file that run left cannot be removed.
+TEST_F(MainWindowTest, AnUnfinishedOpenThatCannotBePutBackIsSaidAndItsHalfBuiltDataAreNotShown) {
+  writeFile(platform::ProgramFiles::DatabaseBackup, "previous database");
+  writeFile(platform::ProgramFiles::TableListBackup, "1\r\n\"P1 \"\r\n");
+  writeFile(platform::ProgramFiles::ReplacementMark, "1 1\r\n");
+  writeFile(platform::ProgramFiles::Database, "half-built database");
+  writeTableList(1, "P1 ");
+  ASSERT_TRUE(QDir().mkpath(folder.path(platform::ProgramFiles::DatabaseLock) + "/in-the-way"));
+  MainWindow& main = start();
+  const QStringList messages = dialogs.messageTexts();
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].contains("could not be put back") && messages[0].contains("KORVIS.ldb"))
+      << messages[0].toStdString();
+  EXPECT_FALSE(main.statusText().startsWith("Status: Ok", Qt::CaseInsensitive)) << main.statusText().toStdString();
+  EXPECT_EQ(main.Comm().Tables_Created, QString());
+  EXPECT_EQ(root()->childCount(), 0);
+  // All stays for a start that can put the data back.
+  EXPECT_TRUE(exists(platform::ProgramFiles::ReplacementMark));
+  EXPECT_TRUE(exists(platform::ProgramFiles::DatabaseBackup));
+  EXPECT_TRUE(exists(platform::ProgramFiles::Database));
+}
+
 TEST_F(MainWindowTest, TabsCaptionsAndOnlyTheDataTabEnabled) {
   MainWindow& main = start();
   EXPECT_EQ(main.MainTab->tabText(0), QStringLiteral("View Data"));
@@ -152,6 +176,24 @@ TEST_F(MainWindowTest, DatabaseWithAnEmptyListInTheTableListFileIsDeleted) {
   start();
   EXPECT_FALSE(exists(platform::ProgramFiles::Database));
   EXPECT_EQ(dialogs.messageTexts(), QStringList{DatabaseReset});
+}
+
+TEST_F(MainWindowTest, ADatabaseThatHoldsTablesIsKeptAsideWhenTheTableListNamesNone) {
+  {
+    platform::db::Database db;
+    ASSERT_TRUE(db.open(folder.path(platform::ProgramFiles::Database)));
+    ASSERT_TRUE(db.exec("CREATE TABLE \"P12\" (A INTEGER)").has_value());
+  }
+  writeFile(platform::ProgramFiles::TableList, "1\r\n");
+  start();
+  EXPECT_FALSE(exists(platform::ProgramFiles::Database));
+  const QStringList kept = QDir(folder.path("info")).entryList({"KORVIS *.qvd"});
+  ASSERT_EQ(kept.size(), 1);
+  ASSERT_EQ(dialogs.messageTexts().size(), 1);
+  EXPECT_TRUE(dialogs.messageTexts()[0].contains(kept[0])) << dialogs.messageTexts()[0].toStdString();
+  platform::db::Database keptAside;
+  ASSERT_TRUE(keptAside.open(folder.path("info/" + kept[0])));
+  EXPECT_EQ(keptAside.tableNames(), QStringList{"P12"});
 }
 
 TEST_F(MainWindowTest, DatabaseInUseIsKeptSilently) {

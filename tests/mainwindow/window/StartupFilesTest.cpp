@@ -33,7 +33,8 @@ TEST(StartupFilesSecondStart, StartsAsTheProgramDoes) {
   platform::ui::ScopedDialogSeam seam{dialogs};
   platform::ProgramFolderLock lock;
   const bool started = claimProgramFolder(lock);
-  const bool recovered = started && instrument::WorkingDatabaseBackup::recoverInterrupted();
+  const bool recovered = started && instrument::WorkingDatabaseBackup::recoverInterrupted().outcome ==
+                                        instrument::WorkingDatabaseBackup::Recovery::PutBack;
   std::printf("%s %s\n", started ? "started" : "refused", recovered ? "recovered" : "untouched");
   for (const QString& text : dialogs.messageTexts()) std::printf("%s\n", qPrintable(text));
 }
