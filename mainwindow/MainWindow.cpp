@@ -226,6 +226,11 @@ void MainWindow::enableWindowMenus(bool enabled) { menus_->enableWindowMenus(ena
 
 void MainWindow::setStatusText(const QString& text) { Status_Panel->setText(text); }
 
+void MainWindow::setLastingStatusText(const QString& text) {
+  lastingStatus_ = text;
+  setStatusText(text);
+}
+
 platform::db::Database& MainWindow::workingDatabase() { return dataView_->view().DB_Connection; }
 
 QString MainWindow::statusText() const { return Status_Panel->text(); }
@@ -264,6 +269,8 @@ void MainWindow::Form_Activate() {
   // The notice that the previous data came back stays until the status next
   // changes: the activation that follows the start would hide it at once.
   if (statusText() == StatusDataPutBack || statusText() == StatusDataNotPutBack) return;
+  // So does what a command reported: closing its dialog activates the window.
+  if (!lastingStatus_.isEmpty() && statusText() == lastingStatus_) return;
   setStatusText(StatusOk);
 }
 

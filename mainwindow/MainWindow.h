@@ -81,6 +81,7 @@ class MainWindow : public QMainWindow, public report::ReportPageHost {
   // (WindowLayout.cpp).
   void Form_Resize() override;
   void setStatusText(const QString& text) override;
+  void setLastingStatusText(const QString& text) override;
   platform::db::Database& workingDatabase() override;
 
   // Enables or disables a tab of MainTab without moving the current tab (so
@@ -157,6 +158,7 @@ class MainWindow : public QMainWindow, public report::ReportPageHost {
   std::unique_ptr<MenuCommands> commands_;
   std::unique_ptr<DataView> dataView_;
   QLabel* Status_Panel = nullptr;
+  QString lastingStatus_;  // the last status a command reported, kept over an activation
   int previousTab_ = DataTab;
   bool previousDataPutBack_ = false;
   // A replacement the last run left unfinished could not be undone at start:

@@ -16,6 +16,9 @@ void refill(QListWidget& list, const QStringList& items) {
   list.addItems(items);
   list.setCurrentRow(-1);
   list.clearSelection();
+  // A new report offers its items from the first ("None") on; the scroll
+  // position the last report's column placing left would hide them.
+  list.scrollToTop();
   list.setEnabled(true);
 }
 

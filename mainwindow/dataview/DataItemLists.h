@@ -15,7 +15,7 @@ QStringList dataItems(int Model_Code);
 QStringList reportColumns(int Model_Code);
 
 // Fills List1 with the data items and List2 with the columns of the model,
-// enables both and selects nothing.
+// enables both, selects nothing and shows each from its first entry.
 void Fill_Data_Lists(QListWidget& List1, QListWidget& List2, int Model_Code);
 
 }  // namespace mainwindow

@@ -152,7 +152,7 @@ void ProjectFileCommands::opened(const QString& path, const QString& tables, int
   state.Model_Code = model;
   main_.Comm().Tables_Created = tables;
   state.Download_Title = titlePrefix(state.Model_Code) + QFileInfo(path).fileName() + TitleEnd;
-  report::saveDataSetTitle(&main_, main_.companyInfo(), state.Download_Title);
+  report::saveDataSetTitle(&main_, main_.companyInfo(), state.Download_Title, main_.reportFlags());
   // Nothing of the new data is selected yet.
   state.Table_Name.clear();
   state.Test_Name = NoTestName;

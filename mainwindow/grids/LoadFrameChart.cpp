@@ -87,6 +87,22 @@ QLineSeries* makeSeries(const QString& name, const QList<QPointF>& points) {
   return series;
 }
 
+bool isAbsent(QString& channelName) {
+  if (channelName.trimmed() != AbsentChannelName) return false;
+  channelName.clear();
+  return true;
+}
+
+void leaveOutAbsentChannels(LoadFrameChartData& data) {
+  const bool noCh1 = isAbsent(data.yTitle);
+  const bool noCh2 = isAbsent(data.xTitle);
+  const bool noCh3 = isAbsent(data.secondYTitle);
+  data.hasCh1VsCh2 = !noCh1 && !noCh2;
+  data.hasCh1VsCh3 = !noCh1 && !noCh3;
+  if (!data.hasCh1VsCh2) data.ch1VsCh2.clear();
+  if (!data.hasCh1VsCh3) data.ch1VsCh3.clear();
+}
+
 }  // namespace
 
 LoadFrameChartData loadFrameChartData(const RecordGridModel& readings) {
@@ -108,6 +124,7 @@ LoadFrameChartData loadFrameChartData(const RecordGridModel& readings) {
     data.yTitle = readings.value(last, u"CH1NAME").toString();
     data.secondYTitle = readings.value(last, u"CH3NAME").toString();
   }
+  leaveOutAbsentChannels(data);
   return data;
 }
 
@@ -137,7 +154,13 @@ QChart* LoadFrameChart::makeChart(const LoadFrameChartData& data) {
   // Both series plot on the primary scale; the secondary axis repeats it.
   QObject::connect(axisY, &QValueAxis::rangeChanged, secondY, &QValueAxis::setRange);
 
-  for (QLineSeries* series : {makeSeries(Ch1VsCh2, data.ch1VsCh2), makeSeries(Ch1VsCh3, data.ch1VsCh3)}) {
+  // The right axis speaks of channel 3; without it, it would only repeat the left one.
+  secondY->setVisible(data.hasCh1VsCh3);
+
+  QList<QLineSeries*> drawn;
+  if (data.hasCh1VsCh2) drawn << makeSeries(Ch1VsCh2, data.ch1VsCh2);
+  if (data.hasCh1VsCh3) drawn << makeSeries(Ch1VsCh3, data.ch1VsCh3);
+  for (QLineSeries* series : drawn) {
     chart->addSeries(series);
     series->attachAxis(axisX);
     series->attachAxis(axisY);

@@ -15,14 +15,21 @@ class RecordGridModel;
 
 // What the load-frame chart shows: channel 1 against channels 2 and 3, one
 // point per reading in table order, and the axis titles from the last
-// reading's channel names.
+// reading's channel names. A channel that is not there has no title, and a
+// series that needs it is left out of the chart.
 struct LoadFrameChartData {
   QList<QPointF> ch1VsCh2;  // x CH2, y CH1
   QList<QPointF> ch1VsCh3;  // x CH3, y CH1
   QString xTitle;           // CH2NAME
   QString yTitle;           // CH1NAME
   QString secondYTitle;     // CH3NAME
+  bool hasCh1VsCh2 = true;
+  bool hasCh1VsCh3 = true;
 };
+
+// The name the printout gives a channel the machine did not record (its
+// heading "()"); its readings are zeros, not measurements.
+inline const QString AbsentChannelName = QStringLiteral("NONE");
 
 // The readings of a load-frame test as chart data, at single precision. A
 // reading with a Null channel gives no point for that series.

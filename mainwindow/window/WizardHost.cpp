@@ -76,7 +76,7 @@ void WizardHost::probePorts(const std::function<void(const QString& states)>& do
 
 void WizardHost::saveCompanyInfo() {
   QWidget* owner = wizard() != nullptr ? static_cast<QWidget*>(wizard()) : &main_;
-  report::saveDataSetTitle(owner, main_.companyInfo(), main_.state().Download_Title);
+  report::saveDataSetTitle(owner, main_.companyInfo(), main_.state().Download_Title, main_.reportFlags());
 }
 
 void WizardHost::runLongWork(const std::function<void()>& work) { main_.runLongWork(work); }

@@ -22,6 +22,9 @@ class ReportPageHost {
   virtual void Initialize_TAB0() = 0;
   virtual void Fill_Data_Lists() = 0;
   virtual void setStatusText(const QString& text) = 0;
+  // A status text that tells what a command did (the files an export
+  // wrote): the window's activation does not replace it with "Status: OK".
+  virtual void setLastingStatusText(const QString& text) { setStatusText(text); }
   // The data view's connection to the working database, which the report
   // builder reads the selected table through.
   virtual platform::db::Database& workingDatabase() = 0;

@@ -455,6 +455,12 @@ TEST_F(MainWindowTest, ActivationSaysOk) {
   QApplication::processEvents();
   if (!main.isActiveWindow()) GTEST_SKIP() << "no window activation on this platform";
   EXPECT_EQ(main.statusText(), QStringLiteral("Status: OK"));
+
+  // What a command reported outlives the activation that closing its dialog brings.
+  main.setLastingStatusText(QStringLiteral("Status: Exported to raw.pdf"));
+  QEvent activation(QEvent::ActivationChange);
+  QApplication::sendEvent(&main, &activation);
+  EXPECT_EQ(main.statusText(), QStringLiteral("Status: Exported to raw.pdf"));
 }
 
 TEST_F(MainWindowTest, ClosingWithChangedInformationAsksOnceAndSavesOnYes) {

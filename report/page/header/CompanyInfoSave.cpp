@@ -31,8 +31,11 @@ bool saveCompanyInfo(QWidget* owner, CompanyInfo& info, QString& Download_Title,
   return true;
 }
 
-bool saveDataSetTitle(QWidget* owner, CompanyInfo& info, QString& Download_Title) {
-  if (Info_File(InfoFileSave, info, Download_Title)) return true;
+bool saveDataSetTitle(QWidget* owner, CompanyInfo& info, QString& Download_Title, ReportFlags& flags) {
+  if (Info_File(InfoFileSave, info, Download_Title)) {
+    flags.Info_Changed = false;
+    return true;
+  }
   platform::ui::Dialogs::message({owner, TitleNotSaved, QString(), platform::ui::MessageButtons::Ok,
                                   platform::ui::MessageIcon::Warning});
   return false;

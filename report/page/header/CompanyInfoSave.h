@@ -23,9 +23,12 @@ bool saveCompanyInfo(QWidget* owner, CompanyInfo& info, QString& Download_Title,
                      ReportFlags& flags);
 
 // After a download or an opened project file gave the data a new title:
-// saves the company information file with it. A file that cannot be written
-// is said; the previous file stays as it was. Returns whether it was written.
-bool saveDataSetTitle(QWidget* owner, CompanyInfo& info, QString& Download_Title);
+// saves the company information file with it. The file then holds the
+// company texts as they stand, so Info_Changed is cleared and the exit
+// question is not asked about texts already written. A file that cannot be
+// written is said; the previous file stays as it was and Info_Changed is
+// kept. Returns whether it was written.
+bool saveDataSetTitle(QWidget* owner, CompanyInfo& info, QString& Download_Title, ReportFlags& flags);
 
 inline const QString InformationSaved = QStringLiteral("Information Saved.");
 inline const QString InformationNotSaved =

@@ -20,8 +20,10 @@ QString logoFileFilter() {
     const QString pattern = QStringLiteral("*.") + QString::fromLatin1(format).toLower();
     if (!patterns.contains(pattern)) patterns << pattern;
   }
-  return QStringLiteral("%1;;%2 (%3);;%4")
-      .arg(QLatin1String(PictureFilter), QLatin1String(AllPicturesCaption), patterns.join(QLatin1Char(' ')),
+  // The dialog opens on the first filter, so every readable picture (PNG
+  // logos included) is listed without the user changing it.
+  return QStringLiteral("%1 (%2);;%3;;%4")
+      .arg(QLatin1String(AllPicturesCaption), patterns.join(QLatin1Char(' ')), QLatin1String(PictureFilter),
            QLatin1String(AllFilesFilter));
 }
 

@@ -23,8 +23,8 @@ inline constexpr const char* AllPicturesCaption = "All Pictures";
 inline constexpr const char* AllFilesFilter = "All Files (*)";
 inline constexpr const char* PictureUnreadable = "The picture could not be read:";
 
-// The Insert Logo file dialog's filters: the usual pictures first, then every
-// picture format the program can read, then all files.
+// The Insert Logo file dialog's filters: every picture format the program can
+// read first, then the usual pictures, then all files.
 QString logoFileFilter();
 
 // What the logo commands work on. requestRedraw asks for the deferred redraw

@@ -1,5 +1,6 @@
 #include "report/page/output/ReportExportCommand.h"
 
+#include <QDir>
 #include <QTabWidget>
 
 #include <algorithm>
@@ -26,6 +27,7 @@ const QString ApplicationFailed = QStringLiteral("The report could not be opened
 const QString NoSuchPages = QStringLiteral("The pages asked for are not in the report.");
 const QString RawCsvFailed = QStringLiteral("The raw data could not be exported to %1.");
 const QString ExportStopped = QStringLiteral("The export stopped on an unexpected error.");
+const QString FilesWritten = QStringLiteral("Status: Exported to %1");
 
 int pagesOf(const platform::ReportDesigner& report) { return platform::ReportLayout::layout(report).pageCount(); }
 
@@ -85,6 +87,7 @@ void ReportExportCommand::viewerExportClicked(int index) {
 bool ReportExportCommand::CRViewer1_ExportButtonClicked(int /*index*/) {
   if (exporting_) return false;
   exporting_ = true;
+  filesWritten_.clear();
   const int tab = page_.shownReport();
   bool written = false;
   const bool ran = platform::ignoringErrors([&] {
@@ -95,6 +98,7 @@ bool ReportExportCommand::CRViewer1_ExportButtonClicked(int /*index*/) {
     written = Export_Choices_.Export_Format == ExportChoice::Csv ? writeCsv(tab) : exportReports(tab);
   });
   if (!ran) platform::ui::Dialogs::inform(page_.window(), ExportStopped);
+  announceFilesWritten();
   exporting_ = false;
   return ran && written;
 }
@@ -158,7 +162,11 @@ bool ReportExportCommand::exportReports(int tab) {
 
 bool ReportExportCommand::exportReport(platform::ReportDesigner& report) {
   const platform::ReportStatus status = platform::ReportExporter::exportReport(report);
-  if (status == platform::ReportStatus::Ok) return true;
+  if (status == platform::ReportStatus::Ok) {
+    if (report.exportOptions().destinationType == platform::ExportDestination::DiskFile)
+      filesWritten_ << report.exportOptions().diskFileName;
+    return true;
+  }
   platform::ui::Dialogs::inform(page_.window(), failureMessage(status, report.exportOptions()));
   return false;
 }
@@ -180,17 +188,30 @@ bool ReportExportCommand::writeRawCsv() {
   const instrument::SaveStatus status =
       writer.writeout_(file, tableList_ ? tableList_() : QString(), static_cast<qint16>(state_.Model_Code),
                        state_.Table_Name, Export_CSV);
-  if (status == instrument::SaveStatus::Saved) return true;
+  if (status == instrument::SaveStatus::Saved) {
+    filesWritten_ << file;
+    return true;
+  }
   platform::ui::Dialogs::inform(page_.window(), writer.message().isEmpty() ? RawCsvFailed.arg(file) : writer.message());
   return false;
 }
 
 bool ReportExportCommand::writeStiffyCsv() {
-  if (writeoutStiffy(*designers_.StiffyReport, designers_.StiffyReport->exportOptions().diskFileName) ==
-      StiffyCsvStatus::Written)
+  const QString file = designers_.StiffyReport->exportOptions().diskFileName;
+  if (writeoutStiffy(*designers_.StiffyReport, file) == StiffyCsvStatus::Written) {
+    filesWritten_ << file;
     return true;
+  }
   platform::ui::Dialogs::inform(page_.window(), StiffyCsvFailedMessage);
   return false;
+}
+
+// Files written before a later step failed are named too: they are on disk.
+void ReportExportCommand::announceFilesWritten() const {
+  if (filesWritten_.isEmpty() || !filesWrittenNotice_) return;
+  QStringList shown;
+  for (const QString& file : filesWritten_) shown << QDir::toNativeSeparators(file);
+  filesWrittenNotice_(FilesWritten.arg(shown.join(QStringLiteral(", "))));
 }
 
 }  // namespace report

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -36,6 +37,11 @@ class ReportExportCommand {
   // Tables_Created), for the raw data CSV.
   void setTableList(std::function<QString()> tableList) { tableList_ = std::move(tableList); }
 
+  // Where the status text naming the files an export wrote goes (the main
+  // window's status bar). The viewer's button exports without asking, so
+  // this is how the user learns what was written and where.
+  void setFilesWrittenNotice(std::function<void(const QString&)> notice) { filesWrittenNotice_ = std::move(notice); }
+
   // The "Export" button. Does nothing without a selected table, or while the
   // dialog is open or an export runs.
   void Export_Click();
@@ -63,12 +69,15 @@ class ReportExportCommand {
   bool writeRawCsv();
   bool writeStiffyCsv();
   bool coversStiffness(int tab) const;
+  void announceFilesWritten() const;
 
   ReportDesigners& designers_;
   instrument::ProgramState& state_;
   ReportTabPage& page_;
   Export_Choices Export_Choices_;
   std::function<QString()> tableList_;
+  std::function<void(const QString&)> filesWrittenNotice_;
+  QStringList filesWritten_;  // by the export that runs, in the order written
   QPointer<ExportForm> form_;
   bool Export_CSV = false;  // the N2600A raw data goes out comma-separated (set by Export_Click)
   bool exporting_ = false;

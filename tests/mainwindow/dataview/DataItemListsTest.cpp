@@ -1,6 +1,8 @@
 #include "mainwindow/dataview/DataItemLists.h"
 
+#include <QApplication>
 #include <QListWidget>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
 namespace mainwindow {
@@ -36,6 +38,22 @@ TEST(DataItemListsTest, FillsBothListsWithoutDuplicatesOrSelection) {
   EXPECT_TRUE(List2.isEnabled());
   EXPECT_EQ(List1.currentRow(), -1);
   EXPECT_TRUE(List2.selectedItems().isEmpty());
+}
+
+TEST(DataItemListsTest, ANewFillStartsAtTheFirstItemWhereverTheLastReportLeftTheList) {
+  QListWidget List1;
+  QListWidget List2;
+  List1.resize(120, 60);
+  List1.show();
+  Fill_Data_Lists(List1, List2, 2);
+  QApplication::processEvents();
+  List1.scrollToItem(List1.item(List1.count() - 1));
+  ASSERT_GT(List1.verticalScrollBar()->value(), 0);
+
+  Fill_Data_Lists(List1, List2, 2);
+  QApplication::processEvents();
+  EXPECT_EQ(List1.verticalScrollBar()->value(), 0);
+  EXPECT_TRUE(List1.viewport()->rect().contains(List1.visualItemRect(List1.item(0))));
 }
 
 TEST(DataItemListsTest, UnknownModelHasNoItemsButSeventeenColumns) {

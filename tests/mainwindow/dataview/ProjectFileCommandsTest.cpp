@@ -192,9 +192,21 @@ TEST_F(ProjectFileCommandsTest, AReadThatFillsTheDiskSaysSoAndKeepsThePreviousDa
 // Here a folder stands where the file would be written.
 TEST_F(ProjectFileCommandsTest, AnOpenWhoseTitleCannotBeSavedSaysSo) {
   ASSERT_TRUE(QDir().mkpath(folder.path(platform::ProgramFiles::CompanyInfo)));
+  main().reportFlags().Info_Changed = true;
   openProject("lx9100_two_tests.txt");
   EXPECT_EQ(root()->text(0), QStringLiteral("Tests (lx9100_two_tests.txt)"));
   EXPECT_EQ(dialogs.messageTexts(), QStringList{report::TitleNotSaved});
+  EXPECT_TRUE(main().reportFlags().Info_Changed);  // the edited texts are still not on disk
+}
+
+TEST_F(ProjectFileCommandsTest, CompanyTextsTheOpenWroteAreNotAskedAboutAtExit) {
+  main().reportFlags().Info_Changed = true;
+  main().companyInfo().CInfo[0] = QStringLiteral("Acme Testing");
+  openProject("lx9100_two_tests.txt");
+  EXPECT_TRUE(readFile(folder.path(platform::ProgramFiles::CompanyInfo)).contains("Acme Testing"));
+  dialogs.messages.clear();
+  main().close();
+  EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
 TEST_F(ProjectFileCommandsTest, SaveAllAsksBeforeOverwritingAndReopensToTheSameTree) {

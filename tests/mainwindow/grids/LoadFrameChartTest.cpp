@@ -96,6 +96,29 @@ TEST_F(LoadFrameChartTest, DrawsTheChartAndRewritesThePictureForEveryTest) {
   EXPECT_TRUE(pointsOf(*MSGraph.chart(), 0).isEmpty());
 }
 
+// A channel the printout headed "()" is stored as "NONE" with zero readings.
+TEST_F(LoadFrameChartTest, AChannelThatIsNotThereIsNotDrawnOrTitled) {
+  ASSERT_TRUE(db.createTable(instrument::Load_Test_Record(QStringLiteral("MARSHALL1"))));
+  for (int i : {1, 2})
+    ASSERT_TRUE(db.exec(QStringLiteral("INSERT INTO MARSHALL1 VALUES (?, '00:00:05', ?, ?, 0, 0, 'LOAD', 'FLOW', "
+                                       "'NONE', 'CH 4')"),
+                        {i, i, 5 + i}));
+  QChartView MSGraph;
+  LoadFrameChart chart(MSGraph);
+  ASSERT_TRUE(readings.open(db, QStringLiteral("MARSHALL1")));
+  ASSERT_TRUE(chart.Draw_Graph(readings));
+
+  QChart& shown = *MSGraph.chart();
+  ASSERT_EQ(shown.series().size(), 1);
+  EXPECT_EQ(shown.series()[0]->name(), QStringLiteral("CH1 Vs. CH2"));
+  EXPECT_EQ(pointsOf(shown, 0), (QList<QPointF>{{6, 1}, {7, 2}}));
+  EXPECT_GT(static_cast<QValueAxis*>(shown.axes(Qt::Horizontal).at(0))->min(), 0.0);  // no zeros pull the scale
+  const auto vertical = shown.axes(Qt::Vertical);
+  ASSERT_EQ(vertical.size(), 2);
+  EXPECT_EQ(vertical[0]->titleText(), QStringLiteral("LOAD"));
+  EXPECT_FALSE(vertical[1]->isVisible());
+}
+
 TEST_F(LoadFrameChartTest, APictureThatCannotBeWrittenIsReported) {
   QChartView MSGraph;
   LoadFrameChart chart(MSGraph);

@@ -105,12 +105,13 @@ TEST_F(LogoCommandsTest, InsertOnTheStiffnessGaugePutsTheLogoInBothReportsAndInd
   EXPECT_EQ(redraws, (QList<std::pair<int, bool>>{{ReportRefresh::RedrawInterval, true}}));
 }
 
-TEST_F(LogoCommandsTest, TheDialogOffersEveryReadablePictureAndAllFiles) {
+TEST_F(LogoCommandsTest, TheDialogOpensOnEveryReadablePictureSoAPngLogoIsListed) {
   insertFile(picture);
   const QStringList filters = dialogs.fileRequests.value(0).filter.split(QStringLiteral(";;"));
   ASSERT_EQ(filters.size(), 3);
-  EXPECT_EQ(filters[0], QLatin1String(PictureFilter));
-  EXPECT_TRUE(filters[1].contains(QLatin1String("*.png")) && filters[1].contains(QLatin1String("*.bmp")));
+  EXPECT_TRUE(filters[0].startsWith(QLatin1String("All Pictures (")));
+  EXPECT_TRUE(filters[0].contains(QLatin1String("*.png")) && filters[0].contains(QLatin1String("*.bmp")));
+  EXPECT_EQ(filters[1], QLatin1String(PictureFilter));
   EXPECT_EQ(filters[2], QLatin1String(AllFilesFilter));
 }
 

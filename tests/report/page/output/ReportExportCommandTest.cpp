@@ -1,5 +1,6 @@
 #include "report/page/output/ReportExportCommand.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QTabWidget>
@@ -178,6 +179,22 @@ TEST_F(ReportExportCommandTest, TheStiffnessCsvComesFirstAndItsFailureKeepsTheRa
   EXPECT_FALSE(command.CRViewer1_ExportButtonClicked(0));
   EXPECT_EQ(dialogs.messageTexts(), QStringList{"Error Opening File.  Make sure file is closed."});
   EXPECT_TRUE(QFile::exists(path("raw.csv")));
+}
+
+TEST_F(ReportExportCommandTest, TheViewersButtonNamesTheFilesItWrote) {
+  QStringList notices;
+  command.setFilesWrittenNotice([&](const QString& text) { notices << text; });
+  state.Model_Code = 3;
+  choose(ExportChoice::Pdf, ExportChoice::All);
+  command.viewerExportClicked(0);  // the last choices, no dialog
+  EXPECT_EQ(command.exportForm(), nullptr);
+  ASSERT_EQ(notices.size(), 1);
+  EXPECT_EQ(notices[0], "Status: Exported to " + QDir::toNativeSeparators(path("raw.pdf")) + ", " +
+                            QDir::toNativeSeparators(path("stiff.pdf")));
+
+  command.choices().Export_Stiff_File = path("missing/stiff.pdf");  // the raw report is still written
+  command.viewerExportClicked(0);
+  EXPECT_EQ(notices.value(1), "Status: Exported to " + QDir::toNativeSeparators(path("raw.pdf")));
 }
 
 TEST_F(ReportExportCommandTest, AFailedExportSaysSo) {
