@@ -103,6 +103,7 @@ TEST(SectionFontsTest, ALongProjectNameWrapsInsideItsBox) {
       for (const QString& line : text.lines) EXPECT_LE(platform::textWidthTwips(line, text.font), text.rect.width());
       EXPECT_LE(shown("ProjNameLabel").rect.right(), text.rect.left());
       EXPECT_GE(shown("MachNoLabel").rect.left(), text.rect.right());
+      EXPECT_GE(laid.textsOf(names::columnHeader(1), 1).first().rect.top(), text.rect.bottom());
     }
   }
 }
