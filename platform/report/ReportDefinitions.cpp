@@ -86,6 +86,8 @@ void addTestHeader(ReportDesigner& report) {
     for (int c = 0; c < 3; ++c)
       addLabelAndValue(section, rows[r][c].label, rows[r][c].caption, rows[r][c].value, Margin + c * 5000,
                        380 + r * 280, 1800, 3000);
+  // A long project name wraps inside its box, as the company name does.
+  static_cast<TextObject*>(section.object(QStringLiteral("ProjNameText")))->setWordWrap(true);
 }
 
 void addColumns(ReportDesigner& report) {

@@ -79,14 +79,14 @@ QString writeHeader(const Placement& p) {
 
 void fillValues(const Placement& p, platform::db::Recordset& records, const QString& field) {
   const int count = records.isOpen() ? records.recordCount() : 0;
-  const int rows = rowsPerBlock(p.context.flags.Report_Font_Size);
-  const std::optional<int> mirror = count > rows ? mirroredDataColumn(p) : std::nullopt;
+  const int fontSize = p.context.flags.Report_Font_Size;
+  const std::optional<int> mirror = needsTwoBlocks(count, fontSize) ? mirroredDataColumn(p) : std::nullopt;
   if (mirror) setHeader(p.report(), *mirror, headerText(p.report(), p.Col));
   // A run table's first record is its header; the shared table of later runs
   // has none, and a table of one record shows it.
   const bool skipRunHeader =
       p.Model == ModelCode::T7310 && count > 1 && !instrument::isHeaderOnlyRunTable(p.context.db, p.Table);
-  TwoBlockSplit split(mirror.has_value(), rows);
+  TwoBlockSplit split(mirror.has_value(), rowsPerBlock(fontSize));
   bool more = records.isOpen() && firstRecord(records);
   if (more && skipRunHeader) more = nextRecord(records);
   for (; more; more = nextRecord(records)) split.append(Get_Field_Value(records, field, p.Model));

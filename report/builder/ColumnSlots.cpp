@@ -44,10 +44,17 @@ QString columnText(const QString& joined) {
   return first == last ? EmptyColumnText : joined.mid(first, last - first);
 }
 
+BlockLine twoBlockPlace(int reading, int rows, bool twoBlocks) {
+  const int index = reading - 1;
+  if (!twoBlocks || rows <= 0) return {Block::Left, index};
+  const int run = index / rows;
+  const Block block = run % 2 == 0 ? Block::Left : Block::Mirror;
+  return {block, (run / 2) * rows + index % rows};
+}
+
 void TwoBlockSplit::append(const QString& value) {
   ++count_;
-  if (inForce_ && rows_ > 0 && count_ % rows_ == 0) leftBlock_ = !leftBlock_;
-  QString& target = leftBlock_ ? left : mirror;
+  QString& target = twoBlockPlace(count_, rows_, inForce_).block == Block::Left ? left : mirror;
   target += value;
   target += QLatin1Char('\r');
 }

@@ -56,11 +56,21 @@ bool needsTwoBlocks(int recordCount, int fontSize);
 // values holds a single blank.
 QString columnText(const QString& joined);
 
+// Where a load-frame reading stands: which block's column and which line of
+// that column's text (0-based). Readings go in runs of `rows`: the left
+// column takes 1 to rows, the mirror rows + 1 to 2 rows, the left again
+// 2 rows + 1 to 3 rows, and so on, so each page reads in order. Without two
+// blocks every reading stands in the left column, on its own line.
+enum class Block { Left, Mirror };
+struct BlockLine {
+  Block block;
+  int line;
+};
+BlockLine twoBlockPlace(int reading, int rows, bool twoBlocks);
+
 // Values in table order, each followed by a carriage return, split between a
-// column and its mirror by the load-frame rule: before value i is appended the
-// block flips whenever i is a multiple of the rows per block, so the left
-// column takes 1 to rows - 1, the mirror rows to 2 rows - 1, and so on. With
-// the split off every value goes left.
+// column and its mirror as twoBlockPlace puts them. With the split off every
+// value goes left.
 class TwoBlockSplit {
  public:
   TwoBlockSplit(bool inForce, int rows) : inForce_(inForce), rows_(rows) {}
@@ -72,7 +82,6 @@ class TwoBlockSplit {
   bool inForce_;
   int rows_;
   int count_ = 0;
-  bool leftBlock_ = true;
 };
 
 // Column object access by slot; missing objects are skipped.

@@ -43,12 +43,13 @@ void fillStiffyReport(ReportBuilderContext& context, const QString& Table) {
 
 // Load frame: column 1 and, past one block, its mirror.
 void fillLoadFrame(ReportBuilderContext& context, platform::db::Recordset& records, int count) {
-  const int rows = rowsPerBlock(context.flags.Report_Font_Size);
-  TwoBlockSplit split(count > rows, rows);
+  const int fontSize = context.flags.Report_Font_Size;
+  const bool twoBlocks = needsTwoBlocks(count, fontSize);
+  TwoBlockSplit split(twoBlocks, rowsPerBlock(fontSize));
   const QString field = readNumberField(ModelCode::LX9100);
   for (bool more = firstRecord(records); more; more = nextRecord(records)) split.append(fieldText(records, field));
   setData(context.report(), ReadNumberColumn, columnText(split.left));
-  if (count > rows) setData(context.report(), loadFrameMirror(context.flags.Report_Font_Size), columnText(split.mirror));
+  if (twoBlocks) setData(context.report(), loadFrameMirror(context.flags.Report_Font_Size), columnText(split.mirror));
 }
 
 // Density gauges: the reading numbers, then the averages block.
@@ -114,7 +115,7 @@ void Fill_RD_Column(ReportBuilderContext& context, const QString& Table, const Q
   setHeader(report, ReadNumberColumn, readNumberHeader(Model, headerOnly));
   if (Model == ModelCode::T7310) context.stiffyReport().member(StiffyBinNumber).SetText(EmptyColumnText);
   const int count = records.recordCount();
-  if (Model == ModelCode::LX9100 && count > rowsPerBlock(context.flags.Report_Font_Size))
+  if (Model == ModelCode::LX9100 && needsTwoBlocks(count, context.flags.Report_Font_Size))
     setHeader(report, loadFrameMirror(context.flags.Report_Font_Size), ReadNumberHeader);
   if (count == 0) return;
   if (count == 1) return fillSingleRecord(context, records, Table, Model);

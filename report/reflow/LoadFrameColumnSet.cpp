@@ -86,14 +86,9 @@ QStringList fittingLoadFrameColumns(const LoadFrameColumnSet& set, const FontGeo
 
 QStringList remarksByReading(const LoadFrameColumnSet& set, int count, int rowsPerBlock, bool twoBlocks) {
   QStringList remarks;
-  qsizetype left = 0;
-  qsizetype mirror = 0;
-  bool leftBlock = true;
   for (int r = 1; r <= count; ++r) {
-    if (twoBlocks && rowsPerBlock > 0 && r % rowsPerBlock == 0) leftBlock = !leftBlock;
-    const QStringList& lines = leftBlock ? set.leftRemarks : set.mirrorRemarks;
-    qsizetype& line = leftBlock ? left : mirror;
-    remarks << lines.value(line++);
+    const BlockLine place = twoBlockPlace(r, rowsPerBlock, twoBlocks);
+    remarks << (place.block == Block::Left ? set.leftRemarks : set.mirrorRemarks).value(place.line);
   }
   return remarks;
 }

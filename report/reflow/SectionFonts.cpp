@@ -3,7 +3,9 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <memory>
 
+#include "platform/report/ReportDefinitions.h"
 #include "platform/report/ReportDesigner.h"
 #include "platform/report/ReportNames.h"
 #include "platform/report/TextObject.h"
@@ -74,15 +76,41 @@ void fitLabel(const platform::ReportDesigner& report, const platform::ReportSect
   value->setWidth(value->width() - push);
 }
 
+// A right-aligned one-line text; a wrapping one is a value (a project name
+// aligned right) that keeps its box and wraps inside it.
 bool isLabel(const platform::ReportObject& object) {
   if (object.kind() != platform::ReportObjectKind::Text) return false;
   const auto& text = static_cast<const platform::TextObject&>(object);
-  return text.horAlignment() == platform::HorAlignment::Right && !text.text().value_or(QString()).contains(QChar(13));
+  return text.horAlignment() == platform::HorAlignment::Right && !text.wordWrap() &&
+         !text.text().value_or(QString()).contains(QChar(13));
+}
+
+void restorePlace(platform::ReportDesigner& report, const platform::ReportObject& stored) {
+  const platform::ObjectRef object = report.member(stored.name());
+  if (!object.exists()) return;
+  object.setLeft(stored.left());
+  object.setWidth(stored.width());
+}
+
+// Every label and the value beside it back where the stored report puts
+// them, so that each size fits its labels from the same start and a return
+// to a size gives that size's header back, whatever sizes came between.
+void restoreLabelPlaces(platform::ReportDesigner& report, int sectionNumber) {
+  const std::unique_ptr<platform::ReportDesigner> stored = platform::ReportDefinitions::createReport();
+  const platform::ReportSection* section = stored->section(platform::ReportNames::section(sectionNumber));
+  if (section == nullptr) return;
+  for (int i = 1; i <= section->objectCount(); ++i) {
+    const platform::ReportObject* label = section->object(i);
+    if (label == nullptr || !isLabel(*label)) continue;
+    restorePlace(report, *label);
+    if (const platform::ReportObject* value = valueOf(*section, *label)) restorePlace(report, *value);
+  }
 }
 
 }  // namespace
 
 void fitLabelsToText(platform::ReportDesigner& report, int sectionNumber) {
+  restoreLabelPlaces(report, sectionNumber);
   const platform::ReportSection* section = report.section(platform::ReportNames::section(sectionNumber));
   if (section == nullptr) return;
   for (int i = 1; i <= section->objectCount(); ++i)

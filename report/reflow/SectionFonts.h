@@ -27,6 +27,8 @@ int laidOutFontSize(const platform::ReportDesigner& report);
 // Right-aligned labels of a section (each names the value right of it) that
 // are narrower than their text at its font grow so that the text shows
 // whole: to the left up to the text beside them, then into their value.
+// Labels and values start from their stored places, so the result depends
+// on the present size only, never on the sizes before it.
 void fitLabelsToText(platform::ReportDesigner& report, int sectionNumber);
 
 // Section1 and Section2: the company and project-name objects by d, the rest

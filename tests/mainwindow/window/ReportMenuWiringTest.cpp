@@ -222,7 +222,7 @@ TEST_F(RemarkMenuTest, LoadFrameMirrorBlockClickGoesBesideTheClickedReading) {
   addRemark(QStringLiteral("mirror"));
   EXPECT_EQ(besideRow(left + 7, 3), QStringLiteral("mirror"));
   EXPECT_EQ(besideRow(left, 3), QString());
-  EXPECT_EQ(shown(8).lines.value(2), QStringLiteral("52"));
+  EXPECT_EQ(shown(8).lines.value(2), QStringLiteral("53"));
 }
 
 TEST_F(RemarkMenuTest, ARemarkTooLongForItsRoomIsAnnouncedAndOneBelowTheReadingsSaysWhy) {

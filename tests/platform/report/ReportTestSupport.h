@@ -59,8 +59,8 @@ inline void makeLoadFramePage(platform::ReportDesigner& report, int size) {
 }
 
 // Fills the read-number column and four channel columns the way the load
-// frame does: records split between a column and its mirror column, the
-// block switching before record i whenever i mod rows = 0.
+// frame does: records split between a column and its mirror column in runs
+// of rows, left first.
 inline void fillLoadFrame(platform::ReportDesigner& report, int readings, int size) {
   using namespace platform;
   const int rows = rowsPerBlock(size);
@@ -68,9 +68,8 @@ inline void fillLoadFrame(platform::ReportDesigner& report, int readings, int si
   const char* headers[] = {"RD#", "Time", "CH1", "CH2", "CH3"};
   for (int c = 0; c < 5; ++c) {
     QString left, mirror;
-    bool inLeft = true;
     for (int i = 1; i <= readings; ++i) {
-      if (readings > rows && i % rows == 0) inLeft = !inLeft;
+      const bool inLeft = readings <= rows || (i - 1) / rows % 2 == 0;
       const QString value = c == 0 ? QString::number(i) : QStringLiteral("%1.%2").arg(c * 100 + i % 97).arg(i % 10);
       (inLeft ? left : mirror) += value + QLatin1Char(CR);
     }

@@ -38,9 +38,10 @@ TEST_F(ColumnPlacementTest, LongLoadFrameColumnSplitsOverItsMirrorAndRemarksFoll
   EXPECT_EQ(result.ColumnObject, "CH1");
   EXPECT_EQ(header(2), "CH1");
   EXPECT_EQ(header(9), "CH1");
-  EXPECT_EQ(lines(data(2)).size(), 49 + 21);
+  EXPECT_EQ(lines(data(2)).size(), 50 + 20);
   EXPECT_EQ(lines(data(2)).first(), "0.50");
-  EXPECT_EQ(lines(data(9)).first(), "25.00");  // reading 50
+  EXPECT_EQ(lines(data(2))[49], "25.00");      // reading 50
+  EXPECT_EQ(lines(data(9)).first(), "25.50");  // reading 51
   EXPECT_EQ(header(3), "Remarks");
   EXPECT_EQ(header(10), "Remarks");
   EXPECT_EQ(flags.Remarks_Column, 3);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "BuilderFixture.h"
 
 namespace report {
@@ -63,6 +65,26 @@ TEST_F(ColumnSlotsTest, ResetColumnFreesTheLoadFrameMirrorByFontSize) {
   Reset_Column(report(), flags, 1, true, 0);
   Reset_Column(report(), flags, 20, true, 0);
   EXPECT_EQ(header(1), "RD#");
+}
+
+// Runs of rows readings alternate between the blocks, each run in order; a
+// test that fits one block stays in it.
+TEST_F(ColumnSlotsTest, TwoBlockPlaceTakesReadingsInRunsOfRows) {
+  const auto at = [](int reading, int rows, bool twoBlocks) {
+    const BlockLine place = twoBlockPlace(reading, rows, twoBlocks);
+    return std::pair(place.block == Block::Left ? 'L' : 'M', place.line);
+  };
+  EXPECT_EQ(at(1, 50, true), std::pair('L', 0));
+  EXPECT_EQ(at(50, 50, true), std::pair('L', 49));
+  EXPECT_EQ(at(51, 50, true), std::pair('M', 0));
+  EXPECT_EQ(at(100, 50, true), std::pair('M', 49));
+  EXPECT_EQ(at(101, 50, true), std::pair('L', 50));
+  EXPECT_EQ(at(120, 50, true), std::pair('L', 69));
+  EXPECT_EQ(at(35, 35, true), std::pair('L', 34));
+  EXPECT_EQ(at(36, 35, true), std::pair('M', 0));
+  EXPECT_EQ(at(106, 35, true), std::pair('M', 35));
+  EXPECT_EQ(at(50, 50, false), std::pair('L', 49));
+  EXPECT_EQ(at(120, 50, false), std::pair('L', 119));
 }
 
 }  // namespace

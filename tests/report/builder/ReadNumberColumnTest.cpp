@@ -26,16 +26,17 @@ TEST_F(ReadNumberColumnTest, LongLoadFrameTestsSplitOverTheMirrorColumnByFontSiz
   fill(table, "N", 0);
   EXPECT_EQ(header(1), "RD#");
   EXPECT_EQ(header(8), "RD#");
-  EXPECT_EQ(lines(data(1)), numbers(1, 49) + numbers(100, 120));
-  EXPECT_EQ(lines(data(8)), numbers(50, 99));
+  // Page 1 reads 1 to 50 | 51 to 100, page 2 101 to 120.
+  EXPECT_EQ(lines(data(1)), numbers(1, 50) + numbers(101, 120));
+  EXPECT_EQ(lines(data(8)), numbers(51, 100));
   EXPECT_TRUE(data(1).endsWith('\r'));
 
   designers.recreate();
   flags.Report_Font_Size = 12;
   fill(table, "N", 0);
   EXPECT_EQ(header(6), "RD#");
-  EXPECT_EQ(lines(data(1)), numbers(1, 34) + numbers(70, 104));
-  EXPECT_EQ(lines(data(6)), numbers(35, 69) + numbers(105, 120));
+  EXPECT_EQ(lines(data(1)), numbers(1, 35) + numbers(71, 105));
+  EXPECT_EQ(lines(data(6)), numbers(36, 70) + numbers(106, 120));
 
   designers.recreate();
   flags.Report_Font_Size = 9;
