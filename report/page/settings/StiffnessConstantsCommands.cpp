@@ -23,8 +23,8 @@ const QString ConstantsCutShort = QStringLiteral(
     "StiffnessCons.qvt has no value for %1 (the file ends or has an empty line before it); all seven constants "
     "are 0.  Set them with \"Edit Stiffness Constants\".");
 const QString ConstantsKeysMissing =
-    QStringLiteral("StiffnessCons.qvt has no line for %1; the previous value is kept.  Set it with \"Edit "
-                   "Stiffness Constants\".");
+    QStringLiteral("StiffnessCons.qvt has no line for %1; those constants keep their previous values.  Set "
+                   "them with \"Edit Stiffness Constants\".");
 const QString ConstantsUnreadable = QStringLiteral("The stiffness constants could not be read: %1");
 const QString ConstantsNotSaved = QStringLiteral("The stiffness constants could not be saved: %1");
 constexpr int StiffyViewer = 1;
