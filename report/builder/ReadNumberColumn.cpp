@@ -104,11 +104,6 @@ void Fill_RD_Column(ReportBuilderContext& context, const QString& Table, const Q
   if (Table.isEmpty() || SA.isEmpty() || Model < ModelCode::LX9100 || Model > ModelCode::T7310) return;
   platform::db::Recordset records;
   if (!openColumnRecords(records, context.db, Table, SA, Model)) return;
-  if (context.flags.Constants_Changed) {
-    // Only the stiffness report depends on the constants.
-    if (Model == ModelCode::T7310 && !context.flags.Clearing_Report) fillStiffyReport(context, Table);
-    return;
-  }
   platform::ReportDesigner& report = context.report();
   const bool headerOnly = Model == ModelCode::T7310 && instrument::isHeaderOnlyRunTable(context.db, Table);
   setData(report, ReadNumberColumn, EmptyColumnText);

@@ -214,9 +214,11 @@ void writeSummary(const ReportDesigner& report, const StiffyTable& table, const 
 }
 
 // The shared table of later runs has no averages: the cells and their label
-// are hidden, the constant cells keep their texts.
-void writeListSummary(const ReportDesigner& report) {
-  setText(report, QStringLiteral("StiffyMoisture"), QString());
+// are hidden. The moisture and the constants are the program's, not a run's,
+// and show as on any run.
+void writeListSummary(const ReportDesigner& report, const StiffnessConstants& c) {
+  setText(report, QStringLiteral("StiffyMoisture"), constantText(c.MeasMs));
+  writeConstants(report, c);
   setText(report, QStringLiteral("StiffyDryDensityPcf"), NotAvailable);
   setText(report, QStringLiteral("StiffyDryDensityKg"), QString());
   showAverages(report, false);
@@ -233,7 +235,7 @@ void Fill_Stiffy_Report(platform::ReportDesigner& StiffyReport, platform::db::Da
   writeRunLine(StiffyReport, rows->first(), headerOnly);
   writeColumns(StiffyReport, texts);
   if (headerOnly)
-    writeListSummary(StiffyReport);
+    writeListSummary(StiffyReport, constants);
   else
     writeSummary(StiffyReport, texts, constants);
 }

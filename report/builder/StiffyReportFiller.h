@@ -18,7 +18,8 @@ namespace report {
 // Young's and shear modulus), the averages, the constants and the dry-density
 // estimates. The shared table of later runs (told by its rows, see
 // instrument::isHeaderOnlyRunTable) is written as a list of runs, with "+"
-// after the run number and the averages hidden.
+// after the run number and the averages hidden; the moisture and the
+// constants show on every run's report.
 //
 // Overloaded bins, and bins missing a reading, their frequency or the run's
 // calibration factor, show a blank in the six stiffness and modulus columns

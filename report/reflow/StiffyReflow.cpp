@@ -2,6 +2,8 @@
 
 #include <QLatin1String>
 
+#include <algorithm>
+
 #include "platform/report/ReportDesigner.h"
 #include "platform/report/ReportNames.h"
 #include "platform/report/StiffyReportNames.h"
@@ -79,6 +81,15 @@ void layAverageCells(const Stiffy& s) {
   }
 }
 
+// The constants table: its "Col"/"Con" texts and the constants' values beside
+// them, which must not stay small while their labels grow.
+bool followsSizeInConstantsTable(const QString& name) {
+  const QString prefix = name.left(3).toUpper();
+  if (prefix == QLatin1String("COL") || prefix == QLatin1String("CON")) return true;
+  return std::any_of(Names::ConstantValues.begin(), Names::ConstantValues.end(),
+                     [&name](const char* value) { return name == QLatin1String(value); });
+}
+
 }  // namespace
 
 void reflowStiffyReport(platform::ReportDesigner& StiffyReport, int d) {
@@ -90,13 +101,7 @@ void reflowStiffyReport(platform::ReportDesigner& StiffyReport, int d) {
   layAverageCells(s);
   const auto byChange = [d](int size) { return size + d; };
   resizeSectionFonts(StiffyReport, 8, [](const QString&) { return true; }, byChange);
-  resizeSectionFonts(
-      StiffyReport, 10,
-      [](const QString& name) {
-        const QString prefix = name.left(3).toUpper();
-        return prefix == QLatin1String("COL") || prefix == QLatin1String("CON");
-      },
-      byChange);
+  resizeSectionFonts(StiffyReport, 10, followsSizeInConstantsTable, byChange);
 }
 
 void replaceBlockTitles(platform::ReportDesigner& report, ReportFlags& flags) {

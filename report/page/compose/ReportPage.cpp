@@ -19,6 +19,7 @@
 #include "report/builder/ReportBuilderContext.h"
 #include "report/builder/ReadNumberColumn.h"
 #include "report/builder/ReportHeader.h"
+#include "report/builder/StiffyReportFiller.h"
 #include "instrument/RunTables.h"
 #include "report/builder/ColumnList.h"
 #include "report/page/BusyPointer.h"
@@ -79,7 +80,7 @@ ReportPage::ReportPage(ReportPageHost& host, ReportTabPage& page, instrument::Pr
   QObject::connect(page_.List1, &QListWidget::itemClicked, page_.List1,
                    [this] { platform::ignoringErrors([this] { List1_Click(); }); });
   QObject::connect(page_.Clear_Button, &QPushButton::clicked, page_.Clear_Button, [this] { Clear_Button_Click(); });
-  constantsCommands_.setRebuildStiffnessReport([this] { fillReadNumberColumn(); });
+  constantsCommands_.setRebuildStiffnessReport([this] { refillStiffyReport(); });
   // A size a header layout brings is the size the font menu marks.
   layout_.setResizeReportFont([this](int fontSize) {
     resizeReportFont(fontSize);
@@ -274,6 +275,13 @@ void ReportPage::fillReadNumberColumn() {
   platform::ignoringErrors([&] {
     ReportBuilderContext builder = context().builder();
     Fill_RD_Column(builder, state_.Table_Name, context().sampleType(), state_.Model_Code);
+  });
+}
+
+void ReportPage::refillStiffyReport() {
+  if (state_.Model_Code != ModelCode::T7310 || state_.Table_Name.isEmpty()) return;
+  platform::ignoringErrors([&] {
+    Fill_Stiffy_Report(*designers_.StiffyReport, host_.workingDatabase(), state_.Table_Name, constants_);
   });
 }
 

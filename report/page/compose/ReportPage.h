@@ -126,6 +126,9 @@ class ReportPage {
   void offerFittingColumns();
   void reportLoadFailure();
   void fillReadNumberColumn();
+  // The stiffness report of the selected run again, with the constants now
+  // in use; nothing else changes.
+  void refillStiffyReport();
 
   ReportPageHost& host_;
   ReportTabPage& page_;

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStringList>
 #include <QVBoxLayout>
 
 #include "platform/ui/Dialogs.h"
@@ -33,6 +35,12 @@ const QString Captions[StiffnessConstantCount] = {
 };
 const QString ButtonCaptions[] = {QStringLiteral("Ok"), QStringLiteral("Cancel"), QStringLiteral("Apply")};
 const QString NotANumber = QStringLiteral("%1: \"%2\" is not a number.  No constant was changed.");
+const QString GroupingComma = QStringLiteral(
+    "%1: \"%2\" has a comma before three digits, which may be a thousands separator.  Write the number "
+    "without it, with \".\" as the decimal point.  No constant was changed.");
+const QString EmptyBoxes =
+    QStringLiteral("These constants have no value and are stored as 0:\n%1\nEnter a value and press Apply to "
+                   "change one.");
 constexpr int BoxWidth = 90;
 
 // A comma stays in the box: the store reads it as the decimal point (as the
@@ -40,6 +48,13 @@ constexpr int BoxWidth = 90;
 // into 15.
 bool allowedAt(QChar c, qsizetype position) {
   return c.isDigit() || c == QLatin1Char('.') || c == QLatin1Char(',') || (c == QLatin1Char('-') && position == 0);
+}
+
+// "1,000" is more likely a thousand than one: a comma before exactly three
+// digits is refused rather than read as a decimal comma.
+bool hasGroupingComma(const QString& text) {
+  static const QRegularExpression grouping(QStringLiteral(",\\d{3}(?!\\d)"));
+  return text.contains(grouping);
 }
 
 }  // namespace
@@ -122,20 +137,28 @@ void StiffnessCons::SInfoB_Click(int index) {
 
 bool StiffnessCons::storeConstants() {
   std::array<double, StiffnessConstantCount> values{};
+  QStringList empty;
   for (int i = 0; i < StiffnessConstantCount; ++i) {
-    const QString text = SInfoTxt[i]->text();
-    if (text.isEmpty()) continue;
-    if (!parseStiffnessConstant(text, values[i])) {
-      platform::ui::Dialogs::inform(this, NotANumber.arg(Captions[i], text));
-      SInfoTxt[i]->setFocus();
-      return false;
+    const QString text = SInfoTxt[i]->text().trimmed();
+    if (text.isEmpty()) {
+      empty.append(Captions[i]);
+      continue;
     }
+    if (hasGroupingComma(text)) return refuseBox(i, GroupingComma);
+    if (!parseStiffnessConstant(text, values[i])) return refuseBox(i, NotANumber);
   }
   for (int i = 0; i < StiffnessConstantCount; ++i) stiffnessConstant(constants_, i) = values[i];
   if (saveConstants_) saveConstants_();
   // The values are in use whether or not the file took them.
   flags_.Constants_Changed = true;
+  if (!empty.isEmpty()) platform::ui::Dialogs::inform(this, EmptyBoxes.arg(empty.join(QLatin1Char('\n'))));
   return true;
+}
+
+bool StiffnessCons::refuseBox(int index, const QString& message) {
+  platform::ui::Dialogs::inform(this, message.arg(Captions[index], SInfoTxt[index]->text().trimmed()));
+  SInfoTxt[index]->setFocus();
+  return false;
 }
 
 void StiffnessCons::filterBox(int index) {

@@ -18,12 +18,13 @@ struct StiffnessConstants;
 
 // The stiffness constants editor "Stiffness Constants": one box per constant.
 // Ok and Apply check all seven boxes first and store nothing while one of
-// them is not a number (an empty box counts as 0); then they store the seven
-// values, have the constants file saved and raise Constants_Changed, which the
-// report page's TextChanged timer picks up. Cancel stores nothing and keeps
-// what an earlier Apply stored. While the window is open the main window's
-// ImportWizard, Information and COM_DES menus are off. Closed windows delete
-// themselves.
+// them is not a number or has a comma before three digits (a thousands
+// separator, not a decimal comma); then they store the seven values (an empty
+// box as 0, and a message names those), have the constants file saved and
+// raise Constants_Changed, which the report page's TextChanged timer picks
+// up. Cancel stores nothing and keeps what an earlier Apply stored. While the
+// window is open the main window's ImportWizard, Information and COM_DES menus
+// are off. Closed windows delete themselves.
 class StiffnessCons : public QWidget {
   Q_OBJECT
 
@@ -55,6 +56,8 @@ class StiffnessCons : public QWidget {
   void filterBox(int index);
   void moveFocus(int index, int key);
   bool storeConstants();
+  // Says why the box's text is refused and puts the focus there; false.
+  bool refuseBox(int index, const QString& message);
 
   ReportPageHost& host_;
   ReportFlags& flags_;

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include <array>
 #include <cmath>
 
 #include "instrument/ProjectValues.h"
@@ -60,6 +61,13 @@ void setAll(StiffnessConstants& constants, double value) {
   for (int i = 0; i < StiffnessConstantCount; ++i) stiffnessConstant(constants, i) = value;
 }
 
+QStringList keysNotIn(const std::array<bool, StiffnessConstantCount>& seen) {
+  QStringList keys;
+  for (int i = 0; i < StiffnessConstantCount; ++i)
+    if (!seen[i]) keys.append(stiffnessConstantKey(i).left(6));
+  return keys;
+}
+
 }  // namespace
 
 double& stiffnessConstant(StiffnessConstants& constants, int index) { return constants.*(Fields[index].member); }
@@ -99,6 +107,7 @@ StiffnessConsLoad loadStiffnessConstants(StiffnessConstants& constants) {
   }
   if (file.bytes.trimmed().isEmpty()) return result;
   const QList<QByteArray> lines = fileLines(file.bytes);
+  std::array<bool, StiffnessConstantCount> seen{};
   for (int line = 0; line < StiffnessConstantCount; ++line) {
     // A short file is read like one with an empty line: no line repeats into
     // the next constant.
@@ -106,11 +115,13 @@ StiffnessConsLoad loadStiffnessConstants(StiffnessConstants& constants) {
       setAll(constants, 0);
       result.outcome = StiffnessConsLoad::Defaulted;
       result.unreadKeys.clear();
+      result.missingKeys = keysNotIn(seen);
       return result;
     }
     const QString text = QString::fromLatin1(lines[line]);
     const int field = fieldOfKey(text.left(KeyLength));
     if (field < 0) continue;
+    seen[field] = true;
     double value = 0;
     if (parseStiffnessConstant(text.mid(KeyLength), value))
       stiffnessConstant(constants, field) = roundedTo(value, Fields[field].decimals);
@@ -118,6 +129,7 @@ StiffnessConsLoad loadStiffnessConstants(StiffnessConstants& constants) {
       result.unreadKeys.append(stiffnessConstantKey(field).left(6));
   }
   result.outcome = StiffnessConsLoad::Loaded;
+  result.missingKeys = keysNotIn(seen);
   return result;
 }
 

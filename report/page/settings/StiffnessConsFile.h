@@ -40,6 +40,10 @@ struct StiffnessConsLoad {
   // Keys whose value is not a number; those constants keep their previous
   // values.
   QStringList unreadKeys;
+  // Keys with no line among those read: after a cut (Defaulted) they are 0
+  // with the rest, otherwise (an unknown key took their line) they keep
+  // their previous values.
+  QStringList missingKeys;
   // Why a file that is there could not be read (Missing); empty otherwise.
   QString unreadable;
 };

@@ -19,6 +19,12 @@ const QString ConstantsMissing =
     QStringLiteral("T7310 Constants do not exist.  Do you want to setup constants now?");
 const QString ConstantsNotNumbers =
     QStringLiteral("StiffnessCons.qvt: the value of %1 is not a number; the previous value is kept.");
+const QString ConstantsCutShort = QStringLiteral(
+    "StiffnessCons.qvt has no value for %1 (the file ends or has an empty line before it); all seven constants "
+    "are 0.  Set them with \"Edit Stiffness Constants\".");
+const QString ConstantsKeysMissing =
+    QStringLiteral("StiffnessCons.qvt has no line for %1; those constants keep their previous values.  Set "
+                   "them with \"Edit Stiffness Constants\".");
 const QString ConstantsUnreadable = QStringLiteral("The stiffness constants could not be read: %1");
 const QString ConstantsNotSaved = QStringLiteral("The stiffness constants could not be saved: %1");
 constexpr int StiffyViewer = 1;
@@ -45,9 +51,13 @@ void StiffnessConstantsCommands::StiffCons_File(int mode) {
 
 void StiffnessConstantsCommands::load() {
   const StiffnessConsLoad result = loadStiffnessConstants(constants_);
+  const QString separator = QStringLiteral(", ");
   if (!result.unreadKeys.isEmpty())
-    platform::ui::Dialogs::inform(page_.window(),
-                                  ConstantsNotNumbers.arg(result.unreadKeys.join(QStringLiteral(", "))));
+    platform::ui::Dialogs::inform(page_.window(), ConstantsNotNumbers.arg(result.unreadKeys.join(separator)));
+  if (!result.missingKeys.isEmpty()) {
+    const QString& message = result.outcome == StiffnessConsLoad::Defaulted ? ConstantsCutShort : ConstantsKeysMissing;
+    platform::ui::Dialogs::inform(page_.window(), message.arg(result.missingKeys.join(separator)));
+  }
   if (result.outcome != StiffnessConsLoad::Missing) return;
   if (!result.unreadable.isEmpty())
     platform::ui::Dialogs::inform(page_.window(), ConstantsUnreadable.arg(result.unreadable));
@@ -82,10 +92,15 @@ void StiffnessConstantsCommands::showEditor(bool blockOwner) {
 void StiffnessConstantsCommands::armTextChanged() { TextChanged.start(TextChangedInterval); }
 
 void StiffnessConstantsCommands::TextChanged_Timer() {
-  if (!flags_.Constants_Changed) return;
-  if (rebuild_) platform::ignoringErrors(rebuild_);
+  if (flags_.Constants_Changed) rebuildAndRedraw();
+  // Every Ok and Apply of an open editor must reach the report, not only the
+  // first; once it is closed nothing can change the constants any more.
+  if (editor_ == nullptr || !editor_->isVisible()) TextChanged.stop();
+}
+
+void StiffnessConstantsCommands::rebuildAndRedraw() {
   flags_.Constants_Changed = false;
-  TextChanged.stop();
+  if (rebuild_) platform::ignoringErrors(rebuild_);
   if (state_.Model_Code != instrument::ModelCode::T7310) return;
   platform::ReportViewer* viewer = page_.CRViewer1[StiffyViewer];
   platform::ignoringErrors([&] { viewer->refresh(); });

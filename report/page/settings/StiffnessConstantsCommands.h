@@ -39,19 +39,21 @@ class StiffnessConstantsCommands : public QObject {
   // constants up now: on Yes the editor opens over the main window and the
   // TextChanged timer is armed, so the report is rebuilt once the editor
   // applies; meanwhile, as on No, the constants are 0. A value that is not a
-  // number keeps the constant's previous value, and a message says which. A
-  // save that fails is reported.
+  // number keeps the constant's previous value, and a message says which; a
+  // file cut short or with an empty line gives seven zeros and a message
+  // naming the constants it lacks. A save that fails is reported.
   void StiffCons_File(int mode);
 
   // "Edit Stiffness Constants": opens the editor and arms TextChanged.
   void SCons_Click();
 
-  // The tick: once Constants_Changed is set, rebuilds the stiffness report,
-  // clears the flag, stops and redraws the stiffness viewer.
+  // The tick: whenever Constants_Changed is set, clears it, rebuilds the
+  // stiffness report and redraws the stiffness viewer. It keeps ticking while
+  // the editor is open, so that an Ok after an Apply is shown too.
   void TextChanged_Timer();
 
-  // What rebuilds the read-number column and the stiffness report from the
-  // constants (Fill_RD_Column for the selected table).
+  // What rewrites the stiffness report of the selected run from the
+  // constants; no other report depends on them.
   void setRebuildStiffnessReport(std::function<void()> rebuild) { rebuild_ = std::move(rebuild); }
 
   StiffnessCons* editor() const { return editor_; }
@@ -62,6 +64,7 @@ class StiffnessConstantsCommands : public QObject {
   // Opens the one editor window, or brings it to the front.
   void showEditor(bool blockOwner);
   void armTextChanged();
+  void rebuildAndRedraw();
 
   ReportPageHost& host_;
   ReportTabPage& page_;

@@ -65,7 +65,7 @@ TEST_F(StiffyReflowTest, ChainsFollowTheHeadingsUpAndBackDown) {
   expectChained();
 }
 
-TEST_F(StiffyReflowTest, FontsMoveByTheChangeInTheirSectionsOnly) {
+TEST_F(StiffyReflowTest, FontsMoveByTheChangeInTheirSectionsAndConstantsTable) {
   const platform::ReportSection* section8 = stiffy().section(platform::ReportNames::section(8));
   ASSERT_NE(section8, nullptr);
   const std::optional<int> heading = at(Names::Headings[4]).fontSize();
@@ -74,7 +74,7 @@ TEST_F(StiffyReflowTest, FontsMoveByTheChangeInTheirSectionsOnly) {
   reflowStiffyReport(stiffy(), 2);
   EXPECT_EQ(at(Names::Headings[4]).fontSize(), *heading + 2);
   EXPECT_EQ(at(Names::ConstantSides[0]).fontSize(), *side + 2);
-  EXPECT_EQ(at(Names::ConstantValues[0]).fontSize(), value);  // "Sti...": neither COL nor CON
+  EXPECT_EQ(at(Names::ConstantValues[0]).fontSize(), *value + 2);  // values follow their labels
 }
 
 }  // namespace

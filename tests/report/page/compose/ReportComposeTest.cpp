@@ -1,12 +1,18 @@
 #include <QAction>
 #include <QDir>
+#include <QEventLoop>
+#include <QTimer>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
 #include <gtest/gtest.h>
+
+#include <map>
+#include <string>
 
 #include "../FakeReportPageHost.h"
 #include "platform/ui/ReportViewer.h"
@@ -17,6 +23,8 @@
 #include "report/builder/ColumnSlots.h"
 #include "report/page/settings/ColumnLayoutCommands.h"
 #include "report/page/settings/HeaderLayoutFile.h"
+#include "report/page/settings/StiffnessCons.h"
+#include "report/page/settings/StiffnessConsFile.h"
 #include "report/page/ReportClear.h"
 #include "report/page/compose/ReportPage.h"
 #include "report/page/ReportTabPage.h"
@@ -412,6 +420,106 @@ TEST_F(ReportComposeTest, ClearedLoadFrameHeadersFollowTheFontSize) {
   EXPECT_EQ(pageHeader(9), "Remarks");
   EXPECT_EQ(pageHeader(8), "RD#");
   EXPECT_EQ(flags.Remarks_Column, 2);
+}
+
+// Runs the event loop past the constants timer's next 1000 ms tick.
+void letTheConstantsTimerTick() {
+  QEventLoop loop;
+  QTimer::singleShot(1100, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+// Every text of a report, and whether it shows, by object name.
+std::map<std::string, std::string> reportTexts(const platform::ReportDesigner& report) {
+  std::map<std::string, std::string> texts;
+  for (int s = 1; s <= report.sectionCount(); ++s) {
+    for (int i = 1; i <= report.section(s)->objectCount(); ++i) {
+      const platform::ObjectRef object = report.member(report.section(s)->object(i)->name());
+      const QString shown = object.suppress().value_or(false) ? " (hidden)" : "";
+      texts[object.name().toStdString()] = (object.text().value_or("") + shown).toStdString();
+    }
+  }
+  return texts;
+}
+
+class ConstantsEditTest : public ReportComposeTest {
+ protected:
+  ConstantsEditTest() { EXPECT_TRUE(saveStiffnessConstants({0.1, 2.5, 0.35, 120, 0.5, 0.2, 1922})); }
+
+  StiffnessCons& editor() {
+    StiffnessCons* open = nullptr;
+    for (StiffnessCons* window : tab.findChildren<StiffnessCons*>())
+      if (window->isVisible()) open = window;
+    EXPECT_NE(open, nullptr);
+    return *open;
+  }
+  QString stiffy(const char* object) { return page.designers().StiffyReport->member(object).text().value_or(""); }
+
+  // Apply one box, a second later Ok another, as a user does.
+  void applyThenOk(int applied, const QString& appliedText, int okBox, const QString& okText) {
+    editor().SInfoTxt[applied]->setText(appliedText);
+    editor().SInfoB_Click(StiffnessCons::Apply);
+    letTheConstantsTimerTick();
+    editor().SInfoTxt[okBox]->setText(okText);
+    editor().SInfoB_Click(StiffnessCons::Ok);
+  }
+};
+
+TEST_F(ConstantsEditTest, EveryApplyAndOkReachesTheStiffnessReport) {
+  loadFile(3, "t7310/three_runs.txt");
+  open(3, "RUN1");
+  menu.SCons->trigger();
+  applyThenOk(1, "3.5", 3, "125");
+  letTheConstantsTimerTick();
+  EXPECT_EQ(stiffy("StiffyAssemblyMass"), "3.5");
+  EXPECT_EQ(stiffy("StiffyDensityPcf"), "125");
+
+  // A first set-up: no file, Yes, some values applied, the rest with Ok.
+  ASSERT_TRUE(QFile::remove(folder.path(platform::ProgramFiles::StiffnessConstants)));
+  dialogs.answers.clear();  // the question is answered Yes
+  state.New_Data = true;
+  page.MainTab_Click(0);
+  for (int box : {0, 1, 2}) editor().SInfoTxt[box]->setText("0.5");
+  applyThenOk(3, "110", 6, "1800");
+  letTheConstantsTimerTick();
+  StiffnessConstants saved;
+  ASSERT_EQ(loadStiffnessConstants(saved).outcome, StiffnessConsLoad::Loaded);
+  EXPECT_EQ(stiffy("StiffyAssemblyMass"), "0.5");
+  EXPECT_EQ(stiffy("StiffyDensityPcf"), "110");
+  EXPECT_EQ(stiffy("StiffyDensityKg"), "1800");
+  EXPECT_DOUBLE_EQ(saved.Densi2, 1800);
+}
+
+// Each report is compared with the one a fresh window builds of its table.
+TEST_F(ConstantsEditTest, OtherReportsAfterAConstantsEditAreWhatAFreshWindowBuilds) {
+  loadFile(3, "t7310/three_runs.txt");
+  open(3, "RUN1");
+  menu.SCons->trigger();
+  applyThenOk(1, "3.5", 3, "125");
+  struct Other {
+    int model;
+    QString table, test;
+  };
+  const QString loadFrame = load(0, testing::loadFramePrintout(120)).trimmed();
+  for (const Other& other : {Other{0, loadFrame, "NONE"}, Other{2, "45", "ASPHALT"}}) {
+    SCOPED_TRACE(other.model);
+    if (other.model == 2) loadFile(2, "n2600bx/one_project.txt");
+    open(other.model, other.table, other.test);
+    ReportTabPage freshTab;
+    instrument::ProgramState freshState;
+    freshState.Model_Code = other.model;
+    freshState.Table_Name = other.table;
+    freshState.Test_Name = other.test;
+    PageHost freshHost{db, freshTab, freshState};
+    ReportFlags freshFlags;
+    CompanyInfo freshInfo;
+    StiffnessConstants freshConstants;
+    ReportPage fresh{freshHost, freshTab, freshState, freshFlags, freshInfo, freshConstants};
+    freshState.New_Data = true;
+    fresh.MainTab_Click(0);
+    EXPECT_EQ(reportTexts(*page.designers().Report), reportTexts(*fresh.designers().Report));
+    letTheConstantsTimerTick();  // the next report is built after the tick
+  }
 }
 
 }  // namespace

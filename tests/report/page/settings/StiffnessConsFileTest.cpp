@@ -53,17 +53,21 @@ TEST_F(StiffnessConsFileTest, LoadKeepsEachConstantsDecimalsAndNegativeValues) {
   EXPECT_DOUBLE_EQ(loaded.Densi2, 1770);
 }
 
-TEST_F(StiffnessConsFileTest, AnEmptyOrMissingLineSetsAllSevenToZero) {
+TEST_F(StiffnessConsFileTest, AnEmptyOrMissingLineSetsAllSevenToZeroAndNamesWhatIsMissing) {
   StiffnessConstants constants = sample();
   writeFile("MeasMs = 0.5\r\nAssmas = 2\r\nPoisra = 0.3\r\n\r\nSlopes = 1\r\nInterc = 1\r\nDensi2 = 1\r\n");
-  EXPECT_EQ(loadStiffnessConstants(constants).outcome, StiffnessConsLoad::Defaulted);
+  StiffnessConsLoad result = loadStiffnessConstants(constants);
+  EXPECT_EQ(result.outcome, StiffnessConsLoad::Defaulted);
+  EXPECT_EQ(result.missingKeys, (QStringList{"Densit", "Slopes", "Interc", "Densi2"}));
   EXPECT_DOUBLE_EQ(constants.MeasMs, 0);
   EXPECT_DOUBLE_EQ(constants.Poisra, 0);
 
   // A short file must not repeat its last line into the constants after it.
   constants = sample();
   writeFile("MeasMs = 0.5\r\nAssmas = 2\r\n");
-  EXPECT_EQ(loadStiffnessConstants(constants).outcome, StiffnessConsLoad::Defaulted);
+  result = loadStiffnessConstants(constants);
+  EXPECT_EQ(result.outcome, StiffnessConsLoad::Defaulted);
+  EXPECT_EQ(result.missingKeys, (QStringList{"Poisra", "Densit", "Slopes", "Interc", "Densi2"}));
   EXPECT_DOUBLE_EQ(constants.Assmas, 0);
   EXPECT_DOUBLE_EQ(constants.Poisra, 0);
 }
@@ -98,7 +102,9 @@ TEST_F(StiffnessConsFileTest, AnUnknownKeyUsesUpOneOfTheSevenLines) {
   StiffnessConstants constants;
   writeFile("Unknow = 9\r\nMeasMs = 0.5\r\nAssmas = 2\r\nPoisra = 0.3\r\nDensit = 4\r\n"
             "Slopes = 5\r\nInterc = 6\r\nDensi2 = 7\r\n");
-  EXPECT_EQ(loadStiffnessConstants(constants).outcome, StiffnessConsLoad::Loaded);
+  const StiffnessConsLoad result = loadStiffnessConstants(constants);
+  EXPECT_EQ(result.outcome, StiffnessConsLoad::Loaded);
+  EXPECT_EQ(result.missingKeys, QStringList{"Densi2"});
   EXPECT_DOUBLE_EQ(constants.Interc, 6);
   EXPECT_DOUBLE_EQ(constants.Densi2, 0);  // its line is the eighth
 }

@@ -115,7 +115,24 @@ TEST_F(StiffnessConstantsCommandsTest, TextChangedRebuildsOnlyAfterAnApply) {
   commands.TextChanged_Timer();
   EXPECT_EQ(rebuilds, 1);
   EXPECT_FALSE(flags.Constants_Changed);
+  EXPECT_TRUE(commands.textChangedArmed());  // the editor is still open
+
+  type(editor.SInfoTxt[3], "125");
+  editor.SInfoB_Click(StiffnessCons::Ok);
+  commands.TextChanged_Timer();
+  EXPECT_EQ(rebuilds, 2);
   EXPECT_FALSE(commands.textChangedArmed());
+}
+
+TEST_F(StiffnessConstantsCommandsTest, AFileCutShortSaysWhichConstantsItLacks) {
+  QFile file(filePath());
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("MeasMs = 0.5\r\nAssmas = 2\r\nPoisra = 0.3\r\nDensit = 4\r\nSlopes = 5\r\n");
+  file.close();
+  commands.StiffCons_File(StiffConsLoad);
+  ASSERT_EQ(dialogs.messageTexts().size(), 1);
+  EXPECT_TRUE(dialogs.messageTexts().first().contains("Interc, Densi2"));
+  EXPECT_DOUBLE_EQ(constants.MeasMs, 0);
 }
 
 TEST_F(StiffnessConstantsCommandsTest, OneBadBoxStoresNoneOfTheSeven) {
@@ -140,6 +157,12 @@ TEST_F(StiffnessConstantsCommandsTest, ADecimalCommaIsTheDecimalPoint) {
   type(editor.SInfoTxt[0], "1,2,5");
   editor.SInfoB_Click(StiffnessCons::Apply);
   EXPECT_EQ(dialogs.messages.size(), 1);
+  EXPECT_DOUBLE_EQ(constants.MeasMs, 1.5);
+  // Three digits after the comma may be a thousand: refused, not read as 1.0.
+  type(editor.SInfoTxt[0], "1,000");
+  editor.SInfoB_Click(StiffnessCons::Apply);
+  EXPECT_EQ(dialogs.messages.size(), 2);
+  EXPECT_TRUE(dialogs.messageTexts().last().contains("\"1,000\""));
   EXPECT_DOUBLE_EQ(constants.MeasMs, 1.5);
 }
 
@@ -169,9 +192,12 @@ TEST_F(StiffnessConstantsCommandsTest, CancelAfterApplyKeepsTheAppliedValuesAndT
   QApplication::clipboard()->setText(QStringLiteral("kept"));
   StiffnessCons& editor = openEditor();
   EXPECT_FALSE(host.menusEnabled);
-  for (QLineEdit* box : editor.SInfoTxt) box->clear();  // an empty box stores 0
+  for (QLineEdit* box : editor.SInfoTxt) box->clear();  // an empty box stores 0, and says so
   type(editor.SInfoTxt[1], "-4.5");
   editor.SInfoB_Click(StiffnessCons::Apply);
+  ASSERT_EQ(dialogs.messageTexts().size(), 1);
+  EXPECT_TRUE(dialogs.messageTexts().first().contains("Density, Po (kg/m^3)"));
+  EXPECT_FALSE(dialogs.messageTexts().first().contains("Assembly Mass"));
   type(editor.SInfoTxt[1], "8");
   editor.SInfoB_Click(StiffnessCons::Cancel);
   EXPECT_TRUE(host.menusEnabled);
