@@ -117,13 +117,13 @@ void drawText(QPainter& painter, const PageMapper& map, FontCache& fonts, const 
     if (line.isEmpty()) continue;
     double x = left;
     const double advance = metrics.horizontalAdvance(line);
-    const bool tooWide = text.keepsLineStart && advance > right - left;
+    // A value line is as wide as the layout's ruler makes it at most.
+    const double ruled = text.keepsLineStart ? map.length(textWidthTwips(line, text.font)) : advance;
+    const double drawn = std::min(advance, ruled);
+    const bool tooWide = text.keepsLineStart && drawn > right - left;
     if (!tooWide && (text.alignment == HorAlignment::Right || text.alignment == HorAlignment::Centred))
-      x = text.alignment == HorAlignment::Right ? right - advance : (left + right - advance) / 2.0;
-    if (text.keepsLineStart)
-      drawWithinRuler(painter, QPointF(x, top + baseline), line, advance, map.length(textWidthTwips(line, text.font)));
-    else
-      painter.drawText(QPointF(x, top + baseline), line);
+      x = text.alignment == HorAlignment::Right ? right - drawn : (left + right - drawn) / 2.0;
+    drawWithinRuler(painter, QPointF(x, top + baseline), line, advance, ruled);
   }
   painter.setClipping(false);
 }
