@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "platform/core/Twips.h"
+#include "platform/report/TextWidth.h"
 
 namespace platform {
 
@@ -79,6 +80,20 @@ void drawEdges(QPainter& painter, const PageMapper& map, const RenderedText& tex
   if (text.edges.bottom) drawDoubleAware(painter, map, QLineF(r.bottomLeft(), r.bottomRight()), text.edges.bottom);
 }
 
+// A value line takes no more width than the layout's ruler gives it, so a
+// line the layout lets show whole is never clipped by a wider screen font.
+void drawWithinRuler(QPainter& painter, const QPointF& at, const QString& line, double advance, double ruled) {
+  if (advance <= ruled || advance <= 0) {
+    painter.drawText(at, line);
+    return;
+  }
+  painter.save();
+  painter.translate(at);
+  painter.scale(ruled / advance, 1.0);
+  painter.drawText(QPointF(), line);
+  painter.restore();
+}
+
 void drawText(QPainter& painter, const PageMapper& map, FontCache& fonts, const RenderedText& text) {
   if (text.lines.isEmpty() || text.rect.width() <= 0 || text.rect.height() <= 0) return;
   const QFont& font = fonts.font(text.font);
@@ -102,10 +117,13 @@ void drawText(QPainter& painter, const PageMapper& map, FontCache& fonts, const 
     if (line.isEmpty()) continue;
     double x = left;
     const double advance = metrics.horizontalAdvance(line);
-    const bool tooWide = text.keepsLineStart && advance > right - left;
+    // A value line is as wide as the layout's ruler makes it at most.
+    const double ruled = text.keepsLineStart ? map.length(textWidthTwips(line, text.font)) : advance;
+    const double drawn = std::min(advance, ruled);
+    const bool tooWide = text.keepsLineStart && drawn > right - left;
     if (!tooWide && (text.alignment == HorAlignment::Right || text.alignment == HorAlignment::Centred))
-      x = text.alignment == HorAlignment::Right ? right - advance : (left + right - advance) / 2.0;
-    painter.drawText(QPointF(x, top + baseline), line);
+      x = text.alignment == HorAlignment::Right ? right - drawn : (left + right - drawn) / 2.0;
+    drawWithinRuler(painter, QPointF(x, top + baseline), line, advance, ruled);
   }
   painter.setClipping(false);
 }
@@ -139,11 +157,6 @@ void ReportRenderer::paintPage(QPainter& painter, const RenderedReport& report, 
     painter.drawLine(QLineF(map.x(rule.line.x1()), map.y(rule.line.y1()), map.x(rule.line.x2()), map.y(rule.line.y2())));
   }
   painter.restore();
-}
-
-int ReportRenderer::textWidthTwips(const ReportFont& font, const QString& text) {
-  FontCache fonts(1.0);  // one pixel a twip
-  return static_cast<int>(std::ceil(QFontMetricsF(fonts.font(font)).horizontalAdvance(text)));
 }
 
 double ReportRenderer::pixelsPerTwip(const QPaintDevice& device) {

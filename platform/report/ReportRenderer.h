@@ -20,9 +20,6 @@ class ReportRenderer {
   static void paintPage(QPainter& painter, const RenderedReport& report, int page, double pixelsPerTwip,
                         const QPointF& origin = QPointF());
 
-  // The width a text of one line takes in that font, in twips.
-  static int textWidthTwips(const ReportFont& font, const QString& text);
-
   // Device pixels per twip of a paint device at 100 percent.
   static double pixelsPerTwip(const QPaintDevice& device);
 };

@@ -1,5 +1,7 @@
 #include "report/reflow/FittingColumns.h"
 
+#include <map>
+
 #include "platform/report/ReportDesigner.h"
 #include "platform/report/ReportNames.h"
 #include "report/builder/ColumnSlots.h"
@@ -43,6 +45,24 @@ bool blockFrom(const ReportFlags& flags, int from) {
   return false;
 }
 
+std::map<int, QString> placedItems(const platform::ReportDesigner& report) {
+  std::map<int, QString> items;
+  for (int k = FirstDataColumn; k <= LastColumn; ++k)
+    if (holdsItem(report, k)) items[k] = headerText(report, k);
+  return items;
+}
+
+QStringList itemsGone(const platform::ReportDesigner& report, const std::map<int, QString>& before) {
+  QStringList gone;
+  for (const auto& [k, header] : before)
+    if (headerText(report, k) != header) gone.append(header);
+  return gone;
+}
+
+QString dataText(const platform::ReportDesigner& report, int k) {
+  return report.member(platform::ReportNames::columnData(k)).text().value_or(EmptyColumnText);
+}
+
 }  // namespace
 
 void showFittingColumns(platform::ReportDesigner& report, int fontSize) {
@@ -52,16 +72,18 @@ void showFittingColumns(platform::ReportDesigner& report, int fontSize) {
     for (int k = FirstOptionalColumn; k <= LastColumn; ++k) report.member(nameOf(k)).setSuppress(k > lastShown);
 }
 
-void placeRemarksColumn(platform::ReportDesigner& report, ReportFlags& flags, int fontSize) {
+QStringList placeRemarksColumn(platform::ReportDesigner& report, ReportFlags& flags, int fontSize) {
   const int lastShown = lastShownColumn(fontSize);
-  if (lastShown == 0) return;
+  if (lastShown == 0) return {};
   const int existing = firstRemarksColumn(report);
   int place = remarksPlace(report, lastShown);
   const bool lastShownUsed = holdsItem(report, lastShown);
   // Without a remarks column and with room to spare there is nothing to move;
   // one in its place before the last shown column stays as it is.
-  if (existing == 0 && !lastShownUsed) return;
-  if (existing == place && place < lastShown) return;
+  if (existing == 0 && !lastShownUsed) return {};
+  if (existing == place && place < lastShown) return {};
+  const std::map<int, QString> itemsBefore = placedItems(report);
+  const QString remarkLines = existing > 0 ? dataText(report, existing) : EmptyColumnText;
   // A block that would lose a column goes whole, flag and title with it, so
   // it can be placed again; that moves the place left.
   for (size_t blocks = stiffnessBlocks().size(); blocks > 0 && blockFrom(flags, place); --blocks) {
@@ -71,12 +93,13 @@ void placeRemarksColumn(platform::ReportDesigner& report, ReportFlags& flags, in
   if (existing != place) freeColumn(report, existing);
   if (headerText(report, place) != RemarksHeader) {
     setHeader(report, place, RemarksHeader);
-    setData(report, place, EmptyColumnText);
+    setData(report, place, remarkLines);  // the remarks go where their column goes
   }
   for (int k = place + 1; k <= LastColumn; ++k) freeColumn(report, k);
   flags.Used_Columns = place;
   flags.New_Remarks_Column = place;
   flags.Remarks_Column = place;
+  return itemsGone(report, itemsBefore);
 }
 
 }  // namespace report

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 namespace platform {
 class ReportDesigner;
 }
@@ -17,9 +19,10 @@ void showFittingColumns(platform::ReportDesigner& report, int fontSize);
 // column that shows is used, it becomes the remarks column. Every column
 // after the remarks column is freed (none that shows holds an item); a
 // stiffness block that loses a column goes whole, flag and title included,
-// so it can be placed again. A column that is
-// already "Remarks" keeps its remark lines. The counters (Used_Columns,
-// New_Remarks_Column, Remarks_Column) follow when anything moved.
-void placeRemarksColumn(platform::ReportDesigner& report, ReportFlags& flags, int fontSize);
+// so it can be placed again. The remark lines go with the remarks column.
+// The counters (Used_Columns, New_Remarks_Column, Remarks_Column) follow when
+// anything moved. Returns the headers of the placed items taken off, left to
+// right.
+QStringList placeRemarksColumn(platform::ReportDesigner& report, ReportFlags& flags, int fontSize);
 
 }  // namespace report

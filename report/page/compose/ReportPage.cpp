@@ -25,6 +25,7 @@
 #include "report/page/BusyPointer.h"
 #include "report/page/settings/ColumnLayoutCommands.h"
 #include "report/page/ReportClear.h"
+#include "report/page/settings/FontChangeNotice.h"
 #include "report/page/settings/ReportFonts.h"
 #include "report/page/compose/ReportPageSetUp.h"
 #include "report/page/ReportPageHost.h"
@@ -114,6 +115,12 @@ ReflowResult ReportPage::resizeReportFont(int fontSize) {
                                 state_.Table_Name);
   });
   if (result.reflowed) fillColumnList(*page_.List2, result.columnList);
+  // Columns and remarks the new size has no room for are named, never lost in silence.
+  QString notice;
+  platform::ignoringErrors([&] {
+    if (designers_.Report) notice = fontChangeNotice(*designers_.Report, result);
+  });
+  if (!notice.isEmpty()) platform::ui::Dialogs::inform(&page_, notice);
   return result;
 }
 

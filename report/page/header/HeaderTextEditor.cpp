@@ -14,6 +14,7 @@
 #include "platform/report/ReportTypes.h"
 #include "platform/ui/Dialogs.h"
 #include "report/builder/CompanyBlock.h"
+#include "report/page/header/RemarkFit.h"
 #include "report/page/header/RemarkInsertion.h"
 #include "report/page/ReportPageHost.h"
 
@@ -177,10 +178,26 @@ void HeaderTextEditor::showCutNotice() {
   Cut_Notice->setVisible(remarkWillBeCut(click_, place, remark));
 }
 
+// A reading that has a remark already keeps it unless the user says so: the
+// new one replaces it or goes after it. Nothing (the remark stays in the box)
+// when the user cancels.
+std::optional<QString> HeaderTextEditor::remarkToWrite() {
+  const QString remark = New_label_TB->toPlainText();
+  const platform::ReportDesigner& report = *context_.designers.Report;
+  const QString former = remarkOnRow(report, remarkPlace(report, context_.flags, click_));
+  if (former.trimmed().isEmpty() || former == remarkLine(remark)) return remark;
+  const platform::ui::MessageAnswer answer = platform::ui::Dialogs::message(
+      {this, RemarkAlreadyOnRow.arg(former), {}, platform::ui::MessageButtons::YesNoCancel,
+       platform::ui::MessageIcon::Question});
+  if (answer == platform::ui::MessageAnswer::Cancel) return std::nullopt;
+  return answer == platform::ui::MessageAnswer::No ? remarkAfter(former, remark) : remark;
+}
+
 // A remark that cannot be placed says why and stays in the box.
 bool HeaderTextEditor::applyRemark() {
-  const RemarkPlace place =
-      ADD_REMARK(*context_.designers.Report, context_.flags, click_, New_label_TB->toPlainText());
+  const std::optional<QString> remark = remarkToWrite();
+  if (!remark) return false;
+  const RemarkPlace place = ADD_REMARK(*context_.designers.Report, context_.flags, click_, *remark);
   if (!place.placeable()) platform::ui::Dialogs::inform(this, place.problem);
   return place.placeable();
 }

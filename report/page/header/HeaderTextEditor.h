@@ -88,6 +88,7 @@ class HeaderTextEditor : public QDialog {
   void writeAlignment();
   void writeText(const QString& text);
   void finish();
+  std::optional<QString> remarkToWrite();
   bool applyRemark();
   void showCutNotice();
 

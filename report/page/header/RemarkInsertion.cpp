@@ -5,7 +5,6 @@
 #include "platform/report/ReportDefinitions.h"
 #include "platform/report/ReportDesigner.h"
 #include "platform/report/ReportNames.h"
-#include "platform/report/ReportRenderer.h"
 #include "report/builder/ColumnSlots.h"
 
 namespace report {
@@ -21,12 +20,6 @@ QStringList columnLines(const QString& columnText) {
   QStringList lines = columnText.split(CarriageReturn);
   if (columnText.endsWith(CarriageReturn)) lines.removeLast();
   return lines;
-}
-
-QString oneLine(QString text) {
-  text.replace(QChar(u'\r'), QChar(u' '));
-  text.replace(QChar(u'\n'), QChar(u' '));
-  return text;
 }
 
 const platform::RenderedText* shownText(const platform::ReportClick& click, const QString& name) {
@@ -66,11 +59,25 @@ RemarkPlace unplaceable(const QString& problem) { return {0, 0, problem}; }
 
 }  // namespace
 
+QString remarkLine(QString remark) {
+  remark.replace(QChar(u'\r'), QChar(u' '));
+  remark.replace(QChar(u'\n'), QChar(u' '));
+  return remark;
+}
+
+QString remarkOnRow(const platform::ReportDesigner& report, const RemarkPlace& place) {
+  if (!place.placeable()) return {};
+  const QString text = report.member(names::columnData(place.column)).text().value_or(QString());
+  return columnLines(text).value(place.line - 1);
+}
+
+QString remarkAfter(const QString& former, const QString& added) { return former + QStringLiteral("; ") + added; }
+
 QString withRemarkOnRow(const QString& columnText, int row, const QString& remark) {
   if (row < 1) return columnText;
   QStringList lines = columnLines(columnText);
   while (lines.size() < row) lines.append(QString());
-  lines[row - 1] = oneLine(remark);
+  lines[row - 1] = remarkLine(remark);
   QString text;
   for (const QString& line : lines) text += line + CarriageReturn;
   return text;
@@ -102,13 +109,6 @@ RemarkPlace ADD_REMARK(platform::ReportDesigner& report, const ReportFlags& flag
   if (!text || column.SetText(withRemarkOnRow(*text, place.line, Remarktoadd)) != platform::ReportStatus::Ok)
     return unplaceable(RemarkNotWritten);
   return place;
-}
-
-bool remarkWillBeCut(const platform::ReportClick& click, const RemarkPlace& place, const QString& remark) {
-  if (!place.placeable()) return false;
-  const platform::RenderedText* shown = shownText(click, names::columnData(place.column));
-  if (shown == nullptr) return false;
-  return platform::ReportRenderer::textWidthTwips(shown->font, oneLine(remark)) > shown->lineRoom();
 }
 
 }  // namespace report

@@ -41,9 +41,14 @@ RemarkPlace remarkPlace(const platform::ReportDesigner& report, const ReportFlag
 RemarkPlace ADD_REMARK(platform::ReportDesigner& report, const ReportFlags& flags, const platform::ReportClick& click,
                        const QString& Remarktoadd);
 
-// Whether the remark, as one line, is wider than the room its place has on
-// the clicked page: its column and the free room right of it.
-bool remarkWillBeCut(const platform::ReportClick& click, const RemarkPlace& place, const QString& remark);
+// The remark as its row shows it: line breaks inside it become blanks.
+QString remarkLine(QString remark);
+
+// The remark already on the place's row of its column; empty when none.
+QString remarkOnRow(const platform::ReportDesigner& report, const RemarkPlace& place);
+
+// A remark added after the one its row holds: both on the row, in that order.
+QString remarkAfter(const QString& former, const QString& added);
 
 inline const QString RemarkNeedsReading =
     QStringLiteral("A remark goes beside a reading.  Click on the row of a reading in the report, then choose "
@@ -53,7 +58,8 @@ inline const QString RemarkNotOnStiffnessReport =
 inline const QString RemarkNoColumn =
     QStringLiteral("The report has no Remarks column beside this reading, so the remark cannot be added.");
 inline const QString RemarkNotWritten = QStringLiteral("The remark could not be written into the report.");
-inline const QString RemarkWillBeCut =
-    QStringLiteral("The remark is longer than its column and the free room beside it: it will be cut.");
+inline const QString RemarkAlreadyOnRow =
+    QStringLiteral("This reading already has the remark \"%1\".  Yes replaces it with the new remark, No adds the "
+                   "new remark after it, Cancel leaves the reading's remark as it is.");
 
 }  // namespace report

@@ -15,12 +15,15 @@
 #include "mainwindow/window/MainMenus.h"
 #include "mainwindow/MainWindow.h"
 #include "platform/report/ReportNames.h"
+#include "platform/report/TextWidth.h"
 #include "platform/ui/Functions.h"
 #include "platform/ui/ReportPageView.h"
 #include "platform/ui/ReportViewer.h"
 #include "platform/ui/ScriptedDialogs.h"
 #include "report/page/header/HeaderTextEditor.h"
+#include "report/page/header/RemarkFit.h"
 #include "report/page/header/RemarkInsertion.h"
+#include "report/page/settings/FontChangeNotice.h"
 #include "report/page/compose/ReportPage.h"
 #include "report/page/ReportTabPage.h"
 #include "support/TempProgramFolder.h"
@@ -180,6 +183,14 @@ class RemarkMenuTest : public DataViewFixture {
   // The line shown beside the n-th row of the page in column k.
   QString besideRow(int k, int n) { return shown(k).lines.value(n - 1); }
   int remarksColumn() { return main().reportFlags().Remarks_Column; }
+  QString header(int k) {
+    return main().reportPage().designers().Report->member(names::columnHeader(k)).text().value_or(QString());
+  }
+  void fontSize(int size) {
+    main().menus().Font[size - 9]->trigger();
+    redraw();
+  }
+  static QString quoted(const QStringList& texts) { return '"' + texts.join(QStringLiteral("\", \"")) + '"'; }
 };
 
 // A short report lays its remarks column out one line high; any row of it
@@ -245,6 +256,76 @@ TEST_F(RemarkMenuTest, ARemarkTooLongForItsRoomIsAnnouncedAndOneBelowTheReadings
   clickRow(19, 5);
   EXPECT_EQ(addRemarkMenu(), nullptr);
   EXPECT_EQ(dialogs.messageTexts(), QStringList{report::RemarkNeedsReading});
+}
+
+TEST_F(RemarkMenuTest, ASecondRemarkOnAReadingAsksWhetherToReplaceItOrAddAfterIt) {
+  openN2600A(3);
+  placeItems({"Stat"});
+  clickRow(remarksColumn(), 2);
+  addRemark(QStringLiteral("cracked"));
+  dialogs.answers.enqueue(platform::ui::MessageAnswer::No);
+  dialogs.answers.enqueue(platform::ui::MessageAnswer::Yes);
+  addRemark(QStringLiteral("wet"));
+  EXPECT_EQ(besideRow(remarksColumn(), 2), QStringLiteral("cracked; wet"));
+  addRemark(QStringLiteral("dry"));
+  EXPECT_EQ(besideRow(remarksColumn(), 2), QStringLiteral("dry"));
+  EXPECT_EQ(dialogs.messageTexts(), QStringList({report::RemarkAlreadyOnRow.arg(QStringLiteral("cracked")),
+                                                 report::RemarkAlreadyOnRow.arg(QStringLiteral("cracked; wet"))}));
+  dialogs.answers.enqueue(platform::ui::MessageAnswer::Cancel);
+  addRemark(QStringLiteral("lost"));
+  EXPECT_EQ(besideRow(remarksColumn(), 2), QStringLiteral("dry"));
+  ASSERT_NE(main().reportPage().headerTexts().editor(), nullptr);  // the remark stays in the box
+  EXPECT_EQ(main().reportPage().headerTexts().editor()->New_label_TB->toPlainText(), QStringLiteral("lost"));
+}
+
+// Twelve data columns put "Remarks" in column 14, the last that shows at size
+// 12: a remark that fits beside the free columns at 9 is cut there, and the
+// editor and the font change say so by the ruler the page is laid out with.
+TEST_F(RemarkMenuTest, ARemarkTheLargerSizeCutsIsAnnounced) {
+  const QString remark = QStringLiteral("Re-test, \"cracked\", 50%");
+  openN2600A(3);
+  placeItems({"Stat", "Offset", "Depth", "Soil/Asph", "%Adjusted", "D Cnt", "M Cnt", "%Air void", "Wet Dens",
+              "Dry Dens", "Wat", "%Wat"});
+  ASSERT_EQ(remarksColumn(), 14);
+  clickRow(14, 2);
+  addRemark(remark);
+  EXPECT_TRUE(dialogs.messageTexts().isEmpty());
+  fontSize(12);
+  ASSERT_EQ(besideRow(14, 2), remark);
+  EXPECT_GT(platform::textWidthTwips(remark, shown(14).font), shown(14).lineRoom());
+  EXPECT_EQ(dialogs.messageTexts(), QStringList{report::RemarksCutAtThisSize.arg(quoted({remark}))});
+  clickRow(14, 3);
+  report::HeaderTextEditor* editor = addRemarkMenu();
+  ASSERT_NE(editor, nullptr);
+  editor->New_label_TB->setPlainText(remark);
+  EXPECT_FALSE(editor->Cut_Notice->isHidden());
+  cancel(editor);
+}
+
+TEST_F(RemarkMenuTest, ADataColumnPlacedOverTheRemarksColumnTakesTheRemarksAlong) {
+  openN2600A(3);
+  placeItems({"Stat"});
+  clickRow(3, 2);
+  addRemark(QStringLiteral("cracked"));
+  placeItems({"Stat", "Offset"});
+  ASSERT_EQ(remarksColumn(), 4);
+  EXPECT_EQ(besideRow(4, 2), QStringLiteral("cracked"));
+  EXPECT_EQ(shown(3).lines.value(1), shown(3).lines.value(0));  // Offset's values, no remark
+}
+
+TEST_F(RemarkMenuTest, AFontChangeNamesTheColumnsItDropsAndKeepsTheRemarks) {
+  openN2600A(3);
+  placeItems({"Stat", "Offset", "Depth", "Soil/Asph", "%Adjusted", "D Cnt", "M Cnt", "%Air void", "Wet Dens",
+              "Dry Dens", "Wat", "%Wat", "%AC", "Dens", "%Comp", "Read Date", "Stat"});
+  ASSERT_EQ(remarksColumn(), 19);
+  clickRow(19, 2);
+  addRemark(QStringLiteral("wet"));
+  QStringList dropped;
+  for (int k = 14; k <= 18; ++k) dropped.append(header(k));
+  fontSize(12);
+  EXPECT_EQ(dialogs.messageTexts(), QStringList{report::ColumnsDroppedAtThisSize.arg(quoted(dropped))});
+  ASSERT_EQ(remarksColumn(), 14);
+  EXPECT_EQ(besideRow(14, 2), QStringLiteral("wet"));
 }
 
 }  // namespace
