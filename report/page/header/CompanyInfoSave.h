@@ -24,7 +24,9 @@ bool saveCompanyInfo(QWidget* owner, CompanyInfo& info, QString& Download_Title,
 
 // After a download or an opened project file gave the data a new title:
 // saves the company information file with it. A file that cannot be written
-// is said; the previous file stays as it was. Returns whether it was written.
+// is said; the previous file stays as it was. A file refused at load is left
+// alone (info.fileRefused) until the user saves the texts. Returns whether it
+// was written.
 bool saveDataSetTitle(QWidget* owner, CompanyInfo& info, QString& Download_Title);
 
 inline const QString InformationSaved = QStringLiteral("Information Saved.");
