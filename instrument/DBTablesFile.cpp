@@ -1,6 +1,7 @@
 #include "instrument/DBTablesFile.h"
 
 #include "instrument/TextNumbers.h"
+#include "platform/core/DiskSync.h"
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/core/SettingsFile.h"
@@ -51,7 +52,9 @@ bool writeTableList(const QString& list, qint32 Model_Code) {
     return false;
   QByteArray bytes = QByteArray::number(Model_Code) + LineEnd;
   bytes += Quote + list.toLatin1() + Quote + LineEnd;
-  return platform::writeWholeFile(tableListPath(), bytes);
+  // The rename that put the list in place is on the disk before the caller
+  // removes the replacement mark: database, list, mark, in that order.
+  return platform::writeWholeFile(tableListPath(), bytes) && platform::syncFileAndFolder(tableListPath());
 }
 
 QString DBTables_File(int mode, const QString& list, qint32& Model_Code) {

@@ -26,7 +26,8 @@ bool tableListRefused();
 
 // Mode 1 of DBTables_File that says whether the file was written whole; when
 // it was not, the previous file stays. The working database is synced to the
-// disk first (Database::syncToDisk); when that fails nothing is written.
+// disk first (Database::syncToDisk); when that fails nothing is written. The
+// written list is on the disk, name and all, when this returns true.
 bool writeTableList(const QString& list, qint32 Model_Code);
 
 }  // namespace instrument

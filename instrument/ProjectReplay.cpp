@@ -35,12 +35,18 @@ ProjectReplay::Outcome ProjectReplay::run(const QByteArray& file, qsizetype body
   QElapsedTimer sinceYield;
   sinceYield.start();
 
+  // The file's last byte that was passed on or was a line feed: a line feed
+  // ends a line only when that was not a carriage return, so that a byte the
+  // feed drops between CR and LF does not make a second line end.
+  unsigned char lastPassed = 0;
   qsizetype i = bodyStart;
   for (int sinceCheck = 0; i < file.size(); ++i) {
-    auto byte = static_cast<unsigned char>(file[i]);
+    const auto raw = static_cast<unsigned char>(file[i]);
+    auto byte = raw;
     // A file saved with bare line feeds (as editors here do) has its line
     // ends where the parsers look for them: at a carriage return.
-    if (byte == LineFeed && (i == bodyStart || file[i - 1] != char(CarriageReturn))) byte = CarriageReturn;
+    if (byte == LineFeed && lastPassed != CarriageReturn) byte = CarriageReturn;
+    if (raw == LineFeed || passes(raw)) lastPassed = raw;
     if (member != nullptr && passes(byte)) {
       const QChar c(byte);
       lastResult = (parser_.*member)(QStringView(&c, 1));

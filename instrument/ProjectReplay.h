@@ -10,8 +10,8 @@ class Parse;
 // Feeds the body of a project file, one character at a time, to the parser of
 // its model, exactly as a download feeds a printout: characters 32 to 90,
 // carriage return and the end marker 253 reach the parser; every other byte
-// (line feeds, lower-case letters) is skipped. A line feed without a carriage
-// return before it ends its line as a carriage return would.
+// (line feeds, lower-case letters) is skipped. A line feed that does not
+// follow a passed carriage return ends its line as a carriage return would.
 class ProjectReplay {
  public:
   enum class Outcome {

@@ -3,10 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <fcntl.h>
 #include <optional>
-#include <unistd.h>
 
+#include "platform/core/DiskSync.h"
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/core/WholeFile.h"
@@ -29,23 +28,14 @@ const QString FilesNotReplaced = QStringLiteral("the files beside \"%1\" could n
 QString pathOf(const QString& relative) { return platform::ProgramFolder::path(relative); }
 QString nativePathOf(const QString& relative) { return QDir::toNativeSeparators(pathOf(relative)); }
 
-// Forces a file or a folder (the names in it) to the disk.
-bool syncToDisk(const QString& path) {
-  const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-  if (descriptor < 0) return false;
-  const bool synced = ::fsync(descriptor) == 0;
-  ::close(descriptor);
-  return synced;
-}
-
-bool syncInfoFolder() { return syncToDisk(QFileInfo(pathOf(Database)).absolutePath()); }
+bool syncInfoFolder() { return platform::syncPath(QFileInfo(pathOf(Database)).absolutePath()); }
 
 // Copies file to copy when file exists, on the disk before it returns; a
 // stale copy goes first.
 bool keep(const QString& file, const QString& copy, bool& existed) {
   QFile::remove(copy);
   existed = QFile::exists(file);
-  return !existed || (QFile::copy(file, copy) && syncToDisk(copy));
+  return !existed || (QFile::copy(file, copy) && platform::syncFileAndFolder(copy));
 }
 
 // The mark holds which of the two files existed before: "1 0" and the like.

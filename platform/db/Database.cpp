@@ -15,8 +15,8 @@
 #include <map>
 #include <memory>
 #include <set>
-#include <unistd.h>
 
+#include "platform/core/DiskSync.h"
 #include "platform/db/SqlIdentifier.h"
 
 namespace platform::db {
@@ -47,14 +47,6 @@ std::map<QString, OpenFile>& openFiles() {
   return files;
 }
 
-bool fsyncPath(const QString& path) {
-  const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-  if (descriptor < 0) return false;
-  const bool synced = ::fsync(descriptor) == 0;
-  ::close(descriptor);
-  return synced;
-}
-
 // Reading only.
 const QString LogSuffix = QStringLiteral("-wal");
 const QString ReadOnlyOption = QStringLiteral(";QSQLITE_OPEN_READONLY");
@@ -75,6 +67,14 @@ void registerConnection(Database* db, const QString& filePath) {
   OpenFile& file = openFiles()[keyOf(filePath)];
   if (file.connections.empty()) file.lock = takeLock(filePath);
   file.connections.insert(db);
+}
+
+bool openElsewhere(const Database* db, const QString& filePath) {
+  const auto it = openFiles().find(keyOf(filePath));
+  if (it == openFiles().end()) return false;
+  for (const Database* other : it->second.connections)
+    if (other != db) return true;
+  return false;
 }
 
 void unregisterConnection(Database* db, const QString& filePath) {
@@ -182,12 +182,13 @@ bool Database::openForReading(const QString& filePath) {
     setError(QStringLiteral("no database file ") + filePath);
     return false;
   }
-  // While the log holds nothing, the file alone holds every commit: it is read
-  // as it stands, without the locks and the shared-memory index that would
-  // need room beside it. Otherwise the log is read as well, through the index
-  // that the connection writing it keeps.
+  // While the log holds nothing and no other connection could write, the file
+  // alone holds every commit: it is read as it stands, without the locks and
+  // the shared-memory index that would need room beside it. Otherwise the log
+  // is read as well, through the index that the connections to it keep; a
+  // connection reading as it stands would not see another's later commits.
   const QFileInfo log(filePath + LogSuffix);
-  const bool fileHoldsAll = !log.exists() || log.size() == 0;
+  const bool fileHoldsAll = (!log.exists() || log.size() == 0) && !openElsewhere(this, filePath);
   QString options = ConnectOptions + ReadOnlyOption;
   QString name = filePath;
   if (fileHoldsAll) {
@@ -373,16 +374,21 @@ bool Database::removeFile(const QString& filePath) {
 
 bool Database::syncToDisk(const QString& filePath) {
   if (!QFileInfo::exists(filePath)) return true;
-  bool checkpointed = false;
   {
     Database db;
     if (!db.open(filePath)) return false;
     const auto result = db.exec(FullSyncMode) ? db.select(FullCheckpoint) : std::nullopt;
-    checkpointed = result && !result->isEmpty() && result->first().value(0).toInt() == 0;
+    if (!result || result->isEmpty()) return false;
+    // A read still open on an older state (this process's own cannot end
+    // while this waits) keeps the checkpoint from copying the whole log. What
+    // the log holds is committed all the same and is read back from it after
+    // a power loss, so then the log itself goes to the disk.
+    const bool checkpointed = result->first().value(0).toInt() == 0;
+    if (!checkpointed && !syncPath(filePath + LogSuffix)) return false;
   }
   // A file made new by the work (a download recreates it) needs its name on
-  // the disk too.
-  return checkpointed && fsyncPath(filePath) && fsyncPath(QFileInfo(filePath).absolutePath());
+  // the disk too; so does a log left beside it.
+  return syncFileAndFolder(filePath);
 }
 
 QString Database::lockFilePath(const QString& filePath) {

@@ -44,7 +44,8 @@ class Database {
   bool open(const QString& filePath, const QString& connectionName = QString());
   // Opens an existing database file for reading only, so that reading it needs
   // no room on its disk: nothing is written to the file or beside it (while
-  // its write-ahead log holds nothing, not even the shared-memory index).
+  // its write-ahead log holds nothing and no other connection of the process
+  // has the file open, not even the shared-memory index).
   // False, with lastError() saying why, when the file is missing or its tables
   // cannot be read.
   bool openForReading(const QString& filePath);
@@ -94,8 +95,10 @@ class Database {
   static bool removeFile(const QString& filePath);
   // Puts everything committed to the file on the disk: its write-ahead log is
   // copied into it with full syncs, then the file and its folder are synced
-  // (commits themselves do not wait for the disk). True when that is done, or
-  // when there is no such file.
+  // (commits themselves do not wait for the disk). A read still open keeps
+  // part of the log from being copied; the log is synced then, and what it
+  // holds is just as safe. True when that is done, or when there is no such
+  // file.
   static bool syncToDisk(const QString& filePath);
   // The lock file that exists while the file is open: same folder and base
   // name, suffix ".ldb".

@@ -10,6 +10,10 @@ namespace report {
 // "not filled in".
 inline const QString CInfoPlaceholder = QStringLiteral("Empty");
 
+// The longest company text kept from the company information file: more than
+// a report header shows of one, even wrapped at the smallest report font.
+inline constexpr int CInfoTextLimit = 255;
+
 // Indexes of the nine company-information texts.
 enum CInfoItem {
   CompanyName = 0,
@@ -26,6 +30,10 @@ enum CInfoItem {
 // it, the report header reads it. One instance, owned by the main window.
 struct CompanyInfo {
   std::array<QString, CInfoCount> CInfo;
+  // The company information file was there at load but was not read (too
+  // large, or unreadable): saves that only store a new data-set title leave
+  // it as it is, and only the user's own save of the texts replaces it.
+  bool fileRefused = false;
 
   CompanyInfo() { CInfo.fill(CInfoPlaceholder); }
 };

@@ -24,12 +24,14 @@ QByteArray storedText(const QString& text) {
   return bytes;
 }
 
-bool save(const CompanyInfo& info, const QString& title, const QString& path) {
+bool save(CompanyInfo& info, const QString& title, const QString& path) {
   QByteArray record;
   for (const QString& text : info.CInfo) record += storedText(text) + CarriageReturn;
   record += storedText(title) + CarriageReturn;
 
-  return platform::writeWholeFile(path, Quote + record + Quote + CarriageReturn + LineFeed);
+  if (!platform::writeWholeFile(path, Quote + record + Quote + CarriageReturn + LineFeed)) return false;
+  info.fileRefused = false;
+  return true;
 }
 
 // Lines end at a carriage return; a line feed right after it belongs to the
@@ -63,13 +65,15 @@ QByteArray recordText(QByteArray bytes) {
 
 bool load(CompanyInfo& info, QString& title, const QString& path) {
   const platform::SettingsFile file = platform::readSettingsFile(path);
+  info.fileRefused =
+      file.outcome == platform::SettingsFile::TooLarge || file.outcome == platform::SettingsFile::Unreadable;
   if (file.outcome != platform::SettingsFile::Read) return false;
   const QList<QByteArray> lines = splitLines(recordText(file.bytes));
   for (int item = 0; item < ItemCount && item < lines.size(); ++item) {
     const QByteArray& value = lines[item];
     if (value.isEmpty()) continue;  // an empty item keeps what it had
     if (item < CInfoCount)
-      info.CInfo[item] = QString::fromLatin1(value);
+      info.CInfo[item] = QString::fromLatin1(value.left(CInfoTextLimit));
     else
       title = QString::fromLatin1(value);
   }

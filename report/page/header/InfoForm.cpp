@@ -38,6 +38,7 @@ InfoForm::InfoForm(CompanyInfo& info, QString& Download_Title, ReportDesigners& 
   for (int i = 0; i < CInfoCount; ++i) {
     Tab4Label[i + 1] = new QLabel(QString::fromLatin1(Captions[i]), this);
     CInfo[i] = new QLineEdit(this);
+    CInfo[i]->setMaxLength(CInfoTextLimit);
     CInfo[i]->installEventFilter(this);
     const Cell cell = Cells[i];
     grid->addWidget(Tab4Label[i + 1], 1 + 2 * cell.row, cell.column, 1, cell.span);

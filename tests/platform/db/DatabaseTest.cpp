@@ -226,5 +226,34 @@ TEST_F(DatabaseTest, AReaderSeesEveryCommitAndWritesNothing) {
   }
 }
 
+// A read of this process left open cannot end while the checkpoint waits for
+// it; what is committed must reach the disk all the same.
+TEST_F(DatabaseTest, SyncToDiskSucceedsWhileAReadIsOpen) {
+  Database writer;
+  ASSERT_TRUE(writer.open(path()));
+  ASSERT_TRUE(writer.createTable(sample()));
+  for (int num : {1, 2, 3}) ASSERT_TRUE(writer.exec(QStringLiteral("INSERT INTO \"Tests\" (\"NUM\") VALUES (?)"), {num}));
+  Database reader;
+  ASSERT_TRUE(reader.open(path()));
+  auto reading = reader.exec(QStringLiteral("SELECT \"NUM\" FROM \"Tests\""));
+  ASSERT_TRUE(reading && reading->next());
+  ASSERT_TRUE(writer.exec(QStringLiteral("INSERT INTO \"Tests\" (\"NUM\") VALUES (4)")));
+  EXPECT_TRUE(Database::syncToDisk(path()));
+}
+
+// Opened while the log was still empty, a reader must still see what another
+// connection commits afterwards.
+TEST_F(DatabaseTest, AReaderOpenedBesideAWriterSeesItsLaterCommits) {
+  Database writer;
+  ASSERT_TRUE(writer.open(path()));
+  Database reader;
+  ASSERT_TRUE(reader.openForReading(path())) << reader.lastError().toStdString();
+  ASSERT_TRUE(writer.createTable(sample()));
+  ASSERT_TRUE(writer.exec(QStringLiteral("INSERT INTO \"Tests\" (\"NUM\") VALUES (1)")));
+  const auto rows = reader.select(QStringLiteral("SELECT \"NUM\" FROM \"Tests\""));
+  ASSERT_TRUE(rows.has_value()) << reader.lastError().toStdString();
+  EXPECT_EQ(rows->size(), 1);
+}
+
 }  // namespace
 }  // namespace platform::db

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/core/ProgramFiles.h"
+#include "platform/core/SettingsFile.h"
+#include "report/page/header/CompanyInfoSave.h"
 #include "support/TempProgramFolder.h"
 
 namespace report {
@@ -117,6 +119,32 @@ TEST_F(InfoFileTest, ASaveThatCannotWriteFailsQuietly) {
   QString title = QStringLiteral("new");
   EXPECT_FALSE(Info_File(InfoFileSave, info, title));
   EXPECT_FALSE(QFile::exists(folder.path(platform::ProgramFiles::CompanyInfo)));
+}
+
+// Only the user's own save may replace a file the program could not read.
+TEST_F(InfoFileTest, AnOversizedFileOutlivesTheTitleSaveOfADownload) {
+  const QByteArray oversized = "\"" + QByteArray(platform::SettingsFileLimit, 'A') + "\r\"\r\n";
+  writeFile(oversized);
+  CompanyInfo info;
+  ReportFlags flags;
+  QString title = QStringLiteral("old");
+  EXPECT_FALSE(Info_File(InfoFileLoad, info, title));
+  title = QStringLiteral("Projects (site4.txt)");
+  saveDataSetTitle(nullptr, info, title, flags);
+  EXPECT_EQ(fileBytes(), oversized);
+  EXPECT_TRUE(Info_File(InfoFileSave, info, title));
+  EXPECT_TRUE(saveDataSetTitle(nullptr, info, title, flags));
+  EXPECT_TRUE(fileBytes().endsWith("Projects (site4.txt)\r\"\r\n"));
+}
+
+TEST_F(InfoFileTest, AHugeTextIsCutToWhatAReportCanShow) {
+  writeFile("\"" + QByteArray(500000, 'N') + "\rStreet\r\"\r\n");
+  CompanyInfo info;
+  QString title;
+  EXPECT_TRUE(Info_File(InfoFileLoad, info, title));
+  EXPECT_LT(info.CInfo[CompanyName].size(), 1000);
+  EXPECT_TRUE(info.CInfo[CompanyName].startsWith(QStringLiteral("NNNN")));
+  EXPECT_EQ(info.CInfo[FirstInfoLine], QStringLiteral("Street"));
 }
 
 }  // namespace
