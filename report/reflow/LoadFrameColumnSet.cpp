@@ -84,6 +84,13 @@ QStringList fittingLoadFrameColumns(const LoadFrameColumnSet& set, const FontGeo
   return columns;
 }
 
+QStringList droppedLoadFrameColumns(const LoadFrameColumnSet& before, const LoadFrameColumnSet& after) {
+  QStringList dropped;
+  for (qsizetype i = 0; i < before.columns.size(); ++i)
+    if (!before.columns[i].isEmpty() && after.columns.value(i) != before.columns[i]) dropped << before.columns[i];
+  return dropped;
+}
+
 QStringList remarksByReading(const LoadFrameColumnSet& set, int count, int rowsPerBlock, bool twoBlocks) {
   QStringList remarks;
   for (int r = 1; r <= count; ++r) {

@@ -32,6 +32,10 @@ LoadFrameColumnSet readLoadFrameColumnSet(const platform::ReportDesigner& report
 // after them; the columns past it are dropped, and free ones left at the end.
 QStringList fittingLoadFrameColumns(const LoadFrameColumnSet& set, const FontGeometry& geometry);
 
+// The data columns of `before` that `after` no longer holds in their place,
+// left to right: what a size change took off the report.
+QStringList droppedLoadFrameColumns(const LoadFrameColumnSet& before, const LoadFrameColumnSet& after);
+
 // The remark of every reading, in table order, from the set's remark lines
 // as split between the blocks at the size the set was read at: count
 // readings and the rows per block of that size.

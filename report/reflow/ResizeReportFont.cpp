@@ -30,15 +30,21 @@ class FontChanging {
 };
 
 // The columns and remarks are read before the shift, which writes over the
-// left-block columns that the new size has no room for.
-void reflowLoadFrame(const ReflowContext& c, int oldSize, int newSize, const QString& tableName) {
+// left-block columns that the new size has no room for. Returns the headers
+// of the columns the new size took off.
+QStringList reflowLoadFrame(const ReflowContext& c, int oldSize, int newSize, const QString& tableName) {
   platform::ReportDesigner& report = *c.designers.Report;
+  const auto oldGeometry = fontGeometry(oldSize);
+  const auto newGeometry = fontGeometry(newSize);
+  if (!oldGeometry || !newGeometry) return {};
   LoadFrameColumnSet before;
-  if (const auto geometry = fontGeometry(oldSize))
-    platform::ignoringErrors([&] { before = readLoadFrameColumnSet(report, *geometry); });
+  platform::ignoringErrors([&] { before = readLoadFrameColumnSet(report, *oldGeometry); });
   platform::ignoringErrors([&] { Shift_LoadFrame_Columns(report, c.flags, oldSize, newSize); });
   if (c.db != nullptr)
     platform::ignoringErrors([&] { Rebuild_Two_Blocks(report, *c.db, tableName, c.flags, before, oldSize, newSize); });
+  LoadFrameColumnSet after;
+  platform::ignoringErrors([&] { after = readLoadFrameColumnSet(report, *newGeometry); });
+  return droppedLoadFrameColumns(before, after);
 }
 
 }  // namespace
@@ -60,7 +66,7 @@ ReflowResult Resize_Report_Font(const ReflowContext& c, int size, int dataType, 
   chainColumns(report, d);
   showFittingColumns(report, size);
   resizeColumnFonts(report, size);
-  if (dataType == ModelCode::LX9100) reflowLoadFrame(c, oldSize, size, tableName);
+  if (dataType == ModelCode::LX9100) result.droppedColumns = reflowLoadFrame(c, oldSize, size, tableName);
   resizeFooterFonts(report, size);
   c.flags.Report_Font_Size = size;
   if (dataType != ModelCode::LX9100) result.droppedColumns = placeRemarksColumn(report, c.flags, size);

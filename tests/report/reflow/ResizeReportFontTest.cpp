@@ -208,7 +208,8 @@ TEST_F(ResizeReportFontTest, BlockCutByTheReflowGoesWholeAndCanBePlacedAgain) {
   for (int k = 13; k <= 16; ++k) place(k, signal.dataItems[k - 13]);
   place(17, RemarksHeader, EmptyColumnText);
   markBlockPlaced(report(), flags, signal, 13);
-  reflow(12, ModelCode::T7310);
+  const ReflowResult result = reflow(12, ModelCode::T7310);
+  EXPECT_EQ(result.droppedColumns, QStringList(signal.dataItems.begin(), signal.dataItems.end()));
   EXPECT_FALSE(flags.Signal_Block);
   EXPECT_TRUE(report().member(signal.titleObject).suppress().value_or(false));
   for (int k = 14; k <= LastColumn; ++k) EXPECT_EQ(headerText(report(), k), columnPlaceholder(k)) << k;
