@@ -1,5 +1,8 @@
 #include "platform/report/TextWidth.h"
 
+#include <QFont>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <gtest/gtest.h>
 
 namespace platform {
@@ -12,10 +15,41 @@ ReportFont arial(int size, bool bold = false) {
   return font;
 }
 
-TEST(TextWidthTest, WidthsFollowTheFontsAdvancesSizeAndWeight) {
-  // R e m a r k s in bold: 4224 thousandths of an em, at 9 points 180 twips an em.
-  EXPECT_EQ(textWidthTwips(QStringLiteral("Remarks"), arial(9, true)), 761);
-  EXPECT_EQ(textWidthTwips(QStringLiteral("0000"), arial(10)), 445);  // 444.8, rounded up
+// The font the set-up installs for the report's Arial, sized so that one
+// pixel is one twip and unhinted, so its advances are the font file's own.
+QFont installedReportFont(const ReportFont& font) {
+  QFont installed(QStringLiteral("Liberation Sans"));
+  installed.setPixelSize(font.size * 20);
+  installed.setBold(font.bold);
+  installed.setHintingPreference(QFont::PreferNoHinting);
+  installed.setKerning(false);
+  return installed;
+}
+
+TEST(TextWidthTest, WidthsMatchTheInstalledReportFont) {
+  const QString printable = [] {
+    QString all;
+    for (char16_t c = u' '; c <= u'~'; ++c) all += QChar(c);
+    return all;
+  }();
+  const QStringList samples{printable, QStringLiteral("Remarks"), QStringLiteral("RD#"),
+                            QStringLiteral("Re-test, \"cracked\", 50%"), QStringLiteral("0000")};
+  for (const bool bold : {false, true}) {
+    for (const int size : {9, 12}) {
+      const QFont installed = installedReportFont(arial(size, bold));
+      ASSERT_EQ(QFontInfo(installed).family(), QStringLiteral("Liberation Sans"));
+      const QFontMetricsF metrics(installed);
+      for (const QString& sample : samples) {
+        SCOPED_TRACE(sample.toStdString() + (bold ? " bold " : " ") + std::to_string(size));
+        const double measured = metrics.horizontalAdvance(sample);
+        // The table rounds each line up to a whole twip.
+        EXPECT_NEAR(textWidthTwips(sample, arial(size, bold)), measured, 1 + measured * 0.002);
+      }
+    }
+  }
+}
+
+TEST(TextWidthTest, CharactersOutsideTheTableCountAsADigit) {
   EXPECT_EQ(textWidthTwips(QStringLiteral("\u00e9"), arial(10)), textWidthTwips(QStringLiteral("0"), arial(10)));
 }
 
