@@ -5,7 +5,6 @@
 
 #include "BuilderFixture.h"
 #include "report/builder/ColumnSlots.h"
-#include "report/builder/HeaderRoom.h"
 
 namespace report {
 namespace {
@@ -25,6 +24,19 @@ class ReportHeaderTest : public testing::BuilderFixture {
       count += section->object(i)->kind() == platform::ReportObjectKind::Picture;
     return count;
   }
+  // The date block ends right of `past` (the right half of its page) and inside `printableRight`, and the
+  // company texts end before it begins.
+  void expectDateBlockClearOfCompanyWithin(int past, int printableRight) {
+    for (const char* part : {"Text8", "Field1", "Field2"}) {
+      const platform::ObjectRef date = designers.Report->member(part);
+      EXPECT_GT(*date.left() + *date.width(), past) << part;
+      EXPECT_LE(*date.left() + *date.width(), printableRight) << part;
+      for (const char* name : {"Company", "Companyinfo"}) {
+        const platform::ObjectRef company = designers.Report->member(name);
+        EXPECT_LT(*company.left() + *company.width(), *date.left()) << name << " " << part;
+      }
+    }
+  }
 };
 
 TEST_F(ReportHeaderTest, DensityHeaderWritesTitlesTestValuesAndLandscapeWidths) {
@@ -39,7 +51,7 @@ TEST_F(ReportHeaderTest, DensityHeaderWritesTitlesTestValuesAndLandscapeWidths) 
   EXPECT_EQ(text("DensityStdLabel"), "Density Standard:");
   EXPECT_EQ(text("MaxDText"), "135.5");
   EXPECT_TRUE(hidden(names::headerLabel(4)));
-  EXPECT_EQ(*designers.Report->member("Field1").left() + DateBlockWidth, 15840 - 360 - DateBlockInset);
+  expectDateBlockClearOfCompanyWithin(12240, 15840 - 360);
   EXPECT_FALSE(hidden(names::columnHeader(19)));
   EXPECT_TRUE(designers.Report->section(names::section(6))->suppress());
   EXPECT_EQ(header(2), "Remarks");
@@ -81,7 +93,7 @@ TEST_F(ReportHeaderTest, LoadFrameHidesTheMirrorBlockBelowFiftyReadingsAndAddsTh
   EXPECT_TRUE(hidden(names::columnHeader(8)));
   EXPECT_TRUE(hidden(names::columnData(19)));
   EXPECT_FALSE(hidden(names::portraitLine(1)));
-  EXPECT_EQ(*designers.Report->member("Field2").left() + DateBlockWidth, 12240 - 360 - DateBlockInset);
+  expectDateBlockClearOfCompanyWithin(12240 / 2, 12240 - 360);
   EXPECT_EQ(header(9), "Remarks");
 }
 

@@ -22,6 +22,9 @@ namespace names = platform::ReportNames;
 using testing::lines;
 using testing::numbers;
 
+// The column of the mirror block's "RD#" at each size.
+const std::map<int, int> MirrorReadNumberColumn{{9, 8}, {10, 7}, {11, 7}, {12, 6}};
+
 class LoadFrameStepsTest : public testing::BuilderFixture {
  protected:
   // A test of count readings with the items placed on their columns at size 9.
@@ -88,8 +91,12 @@ class LoadFrameStepsTest : public testing::BuilderFixture {
 // One "Remarks" per block, no free column printed, every reading printed at
 // every size, and the same report back at 9; the 36-reading test needs a
 // mirror block at 12 only, which is hidden again once emptied; a 50-reading
-// test fits one block at 9 from the start.
+// test fits one block at 9 only.
 TEST_F(LoadFrameStepsTest, EverySizeAndBackKeepsEveryReadingAndOneRemarks) {
+  // A block holds 50 readings at 9, 45 at 10, 40 at 11 and 35 at 12.
+  const std::map<std::pair<int, int>, qsizetype> blocks{
+      {{12, 9}, 1}, {{12, 10}, 1}, {{12, 11}, 1}, {{12, 12}, 1}, {{36, 9}, 1}, {{36, 10}, 1},
+      {{36, 11}, 1}, {{36, 12}, 2}, {{50, 9}, 1},  {{50, 10}, 2}, {{50, 11}, 2}, {{50, 12}, 2}};
   for (const int count : {12, 36, 50}) {
     SCOPED_TRACE(count);
     compose(count);
@@ -97,8 +104,7 @@ TEST_F(LoadFrameStepsTest, EverySizeAndBackKeepsEveryReadingAndOneRemarks) {
     for (const int size : {10, 11, 12, 9}) {
       SCOPED_TRACE(size);
       reflow(size);
-      const bool twoBlocks = count > fontGeometry(size)->rowsPerBlock;
-      EXPECT_EQ(printedUnder(RemarksHeader).size(), twoBlocks ? 2 : 1);
+      EXPECT_EQ(printedUnder(RemarksHeader).size(), blocks.at({count, size}));
       EXPECT_EQ(flags.Remarks_Column, 5);
       for (const QString& column : printed()) EXPECT_FALSE(looksLikePlaceholder(column)) << column.toStdString();
       EXPECT_EQ(printedUnder("RD#"), numbers(1, count));
@@ -111,22 +117,22 @@ TEST_F(LoadFrameStepsTest, EverySizeAndBackKeepsEveryReadingAndOneRemarks) {
 }
 
 // A 120-reading test at each size: split in runs of the size's rows, the
-// mirror block where the size starts it, nothing stale or shown past it.
+// mirror block's "RD#" in its column for the size, nothing stale or shown past it.
 TEST_F(LoadFrameStepsTest, LongTestAtEachSize) {
   struct Split {
     QStringList left, mirror;
   };
   const std::map<int, Split> expected{
-      {9, {numbers(1, 50) + numbers(101, 120), numbers(51, 100)}},
-      {10, {numbers(1, 45) + numbers(91, 120), numbers(46, 90)}},
-      {11, {numbers(1, 40) + numbers(81, 120), numbers(41, 80)}},
-      {12, {numbers(1, 35) + numbers(71, 105), numbers(36, 70) + numbers(106, 120)}}};
+      {9, { numbers(1, 50) + numbers(101, 120), numbers(51, 100)}},
+      {10, { numbers(1, 45) + numbers(91, 120), numbers(46, 90)}},
+      {11, { numbers(1, 40) + numbers(81, 120), numbers(41, 80)}},
+      {12, { numbers(1, 35) + numbers(71, 105), numbers(36, 70) + numbers(106, 120)}}};
   compose(120);
   for (const int size : {12, 10, 9, 11, 12, 9}) {
     SCOPED_TRACE(size);
     reflow(size);
     const Split& split = expected.at(size);
-    const int start = 1 + fontGeometry(size)->mirrorOffset;
+    const int start = MirrorReadNumberColumn.at(size);
     EXPECT_EQ(lines(data(1)), split.left);
     EXPECT_EQ(header(start), "RD#");
     EXPECT_EQ(lines(data(start)), split.mirror);
@@ -153,7 +159,7 @@ TEST_F(LoadFrameStepsTest, FreeColumnsAndRemarksKeepTheirPlaces) {
   for (const int size : {10, 11, 12, 9, 12, 10, 9}) {
     SCOPED_TRACE(size);
     reflow(size);
-    const int mirror = fontGeometry(size)->mirrorOffset;
+    const int mirror = MirrorReadNumberColumn.at(size) - 1;
     for (const int offset : {0, mirror}) {
       EXPECT_EQ(header(2 + offset), "Time");
       EXPECT_TRUE(isOwnPlaceholder(header(3 + offset), 3 + offset));
