@@ -4,7 +4,7 @@
 #include <QStringList>
 
 #include "platform/report/RenderedReport.h"
-#include "platform/ui/ReportClick.h"
+#include "platform/report/ReportClick.h"
 #include "report/page/header/RemarkInsertion.h"
 
 namespace report {
