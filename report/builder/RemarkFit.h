@@ -5,7 +5,7 @@
 
 #include "platform/report/RenderedReport.h"
 #include "platform/report/ReportClick.h"
-#include "report/page/header/RemarkInsertion.h"
+#include "report/builder/RemarkInsertion.h"
 
 namespace report {
 
