@@ -9,9 +9,20 @@
 #include "platform/report/FieldObject.h"
 #include "platform/report/LineObject.h"
 #include "platform/report/PictureObject.h"
+#include "platform/report/ReportDefinitions.h"
 #include "platform/report/ReportDesigner.h"
 #include "platform/report/TextLines.h"
 #include "platform/report/TextWidth.h"
+
+// How a text that needs more room than its box gets it. Three rules, each
+// kept narrow so that a grown text never covers a neighbour:
+// - A wrapped text pushes down only what stands under it; what stands beside
+//   it keeps its place (shiftBelowGrowth).
+// - A centred one-line heading a little wider than its box spills past both
+//   sides by at most half a column gap (centredTextRoom).
+// - A long line of a growing text (a data column) takes the blank room right
+//   of it, up to the next text that shows anything, a rule or the margin
+//   (markSpillRoom).
 
 namespace platform {
 
@@ -21,7 +32,7 @@ enum class Role { Head, Band, Side, Tail };
 
 // How far a centred one-line text may show past each side of its box: half
 // the gap between two report columns, so that it never reaches a neighbour.
-constexpr int CentredSpill = 30;
+constexpr int CentredSpill = ReportDefinitions::ColumnGap / 2;
 // Space a wrapping centred text keeps from a picture beside it.
 constexpr int PictureGap = 60;
 

@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "platform/report/RenderedReport.h"
+#include "platform/report/ReportClick.h"
 #include "platform/report/ReportLayout.h"
-#include "platform/ui/ReportClick.h"
 
 class QComboBox;
 class QLabel;

@@ -71,15 +71,4 @@ void Reset_Report_Columns(ReportBuilderContext& context, const QString& Table, c
   flags.Clearing_Report = false;
 }
 
-int countUsedColumns(const platform::ReportDesigner& report, const ReportFlags& flags, int Model_Code) {
-  const auto geometry = fontGeometry(flags.Report_Font_Size);
-  const int last = Model_Code == ModelCode::LX9100 && geometry ? geometry->leftBlockEnd : LastColumn;
-  int used = ReadNumberColumn;
-  for (int k = FirstDataColumn; k <= last; ++k) {
-    const QString header = headerText(report, k);
-    if (!header.trimmed().isEmpty() && !isOwnPlaceholder(header, k) && header != RemarksHeader) ++used;
-  }
-  return used;
-}
-
 }  // namespace report

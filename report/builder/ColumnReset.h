@@ -4,14 +4,9 @@
 
 #include <optional>
 
-namespace platform {
-class ReportDesigner;
-}
-
 namespace report {
 
 struct ReportBuilderContext;
-struct ReportFlags;
 
 // What a cleared report holds in header k (1 to 19) of a model's report at a
 // font size; nothing where the load-frame report keeps the read-number column
@@ -25,11 +20,5 @@ std::optional<QString> clearedHeader(int k, int Model_Code, int fontSize);
 // Clearing_Report is set while it runs, so that placements it sets off do
 // nothing. The header, logo and font size stay.
 void Reset_Report_Columns(ReportBuilderContext& context, const QString& Table, const QString& SA, int Model);
-
-// Used_Columns as the report stands: 1 for the read-number column plus every
-// data column that holds an item (neither free nor "Remarks"); a stiffness
-// block counts its four columns, and the load frame counts its left block
-// only, since the mirror block repeats it.
-int countUsedColumns(const platform::ReportDesigner& report, const ReportFlags& flags, int Model_Code);
 
 }  // namespace report

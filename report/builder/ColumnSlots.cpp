@@ -99,4 +99,15 @@ int Next_Free_Column(const platform::ReportDesigner& report, const ReportFlags& 
   return last + 1;
 }
 
+int countUsedColumns(const platform::ReportDesigner& report, const ReportFlags& flags, int Model_Code) {
+  const auto geometry = fontGeometry(flags.Report_Font_Size);
+  const int last = Model_Code == ModelCode::LX9100 && geometry ? geometry->leftBlockEnd : LastColumn;
+  int used = ReadNumberColumn;
+  for (int k = FirstDataColumn; k <= last; ++k) {
+    const QString header = headerText(report, k);
+    if (!header.trimmed().isEmpty() && !isOwnPlaceholder(header, k) && header != RemarksHeader) ++used;
+  }
+  return used;
+}
+
 }  // namespace report

@@ -101,4 +101,10 @@ void Reset_Column(platform::ReportDesigner& report, const ReportFlags& flags, in
 // its left block only. May answer 20, one past the last slot.
 int Next_Free_Column(const platform::ReportDesigner& report, const ReportFlags& flags, int Model);
 
+// Used_Columns as the report stands: 1 for the read-number column plus every
+// data column that holds an item (neither free nor "Remarks"); a stiffness
+// block counts its four columns, and the load frame counts its left block
+// only, since the mirror block repeats it.
+int countUsedColumns(const platform::ReportDesigner& report, const ReportFlags& flags, int Model_Code);
+
 }  // namespace report

@@ -6,7 +6,6 @@
 #include "platform/report/ReportDesigner.h"
 #include "platform/ui/Dialogs.h"
 #include "report/builder/ColumnPlacement.h"
-#include "report/builder/ColumnReset.h"
 #include "report/builder/ColumnSlots.h"
 #include "report/page/BusyPointer.h"
 #include "report/page/ReportRefresh.h"

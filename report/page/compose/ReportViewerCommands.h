@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "platform/ui/ReportClick.h"
+#include "platform/report/ReportClick.h"
 #include "report/page/ModifyReportMenu.h"
 
 class QMenu;

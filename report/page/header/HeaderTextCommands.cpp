@@ -3,7 +3,7 @@
 #include <QAction>
 
 #include "platform/ui/Dialogs.h"
-#include "report/page/header/RemarkInsertion.h"
+#include "report/builder/RemarkInsertion.h"
 
 namespace report {
 

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QPointer>
 
-#include "platform/ui/ReportClick.h"
+#include "platform/report/ReportClick.h"
 #include "report/page/header/HeaderTextEditor.h"
 
 class QAction;

@@ -14,8 +14,8 @@
 #include "platform/report/ReportTypes.h"
 #include "platform/ui/Dialogs.h"
 #include "report/builder/CompanyBlock.h"
-#include "report/page/header/RemarkFit.h"
-#include "report/page/header/RemarkInsertion.h"
+#include "report/builder/RemarkFit.h"
+#include "report/builder/RemarkInsertion.h"
 #include "report/page/ReportPageHost.h"
 
 namespace report {

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/ui/ReportClick.h"
+#include "platform/report/ReportClick.h"
 #include "report/builder/CompanyInfo.h"
 #include "report/builder/ReportDesigners.h"
 #include "report/builder/ReportFlags.h"

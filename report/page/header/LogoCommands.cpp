@@ -8,8 +8,8 @@
 
 #include "instrument/ProgramState.h"
 #include "platform/ui/Dialogs.h"
+#include "report/builder/HeaderRoom.h"
 #include "report/builder/ReportFlags.h"
-#include "report/page/header/ReportLogo.h"
 #include "report/page/ReportRefresh.h"
 
 namespace report {

@@ -3,7 +3,7 @@
 #include <QStringList>
 
 #include "platform/report/ReportLayout.h"
-#include "report/page/header/RemarkFit.h"
+#include "report/builder/RemarkFit.h"
 
 namespace report {
 namespace {

@@ -11,9 +11,9 @@
 #include "platform/core/SettingsFile.h"
 #include "platform/core/WholeFile.h"
 #include "platform/report/ReportDesigner.h"
+#include "report/builder/HeaderRoom.h"
 #include "report/builder/ReportDesigners.h"
 #include "report/builder/ReportFlags.h"
-#include "report/page/header/ReportLogo.h"
 
 namespace report {
 namespace {

@@ -11,7 +11,7 @@
 #include "mainwindow/MainWindow.h"
 #include "platform/ui/Functions.h"
 #include "platform/ui/ScriptedDialogs.h"
-#include "report/page/header/RemarkInsertion.h"
+#include "report/builder/RemarkInsertion.h"
 #include "report/page/compose/ReportPage.h"
 #include "report/page/ReportTabPage.h"
 #include "support/TempProgramFolder.h"

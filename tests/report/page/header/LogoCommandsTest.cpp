@@ -14,7 +14,6 @@
 #include "platform/ui/ScriptedDialogs.h"
 #include "report/builder/ReportDesigners.h"
 #include "report/builder/ReportFlags.h"
-#include "report/page/header/ReportLogo.h"
 #include "report/page/ReportRefresh.h"
 #include "report/reflow/SectionFonts.h"
 #include "platform/report/ReportSection.h"

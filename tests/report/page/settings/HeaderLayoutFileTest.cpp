@@ -16,11 +16,11 @@
 #include "platform/report/ReportTypes.h"
 #include "platform/report/TextObject.h"
 #include "platform/ui/ScriptedDialogs.h"
+#include "report/builder/HeaderRoom.h"
 #include "report/builder/ReportDesigners.h"
 #include "report/builder/ReportFlags.h"
 #include "report/page/settings/LayoutCommands.h"
 #include "report/page/header/LogoCommands.h"
-#include "report/page/header/ReportLogo.h"
 #include "support/TempProgramFolder.h"
 
 namespace report {

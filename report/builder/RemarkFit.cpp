@@ -1,4 +1,4 @@
-#include "report/page/header/RemarkFit.h"
+#include "report/builder/RemarkFit.h"
 
 #include <QSet>
 

@@ -4,8 +4,8 @@
 #include <QStringList>
 
 #include "platform/report/RenderedReport.h"
-#include "platform/ui/ReportClick.h"
-#include "report/page/header/RemarkInsertion.h"
+#include "platform/report/ReportClick.h"
+#include "report/builder/RemarkInsertion.h"
 
 namespace report {
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "platform/ui/ReportClick.h"
+#include "platform/report/ReportClick.h"
 #include "report/builder/ReportFlags.h"
 
 namespace platform {

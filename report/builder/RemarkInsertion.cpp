@@ -1,4 +1,4 @@
-#include "report/page/header/RemarkInsertion.h"
+#include "report/builder/RemarkInsertion.h"
 
 #include <QStringList>
 
