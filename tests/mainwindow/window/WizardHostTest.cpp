@@ -40,7 +40,7 @@ class WizardHostTest : public DataViewFixture {
       qputenv(name, "/dev/quorvane-no-such-port");
     DataViewFixture::SetUp();
     main().Comm().setClock(clock);
-    main().Comm().setWait(std::make_shared<testsupport::QuickProbeWait>(*clock));
+    main().Comm().setWait(wait);
   }
   void TearDown() override {
     window.reset();
@@ -65,13 +65,16 @@ class WizardHostTest : public DataViewFixture {
     wizard.Device_Select[1]->click();
     next.click();
     next.click();
-    pty.sendPaced(printout, 19200, 150);
+    // The instrument starts once the download waits for it.
+    wait->onceWaiting = [this, printout] { pty.sendPaced(printout, 19200, 0); };
     next.click();
+    wait->onceWaiting = nullptr;
     pty.waitSent();
   }
 
   testsupport::PseudoTerminal pty;
   std::shared_ptr<testsupport::ShiftedClock> clock = std::make_shared<testsupport::ShiftedClock>();
+  std::shared_ptr<testsupport::QuickProbeWait> wait = std::make_shared<testsupport::QuickProbeWait>(*clock);
 };
 
 TEST_F(WizardHostTest, ADownloadFillsTheTreeAndAFailedOneLeavesIt) {
