@@ -29,6 +29,7 @@ class EndToEndDownload : public ::testing::Test {
     qputenv("QUORVANE_COM1", pty.slavePath().toLocal8Bit());
     comm.setComm_Object(&control);
     comm.setSerial_Port(1);
+    comm.setWait(wait);
   }
   void TearDown() override {
     comm.Close_Port();
@@ -38,7 +39,8 @@ class EndToEndDownload : public ::testing::Test {
   int download(const QByteArray& printout, int baudRate, int device_type, bool Disable_Timer = false) {
     comm.setBaud_Rate(baudRate);
     EXPECT_EQ(comm.RunTest(), status::Ok);
-    pty.sendPaced(printout, baudRate);
+    // Started once the loop waits: what came before it would be thrown away.
+    wait->onceWaiting = [this, printout, baudRate] { pty.sendPaced(printout, baudRate, 0); };
     const int result = comm.GetData(device_type, Disable_Timer);
     pty.waitSent();
     return result;
@@ -60,6 +62,7 @@ class EndToEndDownload : public ::testing::Test {
   testsupport::TempProgramFolder folder;
   testsupport::PseudoTerminal pty;
   platform::CommControl control;
+  std::shared_ptr<testsupport::CuedWait> wait = std::make_shared<testsupport::CuedWait>();
   int Download_Status = 0;
   Communication comm{&Download_Status};
 };
@@ -149,8 +152,10 @@ TEST_F(EndToEndDownload, ProbeDuringADownloadLeavesItsPortReceiving) {
   ASSERT_EQ(comm.RunTest(), status::Ok);
   QString ports;
   // The port status timer fires while the loop waits for data.
-  QTimer::singleShot(0, [&] { ports = comm.AvailablePorts(); });
-  pty.sendPaced(testsupport::readData("lx9100/example.txt"), 19200, 300);
+  wait->onceWaiting = [&] {
+    ports = comm.AvailablePorts();
+    pty.sendPaced(testsupport::readData("lx9100/example.txt"), 19200, 0);
+  };
   EXPECT_EQ(comm.GetData(DeviceType::LoadFrameSingle), status::Ok);
   EXPECT_EQ(ports.left(2), "ox");
   EXPECT_EQ(comm.Tables_Created, "CBR_LBR1 ");

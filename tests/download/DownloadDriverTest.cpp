@@ -73,7 +73,7 @@ class DownloadDriverTest : public ::testing::Test {
     qputenv("QUORVANE_COM1", pty.slavePath().toLocal8Bit());
     for (const char* name : {"QUORVANE_COM2", "QUORVANE_COM3", "QUORVANE_COM4"}) qputenv(name, MissingPort);
     host.comm.setClock(clock);
-    host.comm.setWait(std::make_shared<testsupport::QuickProbeWait>(*clock));
+    host.comm.setWait(wait);
     host.window.show();
     // A table of the previous database is selected.
     host.programState.Table_Name = QStringLiteral("125");
@@ -103,17 +103,26 @@ class DownloadDriverTest : public ::testing::Test {
     ASSERT_EQ(wizard->Wizard_Step, 5);
   }
 
-  // Next on the prepare page: the instrument starts printing a little later,
-  // and the click returns when the driver has finished.
-  void download(const QByteArray& printout) {
-    if (!printout.isEmpty()) pty.sendPaced(printout, PlayBaud, 150);
+  // Next on the prepare page: once the driver waits for the first character,
+  // whileWaiting runs and the instrument starts printing; the click returns
+  // when the driver has finished.
+  void download(const QByteArray& printout, const std::function<void()>& whileWaiting = {}) {
+    wait->onceWaiting = [this, printout, whileWaiting] {
+      if (whileWaiting) whileWaiting();
+      if (!printout.isEmpty()) pty.sendPaced(printout, PlayBaud, 0);
+    };
     // The line as the program set it up, looked at while the port is open.
     const QMetaObject::Connection look =
         QObject::connect(&host.comm, &Communication::firstTextReceived, [this] { speed = lineSpeed(); });
     next().click();
     QObject::disconnect(look);
+    // A download refused before it waited leaves the cue unused.
+    wait->onceWaiting = nullptr;
     pty.waitSent();
   }
+
+  // The wait for the first character runs out at once.
+  void timeOut() { clock->shift += 31.0; }
 
   // Data of an earlier download: the N2600BX report, fed to the parser as the
   // receive loop would feed it.
@@ -219,6 +228,7 @@ class DownloadDriverTest : public ::testing::Test {
   testsupport::TempProgramFolder folder;
   testsupport::PseudoTerminal pty;
   std::shared_ptr<testsupport::ShiftedClock> clock = std::make_shared<testsupport::ShiftedClock>();
+  std::shared_ptr<testsupport::QuickProbeWait> wait = std::make_shared<testsupport::QuickProbeWait>(*clock);
   testsupport::WizardTestHost host;
   platform::ui::ScriptedDialogs dialogs;
   platform::ui::ScopedDialogSeam seam{dialogs};
@@ -233,7 +243,7 @@ TEST_F(DownloadDriverTest, LoadFrameSingleDownloadShowsItsTestInTheTree) {
   // What the start page shows while the driver waits.
   QString startText, waitingText, timeText;
   bool indicatorShown = false, optionsDisabled = false, busy = false, tabsDisabled = false;
-  QTimer::singleShot(60, [&] {
+  const auto lookAtStartPage = [&] {
     startText = message(0);
     waitingText = message(1);
     timeText = wizard->Time_Panel->text();
@@ -241,8 +251,8 @@ TEST_F(DownloadDriverTest, LoadFrameSingleDownloadShowsItsTestInTheTree) {
     optionsDisabled = !wizard->Com_Select[0]->isEnabled() && !wizard->Device_Select[0]->isEnabled();
     busy = host.programState.longWork.running() && !host.checkTimerRunning;
     tabsDisabled = !host.tabEnabled(0) && !host.tabEnabled(1) && !host.tabEnabled(2);
-  });
-  download(testsupport::readData("lx9100/wizard_single.txt"));
+  };
+  download(testsupport::readData("lx9100/wizard_single.txt"), lookAtStartPage);
 
   EXPECT_EQ(startText,
             "Select PRINT DATA from the LX9100. NOTE:  Gauge may finish transmitting before program has finished "
@@ -384,8 +394,9 @@ TEST_F(DownloadDriverTest, AnExitAskedForDuringAContinuousDownloadEndsItAtTheNex
     if (!sent) {
       pty.sendPaced(firstTest, PlayBaud, 0);
       sent = true;
-    } else if (host.comm.Finished_) {
-      // The exit comes while the wizard waits for the next data set.
+    } else if (host.comm.Finished_ && host.comm.parser().retrn_message() == "MARSHALL1 ") {
+      // The exit comes while the wizard waits for the next data set (the
+      // loop also counts as finished before the first one arrives).
       host.programState.longWork.closeRequested = true;
     }
   });
@@ -398,8 +409,7 @@ TEST_F(DownloadDriverTest, AnExitAskedForDuringAContinuousDownloadEndsItAtTheNex
 TEST_F(DownloadDriverTest, DonePressedBeforeAnyDataKeepsTheOldDataAsTheyWere) {
   makePreviousData();
   walkToPrepare(0, 1);
-  QTimer::singleShot(150, [&] { done().click(); });
-  download({});
+  download({}, [&] { done().click(); });
   expectPreviousDataKept();
   EXPECT_EQ(host.infoSaves, 0);
   expectBackOnTheWelcomePage("Not Connected ");
@@ -410,8 +420,7 @@ TEST_F(DownloadDriverTest, TimeoutLeavesTheDataAndASecondDownloadAddsNoPanel) {
   makePreviousData();
   walkToPrepare(2);
   const int treeBuilds = host.treeBuilds;
-  QTimer::singleShot(100, [&] { clock->shift += 31.0; });
-  download({});
+  download({}, [&] { timeOut(); });
   EXPECT_EQ(host.programState.Download_Status, status::PortError);
   expectBackOnTheWelcomePage("Communication Error ");
   expectPreviousDataKept();
@@ -432,11 +441,10 @@ TEST_F(DownloadDriverTest, ClosingWhileWaitingAbandonsTheDownloadAndClosesAfterw
   makePreviousData();
   walkToPrepare(1);
   bool refused = false, stillShown = false;
-  QTimer::singleShot(100, [&] {
+  download({}, [&] {
     refused = !wizard->close();
     stillShown = wizard->isVisible();
   });
-  download({});
   EXPECT_TRUE(refused);
   EXPECT_TRUE(stillShown);
   EXPECT_EQ(host.programState.Download_Status, status::PortError);
@@ -454,7 +462,7 @@ TEST_F(DownloadDriverTest, ClosingWhileReceivingPutsThePreviousDataBack) {
   makePreviousData();
   walkToPrepare(1);
   QObject::connect(&host.comm, &Communication::firstTextReceived, wizard,
-                   [&] { QTimer::singleShot(30, wizard, [&] { wizard->close(); }); });
+                   [&] { QTimer::singleShot(0, wizard, [&] { wizard->close(); }); });
   download(testsupport::readData("n2600a/wizard_report.txt") + EndMarker);
   EXPECT_EQ(host.programState.Download_Status, status::Halted);
   expectPreviousDataKept();
@@ -509,11 +517,10 @@ TEST_F(DownloadDriverTest, ADownloadWithNoRoomForTheCopyOfThePreviousDataIsRefus
   makePreviousData();
   walkToPrepare(2);
   pty.readMaster(10);
-  // Should the port open after all, the wait ends at once.
-  QTimer::singleShot(100, [&] { clock->shift += 31.0; });
   {
     const testsupport::FileSizeLimit noRoom(1024);
-    download({});
+    // Should the port open after all, the wait ends at once.
+    download({}, [&] { timeOut(); });
   }
   // Refused as a locked database is: the port is never opened.
   EXPECT_EQ(host.programState.Download_Status, status::BackupFailed);
@@ -579,12 +586,8 @@ TEST_F(DownloadDriverTest, ADownloadFailingBeforeAnyDataKeepsADatabaseWithARefus
     host.comm.Tables_Created.clear();
     previous = snapshot();
     walkToPrepare(2);
-    if (list == refusedList) {
-      QTimer::singleShot(100, [&] { clock->shift += 31.0; });
-    } else {
-      qputenv("QUORVANE_COM1", MissingPort);
-    }
-    download({});
+    if (list != refusedList) qputenv("QUORVANE_COM1", MissingPort);
+    download({}, [&] { timeOut(); });
     EXPECT_EQ(host.programState.Download_Status, status::PortError);
     expectPreviousDataKept();
   }
@@ -656,21 +659,19 @@ TEST_F(DownloadDriverTest, APortLostHalfWayKeepsTheCompleteTestsOfAContinuousDow
 TEST_F(DownloadDriverTest, TestsSentBackToBackAreAllStoredAndDoneComesAfterTheLast) {
   makePreviousData();
   walkToPrepare(0, 1);
-  bool doneEnabled = false;
+  bool donePressed = false;
+  // Timer4 enables Done at its next tick after the last test.
   playContinuous(
       pty, *wizard, testsupport::readData("lx9100/back_to_back.txt"),
-      [&] { return host.comm.Finished_ && host.comm.parser().retrn_message().count(' ') == 2; },
+      [&] { return host.comm.Finished_ && host.comm.parser().retrn_message().count(' ') == 2 && done().isEnabled(); },
       [&] {
-        // Timer4 enables Done at its next tick.
-        QTimer::singleShot(3 * DownloadDriver::Timer4Interval, wizard, [&] {
-          doneEnabled = done().isEnabled();
-          done().click();
-        });
+        donePressed = true;
+        done().click();
       });
   QTimer::singleShot(25000, wizard, [&] { host.comm.Halt_ = true; });
   download({});
 
-  EXPECT_TRUE(doneEnabled);
+  EXPECT_TRUE(donePressed);
   expectDownloaded(0, "UC1 MARSHALL1 ", "Tests (Dwnld:");
   EXPECT_EQ(testsupport::storedRows("UC1", "READNUMBER").size(), 2);
   EXPECT_EQ(testsupport::storedRows("MARSHALL1", "READNUMBER").size(), 3);

@@ -3,13 +3,15 @@
 // Support of the download tests: a clock the test advances and a wait that
 // only moves that clock (one empty-read interval per idle pass), so that a
 // 30-second timeout takes no time; onPause runs at every pass of the loop, in
-// place of the events a window would handle there. And a look at what a
-// download left in the working database.
+// place of the events a window would handle there. The program's own wait
+// with a cue for the instrument to start. And a look at what a download left
+// in the working database.
 
 #include <QFile>
 #include <QSqlRecord>
 #include <QStringList>
 #include <functional>
+#include <utility>
 
 #include "instrument/CreateDatabase.h"
 #include "platform/db/Database.h"
@@ -50,6 +52,19 @@ class ScriptedWait : public platform::ReceiveWait {
 
  private:
   FakeClock& clock_;
+};
+
+// The program's wait, with an action run once at its next wait for input. The
+// receive loop empties the port before it waits for the first character, so an
+// instrument started there loses nothing, however long the preparation took.
+class CuedWait : public platform::EventLoopWait {
+ public:
+  void idle(platform::CommControl* control) override {
+    if (onceWaiting) std::exchange(onceWaiting, nullptr)();
+    EventLoopWait::idle(control);
+  }
+
+  std::function<void()> onceWaiting;
 };
 
 inline bool databaseExists() { return QFile::exists(instrument::CreateDatabase::databasePath()); }

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+#include "DownloadTestSupport.h"
 #include "download/Communication.h"
 #include "download/DownloadHost.h"
 #include "instrument/CreateDatabase.h"
@@ -42,7 +43,7 @@ class ShiftedClock : public platform::ReceiveClock {
 
 // The program's wait, except that the port probe's blocking wait only moves
 // the clock, so opening a wizard does not wait two seconds per free port.
-class QuickProbeWait : public platform::EventLoopWait {
+class QuickProbeWait : public CuedWait {
  public:
   explicit QuickProbeWait(ShiftedClock& clock) : clock_(clock) {}
   void block(platform::CommControl* control, int millis) override {

@@ -11,7 +11,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTimer>
+
+#include <functional>
 
 #include "../DataViewFixture.h"
 #include "download/Communication.h"
@@ -40,7 +41,7 @@ class WizardHostTest : public DataViewFixture {
       qputenv(name, "/dev/quorvane-no-such-port");
     DataViewFixture::SetUp();
     main().Comm().setClock(clock);
-    main().Comm().setWait(std::make_shared<testsupport::QuickProbeWait>(*clock));
+    main().Comm().setWait(wait);
   }
   void TearDown() override {
     window.reset();
@@ -56,8 +57,10 @@ class WizardHostTest : public DataViewFixture {
     return nullptr;
   }
 
-  // The user's walk through the wizard to a download of an N2600A printout.
-  void downloadN2600A(download::ImportWizard& wizard, const QByteArray& printout) {
+  // The user's walk through the wizard to a download of an N2600A printout;
+  // whileWaiting runs once the download waits for it.
+  void downloadN2600A(download::ImportWizard& wizard, const QByteArray& printout,
+                      const std::function<void()>& whileWaiting = {}) {
     QPushButton& next = *wizard.Import_Button[0];
     next.click();
     wizard.Com_Select[0]->click();
@@ -65,13 +68,19 @@ class WizardHostTest : public DataViewFixture {
     wizard.Device_Select[1]->click();
     next.click();
     next.click();
-    pty.sendPaced(printout, 19200, 150);
+    // The instrument starts once the download waits for it.
+    wait->onceWaiting = [this, printout, whileWaiting] {
+      if (whileWaiting) whileWaiting();
+      if (!printout.isEmpty()) pty.sendPaced(printout, 19200, 0);
+    };
     next.click();
+    wait->onceWaiting = nullptr;
     pty.waitSent();
   }
 
   testsupport::PseudoTerminal pty;
   std::shared_ptr<testsupport::ShiftedClock> clock = std::make_shared<testsupport::ShiftedClock>();
+  std::shared_ptr<testsupport::QuickProbeWait> wait = std::make_shared<testsupport::QuickProbeWait>(*clock);
 };
 
 TEST_F(WizardHostTest, ADownloadFillsTheTreeAndAFailedOneLeavesIt) {
@@ -137,12 +146,11 @@ TEST_F(WizardHostTest, ExitAskedForDuringADownloadThenClosingTheWizardEndsBoth) 
   ASSERT_FALSE(wizard.isNull());
   main().show();
   bool mainShownAfterExit = false;
-  QTimer::singleShot(100, wizard, [&] {
+  downloadN2600A(*wizard, {}, [&] {
     main().close();  // deferred: the download runs
     mainShownAfterExit = main().isVisible();
     wizard->close();  // refused, but abandons the download
   });
-  downloadN2600A(*wizard, {});
   EXPECT_TRUE(mainShownAfterExit);
   EXPECT_FALSE(main().isVisible());
   EXPECT_FALSE(main().hasComm());
