@@ -16,6 +16,7 @@
 #include "mainwindow/dataview/DataView.h"
 #include "mainwindow/MainWindow.h"
 #include "platform/ui/ScriptedDialogs.h"
+#include "support/BenchMainWindow.h"
 #include "support/BenchSupport.h"
 
 namespace {
@@ -83,15 +84,9 @@ int main(int argc, char** argv) {
   }
   const qint64 bytes = QFile(path).size();
 
-  platform::ui::ScriptedDialogs dialogs;
-  platform::ui::ScopedDialogSeam seam(dialogs);
-  mainwindow::MainWindow::Options options;
-  options.portProbe = [] { return QStringLiteral("1234"); };
-  mainwindow::MainWindow window(options);
-  window.Form_Load();
-  window.resize(1000, 720);
-  window.show();
-  app.processEvents();
+  benchsupport::BenchMainWindow shown;
+  platform::ui::ScriptedDialogs& dialogs = shown.dialogs;
+  mainwindow::MainWindow& window = shown.window;
 
   Heartbeat heartbeat;
   QElapsedTimer clock;

@@ -19,6 +19,7 @@
 #include "platform/core/ProgramFolder.h"
 #include "platform/core/SettingsFile.h"
 #include "platform/ui/ScriptedDialogs.h"
+#include "support/BenchMainWindow.h"
 #include "support/BenchSupport.h"
 
 namespace {
@@ -50,15 +51,9 @@ int main(int argc, char** argv) {
       !writeFile(project, ProjectFile))
     return 1;
 
-  platform::ui::ScriptedDialogs dialogs;
-  platform::ui::ScopedDialogSeam seam(dialogs);
-  mainwindow::MainWindow::Options options;
-  options.portProbe = [] { return QStringLiteral("1234"); };
-  mainwindow::MainWindow window(options);
-  window.Form_Load();
-  window.resize(1000, 720);
-  window.show();
-  app.processEvents();
+  benchsupport::BenchMainWindow shown;
+  platform::ui::ScriptedDialogs& dialogs = shown.dialogs;
+  mainwindow::MainWindow& window = shown.window;
 
   dialogs.files.enqueue(project);
   window.dataView().files().Load_DB_Click();
