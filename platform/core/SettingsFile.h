@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QtGlobal>
 
@@ -24,5 +25,11 @@ SettingsFile readSettingsFile(const QString& path);
 
 // Says that the file is too large and was not read.
 QString settingsFileTooLarge(const QString& path);
+
+// The lines of a settings file's text. A line ends at CR LF, at LF or at CR
+// alone, whichever the file has (older installations and hand edits left each
+// kind); an empty line between two line ends counts, and nothing follows the
+// last line end.
+QList<QByteArray> settingsFileLines(const QByteArray& bytes);
 
 }  // namespace platform
