@@ -16,26 +16,14 @@ constexpr char Quote = '"';
 
 QString tableListPath() { return platform::ProgramFolder::path(platform::ProgramFiles::TableList); }
 
-// One line up to CR LF, CR or LF; the position moves past the line end.
-QByteArray readLine(const QByteArray& bytes, qsizetype& position) {
-  const qsizetype start = position;
-  while (position < bytes.size() && bytes[position] != '\r' && bytes[position] != '\n') ++position;
-  const QByteArray line = bytes.mid(start, position - start);
-  if (position < bytes.size() && bytes[position] == '\r') ++position;
-  if (position < bytes.size() && bytes[position] == '\n') ++position;
-  return line;
-}
-
 QString readTableList(qint32& Model_Code) {
   const platform::SettingsFile file = platform::readSettingsFile(tableListPath());
   if (file.outcome != platform::SettingsFile::Read) return {};
-  const QByteArray& bytes = file.bytes;
-  qsizetype position = 0;
-  const QString first = QString::fromLatin1(readLine(bytes, position));
+  const QList<QByteArray> lines = platform::settingsFileLines(file.bytes);
+  const QString first = QString::fromLatin1(lines.value(0));
   if (!first.isEmpty())
     if (const auto code = text::toInteger(first)) Model_Code = *code;
-  if (position >= bytes.size()) return {};
-  return QString::fromLatin1(readLine(bytes, position)).remove(QLatin1Char(Quote));
+  return QString::fromLatin1(lines.value(1)).remove(QLatin1Char(Quote));
 }
 
 }  // namespace
