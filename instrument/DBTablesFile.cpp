@@ -29,8 +29,7 @@ QString readTableList(qint32& Model_Code) {
 }  // namespace
 
 bool tableListRefused() {
-  const platform::SettingsFile::Outcome outcome = platform::readSettingsFile(tableListPath()).outcome;
-  return outcome == platform::SettingsFile::TooLarge || outcome == platform::SettingsFile::Unreadable;
+  return platform::settingsFileRefused(platform::readSettingsFile(tableListPath()).outcome);
 }
 
 bool writeTableList(const QString& list, qint32 Model_Code) {

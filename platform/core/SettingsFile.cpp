@@ -35,6 +35,10 @@ SettingsFile readSettingsFile(const QString& path) {
   return result;
 }
 
+bool settingsFileRefused(SettingsFile::Outcome outcome) {
+  return outcome == SettingsFile::TooLarge || outcome == SettingsFile::Unreadable;
+}
+
 QList<QByteArray> settingsFileLines(const QByteArray& bytes) {
   QList<QByteArray> lines;
   qsizetype start = 0;

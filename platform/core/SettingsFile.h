@@ -23,6 +23,10 @@ struct SettingsFile {
 // Reads a settings file whole, never more than SettingsFileLimit bytes of it.
 SettingsFile readSettingsFile(const QString& path);
 
+// Whether the reader found the file but did not read it: too large, or
+// unreadable.
+bool settingsFileRefused(SettingsFile::Outcome outcome);
+
 // Says that the file is too large and was not read.
 QString settingsFileTooLarge(const QString& path);
 

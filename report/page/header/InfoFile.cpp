@@ -30,7 +30,7 @@ bool save(CompanyInfo& info, const QString& title, const QString& path) {
   record += storedText(title) + CarriageReturn;
 
   if (!platform::writeWholeFile(path, Quote + record + Quote + CarriageReturn + LineFeed)) return false;
-  info.fileRefused = false;
+  info.fileOutcome = platform::SettingsFile::Read;
   return true;
 }
 
@@ -46,8 +46,7 @@ QByteArray recordText(QByteArray bytes) {
 
 bool load(CompanyInfo& info, QString& title, const QString& path) {
   const platform::SettingsFile file = platform::readSettingsFile(path);
-  info.fileRefused =
-      file.outcome == platform::SettingsFile::TooLarge || file.outcome == platform::SettingsFile::Unreadable;
+  info.fileOutcome = file.outcome;
   if (file.outcome != platform::SettingsFile::Read) return false;
   const QList<QByteArray> lines = platform::settingsFileLines(recordText(file.bytes));
   for (int item = 0; item < ItemCount && item < lines.size(); ++item) {
