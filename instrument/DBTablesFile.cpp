@@ -16,17 +16,17 @@ constexpr char Quote = '"';
 
 QString tableListPath() { return platform::ProgramFolder::path(platform::ProgramFiles::TableList); }
 
-QString readTableList(qint32& Model_Code) {
+}  // namespace
+
+TableListRead readTableList(qint32& Model_Code) {
   const platform::SettingsFile file = platform::readSettingsFile(tableListPath());
-  if (file.outcome != platform::SettingsFile::Read) return {};
+  if (file.outcome != platform::SettingsFile::Read) return {{}, file.outcome};
   const QList<QByteArray> lines = platform::settingsFileLines(file.bytes);
   const QString first = QString::fromLatin1(lines.value(0));
   if (!first.isEmpty())
     if (const auto code = text::toInteger(first)) Model_Code = *code;
-  return QString::fromLatin1(lines.value(1)).remove(QLatin1Char(Quote));
+  return {QString::fromLatin1(lines.value(1)).remove(QLatin1Char(Quote)), file.outcome};
 }
-
-}  // namespace
 
 bool tableListRefused() {
   return platform::settingsFileRefused(platform::readSettingsFile(tableListPath()).outcome);
@@ -45,7 +45,7 @@ bool writeTableList(const QString& list, qint32 Model_Code) {
 }
 
 QString DBTables_File(int mode, const QString& list, qint32& Model_Code) {
-  if (mode == DBTablesMode::Read) return readTableList(Model_Code);
+  if (mode == DBTablesMode::Read) return readTableList(Model_Code).list;
   if (mode == DBTablesMode::Write) writeTableList(list, Model_Code);
   return {};
 }

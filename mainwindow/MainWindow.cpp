@@ -173,9 +173,9 @@ void MainWindow::Init_Files() {
 
 void MainWindow::loadTableList() {
   removeStaleTableList();
-  comm_->Tables_Created =
-      instrument::DBTables_File(instrument::DBTablesMode::Read, QString(), state_.Model_Code);
-  const EmptyDatabaseReset reset = resetEmptyDatabase(comm_->Tables_Created);
+  const instrument::TableListRead read = instrument::readTableList(state_.Model_Code);
+  comm_->Tables_Created = read.list;
+  const EmptyDatabaseReset reset = resetEmptyDatabase(read);
   if (!reset.keptAs.isEmpty()) {
     platform::ui::Dialogs::inform(this, DatabaseKeptAside.arg(QDir::toNativeSeparators(reset.keptAs)), ProgramTitle);
   } else if (reset.done) {

@@ -120,11 +120,11 @@ bool removeStaleTableList() {
   return QFile::remove(tableList);
 }
 
-EmptyDatabaseReset resetEmptyDatabase(const QString& Tables_Created) {
+EmptyDatabaseReset resetEmptyDatabase(const instrument::TableListRead& tableList) {
   const QString database = databasePath();
-  if (!Tables_Created.isEmpty() || !QFile::exists(database)) return {};
+  if (!tableList.list.isEmpty() || !QFile::exists(database)) return {};
   if (platform::db::Database::isLocked(database)) return {};
-  if (instrument::tableListRefused()) return {};
+  if (platform::settingsFileRefused(tableList.outcome)) return {};
   if (!holdsTables(database)) return {platform::db::Database::removeFile(database), {}};
   const QString keptAs = datedName(database);
   if (!moveDatabase(database, keptAs)) return {};
