@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "instrument/DBTablesFile.h"
+#include "platform/core/SettingsFile.h"
 
 class QWidget;
 
@@ -46,9 +47,11 @@ struct EmptyDatabaseReset {
 // stays.
 EmptyDatabaseReset resetEmptyDatabase(const instrument::TableListRead& tableList);
 
-// What to tell the user about the settings files read at start (company
-// information, table list, COM port map) that were too large to be read: one
-// text per file, empty when all were read.
-QStringList oversizedStartupFiles();
+// What to tell the user about the settings files read at start that their
+// readers refused as too large: one text per file, in the order company
+// information, table list, COM port map; empty when none was. The first two
+// come as their loads found them; the COM port map is asked of its reader.
+QStringList oversizedStartupFiles(platform::SettingsFile::Outcome companyInfo,
+                                  platform::SettingsFile::Outcome tableList);
 
 }  // namespace mainwindow
