@@ -16,33 +16,20 @@ constexpr char Quote = '"';
 
 QString tableListPath() { return platform::ProgramFolder::path(platform::ProgramFiles::TableList); }
 
-// One line up to CR LF, CR or LF; the position moves past the line end.
-QByteArray readLine(const QByteArray& bytes, qsizetype& position) {
-  const qsizetype start = position;
-  while (position < bytes.size() && bytes[position] != '\r' && bytes[position] != '\n') ++position;
-  const QByteArray line = bytes.mid(start, position - start);
-  if (position < bytes.size() && bytes[position] == '\r') ++position;
-  if (position < bytes.size() && bytes[position] == '\n') ++position;
-  return line;
-}
-
-QString readTableList(qint32& Model_Code) {
-  const platform::SettingsFile file = platform::readSettingsFile(tableListPath());
-  if (file.outcome != platform::SettingsFile::Read) return {};
-  const QByteArray& bytes = file.bytes;
-  qsizetype position = 0;
-  const QString first = QString::fromLatin1(readLine(bytes, position));
-  if (!first.isEmpty())
-    if (const auto code = text::toInteger(first)) Model_Code = *code;
-  if (position >= bytes.size()) return {};
-  return QString::fromLatin1(readLine(bytes, position)).remove(QLatin1Char(Quote));
-}
-
 }  // namespace
 
+TableListRead readTableList(qint32& Model_Code) {
+  const platform::SettingsFile file = platform::readSettingsFile(tableListPath());
+  if (file.outcome != platform::SettingsFile::Read) return {{}, file.outcome};
+  const QList<QByteArray> lines = platform::settingsFileLines(file.bytes);
+  const QString first = QString::fromLatin1(lines.value(0));
+  if (!first.isEmpty())
+    if (const auto code = text::toInteger(first)) Model_Code = *code;
+  return {QString::fromLatin1(lines.value(1)).remove(QLatin1Char(Quote)), file.outcome};
+}
+
 bool tableListRefused() {
-  const platform::SettingsFile::Outcome outcome = platform::readSettingsFile(tableListPath()).outcome;
-  return outcome == platform::SettingsFile::TooLarge || outcome == platform::SettingsFile::Unreadable;
+  return platform::settingsFileRefused(platform::readSettingsFile(tableListPath()).outcome);
 }
 
 bool writeTableList(const QString& list, qint32 Model_Code) {
@@ -58,7 +45,7 @@ bool writeTableList(const QString& list, qint32 Model_Code) {
 }
 
 QString DBTables_File(int mode, const QString& list, qint32& Model_Code) {
-  if (mode == DBTablesMode::Read) return readTableList(Model_Code);
+  if (mode == DBTablesMode::Read) return readTableList(Model_Code).list;
   if (mode == DBTablesMode::Write) writeTableList(list, Model_Code);
   return {};
 }

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include "platform/core/SettingsFile.h"
+
 namespace instrument {
 
 // The table-list file: line 1 the model code, line 2 the table list between
@@ -18,6 +20,14 @@ inline constexpr int Write = 1;
 // writes Model_Code and list, replacing the file; returns an empty text. Any
 // other mode does nothing. Failures are ignored step by step.
 QString DBTables_File(int mode, const QString& list, qint32& Model_Code);
+
+// Mode 0 of DBTables_File that also says how it found the file: the list is
+// read from a file Read only.
+struct TableListRead {
+  QString list;
+  platform::SettingsFile::Outcome outcome = platform::SettingsFile::Missing;
+};
+TableListRead readTableList(qint32& Model_Code);
 
 // Whether the table-list file is there but was refused by mode 0 (too large,
 // unreadable): the list mode 0 gives is then empty although the working

@@ -157,30 +157,33 @@ void MainWindow::Init_Files() {
   unfinishedDataLeft_ = recovery.outcome == instrument::WorkingDatabaseBackup::Recovery::NotPutBack;
   comm_ = std::make_unique<download::Communication>(&state_.Download_Status);
   comm_->setComm_Object(&MSComm1);
+  platform::SettingsFile::Outcome tableList = platform::SettingsFile::Missing;
   if (unfinishedDataLeft_) {
     // The table list and the database do not belong together: neither is
     // shown, and both stay as they are for the next start to put back.
     platform::ui::Dialogs::inform(this, DataNotPutBack.arg(recovery.reason), ProgramTitle);
   } else {
-    loadTableList();
+    tableList = loadTableList();
   }
   // Their readers refused them and went on with the defaults.
-  for (const QString& refused : oversizedStartupFiles()) platform::ui::Dialogs::inform(this, refused, ProgramTitle);
+  for (const QString& refused : oversizedStartupFiles(companyInfo_.fileOutcome, tableList))
+    platform::ui::Dialogs::inform(this, refused, ProgramTitle);
   // The help key opens the help file, or says that there is none.
   auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
   connect(helpKey, &QShortcut::activated, menus_->Contents, &QAction::trigger);
 }
 
-void MainWindow::loadTableList() {
+platform::SettingsFile::Outcome MainWindow::loadTableList() {
   removeStaleTableList();
-  comm_->Tables_Created =
-      instrument::DBTables_File(instrument::DBTablesMode::Read, QString(), state_.Model_Code);
-  const EmptyDatabaseReset reset = resetEmptyDatabase(comm_->Tables_Created);
+  const instrument::TableListRead read = instrument::readTableList(state_.Model_Code);
+  comm_->Tables_Created = read.list;
+  const EmptyDatabaseReset reset = resetEmptyDatabase(read);
   if (!reset.keptAs.isEmpty()) {
     platform::ui::Dialogs::inform(this, DatabaseKeptAside.arg(QDir::toNativeSeparators(reset.keptAs)), ProgramTitle);
   } else if (reset.done) {
     platform::ui::Dialogs::inform(this, DatabaseReset, ProgramTitle);
   }
+  return read.outcome;
 }
 
 void MainWindow::Fill_Data_Lists() {

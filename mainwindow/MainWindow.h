@@ -135,8 +135,8 @@ class MainWindow : public QMainWindow, public report::ReportPageHost {
   void buildTabs();
   void buildStatusBar();
   // Reads the table list and model code, after the start-up housekeeping of
-  // the working database (Init_Files).
-  void loadTableList();
+  // the working database (Init_Files). Says how the read found the file.
+  platform::SettingsFile::Outcome loadTableList();
   void MainTab_Click(int tab);
   void Form_Activate();
   // Closes what the window holds when it closes (Shutdown.cpp).

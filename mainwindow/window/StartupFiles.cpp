@@ -12,6 +12,7 @@
 #include "platform/core/ProgramFolderLock.h"
 #include "platform/core/SettingsFile.h"
 #include "platform/db/Database.h"
+#include "platform/serial/ComPortMap.h"
 #include "platform/ui/Dialogs.h"
 
 namespace mainwindow {
@@ -32,11 +33,6 @@ const QString AlsoRunningHere = QStringLiteral(
 const QString NotReplaced = QStringLiteral("The working database was not replaced. ");
 
 QString databasePath() { return platform::ProgramFolder::path(platform::ProgramFiles::Database); }
-
-bool tooLarge(const QString& relative) {
-  return platform::readSettingsFile(platform::ProgramFolder::path(relative)).outcome ==
-         platform::SettingsFile::TooLarge;
-}
 
 // Whether the file is a database with at least one table. One that cannot
 // be read as a database holds none that the program could show.
@@ -120,22 +116,31 @@ bool removeStaleTableList() {
   return QFile::remove(tableList);
 }
 
-EmptyDatabaseReset resetEmptyDatabase(const QString& Tables_Created) {
+EmptyDatabaseReset resetEmptyDatabase(const instrument::TableListRead& tableList) {
   const QString database = databasePath();
-  if (!Tables_Created.isEmpty() || !QFile::exists(database)) return {};
+  if (!tableList.list.isEmpty() || !QFile::exists(database)) return {};
   if (platform::db::Database::isLocked(database)) return {};
-  if (instrument::tableListRefused()) return {};
+  if (platform::settingsFileRefused(tableList.outcome)) return {};
   if (!holdsTables(database)) return {platform::db::Database::removeFile(database), {}};
   const QString keptAs = datedName(database);
   if (!moveDatabase(database, keptAs)) return {};
   return {true, keptAs};
 }
 
-QStringList oversizedStartupFiles() {
-  using namespace platform::ProgramFiles;
+QStringList oversizedStartupFiles(platform::SettingsFile::Outcome companyInfo,
+                                  platform::SettingsFile::Outcome tableList) {
+  struct Read {
+    const QString& file;
+    platform::SettingsFile::Outcome outcome;
+  };
+  namespace files = platform::ProgramFiles;
+  const Read reads[] = {{files::CompanyInfo, companyInfo},
+                        {files::TableList, tableList},
+                        {files::ComPortMap, platform::ComPortMap::readFile().outcome}};
   QStringList messages;
-  for (const QString& relative : {CompanyInfo, TableList, ComPortMap})
-    if (tooLarge(relative)) messages.append(platform::settingsFileTooLarge(platform::ProgramFolder::path(relative)));
+  for (const Read& read : reads)
+    if (read.outcome == platform::SettingsFile::TooLarge)
+      messages.append(platform::settingsFileTooLarge(platform::ProgramFolder::path(read.file)));
   return messages;
 }
 

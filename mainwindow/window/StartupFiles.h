@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+#include "instrument/DBTablesFile.h"
+#include "platform/core/SettingsFile.h"
+
 class QWidget;
 
 namespace platform {
@@ -37,15 +40,18 @@ struct EmptyDatabaseReset {
   QString keptAs;     // where it went, when it still held tables
 };
 
-// Resets the working database when the table list names no tables, unless it
-// is in use (its lock file exists) or its table list was refused (its tables
-// are not known to be none). One that still holds tables is moved aside under
-// a dated name rather than deleted; one that cannot be moved stays.
-EmptyDatabaseReset resetEmptyDatabase(const QString& Tables_Created);
+// Resets the working database when the table list as read names no tables,
+// unless the database is in use (its lock file exists) or the read refused the
+// list (its tables are not known to be none). One that still holds tables is
+// moved aside under a dated name rather than deleted; one that cannot be moved
+// stays.
+EmptyDatabaseReset resetEmptyDatabase(const instrument::TableListRead& tableList);
 
-// What to tell the user about the settings files read at start (company
-// information, table list, COM port map) that were too large to be read: one
-// text per file, empty when all were read.
-QStringList oversizedStartupFiles();
+// What to tell the user about the settings files read at start that their
+// readers refused as too large: one text per file, in the order company
+// information, table list, COM port map; empty when none was. The first two
+// come as their loads found them; the COM port map is asked of its reader.
+QStringList oversizedStartupFiles(platform::SettingsFile::Outcome companyInfo,
+                                  platform::SettingsFile::Outcome tableList);
 
 }  // namespace mainwindow

@@ -35,4 +35,21 @@ SettingsFile readSettingsFile(const QString& path) {
   return result;
 }
 
+bool settingsFileRefused(SettingsFile::Outcome outcome) {
+  return outcome == SettingsFile::TooLarge || outcome == SettingsFile::Unreadable;
+}
+
+QList<QByteArray> settingsFileLines(const QByteArray& bytes) {
+  QList<QByteArray> lines;
+  qsizetype start = 0;
+  for (qsizetype i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] != '\r' && bytes[i] != '\n') continue;
+    lines.append(bytes.mid(start, i - start));
+    if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < bytes.size()) lines.append(bytes.mid(start));
+  return lines;
+}
+
 }  // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QtGlobal>
 
@@ -22,7 +23,17 @@ struct SettingsFile {
 // Reads a settings file whole, never more than SettingsFileLimit bytes of it.
 SettingsFile readSettingsFile(const QString& path);
 
+// Whether the reader found the file but did not read it: too large, or
+// unreadable.
+bool settingsFileRefused(SettingsFile::Outcome outcome);
+
 // Says that the file is too large and was not read.
 QString settingsFileTooLarge(const QString& path);
+
+// The lines of a settings file's text. A line ends at CR LF, at LF or at CR
+// alone, whichever the file has (older installations and hand edits left each
+// kind); an empty line between two line ends counts, and nothing follows the
+// last line end.
+QList<QByteArray> settingsFileLines(const QByteArray& bytes);
 
 }  // namespace platform

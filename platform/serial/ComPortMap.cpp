@@ -15,19 +15,19 @@ const QString EnvironmentPattern = QStringLiteral("QUORVANE_COM%1");
 
 bool validPort(int port) { return port >= ComPortMap::FirstPort && port <= ComPortMap::LastPort; }
 
-QMap<int, QString> readFile() {
-  const SettingsFile file = readSettingsFile(ProgramFolder::path(ProgramFiles::ComPortMap));
-  if (file.outcome != SettingsFile::Read) return {};
-  return ComPortMap::parse(QString::fromUtf8(file.bytes));
-}
-
 }  // namespace
 
 QString ComPortMap::devicePath(int port) {
   if (!validPort(port)) return {};
   const QString fromEnvironment = qEnvironmentVariable(environmentVariable(port).toLatin1().constData());
   if (!fromEnvironment.isEmpty()) return fromEnvironment;
-  return readFile().value(port, defaultDevice(port));
+  return readFile().ports.value(port, defaultDevice(port));
+}
+
+ComPortMap::File ComPortMap::readFile() {
+  const SettingsFile file = readSettingsFile(ProgramFolder::path(ProgramFiles::ComPortMap));
+  if (file.outcome != SettingsFile::Read) return {{}, file.outcome};
+  return {parse(QString::fromUtf8(file.bytes)), file.outcome};
 }
 
 QString ComPortMap::defaultDevice(int port) {

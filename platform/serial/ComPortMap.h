@@ -3,6 +3,8 @@
 #include <QMap>
 #include <QString>
 
+#include "platform/core/SettingsFile.h"
+
 namespace platform {
 
 // Which device of this computer each of the program's ports COM1 to COM4 is.
@@ -22,6 +24,14 @@ class ComPortMap {
   static QString devicePath(int port);
   static QString defaultDevice(int port);
   static QString environmentVariable(int port);
+
+  // The ports the settings file names, and how the read found the file: one
+  // that is missing or refused (SettingsFile) names none.
+  struct File {
+    QMap<int, QString> ports;
+    SettingsFile::Outcome outcome = SettingsFile::Missing;
+  };
+  static File readFile();
 
   // The ports named in the text of a settings file. Lines that are not
   // "COMn = device" for n in 1 to 4 are ignored; a later line wins.

@@ -19,7 +19,6 @@ namespace {
 
 constexpr char Quote = '"';
 constexpr char CarriageReturn = '\r';
-constexpr char LineFeed = '\n';
 
 // The last column the saved layout covers: the load frame's left block.
 int lastLayoutColumn(const ReportFlags& flags, int Model_Code) {
@@ -45,8 +44,7 @@ bool isSubColumnHeaderEnd(const QString& line) {
 
 QStringList fileLines(const QByteArray& bytes) {
   QStringList lines;
-  for (QByteArray line : bytes.split(CarriageReturn)) {
-    if (line.startsWith(LineFeed)) line.remove(0, 1);
+  for (QByteArray line : platform::settingsFileLines(bytes)) {
     line.replace(Quote, QByteArray());
     lines.append(QString::fromLatin1(line));
   }

@@ -30,8 +30,8 @@ QStringList columnLayoutEntries(const platform::ReportDesigner& report, const Re
 // The whole file text for the entries (quotes inside an entry are dropped).
 QByteArray columnLayoutText(const QStringList& entries);
 
-// The entries read back from a file's bytes: lines end at a carriage return
-// (a line feed after it is skipped), quotes are dropped, and a stiffness
+// The entries read back from a file's bytes: lines end as in every settings
+// file (platform::settingsFileLines), quotes are dropped, and a stiffness
 // sub-column header that a file split over two lines ("Real", "Displ.")
 // becomes one entry again.
 QStringList columnLayoutEntriesIn(const QByteArray& bytes, int Model_Code);

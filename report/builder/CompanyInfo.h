@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "platform/core/SettingsFile.h"
+
 namespace report {
 
 // The text every company-information box starts with; report code reads it as
@@ -30,10 +32,14 @@ enum CInfoItem {
 // it, the report header reads it. One instance, owned by the main window.
 struct CompanyInfo {
   std::array<QString, CInfoCount> CInfo;
-  // The company information file was there at load but was not read (too
-  // large, or unreadable): saves that only store a new data-set title leave
-  // it as it is, and only the user's own save of the texts replaces it.
-  bool fileRefused = false;
+  // How the company information file was found at load; Read once a save
+  // has written it.
+  platform::SettingsFile::Outcome fileOutcome = platform::SettingsFile::Missing;
+
+  // The file was there at load but was not read (too large, or unreadable):
+  // saves that only store a new data-set title leave it as it is, and only
+  // the user's own save of the texts replaces it.
+  bool fileRefused() const { return platform::settingsFileRefused(fileOutcome); }
 
   CompanyInfo() { CInfo.fill(CInfoPlaceholder); }
 };

@@ -6,6 +6,7 @@
 #include "platform/report/ReportDesigner.h"
 #include "platform/report/ReportNames.h"
 #include "report/builder/ColumnSlots.h"
+#include "report/builder/RemarkLines.h"
 
 namespace report {
 namespace {
@@ -15,12 +16,7 @@ namespace names = platform::ReportNames;
 const QChar CarriageReturn(13);
 constexpr int RawDataViewer = 0;
 
-QStringList columnLines(const QString& columnText) {
-  if (columnText.trimmed().isEmpty()) return {};  // a free column holds a blank
-  QStringList lines = columnText.split(CarriageReturn);
-  if (columnText.endsWith(CarriageReturn)) lines.removeLast();
-  return lines;
-}
+QStringList columnLines(const QString& columnText) { return remarkLines(columnText); }
 
 const platform::RenderedText* shownText(const platform::ReportClick& click, const QString& name) {
   for (const platform::RenderedText& text : click.pageTexts)

@@ -5,14 +5,13 @@
 #include "platform/report/ReportDesigner.h"
 #include "platform/report/ReportNames.h"
 #include "report/builder/ColumnSlots.h"
+#include "report/builder/RemarkLines.h"
 #include "report/builder/ReportFlags.h"
 
 namespace report {
 namespace {
 
 namespace names = platform::ReportNames;
-
-const QChar CarriageReturn(u'\r');
 
 bool isDataHeader(const QString& header) {
   return !looksLikePlaceholder(header) && header != ReadNumberHeader && header != RemarksHeader;
@@ -22,15 +21,10 @@ void dropTrailingFree(QStringList& columns) {
   while (!columns.isEmpty() && columns.last().isEmpty()) columns.removeLast();
 }
 
-// The lines of a remarks column: one per data row, each ended by a carriage
-// return; a free column (a single blank) has none.
-QStringList remarkLines(const platform::ReportDesigner& report, int k) {
+// The lines of column k when it is a remarks column; none otherwise.
+QStringList remarksColumnLines(const platform::ReportDesigner& report, int k) {
   if (headerText(report, k) != RemarksHeader) return {};
-  const QString text = report.member(names::columnData(k)).text().value_or(EmptyColumnText);
-  if (text.trimmed().isEmpty()) return {};
-  QStringList lines = text.split(CarriageReturn);
-  if (text.endsWith(CarriageReturn)) lines.removeLast();
-  return lines;
+  return remarkLines(report.member(names::columnData(k)).text().value_or(EmptyColumnText));
 }
 
 int leftRemarksColumn(const platform::ReportDesigner& report, const FontGeometry& geometry) {
@@ -72,8 +66,8 @@ LoadFrameColumnSet readLoadFrameColumnSet(const platform::ReportDesigner& report
   }
   dropTrailingFree(set.columns);
   if (remarks == 0) return set;
-  set.leftRemarks = remarkLines(report, remarks);
-  set.mirrorRemarks = remarkLines(report, remarks + geometry.mirrorOffset);
+  set.leftRemarks = remarksColumnLines(report, remarks);
+  set.mirrorRemarks = remarksColumnLines(report, remarks + geometry.mirrorOffset);
   return set;
 }
 

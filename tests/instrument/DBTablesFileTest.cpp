@@ -97,6 +97,20 @@ TEST_F(DBTablesFileTest, ReadingToleratesMissingAndBrokenFiles) {
   EXPECT_EQ(Model_Code, 1);
 }
 
+TEST_F(DBTablesFileTest, AReadSaysHowItFoundTheFile) {
+  qint32 Model_Code = 7;
+  EXPECT_EQ(readTableList(Model_Code).outcome, platform::SettingsFile::Missing);
+  write("2\r\n\"P617 \"\r\n");
+  const TableListRead read = readTableList(Model_Code);
+  EXPECT_EQ(read.outcome, platform::SettingsFile::Read);
+  EXPECT_EQ(read.list, QStringLiteral("P617 "));
+  write("1\r\n\"P617 \"\r\n" + QByteArray(platform::SettingsFileLimit, ' '));
+  const TableListRead refused = readTableList(Model_Code);
+  EXPECT_EQ(refused.outcome, platform::SettingsFile::TooLarge);
+  EXPECT_TRUE(refused.list.isEmpty());
+  EXPECT_EQ(Model_Code, 2);
+}
+
 TEST_F(DBTablesFileTest, OtherModesAndAMissingFolderDoNothing) {
   qint32 Model_Code = 1;
   EXPECT_TRUE(DBTables_File(2, QStringLiteral("X "), Model_Code).isEmpty());

@@ -30,27 +30,8 @@ bool save(CompanyInfo& info, const QString& title, const QString& path) {
   record += storedText(title) + CarriageReturn;
 
   if (!platform::writeWholeFile(path, Quote + record + Quote + CarriageReturn + LineFeed)) return false;
-  info.fileRefused = false;
+  info.fileOutcome = platform::SettingsFile::Read;
   return true;
-}
-
-// Lines end at a carriage return; a line feed right after it belongs to the
-// line end.
-QList<QByteArray> splitLines(const QByteArray& bytes) {
-  QList<QByteArray> lines;
-  QByteArray line;
-  for (qsizetype i = 0; i < bytes.size(); ++i) {
-    const char c = bytes[i];
-    if (c != CarriageReturn) {
-      line += c;
-      continue;
-    }
-    lines.append(line);
-    line.clear();
-    if (i + 1 < bytes.size() && bytes[i + 1] == LineFeed) ++i;
-  }
-  if (!line.isEmpty()) lines.append(line);
-  return lines;
 }
 
 // The record without its own opening and closing quotes (and the line end
@@ -65,10 +46,9 @@ QByteArray recordText(QByteArray bytes) {
 
 bool load(CompanyInfo& info, QString& title, const QString& path) {
   const platform::SettingsFile file = platform::readSettingsFile(path);
-  info.fileRefused =
-      file.outcome == platform::SettingsFile::TooLarge || file.outcome == platform::SettingsFile::Unreadable;
+  info.fileOutcome = file.outcome;
   if (file.outcome != platform::SettingsFile::Read) return false;
-  const QList<QByteArray> lines = splitLines(recordText(file.bytes));
+  const QList<QByteArray> lines = platform::settingsFileLines(recordText(file.bytes));
   for (int item = 0; item < ItemCount && item < lines.size(); ++item) {
     const QByteArray& value = lines[item];
     if (value.isEmpty()) continue;  // an empty item keeps what it had

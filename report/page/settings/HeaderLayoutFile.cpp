@@ -68,11 +68,7 @@ int fontSizeIn(const QString& value) {
 // installations have it: a logo path keeps its accented letters.
 QList<QString> fileLines(const QByteArray& bytes) {
   QList<QString> lines;
-  for (QByteArray line : bytes.split('\n')) {
-    if (line.endsWith('\r')) line.chop(1);
-    lines.append(QString::fromLatin1(line));
-  }
-  if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();  // after the last line end
+  for (const QByteArray& line : platform::settingsFileLines(bytes)) lines.append(QString::fromLatin1(line));
   return lines;
 }
 

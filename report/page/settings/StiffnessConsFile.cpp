@@ -42,21 +42,6 @@ double roundedTo(double value, int decimals) {
   return instrument::projectvalues::fixedText(value, decimals).toDouble();
 }
 
-// Lines end at CR LF, LF or CR alone (as some older installations wrote the
-// file); nothing follows the last line end.
-QList<QByteArray> fileLines(const QByteArray& bytes) {
-  QList<QByteArray> lines;
-  qsizetype start = 0;
-  for (qsizetype i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] != '\r' && bytes[i] != '\n') continue;
-    lines.append(bytes.mid(start, i - start));
-    if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-    start = i + 1;
-  }
-  if (start < bytes.size()) lines.append(bytes.mid(start));
-  return lines;
-}
-
 void setAll(StiffnessConstants& constants, double value) {
   for (int i = 0; i < StiffnessConstantCount; ++i) stiffnessConstant(constants, i) = value;
 }
@@ -106,7 +91,7 @@ StiffnessConsLoad loadStiffnessConstants(StiffnessConstants& constants) {
     return result;
   }
   if (file.bytes.trimmed().isEmpty()) return result;
-  const QList<QByteArray> lines = fileLines(file.bytes);
+  const QList<QByteArray> lines = platform::settingsFileLines(file.bytes);
   std::array<bool, StiffnessConstantCount> seen{};
   for (int line = 0; line < StiffnessConstantCount; ++line) {
     // A short file is read like one with an empty line: no line repeats into

@@ -135,6 +135,23 @@ TEST_F(StartupFilesTest, ANewEmptyProgramFolderGetsItsFoldersAndAnUnmakeableOneI
   platform::ProgramFolder::setRoot(folder.root());
 }
 
+// The company information and the table list are told as their loads found
+// them (no such files are here), an unreadable one is not told; the COM port
+// map is read for it.
+TEST_F(StartupFilesTest, OnlyFilesFoundTooLargeAreToldInStartOrder) {
+  using platform::SettingsFile;
+  writeFile(path(platform::ProgramFiles::ComPortMap), QByteArray(platform::SettingsFileLimit + 1, '\n'));
+  const QStringList told = oversizedStartupFiles(SettingsFile::TooLarge, SettingsFile::Unreadable);
+  ASSERT_EQ(told.size(), 2);
+  EXPECT_TRUE(told[0].contains(QStringLiteral("Info.qvt")));
+  EXPECT_TRUE(told[1].contains(QStringLiteral("ComPorts.qvt")));
+
+  ASSERT_TRUE(QFile::remove(path(platform::ProgramFiles::ComPortMap)));
+  const QStringList tableList = oversizedStartupFiles(SettingsFile::Read, SettingsFile::TooLarge);
+  ASSERT_EQ(tableList.size(), 1);
+  EXPECT_TRUE(tableList[0].contains(QStringLiteral("DBTbles.qvt")));
+}
+
 TEST_F(StartupFilesTest, ALockFileOfAnotherComputerRefusesTheStartAndNamesThatComputer) {
   const QString lockFile = path(platform::ProgramFiles::ProgramLock);
   writeFile(lockFile, "4242\nquorvane\nlab-pc-7\n");

@@ -35,4 +35,13 @@ TEST_F(SettingsFile, ReadsAFileUpToTheLimitWholeAndRefusesALargerOne) {
   EXPECT_TRUE(refused.error.contains(QDir::toNativeSeparators(path_)));
 }
 
+// LF CR is two line ends (an empty line between), CR LF one.
+TEST(SettingsFileLines, EndAtCrLfLfOrCrAloneAndKeepEmptyLines) {
+  using Lines = QList<QByteArray>;
+  EXPECT_EQ(platform::settingsFileLines("a\r\nb\nc\rd"), (Lines{"a", "b", "c", "d"}));
+  EXPECT_EQ(platform::settingsFileLines("a\n\rb\r\n\r\nc\r\n"), (Lines{"a", "", "b", "", "c"}));
+  EXPECT_EQ(platform::settingsFileLines("\r\n"), (Lines{""}));
+  EXPECT_TRUE(platform::settingsFileLines("").isEmpty());
+}
+
 }  // namespace
