@@ -67,6 +67,8 @@ class LoadFrameStepsTest : public testing::BuilderFixture {
     return place.line < 0 ? "<no reading>" : lines(data(place.remarks)).value(place.line);
   }
   void reflow(int size) { EXPECT_TRUE(Resize_Report_Font({designers, flags, &db}, size, 0, table_).reflowed); }
+  // The columns a change to size says it took off.
+  QStringList droppedAt(int size) { return Resize_Report_Font({designers, flags, &db}, size, 0, table_).droppedColumns; }
 
   // What prints: "header|data" of every shown column not hidden as free.
   QStringList printed() {
@@ -197,6 +199,26 @@ TEST_F(LoadFrameStepsTest, WhatTheStepsMustNotTouchOrLose) {
   Rebuild_Two_Blocks(*designers.Report, db, table_ + "\"; DROP TABLE \"" + table_, flags, set, 10, 12);
   EXPECT_EQ(data(2), left);
   EXPECT_TRUE(db.tableNames().contains(table_));
+}
+
+// Each smaller size names the columns it takes off, once, though the mirror
+// block repeated them; growing back names nothing and brings nothing back.
+TEST_F(LoadFrameStepsTest, EachSizeNamesTheColumnsItTakesOff) {
+  compose(120, {{2, "Time"}, {3, "CH1"}, {4, "CH2"}, {5, "CH3"}, {6, "CH4"}});
+  ASSERT_EQ(header(7), RemarksHeader);
+  EXPECT_EQ(droppedAt(10), QStringList{"CH4"});
+  EXPECT_EQ(droppedAt(11), QStringList{});
+  EXPECT_EQ(droppedAt(12), QStringList{"CH3"});
+  EXPECT_EQ(droppedAt(9), QStringList{});
+  EXPECT_EQ(header(5), RemarksHeader);
+}
+
+// A free column keeps its place and so takes room from the columns after it.
+TEST_F(LoadFrameStepsTest, AFreeColumnCountsAndFittingColumnsAreNotNamed) {
+  compose(12, {{2, "Time"}, {4, "CH1"}, {5, "CH2"}, {6, "CH3"}});
+  EXPECT_EQ(droppedAt(12), QStringList({"CH2", "CH3"}));
+  compose(12, {{2, "Time"}, {3, "CH1"}, {4, "CH2"}});
+  EXPECT_EQ(droppedAt(12), QStringList{});
 }
 
 }  // namespace
