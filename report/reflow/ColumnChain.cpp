@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "platform/report/ReportDefinitions.h"
 #include "platform/report/ReportDesigner.h"
 #include "platform/report/ReportNames.h"
 #include "report/builder/ColumnSlots.h"
@@ -10,8 +11,8 @@ namespace report {
 namespace {
 
 constexpr int TwipsPerPoint = 100;
-constexpr int ColumnGap = 60;
-constexpr int LineOffset = 30;  // half the gap: the line stands between two columns
+constexpr int ColumnGap = platform::ReportDefinitions::ColumnGap;
+constexpr int LineOffset = ColumnGap / 2;  // the line stands between two columns
 
 using NameOf = QString (*)(int);
 
