@@ -102,4 +102,13 @@ QStringList placeRemarksColumn(platform::ReportDesigner& report, ReportFlags& fl
   return itemsGone(report, itemsBefore);
 }
 
+QStringList itemsNotShown(const platform::ReportDesigner& report, int fontSize) {
+  const int lastShown = lastShownColumn(fontSize);
+  QStringList hidden;
+  if (lastShown == 0) return hidden;
+  for (const auto& [k, header] : placedItems(report))
+    if (k > lastShown) hidden.append(header);
+  return hidden;
+}
+
 }  // namespace report

@@ -25,4 +25,8 @@ void showFittingColumns(platform::ReportDesigner& report, int fontSize);
 // right.
 QStringList placeRemarksColumn(platform::ReportDesigner& report, ReportFlags& flags, int fontSize);
 
+// The headers of the placed items past the last column that shows at the
+// size, left to right: kept, but hidden until a smaller size shows them.
+QStringList itemsNotShown(const platform::ReportDesigner& report, int fontSize);
+
 }  // namespace report

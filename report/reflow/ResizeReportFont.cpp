@@ -69,7 +69,10 @@ ReflowResult Resize_Report_Font(const ReflowContext& c, int size, int dataType, 
   if (dataType == ModelCode::LX9100) result.droppedColumns = reflowLoadFrame(c, oldSize, size, tableName);
   resizeFooterFonts(report, size);
   c.flags.Report_Font_Size = size;
-  if (dataType != ModelCode::LX9100) result.droppedColumns = placeRemarksColumn(report, c.flags, size);
+  if (dataType != ModelCode::LX9100) {
+    result.droppedColumns = placeRemarksColumn(report, c.flags, size);
+    result.hiddenColumns = itemsNotShown(report, size);
+  }
   Update_Column_Lines(report, c.flags, c.flags.Used_Columns + 1, dataType);
 
   result.reflowed = true;

@@ -29,6 +29,7 @@ struct ReflowResult {
   QStringList columnList;             // "Column1" ... for the column list; empty when unchanged
   std::array<QString, 4> fontCaptions;  // the font menu with the shown size marked " (Current)"
   QStringList droppedColumns;         // headers of the placed items the new size had no room for
+  QStringList hiddenColumns;          // headers of the placed items kept but not shown at the new size
 };
 
 // Lays both report designers out for a font size of 9 to 12: section fonts,

@@ -20,6 +20,7 @@ QString fontChangeNotice(const platform::ReportDesigner& report, const ReflowRes
   if (!result.reflowed) return {};
   QStringList parts;
   if (!result.droppedColumns.isEmpty()) parts.append(ColumnsDroppedAtThisSize.arg(quotedList(result.droppedColumns)));
+  if (!result.hiddenColumns.isEmpty()) parts.append(ColumnsHiddenAtThisSize.arg(quotedList(result.hiddenColumns)));
   const QStringList cut = cutRemarks(report, platform::ReportLayout::layout(report));
   if (!cut.isEmpty()) parts.append(RemarksCutAtThisSize.arg(quotedList(cut)));
   return parts.join(QStringLiteral("\n\n"));

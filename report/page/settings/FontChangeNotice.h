@@ -18,5 +18,8 @@ QString fontChangeNotice(const platform::ReportDesigner& report, const ReflowRes
 inline const QString ColumnsDroppedAtThisSize =
     QStringLiteral("The report has no room at this font size for these columns, so they were taken off: %1.  Place "
                    "them again at a smaller font size, or in place of other columns.");
+inline const QString ColumnsHiddenAtThisSize =
+    QStringLiteral("The report has no room at this font size for these columns, so they do not show or print: %1.  "
+                   "They show again at a smaller font size.");
 
 }  // namespace report

@@ -152,6 +152,22 @@ TEST_F(ResizeReportFontTest, UsedLastColumnBecomesTheRemarksColumn) {
     EXPECT_EQ(report().member(columnLine(k)).suppress(), k >= 15) << k;
 }
 
+// Without a remarks column and with the last shown column free, items past
+// it stay placed but hidden: the result names them, and a smaller size shows
+// them again without naming anything.
+TEST_F(ResizeReportFontTest, ItemsKeptButHiddenAtALargerSizeAreNamed) {
+  for (int k = FirstDataColumn; k < LastColumn; ++k)
+    if (k != 14) place(k, QStringLiteral("ITEM%1").arg(k));
+  const ReflowResult larger = reflow(12, ModelCode::N2600A);
+  EXPECT_EQ(larger.droppedColumns, QStringList{});
+  EXPECT_EQ(larger.hiddenColumns, QStringList({"ITEM15", "ITEM16", "ITEM17", "ITEM18"}));
+  const ReflowResult smaller = reflow(9, ModelCode::N2600A);
+  EXPECT_EQ(smaller.droppedColumns, QStringList{});
+  EXPECT_EQ(smaller.hiddenColumns, QStringList{});
+  EXPECT_EQ(headerText(report(), 18), QStringLiteral("ITEM18"));
+  EXPECT_TRUE(shown(18));
+}
+
 TEST_F(ResizeReportFontTest, RemarksColumnAtTheLastShownColumnKeepsItsRemarks) {
   const QString remarks = QStringLiteral("wet\r \rdry\r");
   for (int k = FirstDataColumn; k <= 16; ++k) place(k, QStringLiteral("ITEM%1").arg(k));
