@@ -5,11 +5,8 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStorageInfo>
-#include <QSysInfo>
-#include <cerrno>
-#include <csignal>
-#include <limits>
 
+#include "platform/core/LockFileHolder.h"
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
 
@@ -31,23 +28,6 @@ const QString UnknownError = QStringLiteral("Unknown error");
 // that two starts never both remove one.
 const QString TakeOverGuardSuffix = QStringLiteral(".rmlock");
 
-// Who a lock file says holds the folder.
-enum class Holder { NoProgram, ProgramHere, OtherComputer };
-
-bool processRuns(qint64 pid) {
-  if (pid > std::numeric_limits<pid_t>::max()) return false;
-  return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
-}
-
-Holder holderOf(const QLockFile& lock, QString& computer) {
-  qint64 pid = 0;
-  QString application;
-  // Empty, garbled or unreadable: nothing can hold the folder through it.
-  if (!lock.getLockInfo(&pid, &computer, &application)) return Holder::NoProgram;
-  if (!computer.isEmpty() && computer != QSysInfo::machineHostName()) return Holder::OtherComputer;
-  return processRuns(pid) ? Holder::ProgramHere : Holder::NoProgram;
-}
-
 // What stops files being written in the folder, as far as can be told.
 QString whyNotWritable(const QString& folder, const QString& otherwise) {
   const QStorageInfo disk(folder);
@@ -59,8 +39,7 @@ QString whyNotWritable(const QString& folder, const QString& otherwise) {
 bool takeOver(QLockFile& lock) {
   QLockFile guard(lock.fileName() + TakeOverGuardSuffix);
   if (!guard.tryLock(0)) return false;
-  QString computer;
-  if (holderOf(lock, computer) != Holder::NoProgram) return false;
+  if (lockFileHolder(lock) != LockFileHolder::NoProgram) return false;
   if (!QFile::remove(lock.fileName()) && QFileInfo::exists(lock.fileName())) return false;
   return lock.tryLock(0);
 }
@@ -95,10 +74,10 @@ ProgramFolderLock::Claim ProgramFolderLock::lockFailed(QLockFile& lock) {
     problem_ = NotMade.arg(path, whyNotWritable(folder, otherwise));
     return Claim::NotPossible;
   }
-  switch (holderOf(lock, holderComputer_)) {
-    case Holder::ProgramHere: return Claim::HeldElsewhere;
-    case Holder::OtherComputer: return Claim::HeldOnOtherComputer;
-    case Holder::NoProgram: break;
+  switch (lockFileHolder(lock, &holderComputer_)) {
+    case LockFileHolder::ProgramHere: return Claim::HeldElsewhere;
+    case LockFileHolder::OtherComputer: return Claim::HeldOnOtherComputer;
+    case LockFileHolder::NoProgram: break;
   }
   holderComputer_.clear();
   if (takeOver(lock)) return Claim::Taken;

@@ -5,18 +5,15 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QRegularExpression>
-#include <QSysInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
-#include <cerrno>
-#include <csignal>
-#include <fcntl.h>
 #include <map>
 #include <memory>
 #include <set>
 
 #include "platform/core/DiskSync.h"
+#include "platform/core/LockFileHolder.h"
 #include "platform/db/SqlIdentifier.h"
 
 namespace platform::db {
@@ -91,16 +88,6 @@ QString nextGeneratedName() {
     name = GeneratedNamePrefix + QString::number(++counter);
   } while (QSqlDatabase::contains(name));
   return name;
-}
-
-// Whether the process a lock file names still runs. One of another machine
-// cannot be looked at: it is taken to run.
-bool lockHolderRuns(const QLockFile& lock) {
-  qint64 pid = 0;
-  QString host, app;
-  if (!lock.getLockInfo(&pid, &host, &app)) return false;
-  if (!host.isEmpty() && host != QSysInfo::machineHostName()) return true;
-  return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
 }
 
 QString declaredType(const FieldDef& field) {
@@ -372,6 +359,14 @@ bool Database::removeFile(const QString& filePath) {
   return !QFileInfo::exists(filePath);
 }
 
+bool Database::renameFile(const QString& filePath, const QString& newPath) {
+  closeAllConnections(filePath);
+  if (!QFile::rename(filePath, newPath)) return false;
+  if (QFile::exists(filePath + LogSuffix)) QFile::rename(filePath + LogSuffix, newPath + LogSuffix);
+  QFile::remove(filePath + QStringLiteral("-shm"));
+  return true;
+}
+
 bool Database::syncToDisk(const QString& filePath) {
   if (!QFileInfo::exists(filePath)) return true;
   {
@@ -413,7 +408,8 @@ Database::LockHolder Database::lockHolder(const QString& filePath) {
     return LockHolder::None;
   }
   if (!QFileInfo::exists(lockPath)) return LockHolder::None;
-  return lockHolderRuns(probe) ? LockHolder::LiveProcess : LockHolder::LeftOver;
+  // Another computer's program cannot be looked at: it is taken to run.
+  return lockFileHolder(probe) != LockFileHolder::NoProgram ? LockHolder::LiveProcess : LockHolder::LeftOver;
 }
 
 }  // namespace platform::db
