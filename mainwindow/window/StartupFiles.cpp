@@ -49,17 +49,6 @@ QString datedName(const QString& file) {
   return info.dir().filePath(info.completeBaseName() + QLatin1Char(' ') + stamp + QLatin1Char('.') + info.suffix());
 }
 
-// The database goes with its write-ahead log, which may hold committed rows
-// still; the index beside them is rebuilt from the log when needed.
-bool moveDatabase(const QString& from, const QString& to) {
-  platform::db::Database::closeAllConnections(from);
-  if (!QFile::rename(from, to)) return false;
-  const QString log = from + QStringLiteral("-wal");
-  if (QFile::exists(log)) QFile::rename(log, to + QStringLiteral("-wal"));
-  QFile::remove(from + QStringLiteral("-shm"));
-  return true;
-}
-
 void warn(const QString& text, QWidget* parent = nullptr) {
   platform::ui::Dialogs::message(
       {parent, text, ProgramTitle, platform::ui::MessageButtons::Ok, platform::ui::MessageIcon::Warning});
@@ -123,7 +112,7 @@ EmptyDatabaseReset resetEmptyDatabase(const instrument::TableListRead& tableList
   if (platform::settingsFileRefused(tableList.outcome)) return {};
   if (!holdsTables(database)) return {platform::db::Database::removeFile(database), {}};
   const QString keptAs = datedName(database);
-  if (!moveDatabase(database, keptAs)) return {};
+  if (!platform::db::Database::renameFile(database, keptAs)) return {};
   return {true, keptAs};
 }
 

@@ -93,6 +93,10 @@ class Database {
   // Closes every connection to the file, then deletes it with its journal.
   // True when the file is gone afterwards.
   static bool removeFile(const QString& filePath);
+  // Closes every connection to the file, then renames it with its write-ahead
+  // log, which may still hold committed rows; the index beside them is rebuilt
+  // from the log when needed. True when the file was renamed.
+  static bool renameFile(const QString& filePath, const QString& newPath);
   // Puts everything committed to the file on the disk: its write-ahead log is
   // copied into it with full syncs, then the file and its folder are synced
   // (commits themselves do not wait for the disk). A read still open keeps
