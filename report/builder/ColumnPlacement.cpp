@@ -143,15 +143,11 @@ std::optional<int> remarksMirror(const Placement& p, int k) {
   return k + geometry->mirrorOffset;
 }
 
-QString dataText(const Placement& p, int k) {
-  return p.report().member(platform::ReportNames::columnData(k)).text().value_or(EmptyColumnText);
-}
-
 TypedRemarks takeRemarks(const Placement& p) {
   const int k = p.context.flags.Remarks_Column;
   if (k < FirstDataColumn || k > LastColumn || headerText(p.report(), k) != RemarksHeader) return {};
   const std::optional<int> mirror = remarksMirror(p, k);
-  return {k, dataText(p, k), mirror ? dataText(p, *mirror) : EmptyColumnText};
+  return {k, dataText(p.report(), k), mirror ? dataText(p.report(), *mirror) : EmptyColumnText};
 }
 
 // The remark lines into the column now headed "Remarks"; the column they

@@ -63,6 +63,10 @@ QString headerText(const platform::ReportDesigner& report, int k) {
   return report.member(columnHeader(k)).text().value_or(QString());
 }
 
+QString dataText(const platform::ReportDesigner& report, int k) {
+  return report.member(columnData(k)).text().value_or(EmptyColumnText);
+}
+
 void setHeader(platform::ReportDesigner& report, int k, const QString& text) {
   report.member(columnHeader(k)).SetText(text);
 }

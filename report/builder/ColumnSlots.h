@@ -86,6 +86,8 @@ class TwoBlockSplit {
 
 // Column object access by slot; missing objects are skipped.
 QString headerText(const platform::ReportDesigner& report, int k);
+// The data text; a missing object reads as a free column's single blank.
+QString dataText(const platform::ReportDesigner& report, int k);
 void setHeader(platform::ReportDesigner& report, int k, const QString& text);
 void setData(platform::ReportDesigner& report, int k, const QString& text);
 // The header back to its placeholder and the data to a single blank.

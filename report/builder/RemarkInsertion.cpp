@@ -16,8 +16,6 @@ namespace names = platform::ReportNames;
 const QChar CarriageReturn(13);
 constexpr int RawDataViewer = 0;
 
-QStringList columnLines(const QString& columnText) { return remarkLines(columnText); }
-
 const platform::RenderedText* shownText(const platform::ReportClick& click, const QString& name) {
   for (const platform::RenderedText& text : click.pageTexts)
     if (text.objectName == name) return &text;
@@ -64,14 +62,14 @@ QString remarkLine(QString remark) {
 QString remarkOnRow(const platform::ReportDesigner& report, const RemarkPlace& place) {
   if (!place.placeable()) return {};
   const QString text = report.member(names::columnData(place.column)).text().value_or(QString());
-  return columnLines(text).value(place.line - 1);
+  return remarkLines(text).value(place.line - 1);
 }
 
 QString remarkAfter(const QString& former, const QString& added) { return former + QStringLiteral("; ") + added; }
 
 QString withRemarkOnRow(const QString& columnText, int row, const QString& remark) {
   if (row < 1) return columnText;
-  QStringList lines = columnLines(columnText);
+  QStringList lines = remarkLines(columnText);
   while (lines.size() < row) lines.append(QString());
   lines[row - 1] = remarkLine(remark);
   QString text;

@@ -59,10 +59,6 @@ QStringList itemsGone(const platform::ReportDesigner& report, const std::map<int
   return gone;
 }
 
-QString dataText(const platform::ReportDesigner& report, int k) {
-  return report.member(platform::ReportNames::columnData(k)).text().value_or(EmptyColumnText);
-}
-
 }  // namespace
 
 void showFittingColumns(platform::ReportDesigner& report, int fontSize) {

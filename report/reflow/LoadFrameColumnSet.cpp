@@ -24,7 +24,7 @@ void dropTrailingFree(QStringList& columns) {
 // The lines of column k when it is a remarks column; none otherwise.
 QStringList remarksColumnLines(const platform::ReportDesigner& report, int k) {
   if (headerText(report, k) != RemarksHeader) return {};
-  return remarkLines(report.member(names::columnData(k)).text().value_or(EmptyColumnText));
+  return remarkLines(dataText(report, k));
 }
 
 int leftRemarksColumn(const platform::ReportDesigner& report, const FontGeometry& geometry) {

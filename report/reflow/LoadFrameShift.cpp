@@ -50,7 +50,7 @@ void moveColumn(platform::ReportDesigner& report, int target, int source) {
   const QString header = headerText(report, source);
   if (looksLikePlaceholder(header)) return freeColumn(report, target);
   setHeader(report, target, header);
-  setData(report, target, report.member(platform::ReportNames::columnData(source)).text().value_or(EmptyColumnText));
+  setData(report, target, dataText(report, source));
 }
 
 void applyMoves(platform::ReportDesigner& report, const ShiftMoves& moves) {
