@@ -41,6 +41,7 @@ struct ProgramState {
   QString Download_Title;        // text of the tree root
   QString Table_Name;            // table selected in the tree
   QString Test_Name;             // sample type selected in the tree, "NONE" when none applies
+  QString projectId;             // the selected density-gauge project as the tree shows it (12.5 for table 125)
   qint32 Row_Count = 0;          // readings of the selected load-frame test
   bool New_Data = false;         // the report page is to be rebuilt
   bool New_Download = false;     // the first tree click after a download reloads

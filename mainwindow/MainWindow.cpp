@@ -82,7 +82,6 @@ MainWindow::MainWindow(Options options) : options_(std::move(options)) {
       std::array<QAction*, 4>{fontActions[0], fontActions[1], fontActions[2], fontActions[3]}, *reportTab_->List2,
       [this](int fontSize) { return reportPage_->resizeReportFont(fontSize); });
   reportPage_->connectReportMenu(menus_->modifyReportMenu());
-  reportPage_->hideFreeColumnsWhilePrinting();
   reportPage_->output().exporting().setTableList([this] { return comm_ ? comm_->Tables_Created : QString(); });
   ComPortStatus::Probe probe = [this]() -> download::ProbeJob {
     if (options_.portProbe) return [fake = options_.portProbe](const std::atomic<bool>&) { return fake(); };

@@ -155,6 +155,7 @@ void ProjectFileCommands::opened(const QString& path, const QString& tables, int
   report::saveDataSetTitle(&main_, main_.companyInfo(), state.Download_Title, main_.reportFlags());
   // Nothing of the new data is selected yet.
   state.Table_Name.clear();
+  state.projectId.clear();
   state.Test_Name = NoTestName;
   state.New_Download = true;
   state.New_Data = true;

@@ -43,6 +43,7 @@ void TreeSelection::show(const Selection& selection) {
   resetReport();
   state.Table_Name = selection.Table_Name;
   state.Test_Name = selection.Test_Name;
+  state.projectId = selection.projectId;
   openRecordsets(selection);
   if (state.Model_Code == instrument::ModelCode::T7310) {
     flags.Noise_Block = false;

@@ -19,7 +19,8 @@ QString withoutDots(QString text) { return text.remove(QLatin1Char('.')); }
 std::optional<Selection> densityGauge(int Model_Code, const TreeClick& click) {
   if (click.kind != TreeNodeKind::SampleType || click.text.isEmpty()) return std::nullopt;
   Selection s;
-  s.Table_Name = withoutDots(click.listEntry);
+  s.projectId = click.listEntry;
+  s.Table_Name = withoutDots(s.projectId);
   s.Test_Name = click.text.toUpper();
   s.table = ProjectTablePrefix + s.Table_Name;
   s.rows = {SampleReadings, {QString(s.Test_Name.front())}};

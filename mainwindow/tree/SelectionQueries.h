@@ -27,6 +27,7 @@ struct Condition {
 struct Selection {
   QString Table_Name;  // the selected table; for the density gauges the project id without dots
   QString Test_Name;   // density gauges: the sample type's text upper-cased; otherwise "NONE"
+  QString projectId;   // density gauges: the project id as the tree shows it, dots kept; otherwise empty
   QString table;       // the table of the working database
   bool readingsShown = true;  // false for the stiffness gauge's table of later runs
   Condition rows;

@@ -25,5 +25,8 @@ inline const QString RemarkWillBeCut =
 inline const QString RemarksCutAtThisSize =
     QStringLiteral("These remarks are longer than the room the report has for them at this font size, so they are "
                    "cut when shown: %1.  Choose a smaller font size or shorten the remarks to show them whole.");
+inline const QString RemarksCutAtSmallestSize =
+    QStringLiteral("These remarks are longer than the room the report has for them, so they are cut when shown: "
+                   "%1.  Shorten the remarks, or place fewer columns before them, to show them whole.");
 
 }  // namespace report

@@ -8,6 +8,7 @@
 #include "report/builder/ColumnPlacement.h"
 #include "report/builder/ColumnSlots.h"
 #include "report/page/BusyPointer.h"
+#include "report/page/RemarksCutNotice.h"
 #include "report/page/ReportRefresh.h"
 #include "report/page/ReportTabPage.h"
 
@@ -55,6 +56,7 @@ void ColumnChooser::List1_Click() {
   if (!context_.nothingSelected()) {
     const StiffnessBlock* block = stiffnessBlockFor(item);
     if (roomRefused(t, block)) return;
+    const RemarksCutWatch remarks(context_.designers.Report.get(), flags);
     if (block != nullptr) {
       placeBlock(t, *block);
     } else {
@@ -62,6 +64,7 @@ void ColumnChooser::List1_Click() {
       placeOne(t + FirstDataColumn, item);
     }
     flags.Used_Columns = countUsedColumns(*context_.designers.Report, flags, context_.state.Model_Code);
+    remarks.tell(nullptr);
   }
   context_.refresh.request(ReportRefresh::ShortInterval);
 }

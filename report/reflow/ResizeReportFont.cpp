@@ -47,6 +47,16 @@ QStringList reflowLoadFrame(const ReflowContext& c, int oldSize, int newSize, co
   return droppedLoadFrameColumns(before, after);
 }
 
+// Separator lines stand right of every column before the remarks column, as
+// a placement leaves them: a line right of "Remarks" would cut its remarks
+// short of the free columns beside it, which a fresh report lets them use.
+int separatorLineBound(const platform::ReportDesigner& report, const ReportFlags& flags) {
+  const int remarks = flags.Remarks_Column;
+  const bool standing =
+      remarks >= FirstDataColumn && remarks <= LastColumn && headerText(report, remarks) == RemarksHeader;
+  return standing ? remarks : flags.Used_Columns + 1;
+}
+
 }  // namespace
 
 ReflowResult Resize_Report_Font(const ReflowContext& c, int size, int dataType, const QString& tableName) {
@@ -73,7 +83,8 @@ ReflowResult Resize_Report_Font(const ReflowContext& c, int size, int dataType, 
     result.droppedColumns = placeRemarksColumn(report, c.flags, size);
     result.hiddenColumns = itemsNotShown(report, size);
   }
-  Update_Column_Lines(report, c.flags, c.flags.Used_Columns + 1, dataType);
+  const int lineBound = dataType == ModelCode::LX9100 ? c.flags.Used_Columns + 1 : separatorLineBound(report, c.flags);
+  Update_Column_Lines(report, c.flags, lineBound, dataType);
 
   result.reflowed = true;
   result.columnList = columnListEntries(fittingColumnEntries(size, dataType));

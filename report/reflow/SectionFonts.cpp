@@ -107,6 +107,22 @@ void restoreLabelPlaces(platform::ReportDesigner& report, int sectionNumber) {
   }
 }
 
+// Objects the stored report sets larger than the body (the report title and
+// the serial number) never fall below that size, so a return to size 9 gives
+// them their own size back.
+void keepStoredSizes(platform::ReportDesigner& report, int sectionNumber, const QStringList& except) {
+  const std::unique_ptr<platform::ReportDesigner> stored = platform::ReportDefinitions::createReport();
+  const platform::ReportSection* section = stored->section(platform::ReportNames::section(sectionNumber));
+  if (section == nullptr) return;
+  for (int i = 1; i <= section->objectCount(); ++i) {
+    const platform::ReportObject* own = section->object(i);
+    const std::optional<int> ownSize = own != nullptr ? own->fontSize() : std::nullopt;
+    if (!ownSize || except.contains(own->name())) continue;
+    const platform::ObjectRef object = report.member(own->name());
+    if (object.fontSize().value_or(*ownSize) < *ownSize) object.setFontSize(*ownSize);
+  }
+}
+
 }  // namespace
 
 void fitLabelsToText(platform::ReportDesigner& report, int sectionNumber) {
@@ -141,6 +157,7 @@ void resizeHeaderFonts(platform::ReportDesigner& report, int d, int newSize) {
   resizeSectionFonts(report, 1, [](const QString& name) { return CompanyObjects.contains(name); }, byChange);
   resizeSectionFonts(report, 2, [](const QString& name) { return ProjectNameObjects.contains(name); }, byChange);
   resizeSectionFonts(report, 2, [](const QString& name) { return !ProjectNameObjects.contains(name); }, toNew);
+  keepStoredSizes(report, 2, ProjectNameObjects);
   fitLabelsToText(report, 2);
 }
 

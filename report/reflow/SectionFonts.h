@@ -32,7 +32,8 @@ int laidOutFontSize(const platform::ReportDesigner& report);
 void fitLabelsToText(platform::ReportDesigner& report, int sectionNumber);
 
 // Section1 and Section2: the company and project-name objects by d, the rest
-// of Section2 to newSize; then the labels of Section2 fit their texts.
+// of Section2 to newSize, though none below the size the stored report gives
+// it; then the labels of Section2 fit their texts.
 void resizeHeaderFonts(platform::ReportDesigner& report, int d, int newSize);
 // Section3: every object whose name begins with "COL" (any case) to newSize.
 void resizeColumnFonts(platform::ReportDesigner& report, int newSize);

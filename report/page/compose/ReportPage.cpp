@@ -15,7 +15,6 @@
 #include "platform/ui/ReportViewer.h"
 #include "report/page/header/CompanyInfoSave.h"
 #include "report/builder/ColumnSlots.h"
-#include "report/builder/HideUnusedColumns.h"
 #include "report/builder/ReportBuilderContext.h"
 #include "report/builder/ReadNumberColumn.h"
 #include "report/builder/ReportHeader.h"
@@ -97,14 +96,6 @@ ReportPageContext ReportPage::context() {
   return {host_, page_, state_, flags_, info_, constants_, designers_, refresh_};
 }
 
-// Printing hides the free columns of the report and shows them again after.
-void ReportPage::hideFreeColumnsWhilePrinting() {
-  output_.print().setColumnHiding([](platform::ReportDesigner& report) {
-    auto hidden = std::make_shared<HiddenColumns>(Hide_Unused_Columns(report));
-    return std::function<void()>([&report, hidden] { Show_Hidden_Columns(report, *hidden); });
-  });
-}
-
 ReportPage::~ReportPage() = default;
 
 // The column list follows the re-flow; the callers ask for the redraw.
@@ -118,7 +109,7 @@ ReflowResult ReportPage::resizeReportFont(int fontSize) {
   // Columns and remarks the new size has no room for are named, never lost in silence.
   QString notice;
   platform::ignoringErrors([&] {
-    if (designers_.Report) notice = fontChangeNotice(*designers_.Report, result);
+    if (designers_.Report) notice = fontChangeNotice(*designers_.Report, result, flags_.Report_Font_Size);
   });
   if (!notice.isEmpty()) platform::ui::Dialogs::inform(&page_, notice);
   return result;

@@ -96,8 +96,6 @@ class ReportPage {
   ReportViewerCommands* viewerCommands() { return viewerCommands_.get(); }
   // Printing and exporting (the viewers' buttons and "Export").
   ReportOutputCommands& output() { return output_; }
-  // Plugs the builder's column hiding into printing.
-  void hideFreeColumnsWhilePrinting();
 
   // Re-flows both designers to a font size of 9 to 12 for the current model
   // and table; the Report Font commands and a loaded header layout use it.

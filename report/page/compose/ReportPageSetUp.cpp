@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "instrument/ProgramState.h"
+#include "instrument/ProjectTableList.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/report/ReportDesigner.h"
 #include "platform/report/ReportNames.h"
@@ -39,6 +40,14 @@ void setButtonCaptions(ReportTabPage& page) {
   page.Export->setText(QStringLiteral("Export"));
 }
 
+// The project id as the tree showed it when the table was chosen there. The
+// table name has lost the id's dots, and where they stood cannot be told
+// from it (12.5, 1.25 and 125 are all table 125).
+QString shownProjectId(const instrument::ProgramState& state) {
+  const bool fromTheTree = !state.projectId.isEmpty() && instrument::listedTable(state.projectId) == state.Table_Name;
+  return fromTheTree ? state.projectId : state.Table_Name;
+}
+
 }  // namespace
 
 QString projectCaption(const instrument::ProgramState& state) {
@@ -46,9 +55,8 @@ QString projectCaption(const instrument::ProgramState& state) {
   if (table.isEmpty() && state.Test_Name.isEmpty()) return QStringLiteral("No Project Selected");
   switch (state.Model_Code) {
     case ModelCode::LX9100: return ProjectPrefix + table;
-    case ModelCode::N2600A: return ProjectPrefix + table + QLatin1Char(' ') + state.Test_Name;
-    case ModelCode::N2600BX:
-      return ProjectPrefix + table.left(1) + QLatin1Char('.') + table.mid(1) + QLatin1Char(' ') + state.Test_Name;
+    case ModelCode::N2600A:
+    case ModelCode::N2600BX: return ProjectPrefix + shownProjectId(state) + QLatin1Char(' ') + state.Test_Name;
     case ModelCode::T7310: return ProjectPrefix + QStringLiteral("Stiffness Run Number ") + table;
     default: return QString();
   }

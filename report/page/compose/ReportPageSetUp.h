@@ -14,7 +14,7 @@ struct ReportFlags;
 
 // The caption over the report naming what it shows: "No Project Selected"
 // when nothing is selected, else the project, test or run of the model (a
-// density gauge's project id gets its point back after the first character).
+// density gauge's project id as the project tree shows it).
 QString projectCaption(const instrument::ProgramState& state);
 
 // The labels, instructions and button captions of the report page; the

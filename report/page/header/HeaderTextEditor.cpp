@@ -16,6 +16,7 @@
 #include "report/builder/CompanyBlock.h"
 #include "report/builder/RemarkFit.h"
 #include "report/builder/RemarkInsertion.h"
+#include "report/page/RemarksCutNotice.h"
 #include "report/page/ReportPageHost.h"
 
 namespace report {
@@ -197,9 +198,14 @@ std::optional<QString> HeaderTextEditor::remarkToWrite() {
 bool HeaderTextEditor::applyRemark() {
   const std::optional<QString> remark = remarkToWrite();
   if (!remark) return false;
+  const RemarksCutWatch remarks(context_.designers.Report.get(), context_.flags);
   const RemarkPlace place = ADD_REMARK(*context_.designers.Report, context_.flags, click_, *remark);
-  if (!place.placeable()) platform::ui::Dialogs::inform(this, place.problem);
-  return place.placeable();
+  if (!place.placeable()) {
+    platform::ui::Dialogs::inform(this, place.problem);
+    return false;
+  }
+  remarks.tell(this);
+  return true;
 }
 
 void HeaderTextEditor::Apply_B_Click() {

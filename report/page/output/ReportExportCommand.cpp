@@ -161,7 +161,11 @@ bool ReportExportCommand::exportReports(int tab) {
 }
 
 bool ReportExportCommand::exportReport(platform::ReportDesigner& report) {
-  const platform::ReportStatus status = platform::ReportExporter::exportReport(report);
+  platform::ReportStatus status = platform::ReportStatus::Ok;
+  {
+    const FreeColumnsHidden freeColumnsHidden(hiding_, report, &report == designers_.Report.get());
+    status = platform::ReportExporter::exportReport(report);
+  }
   if (status == platform::ReportStatus::Ok) {
     if (report.exportOptions().destinationType == platform::ExportDestination::DiskFile)
       filesWritten_ << report.exportOptions().diskFileName;

@@ -8,6 +8,7 @@
 
 #include "instrument/ProgramState.h"
 #include "report/page/output/ExportChoices.h"
+#include "report/page/output/FreeColumnHiding.h"
 
 namespace platform {
 class ReportDesigner;
@@ -42,6 +43,10 @@ class ReportExportCommand {
   // this is how the user learns what was written and where.
   void setFilesWrittenNotice(std::function<void(const QString&)> notice) { filesWrittenNotice_ = std::move(notice); }
 
+  // The hiding of free columns: the raw-data report exports as it prints.
+  // Until it is set nothing is hidden.
+  void setColumnHiding(FreeColumnHiding hiding) { hiding_ = std::move(hiding); }
+
   // The "Export" button. Does nothing without a selected table, or while the
   // dialog is open or an export runs.
   void Export_Click();
@@ -75,6 +80,7 @@ class ReportExportCommand {
   instrument::ProgramState& state_;
   ReportTabPage& page_;
   Export_Choices Export_Choices_;
+  FreeColumnHiding hiding_;
   std::function<QString()> tableList_;
   std::function<void(const QString&)> filesWrittenNotice_;
   QStringList filesWritten_;  // by the export that runs, in the order written

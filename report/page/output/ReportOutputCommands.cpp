@@ -11,6 +11,7 @@ namespace report {
 ReportOutputCommands::ReportOutputCommands(ReportDesigners& designers, instrument::ProgramState& state,
                                            ReportTabPage& page)
     : print_(designers, state, page), export_(designers, state, page) {
+  setColumnHiding(hidingOfUnusedColumns());
   for (platform::ReportViewer* viewer : page.CRViewer1) {
     QObject::connect(viewer, &platform::ReportViewer::printButtonClicked, viewer, [this, viewer] {
       if (showsAReport(viewer)) print_.CRViewer1_PrintButtonClicked();
@@ -22,6 +23,11 @@ ReportOutputCommands::ReportOutputCommands(ReportDesigners& designers, instrumen
   QObject::connect(page.Export, &QPushButton::clicked, page.Export, [this, &page] {
     if (showsAReport(page.CRViewer1[page.shownReport() == 1 ? 1 : 0])) export_.Export_Click();
   });
+}
+
+void ReportOutputCommands::setColumnHiding(const FreeColumnHiding& hiding) {
+  print_.setColumnHiding(hiding);
+  export_.setColumnHiding(hiding);
 }
 
 bool ReportOutputCommands::showsAReport(const platform::ReportViewer* viewer) const {

@@ -20,6 +20,9 @@ class ReportOutputCommands {
   ReportOutputCommands(ReportDesigners& designers, instrument::ProgramState& state, ReportTabPage& page);
 
   ReportPrintCommand& print() { return print_; }
+  // How print and export leave out the free columns of the raw-data report;
+  // the report builder's hiding unless a test sets another.
+  void setColumnHiding(const FreeColumnHiding& hiding);
   ReportExportCommand& exporting() { return export_; }
   void setNoReportNotice(std::function<void()> notice) { noReportNotice_ = std::move(notice); }
 

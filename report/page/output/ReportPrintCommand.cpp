@@ -73,8 +73,7 @@ bool ReportPrintCommand::print(platform::ReportDesigner& report) {
   if (!printer_.showPrintDialog(pageCount, page_.window())) return true;
 
   OrientationForPrint turned(report, orientation);
-  const bool rawData = &report == designers_.Report.get();
-  ShownAgainOnExit shownAgain(rawData && hiding_ ? hiding_(report) : std::function<void()>());
+  const FreeColumnsHidden freeColumnsHidden(hiding_, report, &report == designers_.Report.get());
   report.selectPrinter(QString(), printer_.printer().printerName(), QString());
   const int from = printer_.fromPage();
   const int to = printer_.toPage();

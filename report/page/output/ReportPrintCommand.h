@@ -2,7 +2,7 @@
 
 #include "instrument/ProgramState.h"
 #include "platform/ui/ReportPrinter.h"
-#include "report/page/output/PrintColumnHiding.h"
+#include "report/page/output/FreeColumnHiding.h"
 
 namespace platform {
 class ReportDesigner;
@@ -24,8 +24,8 @@ class ReportPrintCommand {
  public:
   ReportPrintCommand(ReportDesigners& designers, const instrument::ProgramState& state, ReportTabPage& page);
 
-  // The report builder's hiding of free columns; until it is set nothing is hidden.
-  void setColumnHiding(PrintColumnHiding hiding) { hiding_ = std::move(hiding); }
+  // The hiding of free columns; until it is set nothing is hidden.
+  void setColumnHiding(FreeColumnHiding hiding) { hiding_ = std::move(hiding); }
 
   void CRViewer1_PrintButtonClicked();
 
@@ -38,7 +38,7 @@ class ReportPrintCommand {
   ReportDesigners& designers_;
   const instrument::ProgramState& state_;
   ReportTabPage& page_;
-  PrintColumnHiding hiding_;
+  FreeColumnHiding hiding_;
   platform::ReportPrinter printer_;
 };
 

@@ -3,6 +3,7 @@
 #include "platform/ui/Dialogs.h"
 #include "report/builder/ColumnLayoutFile.h"
 #include "report/page/ReportClear.h"
+#include "report/page/RemarksCutNotice.h"
 #include "report/page/ReportRefresh.h"
 
 namespace report {
@@ -17,6 +18,7 @@ QString skippedEntries(const QStringList& skipped) {
 void Load_Column_Layout(const ReportPageContext& context, ColumnChooser& chooser, QWidget* owner) {
   ReportBuilderContext builder = context.builder();
   const instrument::ProgramState& state = context.state;
+  const RemarksCutWatch remarks(context.designers.Report.get(), context.flags);
   const ColumnLayoutLoad load = loadColumnLayout(builder, state.Table_Name, state.Test_Name, state.Model_Code);
   switch (load.outcome) {
     case ColumnLayoutLoad::NothingSelected:
@@ -37,6 +39,7 @@ void Load_Column_Layout(const ReportPageContext& context, ColumnChooser& chooser
       resetColumnChoice(context, chooser);
       context.refresh.request(ReportRefresh::ShortInterval);
       if (!load.skipped.isEmpty()) platform::ui::Dialogs::inform(owner, skippedEntries(load.skipped));
+      remarks.tell(owner);
       return;
   }
 }

@@ -2,27 +2,17 @@
 
 #include <QStringList>
 
-#include "platform/report/ReportLayout.h"
-#include "report/builder/RemarkFit.h"
+#include "report/page/RemarksCutNotice.h"
 
 namespace report {
-namespace {
 
-QString quotedList(const QStringList& texts) {
-  QStringList quoted;
-  for (const QString& text : texts) quoted.append(QLatin1Char('"') + text + QLatin1Char('"'));
-  return quoted.join(QStringLiteral(", "));
-}
-
-}  // namespace
-
-QString fontChangeNotice(const platform::ReportDesigner& report, const ReflowResult& result) {
+QString fontChangeNotice(const platform::ReportDesigner& report, const ReflowResult& result, int fontSize) {
   if (!result.reflowed) return {};
   QStringList parts;
   if (!result.droppedColumns.isEmpty()) parts.append(ColumnsDroppedAtThisSize.arg(quotedList(result.droppedColumns)));
   if (!result.hiddenColumns.isEmpty()) parts.append(ColumnsHiddenAtThisSize.arg(quotedList(result.hiddenColumns)));
-  const QStringList cut = cutRemarks(report, platform::ReportLayout::layout(report));
-  if (!cut.isEmpty()) parts.append(RemarksCutAtThisSize.arg(quotedList(cut)));
+  const QString cut = remarksCutNotice(report, fontSize);
+  if (!cut.isEmpty()) parts.append(cut);
   return parts.join(QStringLiteral("\n\n"));
 }
 

@@ -12,8 +12,8 @@ namespace report {
 
 // What a font change took off the report or left too wide to show, as one
 // message: the placed columns the new size had no room for, and the remarks
-// the laid-out page cuts. Empty when the change cost nothing.
-QString fontChangeNotice(const platform::ReportDesigner& report, const ReflowResult& result);
+// the laid-out page cuts at the new size. Empty when the change cost nothing.
+QString fontChangeNotice(const platform::ReportDesigner& report, const ReflowResult& result, int fontSize);
 
 inline const QString ColumnsDroppedAtThisSize =
     QStringLiteral("The report has no room at this font size for these columns, so they were taken off: %1.  Place "

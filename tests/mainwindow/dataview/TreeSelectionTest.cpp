@@ -73,6 +73,7 @@ TEST_F(TreeSelectionTest, DensityGaugeSampleTypeAndTheOneEditableCell) {
   const instrument::ProgramState& state = main().state();
   EXPECT_EQ(state.Table_Name, QStringLiteral("125"));
   EXPECT_EQ(state.Test_Name, QStringLiteral("SOIL"));
+  EXPECT_EQ(state.projectId, QStringLiteral("12.5"));  // for the report's caption
   EXPECT_EQ(shownColumns(*data().DataGrid1),
             split("RDNUM STAT1TO STAT1 OFFSET STAT2 LANE DPT SA ADJ DC MC AV WD DD M PERCM PERC_COMP VR"));
   EXPECT_EQ(shownColumns(*data().DataGrid2), split("ID SERNUM CDATE DATE DSTD MSTD KVAL SPG MAXD LOWD TIME"));

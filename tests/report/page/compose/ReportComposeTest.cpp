@@ -27,6 +27,7 @@
 #include "report/page/settings/StiffnessConsFile.h"
 #include "report/page/ReportClear.h"
 #include "report/page/compose/ReportPage.h"
+#include "report/page/compose/ReportPageSetUp.h"
 #include "report/page/ReportTabPage.h"
 
 namespace report {
@@ -114,7 +115,7 @@ TEST_F(ReportComposeTest, SetUpShowsEachModelsReport) {
   const Case cases[] = {
       {0, {}, {}, "NONE", "Project: ", 5, 1, 0, false, false},
       {1, "n2600a/soil_asphalt.txt", "125", "SOIL", "Project: 125 SOIL", 17, 2, 0, true, false},
-      {2, "n2600bx/one_project.txt", "45", "ASPHALT", "Project: 4.5 ASPHALT", 17, 2, 0, true, false},
+      {2, "n2600bx/one_project.txt", "45", "ASPHALT", "Project: 45 ASPHALT", 17, 2, 0, true, false},
       {3, "t7310/runs_101_to_125.txt", "RUN101", "NONE", "Project: Stiffness Run Number RUN101", 17, 2, 1, false,
        true},
   };
@@ -147,6 +148,23 @@ TEST_F(ReportComposeTest, SetUpShowsEachModelsReport) {
 
 // The shared table of later runs has no raw data; a full run table has,
 // whatever its number.
+// The caption names the project as the tree shows it; the table name has lost
+// the id's point and cannot say where it stood.
+TEST(ProjectCaptionTest, DensityGaugesShowTheProjectIdOfTheTree) {
+  instrument::ProgramState state;
+  state.Model_Code = 1;
+  state.Table_Name = QStringLiteral("45");
+  state.projectId = QStringLiteral("4.5");
+  state.Test_Name = QStringLiteral("SOIL");
+  EXPECT_EQ(projectCaption(state), QStringLiteral("Project: 4.5 SOIL"));
+  state.Model_Code = 2;
+  state.Table_Name = state.projectId = QStringLiteral("1207");
+  state.Test_Name = QStringLiteral("ASPHALT");
+  EXPECT_EQ(projectCaption(state), QStringLiteral("Project: 1207 ASPHALT"));
+  state.Table_Name = QStringLiteral("7");  // chosen elsewhere: the id is not this table's
+  EXPECT_EQ(projectCaption(state), QStringLiteral("Project: 7 ASPHALT"));
+}
+
 TEST_F(ReportComposeTest, RawDataTabFollowsTheTablesRowsNotItsName) {
   loadFile(3, "t7310/runs_1_to_25.txt");
   open(3, "RUN21");

@@ -321,5 +321,81 @@ TEST_F(RemarkCommandsTest, AFontChangeNamesTheColumnsItDropsAndKeepsTheRemarks) 
   EXPECT_EQ(besideRow(14, 2), QStringLiteral("wet"));
 }
 
+const QString LongRemark =
+    QStringLiteral("Re-test, \"cracked\", 50% moisture high; sample re-taken at station 9036.4 by the technician");
+
+// Placing more columns or storing a remark that the page cuts says so once,
+// in the notice a font change gives; a change that cuts nothing new is quiet.
+TEST_F(RemarkCommandsTest, EveryChangeThatCutsARemarkSaysSo) {
+  const QString fitting = QStringLiteral("Re-test, \"cracked\", 50%");
+  openN2600A(5);
+  placeItems({"Stat", "Offset"});
+  clickRow(remarksColumn(), 2);
+  addRemark(fitting);
+  EXPECT_EQ(dialogs.messageTexts(), QStringList{});
+  placeItems(AllDensityItems);
+  ASSERT_EQ(remarksColumn(), 19);
+  ASSERT_EQ(besideRow(19, 2), fitting);
+  EXPECT_EQ(dialogs.messageTexts(), QStringList{RemarksCutAtSmallestSize.arg(quoted({fitting}))});
+  page.Clear_Button_Click();
+  placeItems(AllDensityItems.mid(0, 12));
+  ASSERT_EQ(remarksColumn(), 14);
+  clickRow(14, 5);
+  addRemark(LongRemark);
+  EXPECT_EQ(besideRow(14, 5), LongRemark);
+  EXPECT_EQ(dialogs.messageTexts().value(1), RemarksCutAtSmallestSize.arg(quoted({LongRemark})));
+  EXPECT_EQ(dialogs.messageTexts().size(), 2);
+}
+
+// The report's objects as a fresh report is compared with another: texts,
+// fonts, places, widths and what shows (the separator lines included).
+QStringList reportObjects(const platform::ReportDesigner& report) {
+  QStringList objects;
+  for (int s = 1; s <= report.sectionCount(); ++s) {
+    const platform::ReportSection& section = *report.section(s);
+    for (int i = 1; i <= section.objectCount(); ++i) {
+      const platform::ReportObject& o = *section.object(i);
+      objects << QStringLiteral("%1 '%2' %3pt x%4 w%5%6")
+                     .arg(o.name(), o.text().value_or(QString()).replace('\r', '|'))
+                     .arg(o.fontSize().value_or(0))
+                     .arg(o.left())
+                     .arg(o.width())
+                     .arg(o.suppress() ? " hidden" : "");
+    }
+  }
+  return objects;
+}
+
+// 9, 12 and back to 9 gives the report a fresh size-9 report with the same
+// items and remarks has: the column size 12 took off aside, the same remarks
+// room, the same fonts and lines, and no cut that does not happen.
+TEST_F(RemarkCommandsTest, NineTwelveNineGivesTheFreshSizeNineReportBack) {
+  const QStringList kept{"Stat", "Offset", "Depth", "Soil/Asph", "%Adjusted", "M Cnt",
+                         "%Air void", "Wet Dens", "Dry Dens", "Wat", "%Wat", "%AC"};
+  const QString third = QStringLiteral("R3 first; R3 again");
+  const auto addRemarks = [&] {
+    clickRow(remarksColumn(), 3);
+    addRemark(third);
+    clickRow(remarksColumn(), 5);
+    addRemark(LongRemark);
+  };
+  openN2600A(5);
+  placeItems(kept + QStringList{"D Cnt"});
+  ASSERT_EQ(remarksColumn(), 15);
+  addRemarks();
+  fontSize(12);
+  dialogs.messages.clear();
+  fontSize(9);
+  ASSERT_EQ(remarksColumn(), 14);
+  EXPECT_EQ(dialogs.messageTexts(), QStringList{RemarksCutAtSmallestSize.arg(quoted({LongRemark}))});
+  const QStringList roundTrip = reportObjects(*page.designers().Report);
+
+  state.New_Data = true;
+  page.MainTab_Click(0);
+  placeItems(kept);
+  addRemarks();
+  EXPECT_EQ(reportObjects(*page.designers().Report), roundTrip);
+}
+
 }  // namespace
 }  // namespace report

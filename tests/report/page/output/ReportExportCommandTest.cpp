@@ -2,12 +2,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "instrument/writeout.h"
+#include "platform/report/ReportDefinitions.h"
 #include "platform/report/ReportExporter.h"
 #include "platform/report/ReportLayout.h"
 #include "platform/report/ReportNames.h"
@@ -207,6 +209,35 @@ TEST_F(ReportExportCommandTest, AFailedExportSaysSo) {
   ASSERT_EQ(dialogs.messageTexts().size(), 2);
   EXPECT_EQ(dialogs.messageTexts()[0], "The report could not be exported to " + path("missing/raw.pdf") + ".");
   EXPECT_TRUE(dialogs.messageTexts()[1].contains(path("missing/raw.csv")));
+}
+
+// Export leaves the free columns out as printing does: the files show the
+// printout's heading, and the report on screen keeps its placeholders.
+TEST_F(ReportExportCommandTest, ExportsLeaveOutTheFreeColumnsAsThePrintoutDoes) {
+  namespace names = platform::ReportNames;
+  designers.Report = platform::ReportDefinitions::createReport();
+  designers.Report->member(names::columnHeader(2)).SetText(QStringLiteral("Remarks"));
+  designers.Report->member(names::columnData(1)).SetText(reporttest::numberLines(1, 3));
+  ReportOutputCommands output{designers, state, page};
+  choose(ExportChoice::Pdf, ExportChoice::Current);
+  output.exporting().choices() = command.choices();
+  ASSERT_TRUE(output.exporting().CRViewer1_ExportButtonClicked(0));
+  choose(ExportChoice::Rtf, ExportChoice::Current);
+  output.exporting().choices() = command.choices();
+  ASSERT_TRUE(output.exporting().CRViewer1_ExportButtonClicked(0));
+  QProcess pdftotext;
+  pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path("raw.pdf"), QStringLiteral("-")});
+  ASSERT_TRUE(pdftotext.waitForFinished(60000));
+  const QString pdf = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+  EXPECT_TRUE(pdf.contains(QStringLiteral("RD# Remarks"))) << pdf.toStdString();
+  const std::string rtf = fileText(path("raw.rtf"));
+  EXPECT_NE(rtf.find("Remarks"), std::string::npos);
+  for (int k = 3; k <= 19; ++k) {
+    const QString placeholder = QStringLiteral("Col %1").arg(k - 1);
+    EXPECT_FALSE(pdf.contains(placeholder)) << k;
+    EXPECT_EQ(rtf.find(placeholder.toStdString()), std::string::npos) << k;
+    EXPECT_FALSE(designers.Report->member(names::columnHeader(k)).suppress().value_or(true)) << k;
+  }
 }
 
 TEST_F(ReportExportCommandTest, ThePagesButtonsReachPrintAndExport) {
