@@ -31,11 +31,15 @@ QString quotedList(const QStringList& texts) {
   return quoted.join(QStringLiteral(", "));
 }
 
+namespace {
+
 QString remarksCutNotice(const QStringList& cut, int fontSize) {
   if (cut.isEmpty()) return {};
   const QString& notice = fontSize > SmallestReportFont ? RemarksCutAtThisSize : RemarksCutAtSmallestSize;
   return notice.arg(quotedList(cut));
 }
+
+}  // namespace
 
 QString remarksCutNotice(const platform::ReportDesigner& report, int fontSize) {
   return remarksCutNotice(cutOnThePage(&report), fontSize);

@@ -20,7 +20,6 @@ QString quotedList(const QStringList& texts);
 // The one notice naming every remark the laid-out raw-data report cannot show
 // whole; at the smallest font size it sends nobody to a smaller one. Empty
 // when nothing is cut.
-QString remarksCutNotice(const QStringList& cut, int fontSize);
 QString remarksCutNotice(const platform::ReportDesigner& report, int fontSize);
 
 // What the page cuts, taken before a change that can move or narrow the

@@ -22,7 +22,8 @@ class ReportTabPage;
 
 // Exporting the report. Export_Click shows the export options dialog; when it
 // is left with a valid OK the choices are carried out: rich text or PDF by the
-// designers' export, to disk or to the format's application, and CSV by the
+// designers' export, to disk or to the format's application (the raw-data
+// report without its free columns, as it prints), and CSV by the
 // program's writers: the raw data of the selected table through the project
 // file writer, the stiffness report through writeoutStiffy. Every failure is
 // told through the dialog seam; a failed stiffness CSV does not keep the raw

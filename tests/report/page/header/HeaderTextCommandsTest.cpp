@@ -333,18 +333,14 @@ TEST_F(RemarkCommandsTest, EveryChangeThatCutsARemarkSaysSo) {
   clickRow(remarksColumn(), 2);
   addRemark(fitting);
   EXPECT_EQ(dialogs.messageTexts(), QStringList{});
-  placeItems(AllDensityItems);
-  ASSERT_EQ(remarksColumn(), 19);
+  placeItems(AllDensityItems);  // "Remarks" moves on to column 19
   ASSERT_EQ(besideRow(19, 2), fitting);
-  EXPECT_EQ(dialogs.messageTexts(), QStringList{RemarksCutAtSmallestSize.arg(quoted({fitting}))});
   page.Clear_Button_Click();
   placeItems(AllDensityItems.mid(0, 12));
-  ASSERT_EQ(remarksColumn(), 14);
   clickRow(14, 5);
   addRemark(LongRemark);
-  EXPECT_EQ(besideRow(14, 5), LongRemark);
-  EXPECT_EQ(dialogs.messageTexts().value(1), RemarksCutAtSmallestSize.arg(quoted({LongRemark})));
-  EXPECT_EQ(dialogs.messageTexts().size(), 2);
+  EXPECT_EQ(dialogs.messageTexts(), QStringList({RemarksCutAtSmallestSize.arg(quoted({fitting})),
+                                                 RemarksCutAtSmallestSize.arg(quoted({LongRemark}))}));
 }
 
 // The report's objects as a fresh report is compared with another: texts,
@@ -355,12 +351,12 @@ QStringList reportObjects(const platform::ReportDesigner& report) {
     const platform::ReportSection& section = *report.section(s);
     for (int i = 1; i <= section.objectCount(); ++i) {
       const platform::ReportObject& o = *section.object(i);
-      objects << QStringLiteral("%1 '%2' %3pt x%4 w%5%6")
+      objects << QStringLiteral("%1 '%2' %3pt x%4 w%5 %6")
                      .arg(o.name(), o.text().value_or(QString()).replace('\r', '|'))
                      .arg(o.fontSize().value_or(0))
                      .arg(o.left())
                      .arg(o.width())
-                     .arg(o.suppress() ? " hidden" : "");
+                     .arg(o.suppress());
     }
   }
   return objects;
@@ -386,7 +382,6 @@ TEST_F(RemarkCommandsTest, NineTwelveNineGivesTheFreshSizeNineReportBack) {
   fontSize(12);
   dialogs.messages.clear();
   fontSize(9);
-  ASSERT_EQ(remarksColumn(), 14);
   EXPECT_EQ(dialogs.messageTexts(), QStringList{RemarksCutAtSmallestSize.arg(quoted({LongRemark}))});
   const QStringList roundTrip = reportObjects(*page.designers().Report);
 
