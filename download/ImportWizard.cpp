@@ -286,7 +286,8 @@ void ImportWizard::showEndWait(const QString& text) {
 void ImportWizard::showPortDevices() {
   const QStringList devices = comDeviceCaptions();
   Port_Devices->setText(devices.join(QLatin1Char('\n')));
-  for (std::size_t i = 0; i < Com_Select.size(); ++i) Com_Select[i]->setToolTip(devices.value(static_cast<qsizetype>(i)));
+  for (std::size_t i = 0; i < Com_Select.size(); ++i)
+    Com_Select[i]->setToolTip(devices.value(static_cast<qsizetype>(i)));
 }
 
 QList<QAbstractButton*> ImportWizard::comOptions() const { return buttons(Com_Select); }
