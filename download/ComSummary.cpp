@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "download/ComSummaryCaptions.h"
 #include "platform/ui/OwnedWindow.h"
 #include "platform/ui/OwnerBlocking.h"
 
@@ -34,8 +35,12 @@ ComSummary::ComSummary(const QStringList& portCaptions, QWidget* owner) : QDialo
   Cominfo = new QLabel(summaryText(portCaptions), frame);
   Cominfo->setObjectName(QStringLiteral("Cominfo"));
   Cominfo->setTextFormat(Qt::PlainText);
+  Device_Info = new QLabel(comDeviceCaptions().join(QLatin1Char('\n')), frame);
+  Device_Info->setObjectName(QStringLiteral("Device_Info"));
+  Device_Info->setTextFormat(Qt::PlainText);
   auto* frameLayout = new QVBoxLayout(frame);
   frameLayout->addWidget(Cominfo);
+  frameLayout->addWidget(Device_Info);
   OKbutton = new QPushButton(OkCaption, this);
   OKbutton->setObjectName(QStringLiteral("OKbutton"));
   OKbutton->setDefault(true);

@@ -15,4 +15,10 @@ QString comStatusCaption(int portNumber, const QString& portStates);
 // The captions of COM1 to COM4 for a state string.
 QStringList comStatusCaptions(const QString& portStates);
 
+// Which device port n (1 to 4) is and where that was found, such as
+// "COM1 = /dev/ttyUSB0 (from info/ComPorts.qvt)". Read afresh on each call,
+// as the port open reads it.
+QString comDeviceCaption(int portNumber);
+QStringList comDeviceCaptions();
+
 }  // namespace download

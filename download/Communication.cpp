@@ -1,5 +1,6 @@
 #include "download/Communication.h"
 
+#include <cmath>
 #include <utility>
 
 #include "instrument/CreateDatabase.h"
@@ -158,6 +159,8 @@ int Communication::RunTest() {
   pending_.clear();
   completeTests_.clear();
   keptCompleteTests_ = false;
+  droppedTestInProgress_ = false;
+  portLostAfterPrintout_ = false;
   downloadPortOpen_ = result == status::Ok;
   downloadPort_ = serialPort_;
   return result;
@@ -223,6 +226,23 @@ bool Communication::dropLineEnd() {
 
 bool Communication::portLost() const { return downloadPortOpen_ && control_ != nullptr && !control_->portOpen(); }
 
+bool Communication::endsBySilence(int device_type) {
+  return device_type == DeviceType::LoadFrameSingle || device_type == DeviceType::T7310;
+}
+
+bool Communication::countEmptyRead() {
+  if (++emptyReads_ == 1) quietSince_ = clock_->seconds();
+  return emptyReads_ > EmptyReadLimit;
+}
+
+std::optional<int> Communication::silenceSecondsLeft() const {
+  if (!receiving_ || !endsBySilence(deviceType_) || emptyReads_ < QuietReadCount) return std::nullopt;
+  // An empty read lasts a little longer than EmptyReadMillis (the events run
+  // meanwhile), so the pace is measured rather than assumed.
+  const double perRead = (clock_->seconds() - quietSince_) / emptyReads_;
+  return static_cast<int>(std::ceil(perRead * (EmptyReadLimit - emptyReads_)));
+}
+
 bool Communication::hasCompleteTests(int device_type) const {
   return device_type == DeviceType::LoadFrameContinuous && !completeTests_.isEmpty();
 }
@@ -231,6 +251,8 @@ int Communication::GetData(int device_type, bool Disable_Timer) {
   if (control_ != nullptr) control_->setInBufferCount(0);
   while (!read().isEmpty()) {
   }
+  deviceType_ = device_type;
+  emptyReads_ = 0;
 
   // Waiting for the first character.
   QByteArray s;
@@ -264,7 +286,6 @@ int Communication::GetData(int device_type, bool Disable_Timer) {
 
 int Communication::receive(int device_type, QByteArray& s) {
   int c = code(s);
-  int emptyReads = 0;
   for (;;) {
     if (c == EndMarker || c == EmptyPrintoutMarker) return endOfData(device_type);
     if (Halt_) return halt(device_type);
@@ -273,9 +294,9 @@ int Communication::receive(int device_type, QByteArray& s) {
 
     if (c != EndMarker) {
       if (device_type != DeviceType::LoadFrameContinuous && s.isEmpty()) {
-        if (++emptyReads > EmptyReadLimit) return silence(device_type);
+        if (countEmptyRead()) return silence(device_type);
       } else if (!(device_type == DeviceType::LoadFrameContinuous && s.isEmpty() && !Finished_)) {
-        emptyReads = 0;
+        emptyReads_ = 0;
       }
     }
 
@@ -321,7 +342,7 @@ int Communication::feed(int device_type, int c, QByteArray& s) {
 }
 
 int Communication::silence(int device_type) {
-  if (device_type == DeviceType::LoadFrameSingle || device_type == DeviceType::T7310) {
+  if (endsBySilence(device_type)) {
     // Silence after some tables ends the printout; silence before any table
     // is a download that produced nothing.
     return parse_->retrn_message().isEmpty() ? endOfData(device_type) : tablesComplete();
@@ -372,7 +393,13 @@ int Communication::halt(int device_type) {
 
 int Communication::lostPort(int device_type) {
   if (hasCompleteTests(device_type)) return keepCompleteTests(status::PortLost);
-  // A printout cut off is incomplete: nothing of it counts.
+  // On a quiet line the printout is over and only the silence that ends it
+  // was awaited: the download ends as that silence would have ended it.
+  if (endsBySilence(device_type) && emptyReads_ >= QuietReadCount) {
+    portLostAfterPrintout_ = true;
+    return silence(device_type);
+  }
+  // A printout cut off while data arrive is incomplete: nothing of it counts.
   parserInitialised_ = false;
   parse_->DeInit();
   return status::PortLost;
@@ -389,6 +416,7 @@ int Communication::keepCompleteTests(int result) {
   parse_->setRetrn_message(completeTests_);
   Tables_Created = completeTests_;
   keptCompleteTests_ = true;
+  droppedTestInProgress_ = !Finished_;
   Finished_ = true;
   return result;
 }

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "instrument/Parse.h"
 
@@ -71,11 +72,22 @@ class Communication : public QObject {
   //
   // A port that goes away ends it at once with status::PortLost. A cut-off
   // printout is then incomplete, except that a continuous download keeps the
-  // tests that were complete (keptCompleteTests()), as Halt_ does for it.
+  // tests that were complete (keptCompleteTests()), as Halt_ does for it, and
+  // that a download ended by silence whose line was already quiet ends as the
+  // silence would have (portLostAfterPrintout()).
   int GetData(int device_type, bool Disable_Timer = false);
   // True when the last GetData ended a continuous download early and kept its
   // complete tests: Tables_Created lists them, the test cut off is gone.
   bool keptCompleteTests() const { return keptCompleteTests_; }
+  // True when a halt or a lost port dropped a test in progress as well.
+  bool droppedTestInProgress() const { return droppedTestInProgress_; }
+  // True when the last GetData ended because the port went away while only
+  // the silence after the printout was awaited.
+  bool portLostAfterPrintout() const { return portLostAfterPrintout_; }
+  // While a download that ends by silence has a quiet line: the seconds of
+  // silence left before the empty-read limit ends it, estimated from the pace
+  // of the empty reads so far. Nothing otherwise.
+  std::optional<int> silenceSecondsLeft() const;
 
   int Download_Status() const { return *downloadStatus_; }
   // The ports the download holds, shared with the port probe's worker.
@@ -94,6 +106,12 @@ class Communication : public QObject {
   // Limits of the receive loop.
   static constexpr double FirstCharacterTimeoutSeconds = 30.0;
   static constexpr int EmptyReadLimit = 30000;
+  // Empty reads in a row after which the line counts as quiet: the printout
+  // has ended and only the silence that ends it is awaited. About 3 s of
+  // silence (a tenth of the limit); the slowest line, 1200 baud, brings a
+  // character every 8 ms, and no instrument pauses that long inside a
+  // printout.
+  static constexpr int QuietReadCount = 3000;
   static constexpr int ReceiveBufferSize = 20242;
   // After each test of a continuous download up to this many reads of line
   // ends and blanks are dropped; the first other character belongs to a next
@@ -120,6 +138,10 @@ class Communication : public QObject {
   bool dropLineEnd();
   void dropTestEnd();
   bool portLost() const;
+  // The download types that a long silence ends with their tables.
+  static bool endsBySilence(int device_type);
+  // Counts an empty read of the receive loop; true past the limit.
+  bool countEmptyRead();
   // A continuous download has tests that a cut-off end keeps.
   bool hasCompleteTests(int device_type) const;
   int lostPort(int device_type);
@@ -154,6 +176,13 @@ class Communication : public QObject {
   // The table list of a continuous download at its last complete test.
   QString completeTests_;
   bool keptCompleteTests_ = false;
+  bool droppedTestInProgress_ = false;
+  bool portLostAfterPrintout_ = false;
+  // The receive loop's type and its empty reads in a row, with the time of
+  // the first of them.
+  int deviceType_ = -1;
+  int emptyReads_ = 0;
+  double quietSince_ = 0.0;
 };
 
 }  // namespace download

@@ -11,6 +11,7 @@
 
 #include "download/Communication.h"
 #include "download/ConnectionStatus.h"
+#include "download/DownloadEndNote.h"
 #include "download/DownloadHost.h"
 #include "download/FailureCause.h"
 #include "download/ImportWizard.h"
@@ -45,6 +46,11 @@ constexpr int SetupPanelCount = 4;
 
 const QString WaitingToReceive = QStringLiteral("Waiting to Recieve...");
 const QString PortErrorMessage = QStringLiteral("Error with Port");
+const QString PortErrorStatus = QStringLiteral("Error with Port COM%1.");
+// %1: seconds of silence left.
+const QString EndWaitText = QStringLiteral(
+    "Waiting for the end of the printout: it ends after %1 more seconds of silence.  Please do not close the "
+    "wizard meanwhile.");
 const QString QuestionTitle = QStringLiteral("Plintora Question");
 const QString QuestionText =
     QStringLiteral("Did you receive your Plintora or has this Plintora been updated by Quorvane after January 1, 2007?") +
@@ -123,6 +129,8 @@ void DownloadDriver::download() {
   instrument::ProgramState& state = host_.state();
   dataArrived_ = false;
   databaseRemoved_ = false;
+  registered_ = false;
+  previousDataGone_ = false;
   previousTables_ = host_.Comm().Tables_Created;
   const QMetaObject::Connection firstText =
       connect(&host_.Comm(), &Communication::firstTextReceived, this, [this](const QString& text) {
@@ -131,7 +139,10 @@ void DownloadDriver::download() {
       });
   if (prepare()) {
     state.Download_Status = receiveLoop();
-    if (state.Download_Status == status::PortLost && host_.Comm().keptCompleteTests()) {
+    const Communication& comm = host_.Comm();
+    const bool closed = comm.Halt_;
+    const bool done = comm.Stop_ && continuous();
+    if (state.Download_Status == status::PortLost && comm.keptCompleteTests()) {
       keepTestsOfLostPort();
     } else if (state.Download_Status != status::Ok) {
       errorExit();
@@ -141,9 +152,10 @@ void DownloadDriver::download() {
       // Data came but made no table: the old data stay.
       state.Download_Status = status::NoTablesCreated;
       errorExit();
-    } else {
-      successPath();
+    } else if (successPath() && comm.portLostAfterPrintout()) {
+      wizard_.showFailureCause(lostAfterPrintoutNote(state.Model_Code, comm.Tables_Created));
     }
+    if (closed || done) sayHowItEnded(closed);
   }
   disconnect(firstText);
 }
@@ -238,6 +250,16 @@ int DownloadDriver::receiveOnce() {
 
 void DownloadDriver::Done_Click() { host_.Comm().Stop_ = true; }
 
+void DownloadDriver::sayHowItEnded(bool closed) {
+  const Communication& comm = host_.Comm();
+  const QString whatBecame = registered_ ? keptDataNote(host_.state().Model_Code, comm.Tables_Created,
+                                                        comm.droppedTestInProgress())
+                                         : earlierDataNote(!previousDataGone_);
+  const QString note = endedNote(closed ? EndedBy::Close : EndedBy::Done, whatBecame);
+  wizard_.showFailureCause(note);
+  host_.setStatusText(statusText(note));
+}
+
 void DownloadDriver::keepTestsOfLostPort() {
   // The status stays the lost port's; the done page says so.
   if (successPath()) wizard_.showFailureCause(failureCause(status::PortLost) + QStringLiteral("  ") + keptTestsNote());
@@ -284,6 +306,7 @@ bool DownloadDriver::successPath() {
     comm.Halt_ = false;
     wizard_.unloadAfterDownload();
   }
+  registered_ = true;
   return true;
 }
 
@@ -352,6 +375,7 @@ void DownloadDriver::putPreviousDataBack() {
     Database::removeFile(databasePath());
     QFile::remove(platform::ProgramFolder::path(platform::ProgramFiles::TableList));
     comm.Tables_Created.clear();
+    previousDataGone_ = true;
   }
   // The list is set before the tree is rebuilt from it.
   ignoringErrors([&] { host_.Initialize_TAB0(); });
@@ -365,11 +389,20 @@ void DownloadDriver::portErrorPath() {
   stopTimers();
   if (wizard_.Time_Panel != nullptr) wizard_.Time_Panel->hide();
   keepOrPutBack(databaseRemoved_);
+  const int port = host_.Comm().Serial_Port();
+  wizard_.showFailureCause(portErrorCause(port));
+  host_.setStatusText(statusText(PortErrorStatus.arg(port)));
   platform::ui::Dialogs::inform(&wizard_, PortErrorMessage, QGuiApplication::applicationDisplayName());
 }
 
 void DownloadDriver::stopTimers() {
   for (QTimer* timer : {&wizard_.Timer1, &wizard_.Timer2, &wizard_.Timer3, &wizard_.Timer4}) timer->stop();
+  wizard_.showEndWait(QString());
+}
+
+void DownloadDriver::showEndWait() {
+  const std::optional<int> left = host_.Comm().silenceSecondsLeft();
+  wizard_.showEndWait(left ? EndWaitText.arg(*left) : QString());
 }
 
 QString DownloadDriver::downloadTitle(int Model_Code) {
@@ -412,6 +445,7 @@ void DownloadDriver::Timer3_Timer() {
     return;
   }
   setMessage(*wizard_.UserMessage[1], WizardTexts::Receiving);
+  showEndWait();
   float& seconds = host_.state().Download_Seconds;
   seconds += 1.0F;
   timePanel->setText(elapsedTimeText(seconds));

@@ -65,13 +65,19 @@ class DownloadDriver : public QObject {
   bool successPath();
   // A lost port ended a continuous download that kept its complete tests.
   void keepTestsOfLostPort();
+  // A download ended by closing the wizard or by Done: the wizard and the
+  // main window's status bar say what became of the data.
+  void sayHowItEnded(bool closed);
   void noDownload();
   void errorExit();
   void portErrorPath();
   // Puts the copy back when the database was changed, else forgets it.
   void keepOrPutBack(bool databaseChanged);
   void putPreviousDataBack();
+  // Stops the timers, and hides the end wait they show.
   void stopTimers();
+  // The end wait line of a download ended by silence, at Timer3's tick.
+  void showEndWait();
   void addTimePanel();
   static QString downloadTitle(int Model_Code);
 
@@ -83,6 +89,10 @@ class DownloadDriver : public QObject {
   bool dataArrived_ = false;
   // The preparation deleted the previous database.
   bool databaseRemoved_ = false;
+  // The new data were registered.
+  bool registered_ = false;
+  // The copy of the previous data could not be put back.
+  bool previousDataGone_ = false;
 };
 
 }  // namespace download

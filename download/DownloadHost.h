@@ -53,6 +53,8 @@ class DownloadHost {
   virtual void Initialize_TAB0() = 0;
   virtual void setMainTabEnabled(int tab, bool enabled) = 0;
   virtual void selectMainTab(int tab) = 0;
+  // The text of the main window's status bar ("Status: ...").
+  virtual void setStatusText(const QString& text) = 0;
   // Starts or stops the periodic COM port check.
   virtual void setCheckTimerRunning(bool running) = 0;
   // The captions of the COM port status items, COM1 to COM4.

@@ -4,9 +4,11 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include "download/ComSummaryCaptions.h"
 #include "instrument/StatusCodes.h"
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
+#include "platform/serial/ComPortMap.h"
 
 namespace download {
 namespace {
@@ -30,6 +32,13 @@ const QString NoCopyAside = QStringLiteral(
 const QString DiskFailure = QStringLiteral(
     "The data could not be stored in %1.  The disk of that folder may be full, or the folder read-only; make "
     "room on it, then start the download again.");
+// %1: the port's device caption, %2: the port number, %3: the settings file.
+const QString NoSuchDevice = QStringLiteral(
+    "%1: there is no such device.  Check that the cable or USB adapter is plugged in, or map COM%2 to its "
+    "device in %3.");
+const QString DeviceNotOpened = QStringLiteral(
+    "%1 could not be opened.  Check that no other program uses it and that this user may open it (on Linux, "
+    "membership of the dialout group), or map COM%2 to another device in %3.");
 const QString KeptTests = QStringLiteral("The tests that were complete before the port was lost have been kept.");
 
 // One entry per status code.
@@ -65,6 +74,14 @@ const QHash<int, QString>& diskCauses() {
 QString failureCause(int Download_Status) {
   if (diskCauses().contains(Download_Status)) return diskCauses().value(Download_Status).arg(databaseFolder());
   return causes().value(Download_Status);
+}
+
+QString portErrorCause(int port) {
+  const bool exists = QFileInfo::exists(platform::ComPortMap::devicePath(port));
+  return (exists ? DeviceNotOpened : NoSuchDevice)
+      .arg(comDeviceCaption(port))
+      .arg(port)
+      .arg(platform::ProgramFiles::ComPortMap);
 }
 
 QString keptTestsNote() { return KeptTests; }

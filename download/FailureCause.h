@@ -10,6 +10,10 @@ namespace download {
 // failure on the working database's disk names the folder it is in.
 QString failureCause(int Download_Status);
 
+// Why COM port (1 to 4) did not open: which device it is, where that was
+// found, and what to check.
+QString portErrorCause(int port);
+
 // Added to the lost port's cause when a continuous download kept the tests
 // that were complete before the port went.
 QString keptTestsNote();

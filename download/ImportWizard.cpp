@@ -105,11 +105,21 @@ void ImportWizard::buildControls() {
   Failure_Cause->setTextFormat(Qt::PlainText);
   Failure_Cause->hide();
 
+  End_Wait = new QLabel(this);
+  End_Wait->setObjectName(QStringLiteral("End_Wait"));
+  End_Wait->setWordWrap(true);
+  End_Wait->setTextFormat(Qt::PlainText);
+  End_Wait->hide();
+
   for (std::size_t i = 0; i < Com_Select.size(); ++i) Com_Select[i] = new QRadioButton;
   for (std::size_t i = 0; i < Device_Select.size(); ++i) Device_Select[i] = new QRadioButton;
   for (std::size_t i = 0; i < Download_Type.size(); ++i) Download_Type[i] = new QRadioButton;
   Com_Frame = buildOptions(QStringLiteral("Com_Select"), {Com_Select.begin(), Com_Select.end()});
   Com_Frame->setObjectName(QStringLiteral("Com_Frame"));
+  Port_Devices = new QLabel(Com_Frame);
+  Port_Devices->setObjectName(QStringLiteral("Port_Devices"));
+  Port_Devices->setTextFormat(Qt::PlainText);
+  Com_Frame->layout()->addWidget(Port_Devices);
   Device_Frame = buildOptions(QStringLiteral("Device_Select"), {Device_Select.begin(), Device_Select.end()});
   Device_Frame->setObjectName(QStringLiteral("Device_Frame"));
   Download_Type_Frame = buildOptions(QStringLiteral("Download_Type"), {Download_Type.begin(), Download_Type.end()});
@@ -134,6 +144,7 @@ void ImportWizard::buildControls() {
   auto* pages = new QVBoxLayout;
   pages->addWidget(UserMessage_Frame);
   pages->addWidget(Failure_Cause);
+  pages->addWidget(End_Wait);
   pages->addWidget(Com_Frame);
   pages->addWidget(Device_Frame);
   pages->addWidget(Download_Type_Frame);
@@ -159,7 +170,9 @@ void ImportWizard::buildControls() {
 
 QGroupBox* ImportWizard::buildOptions(const QString& name, QList<QRadioButton*> options) {
   auto* frame = new QGroupBox(this);
-  auto* layout = new QHBoxLayout(frame);
+  auto* column = new QVBoxLayout(frame);
+  auto* layout = new QHBoxLayout;
+  column->addLayout(layout);
   for (int i = 0; i < options.size(); ++i) {
     options[i]->setObjectName(name + QString::number(i));
     options[i]->setParent(frame);
@@ -263,6 +276,18 @@ void ImportWizard::Set_Connection_Status(int Connection_State) {
 void ImportWizard::showFailureCause(const QString& cause) {
   Failure_Cause->setText(cause);
   Failure_Cause->setVisible(!cause.isEmpty());
+}
+
+void ImportWizard::showEndWait(const QString& text) {
+  if (End_Wait->text() != text) End_Wait->setText(text);
+  End_Wait->setVisible(!text.isEmpty());
+}
+
+void ImportWizard::showPortDevices() {
+  const QStringList devices = comDeviceCaptions();
+  Port_Devices->setText(devices.join(QLatin1Char('\n')));
+  for (std::size_t i = 0; i < Com_Select.size(); ++i)
+    Com_Select[i]->setToolTip(devices.value(static_cast<qsizetype>(i)));
 }
 
 QList<QAbstractButton*> ImportWizard::comOptions() const { return buttons(Com_Select); }

@@ -68,6 +68,9 @@ class ImportWizard : public QWidget {
   // Shows why the last download failed under the page's messages, until the
   // user moves on; an empty text hides it.
   void showFailureCause(const QString& cause);
+  // Shows that the download waits for the silence that ends the printout,
+  // beside the page's messages; an empty text hides it.
+  void showEndWait(const QString& text);
   // Asks the wizard to close once its driver has returned.
   void unloadAfterDownload() { unloadRequested_ = true; }
   // True once the wizard has closed: it is about to be released and must not
@@ -82,9 +85,12 @@ class ImportWizard : public QWidget {
   QGroupBox* UserMessage_Frame = nullptr;
   std::array<QPlainTextEdit*, 2> UserMessage{};
   QLabel* Failure_Cause = nullptr;
+  QLabel* End_Wait = nullptr;
   std::array<QPushButton*, 2> Import_Button{};
   QGroupBox* Com_Frame = nullptr;
   std::array<QRadioButton*, 4> Com_Select{};
+  // On the port page, under the ports: the device each one is.
+  QLabel* Port_Devices = nullptr;
   QGroupBox* Device_Frame = nullptr;
   std::array<QRadioButton*, 4> Device_Select{};
   QGroupBox* Download_Type_Frame = nullptr;
@@ -120,6 +126,9 @@ class ImportWizard : public QWidget {
   void applyPortStates(const QString& ports);
   void loadPictures();
   void showPage(const QString& first, const QString& second);
+  // The devices of the ports, read afresh, on the port page and as the
+  // options' tooltips.
+  void showPortDevices();
   void clearOtherOptions(const QList<QAbstractButton*>& options, int Index);
   // A download with its time panel is running.
   bool downloadRunning() const;

@@ -135,6 +135,7 @@ QString ImportWizard::Show_Step() {
       break;
     case PortPage:
       showPage(PortText, QString());
+      showPortDevices();
       disableNextWithoutChoice(comOptions());
       previous->show();
       Com_Frame->show();

@@ -36,6 +36,7 @@ class WizardHost : public download::DownloadHost {
   void Initialize_TAB0() override;
   void setMainTabEnabled(int tab, bool enabled) override;
   void selectMainTab(int tab) override;
+  void setStatusText(const QString& text) override;
   void setCheckTimerRunning(bool running) override;
   void setComStatusCaptions(const QStringList& captions) override;
   QString knownPortStates() const override;

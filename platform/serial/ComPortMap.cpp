@@ -17,11 +17,13 @@ bool validPort(int port) { return port >= ComPortMap::FirstPort && port <= ComPo
 
 }  // namespace
 
-QString ComPortMap::devicePath(int port) {
+ComPortMap::Mapping ComPortMap::mapping(int port) {
   if (!validPort(port)) return {};
   const QString fromEnvironment = qEnvironmentVariable(environmentVariable(port).toLatin1().constData());
-  if (!fromEnvironment.isEmpty()) return fromEnvironment;
-  return readFile().ports.value(port, defaultDevice(port));
+  if (!fromEnvironment.isEmpty()) return {fromEnvironment, Source::Environment};
+  const QMap<int, QString> named = readFile().ports;
+  if (named.contains(port)) return {named.value(port), Source::File};
+  return {defaultDevice(port), Source::Default};
 }
 
 ComPortMap::File ComPortMap::readFile() {

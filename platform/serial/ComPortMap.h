@@ -19,9 +19,18 @@ class ComPortMap {
   static constexpr int FirstPort = 1;
   static constexpr int LastPort = 4;
 
+  // Where a port's device was found.
+  enum class Source { Environment, File, Default };
+  struct Mapping {
+    QString device;
+    Source source = Source::Default;
+  };
+
   // The device of COM port, or an empty text for a port number outside 1 to 4.
   // The file is read on each call, so an edit applies at the next open.
-  static QString devicePath(int port);
+  static QString devicePath(int port) { return mapping(port).device; }
+  // The device and where it came from.
+  static Mapping mapping(int port);
   static QString defaultDevice(int port);
   static QString environmentVariable(int port);
 

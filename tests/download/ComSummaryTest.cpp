@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "download/ComSummaryCaptions.h"
+#include "support/TempProgramFolder.h"
 
 namespace download {
 namespace {
@@ -26,6 +27,18 @@ TEST(ComSummaryTest, TextListsTheCaptionsUnderItsHeading) {
   EXPECT_EQ(ComSummary::summaryText(captions),
             QStringLiteral("Comm port information:\r\n\r\nCOM1: AVAILABLE\r\nCOM2: MODEM\r\n"
                            "COM3: IN USE\r\nCOM4: UNAVAILABLE\r\n"));
+}
+
+TEST(ComSummaryTest, ShowsTheDeviceOfEachPortUnderTheStates) {
+  const testsupport::TempProgramFolder folder;
+  qputenv("QUORVANE_COM4", "/dev/pts/9");
+  const QStringList captions = comStatusCaptions(QStringLiteral("1mox"));
+  const ComSummary summary(captions, nullptr);
+  qunsetenv("QUORVANE_COM4");
+  EXPECT_EQ(summary.Cominfo->text(), ComSummary::summaryText(captions));
+  EXPECT_TRUE(summary.Device_Info->text().endsWith(
+      "\nCOM4 = /dev/pts/9 (from the environment variable QUORVANE_COM4)"));
+  EXPECT_EQ(summary.Device_Info->text().count('\n'), 3);
 }
 
 TEST(ComSummaryTest, BlocksItsOwnerUntilClosedByOkOrCloseBox) {

@@ -379,6 +379,27 @@ TEST_F(CommunicationTest, ALostPortEndsASingleDownloadAtOnceAsAFailure) {
   }
 }
 
+// The stiffness gauge has no end mark: after its last line the download only
+// waits for the silence that ends it.
+TEST_F(CommunicationTest, APortLostOnAQuietLineEndsAStiffnessDownloadAsItsSilenceWould) {
+  const QByteArray runs = testsupport::readData("t7310/three_runs.txt");
+  // Lost while the line may still bring data: a failure, the earlier data kept.
+  comm.Tables_Created = "OLD1 ";
+  script().chars(runs).silence(Communication::QuietReadCount - 1).lose();
+  EXPECT_EQ(download(DeviceType::T7310), status::PortLost);
+  EXPECT_EQ(comm.Tables_Created, "OLD1 ");
+  EXPECT_FALSE(comm.portLostAfterPrintout());
+  comm.Close_Port();
+  line->setPresence(ScriptedLine::Presence::Present);
+
+  script().chars(runs).silence(Communication::QuietReadCount).lose();
+  EXPECT_EQ(download(DeviceType::T7310), status::Ok);
+  EXPECT_TRUE(comm.portLostAfterPrintout());
+  EXPECT_EQ(comm.Tables_Created, "RUN1 RUN2 RUN3 ");
+  comm.Close_Port();
+  EXPECT_EQ(testsupport::storedTables(), (QStringList{"RUN1", "RUN2", "RUN3"}));
+}
+
 TEST_F(CommunicationTest, ALostPortKeepsTheCompleteTestsOfAContinuousDownload) {
   script().chars(LoadFrameTest).chars(SecondLoadFrameTest.left(30)).lose();
   EXPECT_EQ(download(DeviceType::LoadFrameContinuous, true), status::PortLost);

@@ -467,6 +467,8 @@ TEST_F(DownloadDriverTest, ClosingWhileReceivingPutsThePreviousDataBack) {
   EXPECT_EQ(host.programState.Download_Status, status::Halted);
   expectPreviousDataKept();
   EXPECT_EQ(host.tree, previous.Tables_Created);
+  EXPECT_EQ(host.statusText,
+            "Status: The download was stopped when the wizard closed.  The earlier data are unchanged.");
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(wizard.isNull());
 }
@@ -570,6 +572,11 @@ TEST_F(DownloadDriverTest, APortThatDoesNotOpenIsReported) {
   EXPECT_TRUE(wizard->Time_Panel->isHidden());
   EXPECT_TRUE(next().isEnabled());
   expectPreviousDataKept();
+  EXPECT_EQ(wizard->Failure_Cause->text(),
+            "COM1 = /dev/quorvane-no-such-port (from the environment variable QUORVANE_COM1): there is no such "
+            "device.  Check that the cable or USB adapter is plugged in, or map COM1 to its device in "
+            "info/ComPorts.qvt.");
+  EXPECT_EQ(host.statusText, "Status: Error with Port COM1.");
 }
 
 // Start-up refused the table list, or it named no tables: the download starts
@@ -673,6 +680,7 @@ TEST_F(DownloadDriverTest, TestsSentBackToBackAreAllStoredAndDoneComesAfterTheLa
 
   EXPECT_TRUE(donePressed);
   expectDownloaded(0, "UC1 MARSHALL1 ", "Tests (Dwnld:");
+  EXPECT_EQ(wizard->Failure_Cause->text(), "The download was ended with Done.  Tests kept: UC1, MARSHALL1.");
   EXPECT_EQ(testsupport::storedRows("UC1", "READNUMBER").size(), 2);
   EXPECT_EQ(testsupport::storedRows("MARSHALL1", "READNUMBER").size(), 3);
 }
@@ -698,6 +706,9 @@ TEST_F(DownloadDriverTest, ClosingAContinuousDownloadKeepsItsCompleteTests) {
     EXPECT_TRUE(refused);
     EXPECT_EQ(host.programState.Download_Status, status::Ok);
     EXPECT_EQ(host.comm.Tables_Created, "MARSHALL1 ");
+    EXPECT_EQ(host.statusText, QString("Status: The download was stopped when the wizard closed.  Tests kept: "
+                                       "MARSHALL1.") +
+                                   (ofSecond == 0 ? "" : "  The test in progress was dropped."));
     EXPECT_EQ(host.tree, "MARSHALL1 ");
     EXPECT_EQ(testsupport::storedTables(), QStringList{"MARSHALL1"});
     EXPECT_EQ(fileBytes(folder.path(TableList)), "0\r\n\"MARSHALL1 \"\r\n");

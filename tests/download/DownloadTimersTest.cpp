@@ -2,6 +2,8 @@
 // download ends, on scripted lines.
 
 #include <QApplication>
+#include <QLabel>
+#include <QMap>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -10,6 +12,7 @@
 #include "DownloadTestSupport.h"
 #include "WizardTestHost.h"
 #include "WizardWalk.h"
+#include "download/Communication.h"
 #include "download/DownloadDriver.h"
 #include "download/ImportWizard.h"
 #include "download/PanelStatusBar.h"
@@ -138,6 +141,59 @@ TEST_F(DownloadTimersTest, ACloseRequestAsTheLastDataArriveKeepsTheDownloadAndTh
   EXPECT_FALSE(wizard->isVisible());
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(wizard.isNull());
+}
+
+// The stiffness gauge's printout has ended and the download waits for the
+// silence that ends it (silence j is the j-th empty poll after the last
+// character; each empty read stands for 1 ms of the test's clock).
+class StiffnessEndWaitTest : public DownloadTimersTest {
+ protected:
+  StiffnessEndWaitTest() {
+    QObject::connect(&host.comm, &Communication::firstTextReceived, [this] { firstPoll = line->polls(); });
+  }
+  int silencePolls() const { return firstPoll < 0 ? -1 : line->polls() - firstPoll - (runs.size() - 1); }
+  void start() {
+    testsupport::walkToPrepare(*wizard, 3);
+    wizard->Import_Button[0]->click();
+  }
+
+  platform::ui::ScriptedDialogs dialogs;
+  platform::ui::ScopedDialogSeam seam{dialogs};
+  const QByteArray runs = testsupport::readData("t7310/wizard_runs.txt");
+  int firstPoll = -1;
+};
+
+TEST_F(StiffnessEndWaitTest, TheWizardShowsTheSecondsOfSilenceLeft) {
+  line->silence().chars(runs).silence(Communication::EmptyReadLimit + 1);
+  QMap<int, QString> shown;
+  wait->onPause = [&] {
+    const int j = silencePolls();
+    if (j != 100 && j != Communication::QuietReadCount + 10 && j != 20500) return;
+    driver().Timer3_Timer();
+    shown[j] = wizard->End_Wait->isHidden() ? QString() : wizard->End_Wait->text();
+  };
+  start();
+  const QString waiting = "Waiting for the end of the printout: it ends after %1 more seconds of silence.  "
+                          "Please do not close the wizard meanwhile.";
+  EXPECT_EQ(shown.value(100), "");
+  EXPECT_EQ(shown.value(Communication::QuietReadCount + 10), waiting.arg(27));
+  EXPECT_EQ(shown.value(20500), waiting.arg(10));
+  // The silence ended the download: the line goes with it.
+  EXPECT_EQ(host.comm.Tables_Created, "RUN4 RUN5 ");
+  EXPECT_TRUE(wizard->End_Wait->isHidden());
+}
+
+TEST_F(StiffnessEndWaitTest, APortLostDuringTheWaitKeepsTheRunsAndSaysSo) {
+  line->silence().chars(runs).silence(Communication::QuietReadCount).lose();
+  start();
+  EXPECT_EQ(host.programState.Download_Status, instrument::status::Ok);
+  EXPECT_EQ(wizard->Wizard_Step, ImportWizard::DonePage);
+  EXPECT_EQ(host.tree, "RUN4 RUN5 ");
+  EXPECT_EQ(testsupport::storedTables(), (QStringList{"RUN4", "RUN5"}));
+  EXPECT_EQ(wizard->Failure_Cause->text(),
+            "The instrument's port was lost after the printout had ended; the download ended as the silence after "
+            "it would have.  Runs kept: RUN4, RUN5.");
+  EXPECT_FALSE(wizard->Failure_Cause->isHidden());
 }
 
 }  // namespace

@@ -1,12 +1,14 @@
 #include "download/FailureCause.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
 #include "instrument/StatusCodes.h"
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
+#include "support/TempProgramFolder.h"
 
 namespace download {
 namespace {
@@ -32,6 +34,21 @@ TEST(FailureCauseTest, AFailureOnTheDiskNamesTheFolderOfTheWorkingDatabase) {
     EXPECT_TRUE(failureCause(code).contains(QStringLiteral("disk"))) << code;
   }
   EXPECT_TRUE(failureCause(status::BackupFailed).contains(QStringLiteral("not started")));
+}
+
+// A device that exists but does not open (here one the map file names): in
+// use or not permitted.
+TEST(FailureCauseTest, APortThatExistsButDoesNotOpenSaysWhatToCheck) {
+  const testsupport::TempProgramFolder folder;
+  QFile map(folder.path(platform::ProgramFiles::ComPortMap));
+  ASSERT_TRUE(map.open(QIODevice::WriteOnly));
+  map.write("COM2 = /dev/null\n");
+  map.close();
+  qunsetenv("QUORVANE_COM2");
+  EXPECT_EQ(portErrorCause(2),
+            "COM2 = /dev/null (from info/ComPorts.qvt) could not be opened.  Check that no other program uses it "
+            "and that this user may open it (on Linux, membership of the dialout group), or map COM2 to another "
+            "device in info/ComPorts.qvt.");
 }
 
 TEST(FailureCauseTest, OutcomesThatNeedNoWordsHaveNone) {

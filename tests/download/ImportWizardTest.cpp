@@ -109,6 +109,27 @@ TEST_F(ImportWizardTest, LoadsOnTheWelcomePageWithItsFourPanelsAndThePortScan) {
   for (int port = 1; port <= 4; ++port) EXPECT_FALSE(devices->line(port)->isOpen());
 }
 
+TEST_F(ImportWizardTest, ThePortPageShowsTheDeviceOfEachPortAndWhereItWasFound) {
+  QFile map(folder.path(platform::ProgramFiles::ComPortMap));
+  ASSERT_TRUE(map.open(QIODevice::WriteOnly));
+  map.write("COM1 = /dev/ttyUSB0\r\n");
+  map.close();
+  for (const char* name : {"QUORVANE_COM1", "QUORVANE_COM3", "QUORVANE_COM4"}) qunsetenv(name);
+  qputenv("QUORVANE_COM2", "/dev/pts/7");
+  next().click();
+  qunsetenv("QUORVANE_COM2");
+  EXPECT_FALSE(wizard->Com_Frame->isHidden());
+  EXPECT_EQ(wizard->Port_Devices->text(),
+            "COM1 = /dev/ttyUSB0 (from info/ComPorts.qvt)\n"
+            "COM2 = /dev/pts/7 (from the environment variable QUORVANE_COM2)\n"
+            "COM3 = /dev/ttyS2 (the default; info/ComPorts.qvt does not name it)\n"
+            "COM4 = /dev/ttyS3 (the default; info/ComPorts.qvt does not name it)");
+  EXPECT_EQ(wizard->Com_Select[1]->toolTip(), "COM2 = /dev/pts/7 (from the environment variable QUORVANE_COM2)");
+  // The system's own text stays as it was.
+  EXPECT_EQ(message(0), "Select the COM Port that the Infared Device is connected to.  You can only select from "
+                        "available COM ports.");
+}
+
 TEST_F(ImportWizardTest, AGaugeSkipsTheDownloadTypePageBothWays) {
   next().click();
   EXPECT_EQ(wizard->Wizard_Step, 1);

@@ -89,6 +89,7 @@ class WizardTestHost : public download::DownloadHost {
   }
   void setMainTabEnabled(int tab, bool enabled) override { tabs->setTabEnabled(tab, enabled); }
   void selectMainTab(int tab) override { tabs->setCurrentIndex(tab); }
+  void setStatusText(const QString& text) override { statusText = text; }
   void setCheckTimerRunning(bool running) override { checkTimerRunning = running; }
   void setComStatusCaptions(const QStringList& captions) override { comCaptions = captions; }
   void saveCompanyInfo() override {
@@ -120,6 +121,7 @@ class WizardTestHost : public download::DownloadHost {
   QString tree;
   QString treeTitle;
   QString savedTitle;
+  QString statusText;
   QStringList comCaptions;
 };
 

@@ -141,6 +141,14 @@ TEST_F(WizardHostTest, ADownloadWhoseTitleCannotBeSavedSaysSo) {
   EXPECT_EQ(dialogs.messages[0].owner, wizard.data());
 }
 
+TEST_F(WizardHostTest, ClosingTheWizardDuringADownloadSaysSoInTheStatusBar) {
+  QPointer<download::ImportWizard> wizard = openWizard();
+  ASSERT_FALSE(wizard.isNull());
+  downloadN2600A(*wizard, {}, [&] { wizard->close(); });
+  EXPECT_EQ(main().statusText(),
+            "Status: The download was stopped when the wizard closed.  The earlier data are unchanged.");
+}
+
 TEST_F(WizardHostTest, ExitAskedForDuringADownloadThenClosingTheWizardEndsBoth) {
   QPointer<download::ImportWizard> wizard = openWizard();
   ASSERT_FALSE(wizard.isNull());
