@@ -12,6 +12,7 @@
 #include "platform/core/ProgramFolderLock.h"
 #include "platform/core/SettingsFile.h"
 #include "platform/db/Database.h"
+#include "platform/db/DatabaseLockFile.h"
 #include "platform/serial/ComPortMap.h"
 #include "platform/ui/Dialogs.h"
 
@@ -108,12 +109,12 @@ bool removeStaleTableList() {
 EmptyDatabaseReset resetEmptyDatabase(const instrument::TableListRead& tableList) {
   const QString database = databasePath();
   if (!tableList.list.isEmpty() || !QFile::exists(database)) return {};
-  if (platform::db::Database::isLocked(database)) return {};
+  if (platform::db::DatabaseLockFile::isLocked(database)) return {};
   if (platform::settingsFileRefused(tableList.outcome)) return {};
-  if (!holdsTables(database)) return {platform::db::Database::removeFile(database), {}};
+  if (!holdsTables(database)) return {platform::db::Database::removeFile(database), {}, {}};
   const QString keptAs = datedName(database);
-  if (!platform::db::Database::renameFile(database, keptAs)) return {};
-  return {true, keptAs};
+  if (!platform::db::Database::renameFile(database, keptAs)) return {false, {}, keptAs};
+  return {true, keptAs, {}};
 }
 
 QStringList oversizedStartupFiles(platform::SettingsFile::Outcome companyInfo,

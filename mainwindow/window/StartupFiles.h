@@ -38,13 +38,14 @@ bool removeStaleTableList();
 struct EmptyDatabaseReset {
   bool done = false;  // the working database is gone
   QString keptAs;     // where it went, when it still held tables
+  QString notMovedTo; // where it was to go, when it still held tables but could not be moved
 };
 
 // Resets the working database when the table list as read names no tables,
 // unless the database is in use (its lock file exists) or the read refused the
 // list (its tables are not known to be none). One that still holds tables is
 // moved aside under a dated name rather than deleted; one that cannot be moved
-// stays.
+// with its log stays, and notMovedTo says so.
 EmptyDatabaseReset resetEmptyDatabase(const instrument::TableListRead& tableList);
 
 // What to tell the user about the settings files read at start that their

@@ -7,6 +7,7 @@
 #include <QSqlQueryModel>
 #include <gtest/gtest.h>
 
+#include "platform/db/DatabaseLockFile.h"
 #include "platform/db/Recordset.h"
 #include "support/TempProgramFolder.h"
 
@@ -33,17 +34,17 @@ class DatabaseTest : public ::testing::Test {
 };
 
 TEST_F(DatabaseTest, LockFileExistsExactlyWhileAConnectionIsOpen) {
-  EXPECT_EQ(Database::lockFilePath(path()), lockPath());
+  EXPECT_EQ(DatabaseLockFile::path(path()), lockPath());
   Database first, second;
   ASSERT_TRUE(first.open(path()));
   ASSERT_TRUE(second.open(path()));
   EXPECT_TRUE(QFileInfo::exists(lockPath()));
-  EXPECT_TRUE(Database::isLocked(path()));
+  EXPECT_TRUE(DatabaseLockFile::isLocked(path()));
   first.close();
   EXPECT_TRUE(QFileInfo::exists(lockPath()));
   second.close();
   EXPECT_FALSE(QFileInfo::exists(lockPath()));
-  EXPECT_FALSE(Database::isLocked(path()));
+  EXPECT_FALSE(DatabaseLockFile::isLocked(path()));
 }
 
 TEST_F(DatabaseTest, StaleLockFilesDoNotCountAsLocked) {
@@ -65,18 +66,18 @@ TEST_F(DatabaseTest, StaleLockFilesDoNotCountAsLocked) {
     file.write(content);
   }
   ASSERT_TRUE(QFileInfo::exists(lockPath()));
-  EXPECT_FALSE(Database::isLocked(path()));
+  EXPECT_FALSE(DatabaseLockFile::isLocked(path()));
   EXPECT_FALSE(QFileInfo::exists(lockPath()));
 
   QFile garbage(lockPath());
   ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
   garbage.write("not a lock");
   garbage.close();
-  EXPECT_FALSE(Database::isLocked(path()));
+  EXPECT_FALSE(DatabaseLockFile::isLocked(path()));
 
   QLockFile live(lockPath());
   ASSERT_TRUE(live.tryLock(0));
-  EXPECT_TRUE(Database::isLocked(path()));
+  EXPECT_TRUE(DatabaseLockFile::isLocked(path()));
 }
 
 TEST_F(DatabaseTest, RemoveFileClosesEveryConnectionFirst) {
