@@ -113,6 +113,17 @@ TEST_F(ProjectFileCommandsTest, AnOpenWaitsForTheFolderClaimAndADatabaseNoOtherP
   EXPECT_TRUE(main().Comm().Tables_Created.isEmpty());
 
   otherProgram.unlock();
+  QFile otherComputer(folder.path(platform::ProgramFiles::DatabaseLock));
+  ASSERT_TRUE(otherComputer.open(QIODevice::WriteOnly) && otherComputer.write("4242\nquorvane\nlab-pc-7\n") > 0);
+  otherComputer.close();
+  dialogs.messages.clear();
+  openProject("n2600bx_two_projects.txt");
+  ASSERT_EQ(dialogs.messageTexts().size(), 1);
+  EXPECT_TRUE(dialogs.messageTexts()[0].contains("\"lab-pc-7\". If that program is no longer running, delete the "
+                                                 "file \"" + otherComputer.fileName()))
+      << dialogs.messageTexts()[0].toStdString();
+
+  ASSERT_TRUE(otherComputer.remove());
   openProject("n2600bx_two_projects.txt");
   EXPECT_EQ(main().Comm().Tables_Created, QStringLiteral("12.5 7 "));
   // The claim is now this program's: a further start is refused.

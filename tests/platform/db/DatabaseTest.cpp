@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QSqlQueryModel>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 
 #include "platform/db/DatabaseLockFile.h"
 #include "platform/db/Recordset.h"
@@ -78,6 +79,14 @@ TEST_F(DatabaseTest, StaleLockFilesDoNotCountAsLocked) {
   QLockFile live(lockPath());
   ASSERT_TRUE(live.tryLock(0));
   EXPECT_TRUE(DatabaseLockFile::isLocked(path()));
+  live.unlock();
+
+  // Made by another program that holds it but has not written it yet.
+  QFile unwritten(lockPath());
+  ASSERT_TRUE(unwritten.open(QIODevice::WriteOnly));
+  ASSERT_EQ(::flock(unwritten.handle(), LOCK_EX | LOCK_NB), 0);
+  EXPECT_TRUE(DatabaseLockFile::isLocked(path()));
+  EXPECT_TRUE(QFileInfo::exists(lockPath()));
 }
 
 TEST_F(DatabaseTest, RemoveFileClosesEveryConnectionFirst) {
