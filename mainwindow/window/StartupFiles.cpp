@@ -11,6 +11,7 @@
 #include "platform/core/ProgramFolder.h"
 #include "platform/core/ProgramFolderLock.h"
 #include "platform/core/SettingsFile.h"
+#include "platform/core/WholeFile.h"
 #include "platform/db/Database.h"
 #include "platform/db/DatabaseLockFile.h"
 #include "platform/serial/ComPortMap.h"
@@ -98,6 +99,12 @@ bool holdProgramFolder(ProgramFolderLock& lock, QWidget* parent) {
       return false;
   }
   return false;
+}
+
+void removeWriterLeftovers(const ProgramFolderLock& lock) {
+  if (!lock.held()) return;
+  for (const QString& file : platform::ProgramFiles::WrittenWhole)
+    platform::removeWholeFileLeftovers(platform::ProgramFolder::path(file));
 }
 
 bool removeStaleTableList() {

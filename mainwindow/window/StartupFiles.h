@@ -28,6 +28,11 @@ bool claimProgramFolder(platform::ProgramFolderLock& lock);
 // working on the same files.
 bool holdProgramFolder(platform::ProgramFolderLock& lock, QWidget* parent);
 
+// Removes the temporary files that whole-file writes of the program's own
+// files, cut short by an earlier run's end, left beside them. Only while this
+// start holds the folder's claim: another run could be writing them.
+void removeWriterLeftovers(const platform::ProgramFolderLock& lock);
+
 // Start-up housekeeping of the working database and the table-list file.
 
 // Deletes the table-list file when the working database is missing, so that a
