@@ -105,6 +105,18 @@ TEST_F(DatabaseTest, RemoveFileClosesEveryConnectionFirst) {
   EXPECT_FALSE(QFileInfo::exists(lockPath()));
 }
 
+// Rows only the log holds would be missing from a file moved without it.
+TEST_F(DatabaseTest, AFileWhoseLogCannotMoveWithItKeepsItsName) {
+  const QString aside = folder.path(QStringLiteral("info/aside.qvd"));
+  for (const QString& file : {path(), path() + "-wal", aside + "-wal"}) {
+    QFile stand(file);
+    ASSERT_TRUE(stand.open(QIODevice::WriteOnly) && stand.write("x") == 1);
+  }
+  EXPECT_FALSE(Database::renameFile(path(), aside));
+  EXPECT_TRUE(QFileInfo::exists(path()) && QFileInfo::exists(path() + "-wal"));
+  EXPECT_FALSE(QFileInfo::exists(aside));
+}
+
 TEST_F(DatabaseTest, TableDefinitionRoundTripsThroughTheSchema) {
   Database db;
   ASSERT_TRUE(db.open(path()));
