@@ -65,7 +65,9 @@ NativeLock tryNativeLock(const QString& path, bool remove, int* error = nullptr)
   if (fd < 0) return errno == ENOENT ? NativeLock::Removed : NativeLock::Held;
   NativeLock result = NativeLock::Held;
   if (takeNativeLocks(fd, writable) && stillNamed(fd, name)) {
-    result = !remove ? NativeLock::Free : ::unlink(name.constData()) == 0 ? NativeLock::Removed : NativeLock::NotRemoved;
+    result = !remove                          ? NativeLock::Free
+             : ::unlink(name.constData()) == 0 ? NativeLock::Removed
+                                               : NativeLock::NotRemoved;
     if (result == NativeLock::NotRemoved && error != nullptr) *error = errno;
   }
   ::close(fd);

@@ -57,7 +57,8 @@ void removeWholeFileLeftovers(const QString& path) {
   const QFileInfo file(path);
   const QDir folder = file.absoluteDir();
   const QRegularExpression temporaryName(TemporaryNamePattern.arg(QRegularExpression::escape(file.fileName())));
-  const QStringList candidates = folder.entryList({TemporaryNameFilter.arg(file.fileName())}, QDir::Files | QDir::Hidden);
+  const QStringList candidates =
+      folder.entryList({TemporaryNameFilter.arg(file.fileName())}, QDir::Files | QDir::Hidden);
   for (const QString& name : candidates)
     if (temporaryName.match(name).hasMatch()) QFile::remove(folder.filePath(name));
 }

@@ -315,7 +315,8 @@ bool Database::renameFile(const QString& filePath, const QString& newPath) {
   if (!QFile::rename(filePath, newPath)) return false;
   // Committed rows the log alone holds would be missing from the file moved
   // aside: without its log the file goes back.
-  const bool logMoved = !QFile::exists(filePath + LogSuffix) || QFile::rename(filePath + LogSuffix, newPath + LogSuffix);
+  const bool logMoved =
+      !QFile::exists(filePath + LogSuffix) || QFile::rename(filePath + LogSuffix, newPath + LogSuffix);
   if (!logMoved) {
     QFile::rename(newPath, filePath);
     return false;
