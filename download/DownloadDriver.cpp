@@ -28,6 +28,7 @@
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/db/Database.h"
+#include "platform/db/DatabaseLockFile.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Functions.h"
 
@@ -167,9 +168,12 @@ bool DownloadDriver::prepare() {
   // A project file being read holds the database as surely as a lock file:
   // this download is its own long work, any other one is that reader.
   const bool otherWorkRunning = state.longWork.depth > 1;
-  if (otherWorkRunning || !host_.holdProgramFolder() || Database::isLocked(databasePath())) {
+  const bool folderHeld = !otherWorkRunning && host_.holdProgramFolder();
+  const QString inUse = folderHeld ? platform::db::DatabaseLockFile::inUse(databasePath()) : QString();
+  if (!folderHeld || !inUse.isEmpty()) {
     state.Download_Status = status::DatabaseLocked;
     errorExit();
+    if (!inUse.isEmpty()) wizard_.showFailureCause(inUse);
     return false;
   }
   // The previous data stay in a copy until the new data are complete; without
@@ -177,6 +181,7 @@ bool DownloadDriver::prepare() {
   if (!backup_.take()) {
     state.Download_Status = status::BackupFailed;
     errorExit();
+    if (!backup_.refusal().isEmpty()) wizard_.showFailureCause(backup_.refusal());
     return false;
   }
   // A database without tables is made anew; one whose list was refused may

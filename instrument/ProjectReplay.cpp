@@ -35,9 +35,11 @@ ProjectReplay::Outcome ProjectReplay::run(const QByteArray& file, qsizetype body
   QElapsedTimer sinceYield;
   sinceYield.start();
 
-  // The file's last byte that was passed on or was a line feed: a line feed
-  // ends a line only when that was not a carriage return, so that a byte the
-  // feed drops between CR and LF does not make a second line end.
+  // The file's last byte that was passed on as it stands: a line feed ends a
+  // line only when that was not a carriage return, so that neither a byte the
+  // feed drops between CR and LF nor a further LF makes a second line end
+  // (a printout fed CR LF LF has one). A line feed turned into a line end
+  // does not count, so that LF LF still gives two.
   unsigned char lastPassed = 0;
   qsizetype i = bodyStart;
   for (int sinceCheck = 0; i < file.size(); ++i) {
@@ -46,7 +48,7 @@ ProjectReplay::Outcome ProjectReplay::run(const QByteArray& file, qsizetype body
     // A file saved with bare line feeds (as editors here do) has its line
     // ends where the parsers look for them: at a carriage return.
     if (byte == LineFeed && lastPassed != CarriageReturn) byte = CarriageReturn;
-    if (raw == LineFeed || passes(raw)) lastPassed = raw;
+    if (passes(raw)) lastPassed = raw;
     if (member != nullptr && passes(byte)) {
       const QChar c(byte);
       lastResult = (parser_.*member)(QStringView(&c, 1));

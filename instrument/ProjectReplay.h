@@ -10,8 +10,10 @@ class Parse;
 // Feeds the body of a project file, one character at a time, to the parser of
 // its model, exactly as a download feeds a printout: characters 32 to 90,
 // carriage return and the end marker 253 reach the parser; every other byte
-// (line feeds, lower-case letters) is skipped. A line feed that does not
-// follow a passed carriage return ends its line as a carriage return would.
+// (line feeds, lower-case letters) is skipped. A line feed ends its line as a
+// carriage return would, unless the last byte of the file passed on was a
+// carriage return: CR LF LF gives one line end, as a printout of the same
+// bytes does, and LF LF two.
 class ProjectReplay {
  public:
   enum class Outcome {

@@ -10,6 +10,7 @@
 #include "platform/core/ProgramFolder.h"
 #include "platform/core/WholeFile.h"
 #include "platform/db/Database.h"
+#include "platform/db/DatabaseLockFile.h"
 
 namespace instrument {
 namespace {
@@ -21,9 +22,20 @@ using platform::ProgramFiles::ReplacementMark;
 using platform::ProgramFiles::TableList;
 using platform::ProgramFiles::TableListBackup;
 
-// Why an unfinished replacement could not be undone at start.
+// Why an unfinished replacement could not be undone at start, and what to do.
 const QString LockNotRemoved = QStringLiteral("its lock file \"%1\" was left behind and could not be removed");
 const QString FilesNotReplaced = QStringLiteral("the files beside \"%1\" could not be renamed or removed");
+const QString MakeWritable = QStringLiteral(
+    "Make the program folder writable and give its disk room, then start the program again to put the data back.");
+// %1: the lock file; %2: the computer it names.
+const QString LockOfOtherComputer =
+    QStringLiteral("the lock file \"%1\" says the program on the computer \"%2\" is using the working database");
+const QString DeleteLockOfOtherComputer = QStringLiteral(
+    "If the program on \"%2\" is no longer running, delete the file \"%1\", then start the program again to put "
+    "the data back.");
+const QString EarlierNotUndone = QStringLiteral(
+    "An earlier download or project open did not finish, and the data from before it are not back yet, so nothing "
+    "was replaced. Start the program again to put them back.");
 
 QString pathOf(const QString& relative) { return platform::ProgramFolder::path(relative); }
 QString nativePathOf(const QString& relative) { return QDir::toNativeSeparators(pathOf(relative)); }
@@ -65,9 +77,13 @@ bool WorkingDatabaseBackup::writeMark(bool hadDatabase, bool hadTableList) {
 
 bool WorkingDatabaseBackup::take() {
   discard();
+  refusal_.clear();
   // The copies of a replacement not yet undone are the only previous data:
   // new ones must not take their place.
-  if (QFile::exists(pathOf(ReplacementMark))) return false;
+  if (QFile::exists(pathOf(ReplacementMark))) {
+    refusal_ = EarlierNotUndone;
+    return false;
+  }
   // A copy of an open database could miss what its journal still holds.
   platform::db::Database::closeAllConnections(pathOf(Database));
   taken_ = keep(pathOf(Database), pathOf(DatabaseBackup), hadDatabase_) &&
@@ -117,21 +133,28 @@ void WorkingDatabaseBackup::discard() {
 WorkingDatabaseBackup::Recovery WorkingDatabaseBackup::recoverInterrupted() {
   const std::optional<Mark> mark = readMark();
   if (!mark) return {};
-  switch (platform::db::Database::lockHolder(pathOf(Database))) {
+  using platform::db::DatabaseLockFile;
+  const DatabaseLockFile::Reading lock = DatabaseLockFile::read(pathOf(Database));
+  switch (lock.holder) {
     // Its replacement is still under way, not one left unfinished.
-    case platform::db::Database::LockHolder::LiveProcess: return {};
+    case DatabaseLockFile::Holder::LiveProcess: return {};
+    // Whether it is still under way cannot be seen from here: the files are
+    // left as they are, and none of the half-built data is shown.
+    case DatabaseLockFile::Holder::OtherComputer:
+      return {Recovery::NotPutBack, LockOfOtherComputer.arg(nativePathOf(DatabaseLock), lock.computer),
+              DeleteLockOfOtherComputer.arg(nativePathOf(DatabaseLock), lock.computer)};
     // A lock that cannot go means a folder that cannot be changed: the files
     // are left for a start that can put them back.
-    case platform::db::Database::LockHolder::LeftOver:
-      return {Recovery::NotPutBack, LockNotRemoved.arg(nativePathOf(DatabaseLock))};
-    case platform::db::Database::LockHolder::None: break;
+    case DatabaseLockFile::Holder::LeftOver:
+      return {Recovery::NotPutBack, LockNotRemoved.arg(nativePathOf(DatabaseLock)), MakeWritable};
+    case DatabaseLockFile::Holder::None: break;
   }
   WorkingDatabaseBackup backup;
   backup.taken_ = true;
   backup.hadDatabase_ = mark->hadDatabase;
   backup.hadTableList_ = mark->hadTableList;
-  if (!backup.restore()) return {Recovery::NotPutBack, FilesNotReplaced.arg(nativePathOf(Database))};
-  return {Recovery::PutBack, {}};
+  if (!backup.restore()) return {Recovery::NotPutBack, FilesNotReplaced.arg(nativePathOf(Database)), MakeWritable};
+  return {Recovery::PutBack, {}, {}};
 }
 
 }  // namespace instrument

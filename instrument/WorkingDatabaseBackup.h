@@ -31,6 +31,10 @@ class WorkingDatabaseBackup {
   // is still there; nothing is kept then, and restore() reports failure.
   bool take();
   bool taken() const { return taken_; }
+  // Why the last take() refused when that was not the disk's fault (the
+  // mark of an earlier replacement still stands), in words for the user;
+  // empty otherwise.
+  const QString& refusal() const { return refusal_; }
 
   // Puts the working database and the table-list file back as they were when
   // take() ran: each kept copy replaces the current file, and a file that did
@@ -49,12 +53,15 @@ class WorkingDatabaseBackup {
     };
     Outcome outcome = NothingToUndo;
     QString reason;  // NotPutBack: why, in words for the user
+    QString remedy;  // NotPutBack: what the user can do, a sentence
   };
 
   // At start-up: when a replacement was left unfinished, puts the working
   // files back as they were before it. The caller says what came of it; a
   // replacement a live process holds the working database for is not
-  // finished yet, and nothing is done.
+  // finished yet, and nothing is done. One whose database lock names another
+  // computer is not put back either (that program may still be at it): the
+  // outcome is NotPutBack, and the remedy names the lock file to delete.
   static Recovery recoverInterrupted();
 
  private:
@@ -64,6 +71,7 @@ class WorkingDatabaseBackup {
   bool taken_ = false;
   bool hadDatabase_ = false;
   bool hadTableList_ = false;
+  QString refusal_;
 };
 
 }  // namespace instrument

@@ -55,12 +55,14 @@ const QString StatusDataNotPutBack =
     QStringLiteral("Status: The last download or project open did not finish; the data before it are not back yet.");
 const QString DataNotPutBack = QStringLiteral(
     "The last download or project open did not finish, and the data from before it could not be put back: %1.\n\n"
-    "The data it left half built are not shown. Make the program folder writable and give its disk room, then "
-    "start the program again to put the data back.");
+    "The data it left half built are not shown. %2");
 const QString DatabaseReset = QStringLiteral("Database with no tables, reseting.");
 const QString DatabaseKeptAside = QStringLiteral(
     "The table list named no tables, but the working database still held some. It was kept as \"%1\", and the "
     "program starts with an empty working database.");
+const QString DatabaseNotMovedAside = QStringLiteral(
+    "The table list named no tables, but the working database still held some. It could not be moved aside as "
+    "\"%1\" with its log, so it was left as it is.");
 constexpr int InitialWidth = 1000;
 constexpr int InitialHeight = 720;
 
@@ -160,7 +162,7 @@ void MainWindow::Init_Files() {
   if (unfinishedDataLeft_) {
     // The table list and the database do not belong together: neither is
     // shown, and both stay as they are for the next start to put back.
-    platform::ui::Dialogs::inform(this, DataNotPutBack.arg(recovery.reason), ProgramTitle);
+    platform::ui::Dialogs::inform(this, DataNotPutBack.arg(recovery.reason, recovery.remedy), ProgramTitle);
   } else {
     tableList = loadTableList();
   }
@@ -177,7 +179,10 @@ platform::SettingsFile::Outcome MainWindow::loadTableList() {
   const instrument::TableListRead read = instrument::readTableList(state_.Model_Code);
   comm_->Tables_Created = read.list;
   const EmptyDatabaseReset reset = resetEmptyDatabase(read);
-  if (!reset.keptAs.isEmpty()) {
+  if (!reset.notMovedTo.isEmpty()) {
+    platform::ui::Dialogs::inform(this, DatabaseNotMovedAside.arg(QDir::toNativeSeparators(reset.notMovedTo)),
+                                  ProgramTitle);
+  } else if (!reset.keptAs.isEmpty()) {
     platform::ui::Dialogs::inform(this, DatabaseKeptAside.arg(QDir::toNativeSeparators(reset.keptAs)), ProgramTitle);
   } else if (reset.done) {
     platform::ui::Dialogs::inform(this, DatabaseReset, ProgramTitle);

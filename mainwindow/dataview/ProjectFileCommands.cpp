@@ -17,7 +17,7 @@
 #include "platform/core/IgnoreErrors.h"
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
-#include "platform/db/Database.h"
+#include "platform/db/DatabaseLockFile.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Functions.h"
 #include "report/page/header/CompanyInfoSave.h"
@@ -114,13 +114,16 @@ void ProjectFileCommands::openProject(const QString& path) {
   // Another instance of the program on this folder would lose what it writes
   // under the replacement.
   if (!main_.holdProgramFolder()) return;
-  if (platform::db::Database::isLocked(platform::ProgramFolder::path(platform::ProgramFiles::Database))) {
-    Dialogs::message({&main_, OpenFailed + DatabaseInUse, ProgramTitle, MessageButtons::Ok, MessageIcon::Warning});
+  const QString inUse =
+      platform::db::DatabaseLockFile::inUse(platform::ProgramFolder::path(platform::ProgramFiles::Database));
+  if (!inUse.isEmpty()) {
+    Dialogs::message({&main_, NotOpened + inUse, ProgramTitle, MessageButtons::Ok, MessageIcon::Warning});
     return;
   }
   instrument::WorkingDatabaseBackup backup;
   if (!backup.take()) {
-    Dialogs::message({&main_, NoBackup, ProgramTitle, MessageButtons::Ok, MessageIcon::Warning});
+    const QString why = backup.refusal().isEmpty() ? NoBackup : NotOpened + backup.refusal();
+    Dialogs::message({&main_, why, ProgramTitle, MessageButtons::Ok, MessageIcon::Warning});
     return;
   }
   instrument::writeout reader(&state.Download_Status);

@@ -41,10 +41,9 @@ class ProjectFileCommands : public QObject {
   inline static const QString SavedTo = QStringLiteral("Project(s) Saved to ");
   inline static const QString SaveTitle = QStringLiteral("Quorvane Download Save Results");
   inline static const QString OpenFailed = QStringLiteral("The project file was not opened: ");
+  inline static const QString NotOpened = QStringLiteral("The project file was not opened. ");
   inline static const QString TableListNotWritten =
       QStringLiteral("its table list could not be written; the disk may be full.");
-  inline static const QString DatabaseInUse = QStringLiteral(
-      "the working database is in use by another running program. Close that program, then open the project again.");
   inline static const QString SaveFailed = QStringLiteral("The project file was not saved: ");
   inline static const QString NothingToSave = QStringLiteral("There are no projects to save.");
   inline static const QString NoBackup =

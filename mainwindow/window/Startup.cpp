@@ -29,6 +29,7 @@ int runProgram(QApplication& app) {
   // Held until the program ends.
   platform::ProgramFolderLock programFolder;
   if (!claimProgramFolder(programFolder)) return AlreadyRunningExit;
+  removeWriterLeftovers(programFolder);
 
   std::unique_ptr<MainWindow> main;
   SplashWindow splash([&main, &programFolder] {

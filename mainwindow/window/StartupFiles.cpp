@@ -11,7 +11,9 @@
 #include "platform/core/ProgramFolder.h"
 #include "platform/core/ProgramFolderLock.h"
 #include "platform/core/SettingsFile.h"
+#include "platform/core/WholeFile.h"
 #include "platform/db/Database.h"
+#include "platform/db/DatabaseLockFile.h"
 #include "platform/serial/ComPortMap.h"
 #include "platform/ui/Dialogs.h"
 
@@ -99,6 +101,12 @@ bool holdProgramFolder(ProgramFolderLock& lock, QWidget* parent) {
   return false;
 }
 
+void removeWriterLeftovers(const ProgramFolderLock& lock) {
+  if (!lock.held()) return;
+  for (const QString& file : platform::ProgramFiles::WrittenWhole)
+    platform::removeWholeFileLeftovers(platform::ProgramFolder::path(file));
+}
+
 bool removeStaleTableList() {
   const QString tableList = platform::ProgramFolder::path(platform::ProgramFiles::TableList);
   if (QFile::exists(databasePath()) || !QFile::exists(tableList)) return false;
@@ -108,12 +116,12 @@ bool removeStaleTableList() {
 EmptyDatabaseReset resetEmptyDatabase(const instrument::TableListRead& tableList) {
   const QString database = databasePath();
   if (!tableList.list.isEmpty() || !QFile::exists(database)) return {};
-  if (platform::db::Database::isLocked(database)) return {};
+  if (platform::db::DatabaseLockFile::isLocked(database)) return {};
   if (platform::settingsFileRefused(tableList.outcome)) return {};
-  if (!holdsTables(database)) return {platform::db::Database::removeFile(database), {}};
+  if (!holdsTables(database)) return {platform::db::Database::removeFile(database), {}, {}};
   const QString keptAs = datedName(database);
-  if (!platform::db::Database::renameFile(database, keptAs)) return {};
-  return {true, keptAs};
+  if (!platform::db::Database::renameFile(database, keptAs)) return {false, {}, keptAs};
+  return {true, keptAs, {}};
 }
 
 QStringList oversizedStartupFiles(platform::SettingsFile::Outcome companyInfo,

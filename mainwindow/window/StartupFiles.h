@@ -28,6 +28,11 @@ bool claimProgramFolder(platform::ProgramFolderLock& lock);
 // working on the same files.
 bool holdProgramFolder(platform::ProgramFolderLock& lock, QWidget* parent);
 
+// Removes the temporary files that whole-file writes of the program's own
+// files, cut short by an earlier run's end, left beside them. Only while this
+// start holds the folder's claim: another run could be writing them.
+void removeWriterLeftovers(const platform::ProgramFolderLock& lock);
+
 // Start-up housekeeping of the working database and the table-list file.
 
 // Deletes the table-list file when the working database is missing, so that a
@@ -38,13 +43,14 @@ bool removeStaleTableList();
 struct EmptyDatabaseReset {
   bool done = false;  // the working database is gone
   QString keptAs;     // where it went, when it still held tables
+  QString notMovedTo; // where it was to go, when it still held tables but could not be moved
 };
 
 // Resets the working database when the table list as read names no tables,
 // unless the database is in use (its lock file exists) or the read refused the
 // list (its tables are not known to be none). One that still holds tables is
 // moved aside under a dated name rather than deleted; one that cannot be moved
-// stays.
+// with its log stays, and notMovedTo says so.
 EmptyDatabaseReset resetEmptyDatabase(const instrument::TableListRead& tableList);
 
 // What to tell the user about the settings files read at start that their

@@ -39,6 +39,12 @@ inline const QString WizardPicture = QStringLiteral("images/importwizardpic.bmp"
 inline const QString ConnectedPicture = QStringLiteral("images/Connected.bmp");
 inline const QString UnconnectedPicture = QStringLiteral("images/Unconnected.bmp");
 inline const QString HelpFile = QStringLiteral("help/TELVIS.hlp");
+// Those of the files above that the program writes whole (WholeFile).
+inline const QString WrittenWhole[] = {TableList,          ReplacementMark,       CompanyInfo,
+                                       StiffnessConstants, LayoutLoadFrame,       LayoutN2600A,
+                                       LayoutN2600BX,      LayoutStiffness,       HeaderLayoutLoadFrame,
+                                       HeaderLayoutN2600A, HeaderLayoutN2600BX,   HeaderLayoutStiffness,
+                                       GraphImage};
 }  // namespace ProgramFiles
 
 }  // namespace platform

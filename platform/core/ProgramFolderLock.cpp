@@ -1,12 +1,11 @@
 #include "platform/core/ProgramFolderLock.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStorageInfo>
 
-#include "platform/core/LockFileHolder.h"
+#include "platform/core/LockFileTakeOver.h"
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
 
@@ -19,14 +18,16 @@ const QString NotMade = QStringLiteral(
 const QString NotTakenOver = QStringLiteral(
     "The lock file \"%1\" left by an earlier run of the program could not be taken over: %2. Downloads and "
     "project opens are refused until it can be.");
+const QString NotAFile = QStringLiteral(
+    "\"%1\" is in the place of the program's lock file but is no file. Move or delete it, then start the program "
+    "again. Downloads and project opens are refused until then.");
+// %1: the guard file; %2: the lock file.
+const QString GuardLeftOver = QStringLiteral(
+    "The file \"%1\", left by a start of the program that was cut short, keeps the lock file \"%2\" from being "
+    "taken over. If no other start of the program is under way, delete \"%1\" and start the program again. "
+    "Downloads and project opens are refused until then.");
 const QString DiskFull = QStringLiteral("the disk is full");
 const QString FolderReadOnly = QStringLiteral("the folder is read-only");
-const QString FullOrReadOnly = QStringLiteral("the disk may be full or the folder read-only");
-const QString PermissionDenied = QStringLiteral("Permission denied");
-const QString UnknownError = QStringLiteral("Unknown error");
-// Qt's own guard while it removes a lock file left over, used alike here so
-// that two starts never both remove one.
-const QString TakeOverGuardSuffix = QStringLiteral(".rmlock");
 
 // What stops files being written in the folder, as far as can be told.
 QString whyNotWritable(const QString& folder, const QString& otherwise) {
@@ -36,13 +37,7 @@ QString whyNotWritable(const QString& folder, const QString& otherwise) {
   return otherwise;
 }
 
-bool takeOver(QLockFile& lock) {
-  QLockFile guard(lock.fileName() + TakeOverGuardSuffix);
-  if (!guard.tryLock(0)) return false;
-  if (lockFileHolder(lock) != LockFileHolder::NoProgram) return false;
-  if (!QFile::remove(lock.fileName()) && QFileInfo::exists(lock.fileName())) return false;
-  return lock.tryLock(0);
-}
+QString native(const QString& path) { return QDir::toNativeSeparators(path); }
 
 }  // namespace
 
@@ -60,29 +55,24 @@ ProgramFolderLock::Claim ProgramFolderLock::take() {
   auto lock = std::make_unique<QLockFile>(lockFilePath());
   // Only a live process keeps the claim, however old it is.
   lock->setStaleLockTime(0);
-  const bool taken = lock->tryLock(0);
-  const Claim claim = taken ? Claim::Taken : lockFailed(*lock);
-  if (claim == Claim::Taken) lock_ = std::move(lock);
-  return claim;
+  const LockFileClaim claim = claimLockFile(*lock);
+  switch (claim.outcome) {
+    case LockFileClaim::Taken: lock_ = std::move(lock); return Claim::Taken;
+    case LockFileClaim::HeldHere: return Claim::HeldElsewhere;
+    case LockFileClaim::HeldOnOtherComputer: holderComputer_ = claim.computer; return Claim::HeldOnOtherComputer;
+    default: problem_ = problemOf(claim); return Claim::NotPossible;
+  }
 }
 
-ProgramFolderLock::Claim ProgramFolderLock::lockFailed(QLockFile& lock) {
-  const QString path = QDir::toNativeSeparators(lock.fileName());
-  const QString folder = QFileInfo(lock.fileName()).absolutePath();
-  if (lock.error() != QLockFile::LockFailedError) {
-    const QString otherwise = lock.error() == QLockFile::PermissionError ? PermissionDenied : UnknownError;
-    problem_ = NotMade.arg(path, whyNotWritable(folder, otherwise));
-    return Claim::NotPossible;
+QString ProgramFolderLock::problemOf(const LockFileClaim& claim) const {
+  const QString path = lockFilePath();
+  const QString folder = QFileInfo(path).absolutePath();
+  switch (claim.outcome) {
+    case LockFileClaim::NotAFile: return NotAFile.arg(native(path));
+    case LockFileClaim::GuardLeftOver: return GuardLeftOver.arg(native(lockFileGuardPath(path)), native(path));
+    case LockFileClaim::NotRemoved: return NotTakenOver.arg(native(path), whyNotWritable(folder, claim.why));
+    default: return NotMade.arg(native(path), whyNotWritable(folder, claim.why));
   }
-  switch (lockFileHolder(lock, &holderComputer_)) {
-    case LockFileHolder::ProgramHere: return Claim::HeldElsewhere;
-    case LockFileHolder::OtherComputer: return Claim::HeldOnOtherComputer;
-    case LockFileHolder::NoProgram: break;
-  }
-  holderComputer_.clear();
-  if (takeOver(lock)) return Claim::Taken;
-  problem_ = NotTakenOver.arg(path, whyNotWritable(folder, FullOrReadOnly));
-  return Claim::NotPossible;
 }
 
 void ProgramFolderLock::release() {

@@ -1,5 +1,8 @@
 #include "platform/core/WholeFile.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace platform {
@@ -7,6 +10,9 @@ namespace platform {
 namespace {
 
 const QString DiskFull = QStringLiteral("the disk is full (%1)");
+// QSaveFile's temporary file: the name with ".XXXXXX" added, each X a letter.
+const QString TemporaryNameFilter = QStringLiteral("%1.??????");
+const QString TemporaryNamePattern = QStringLiteral("^%1\\.[A-Za-z]{6}$");
 
 bool failed(QSaveFile& file, QString* error, const QString& why) {
   if (error != nullptr) *error = why;
@@ -45,6 +51,16 @@ bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* error
     return false;
   }
   return true;
+}
+
+void removeWholeFileLeftovers(const QString& path) {
+  const QFileInfo file(path);
+  const QDir folder = file.absoluteDir();
+  const QRegularExpression temporaryName(TemporaryNamePattern.arg(QRegularExpression::escape(file.fileName())));
+  const QStringList candidates =
+      folder.entryList({TemporaryNameFilter.arg(file.fileName())}, QDir::Files | QDir::Hidden);
+  for (const QString& name : candidates)
+    if (temporaryName.match(name).hasMatch()) QFile::remove(folder.filePath(name));
 }
 
 }  // namespace platform

@@ -12,4 +12,9 @@ namespace platform {
 // given) says why, in words for the user.
 bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
+// Removes what a writeWholeFile of path cut short (a kill, a power loss) can
+// leave beside it: its temporary file, path's name with a dot and six letters
+// added. Nothing else is touched. Only for a file no one else may be writing.
+void removeWholeFileLeftovers(const QString& path);
+
 }  // namespace platform

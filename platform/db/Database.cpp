@@ -3,17 +3,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
-#include <map>
-#include <memory>
 #include <set>
 
 #include "platform/core/DiskSync.h"
-#include "platform/core/LockFileHolder.h"
+#include "platform/db/DatabaseLockFile.h"
 #include "platform/db/SqlIdentifier.h"
 
 namespace platform::db {
@@ -21,7 +18,6 @@ namespace {
 
 const QString SqliteDriver = QStringLiteral("QSQLITE");
 const QString GeneratedNamePrefix = QStringLiteral("korvis-db-");
-const QString LockSuffix = QStringLiteral(".ldb");
 const QString ConnectOptions = QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000");
 // Write-ahead logging: a commit costs no disk flush, readers do not block the
 // writer, and what was committed survives the end of the process.
@@ -32,54 +28,12 @@ const QString FullSyncMode = QStringLiteral("PRAGMA synchronous = FULL");
 // it could not.
 const QString FullCheckpoint = QStringLiteral("PRAGMA wal_checkpoint(FULL)");
 
-// The connections of this process per database file, and the lock file held
-// while there is at least one.
-struct OpenFile {
-  std::set<Database*> connections;
-  std::unique_ptr<QLockFile> lock;
-};
-
-std::map<QString, OpenFile>& openFiles() {
-  static std::map<QString, OpenFile> files;
-  return files;
-}
-
 // Reading only.
 const QString LogSuffix = QStringLiteral("-wal");
 const QString ReadOnlyOption = QStringLiteral(";QSQLITE_OPEN_READONLY");
 const QString UriOption = QStringLiteral(";QSQLITE_OPEN_URI");
 // The file is read as it stands: no locks, no log, no index beside it.
 const QString AsItStands = QStringLiteral("?immutable=1");
-
-QString keyOf(const QString& filePath) { return QDir::cleanPath(QFileInfo(filePath).absoluteFilePath()); }
-
-std::unique_ptr<QLockFile> takeLock(const QString& filePath) {
-  auto lock = std::make_unique<QLockFile>(Database::lockFilePath(filePath));
-  lock->setStaleLockTime(0);
-  if (!lock->tryLock(0)) return nullptr;  // held by another live process: theirs stays
-  return lock;
-}
-
-void registerConnection(Database* db, const QString& filePath) {
-  OpenFile& file = openFiles()[keyOf(filePath)];
-  if (file.connections.empty()) file.lock = takeLock(filePath);
-  file.connections.insert(db);
-}
-
-bool openElsewhere(const Database* db, const QString& filePath) {
-  const auto it = openFiles().find(keyOf(filePath));
-  if (it == openFiles().end()) return false;
-  for (const Database* other : it->second.connections)
-    if (other != db) return true;
-  return false;
-}
-
-void unregisterConnection(Database* db, const QString& filePath) {
-  auto it = openFiles().find(keyOf(filePath));
-  if (it == openFiles().end()) return;
-  it->second.connections.erase(db);
-  if (it->second.connections.empty()) openFiles().erase(it);  // releases the lock file
-}
 
 QString nextGeneratedName() {
   static quint64 counter = 0;
@@ -175,7 +129,7 @@ bool Database::openForReading(const QString& filePath) {
   // is read as well, through the index that the connections to it keep; a
   // connection reading as it stands would not see another's later commits.
   const QFileInfo log(filePath + LogSuffix);
-  const bool fileHoldsAll = (!log.exists() || log.size() == 0) && !openElsewhere(this, filePath);
+  const bool fileHoldsAll = (!log.exists() || log.size() == 0) && !DatabaseLockFile::openElsewhere(this, filePath);
   QString options = ConnectOptions + ReadOnlyOption;
   QString name = filePath;
   if (fileHoldsAll) {
@@ -223,7 +177,7 @@ bool Database::openConnection(const QString& filePath, const QString& connection
   }
   ++openSerial_;
   open_ = true;
-  registerConnection(this, filePath_);
+  DatabaseLockFile::opened(this, filePath_);
   return true;
 }
 
@@ -234,7 +188,7 @@ void Database::close() {
   inTransaction_ = false;
   open_ = false;
   ++openSerial_;
-  unregisterConnection(this, filePath_);
+  DatabaseLockFile::closed(this, filePath_);
 }
 
 bool Database::isOpen() const { return open_; }
@@ -346,10 +300,7 @@ std::optional<QList<QSqlRecord>> Database::select(const QString& sql, const QVar
 }
 
 void Database::closeAllConnections(const QString& filePath) {
-  auto it = openFiles().find(keyOf(filePath));
-  if (it == openFiles().end()) return;
-  const std::set<Database*> connections = it->second.connections;
-  for (Database* db : connections) db->close();
+  for (Database* db : DatabaseLockFile::connections(filePath)) db->close();
 }
 
 bool Database::removeFile(const QString& filePath) {
@@ -362,7 +313,14 @@ bool Database::removeFile(const QString& filePath) {
 bool Database::renameFile(const QString& filePath, const QString& newPath) {
   closeAllConnections(filePath);
   if (!QFile::rename(filePath, newPath)) return false;
-  if (QFile::exists(filePath + LogSuffix)) QFile::rename(filePath + LogSuffix, newPath + LogSuffix);
+  // Committed rows the log alone holds would be missing from the file moved
+  // aside: without its log the file goes back.
+  const bool logMoved =
+      !QFile::exists(filePath + LogSuffix) || QFile::rename(filePath + LogSuffix, newPath + LogSuffix);
+  if (!logMoved) {
+    QFile::rename(newPath, filePath);
+    return false;
+  }
   QFile::remove(filePath + QStringLiteral("-shm"));
   return true;
 }
@@ -384,32 +342,6 @@ bool Database::syncToDisk(const QString& filePath) {
   // A file made new by the work (a download recreates it) needs its name on
   // the disk too; so does a log left beside it.
   return syncFileAndFolder(filePath);
-}
-
-QString Database::lockFilePath(const QString& filePath) {
-  const QFileInfo info(filePath);
-  return info.dir().filePath(info.completeBaseName() + LockSuffix);
-}
-
-bool Database::isLocked(const QString& filePath) { return lockHolder(filePath) != LockHolder::None; }
-
-Database::LockHolder Database::lockHolder(const QString& filePath) {
-  auto it = openFiles().find(keyOf(filePath));
-  if (it != openFiles().end() && !it->second.connections.empty()) return LockHolder::LiveProcess;
-  const QString lockPath = lockFilePath(filePath);
-  if (!QFileInfo::exists(lockPath)) return LockHolder::None;
-  QLockFile probe(lockPath);
-  probe.setStaleLockTime(0);
-  qint64 pid = 0;
-  QString host, app;
-  if (!probe.getLockInfo(&pid, &host, &app)) QFile::remove(lockPath);  // not a lock we can read: left over
-  if (probe.tryLock(0)) {
-    probe.unlock();
-    return LockHolder::None;
-  }
-  if (!QFileInfo::exists(lockPath)) return LockHolder::None;
-  // Another computer's program cannot be looked at: it is taken to run.
-  return lockFileHolder(probe) != LockFileHolder::NoProgram ? LockHolder::LiveProcess : LockHolder::LeftOver;
 }
 
 }  // namespace platform::db

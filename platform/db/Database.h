@@ -25,7 +25,7 @@ namespace platform::db {
 // that is already in use fails.
 //
 // While at least one connection of this process to a file is open, the lock
-// file beside it (same name, suffix ".ldb") exists. closeAllConnections() and
+// file beside it (same name, suffix ".ldb") exists (DatabaseLockFile). closeAllConnections() and
 // removeFile() close every connection of the process to a file first, so that
 // the file is never deleted under an open connection; queries and recordsets on
 // a closed connection become invalid and report failure.
@@ -95,7 +95,8 @@ class Database {
   static bool removeFile(const QString& filePath);
   // Closes every connection to the file, then renames it with its write-ahead
   // log, which may still hold committed rows; the index beside them is rebuilt
-  // from the log when needed. True when the file was renamed.
+  // from the log when needed. True when both were renamed; when the log
+  // cannot be, the file keeps its name and nothing is moved.
   static bool renameFile(const QString& filePath, const QString& newPath);
   // Puts everything committed to the file on the disk: its write-ahead log is
   // copied into it with full syncs, then the file and its folder are synced
@@ -104,20 +105,6 @@ class Database {
   // holds is just as safe. True when that is done, or when there is no such
   // file.
   static bool syncToDisk(const QString& filePath);
-  // The lock file that exists while the file is open: same folder and base
-  // name, suffix ".ldb".
-  static QString lockFilePath(const QString& filePath);
-  // Whether the file is in use: its lock file exists and was not left behind by
-  // a process that has ended. A stale lock file is removed on the way; one
-  // that cannot be removed counts as in use.
-  static bool isLocked(const QString& filePath);
-  enum class LockHolder {
-    None,         // no lock file, or a stale one, now removed
-    LiveProcess,  // this process or another running one has the file open
-    LeftOver,     // a stale lock file that could not be removed
-  };
-  // Who holds the file's lock file; a stale one is removed on the way.
-  static LockHolder lockHolder(const QString& filePath);
 
  private:
   friend class Recordset;

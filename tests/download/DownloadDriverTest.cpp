@@ -508,6 +508,7 @@ TEST_F(DownloadDriverTest, ALockedDatabaseIsNotTouched) {
   download({});
   EXPECT_EQ(host.programState.Download_Status, status::DatabaseLocked);
   expectBackOnTheWelcomePage("Database Connection Error ");
+  EXPECT_TRUE(wizard->Failure_Cause->text().contains(QStringLiteral("is in use by another running program")));
   EXPECT_EQ(wizard->Time_Panel, nullptr);
   EXPECT_FALSE(host.control->portOpen());
   EXPECT_TRUE(pty.readMaster(50).isEmpty());

@@ -170,6 +170,10 @@ TEST_F(WorkingDatabaseBackupTest, AReplacementOfALiveProcessIsNotUndoneAtStart) 
   EXPECT_EQ(WorkingDatabaseBackup::recoverInterrupted().outcome, Recovery::NothingToUndo);
   EXPECT_TRUE(building->isOpen());
   EXPECT_TRUE(QFile::exists(path(ReplacementMark)));
+  // Its copies are the only previous data: another replacement says so.
+  WorkingDatabaseBackup another;
+  EXPECT_FALSE(another.take());
+  EXPECT_TRUE(another.refusal().startsWith(QStringLiteral("An earlier download or project open did not finish")));
   building.reset();
   EXPECT_EQ(tables(), QStringList{QStringLiteral("NEW1")});
 }

@@ -150,16 +150,18 @@ TEST_F(ProjectFile, BareLineFeedsEndLinesToo) {
   EXPECT_EQ(projecttest::snapshot().value("CBR_LBR1").size(), 2);
 }
 
-// The feed drops the "~" as a download would; the line feed after it still
-// belongs to the date line's end.
-TEST_F(ProjectFile, AByteDroppedBetweenCrAndLfReadsAsThePrintoutDoes) {
-  const QByteArray body = "R#, 5\r\nM:, 1.5\r\nCF:, 0.98\r\nD:, 06/01/2004\r~\nT:, 10:20:30\r\n";
-  const QString parsed = projecttest::parsePrintout(instrument::ModelCode::T7310, body);
-  const auto printout = projecttest::snapshot();
-  ASSERT_TRUE(printout.value("RUN5").join(' ').contains("10:20:30")) << printout.keys().join(' ').toStdString();
-  writeout reader;
-  EXPECT_EQ(open(" 3 \r\n" + body, reader), parsed) << reader.message().toStdString();
-  EXPECT_EQ(projecttest::snapshot(), printout);
+// The feed drops the "~" as a download would, and line feeds: what follows
+// the date line's carriage return still belongs to its end.
+TEST_F(ProjectFile, WhatFollowsACarriageReturnReadsAsThePrintoutDoes) {
+  for (const QByteArray& lineEnd : {QByteArray("\r~\n"), QByteArray("\r\n\n")}) {
+    const QByteArray body = "R#, 5\r\nM:, 1.5\r\nCF:, 0.98\r\nD:, 06/01/2004" + lineEnd + "T:, 10:20:30\r\n";
+    const QString parsed = projecttest::parsePrintout(instrument::ModelCode::T7310, body);
+    const auto printout = projecttest::snapshot();
+    ASSERT_TRUE(printout.value("RUN5").join(' ').contains("10:20:30")) << printout.keys().join(' ').toStdString();
+    writeout reader;
+    EXPECT_EQ(open(" 3 \r\n" + body, reader), parsed) << reader.message().toStdString();
+    EXPECT_EQ(projecttest::snapshot(), printout) << lineEnd.toHex().constData();
+  }
 }
 
 // Replayed, such a file would leave the working database empty.

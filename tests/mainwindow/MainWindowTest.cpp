@@ -48,6 +48,15 @@ class MainWindowTest : public ::testing::Test {
     writeFile(platform::ProgramFiles::TableList, QByteArray::number(model) + "\r\n\"" + list + "\"\r\n");
   }
   bool exists(const QString& relative) const { return QFile::exists(folder.path(relative)); }
+  // What an open killed part-way leaves: the copies, the mark, a half-built
+  // database with its new table list.
+  void writeUnfinishedOpen() const {
+    writeFile(platform::ProgramFiles::DatabaseBackup, "previous database");
+    writeFile(platform::ProgramFiles::TableListBackup, "1\r\n\"P1 \"\r\n");
+    writeFile(platform::ProgramFiles::ReplacementMark, "1 1\r\n");
+    writeFile(platform::ProgramFiles::Database, "half-built database");
+    writeTableList(1, "P1 ");
+  }
 
   MainWindow& start() {
     MainWindow::Options options;
@@ -117,11 +126,7 @@ TEST_F(MainWindowTest, AStartAfterAnUnfinishedDownloadPutsThePreviousDataBackAnd
 // The last run was killed during an open, and this start cannot change the
 // folder: the lock file that run left cannot be removed.
 TEST_F(MainWindowTest, AnUnfinishedOpenThatCannotBePutBackIsSaidAndItsHalfBuiltDataAreNotShown) {
-  writeFile(platform::ProgramFiles::DatabaseBackup, "previous database");
-  writeFile(platform::ProgramFiles::TableListBackup, "1\r\n\"P1 \"\r\n");
-  writeFile(platform::ProgramFiles::ReplacementMark, "1 1\r\n");
-  writeFile(platform::ProgramFiles::Database, "half-built database");
-  writeTableList(1, "P1 ");
+  writeUnfinishedOpen();
   ASSERT_TRUE(QDir().mkpath(folder.path(platform::ProgramFiles::DatabaseLock) + "/in-the-way"));
   MainWindow& main = start();
   const QStringList messages = dialogs.messageTexts();
@@ -135,6 +140,21 @@ TEST_F(MainWindowTest, AnUnfinishedOpenThatCannotBePutBackIsSaidAndItsHalfBuiltD
   EXPECT_TRUE(exists(platform::ProgramFiles::ReplacementMark));
   EXPECT_TRUE(exists(platform::ProgramFiles::DatabaseBackup));
   EXPECT_TRUE(exists(platform::ProgramFiles::Database));
+}
+
+// Killed during an open on another computer of a shared folder: the
+// database lock names that computer, whose program may still be at it.
+TEST_F(MainWindowTest, AnUnfinishedOpenBehindAnotherComputersLockIsSaidAndItsHalfBuiltDataAreNotShown) {
+  writeUnfinishedOpen();
+  writeFile(platform::ProgramFiles::DatabaseLock, "4242\nquorvane\nlab-pc-7\n");
+  start();
+  const QStringList messages = dialogs.messageTexts();
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].contains("\"lab-pc-7\"") &&
+              messages[0].contains("delete the file \"" + folder.path(platform::ProgramFiles::DatabaseLock)))
+      << messages[0].toStdString();
+  EXPECT_EQ(root()->childCount(), 0);
+  EXPECT_TRUE(exists(platform::ProgramFiles::ReplacementMark) && exists(platform::ProgramFiles::DatabaseLock));
 }
 
 TEST_F(MainWindowTest, TabsCaptionsAndOnlyTheDataTabEnabled) {

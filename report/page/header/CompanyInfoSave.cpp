@@ -32,8 +32,9 @@ bool saveCompanyInfo(QWidget* owner, CompanyInfo& info, QString& Download_Title,
 }
 
 bool saveDataSetTitle(QWidget* owner, CompanyInfo& info, QString& Download_Title, ReportFlags& flags) {
-  // Written now, a refused file would lose what it holds for the defaults.
-  if (info.fileRefused()) return false;
+  // Written now, a refused file would lose what it holds for the defaults,
+  // and one with texts cut on load the rest of them.
+  if (info.keepFileAsFound()) return false;
   if (Info_File(InfoFileSave, info, Download_Title)) {
     flags.Info_Changed = false;
     return true;

@@ -27,8 +27,8 @@ bool saveCompanyInfo(QWidget* owner, CompanyInfo& info, QString& Download_Title,
 // company texts as they stand, so Info_Changed is cleared and the exit
 // question is not asked about texts already written. A file that cannot be
 // written is said; the previous file stays as it was and Info_Changed is
-// kept. A file refused at load is left alone (info.fileRefused()) until the
-// user saves the texts. Returns whether it was written.
+// kept. A file refused at load, or one whose texts were cut on load, is left
+// alone (info.keepFileAsFound()) until the user saves the texts. Returns whether it was written.
 bool saveDataSetTitle(QWidget* owner, CompanyInfo& info, QString& Download_Title, ReportFlags& flags);
 
 inline const QString InformationSaved = QStringLiteral("Information Saved.");

@@ -31,6 +31,7 @@ bool save(CompanyInfo& info, const QString& title, const QString& path) {
 
   if (!platform::writeWholeFile(path, Quote + record + Quote + CarriageReturn + LineFeed)) return false;
   info.fileOutcome = platform::SettingsFile::Read;
+  info.textsCut = false;
   return true;
 }
 
@@ -47,15 +48,18 @@ QByteArray recordText(QByteArray bytes) {
 bool load(CompanyInfo& info, QString& title, const QString& path) {
   const platform::SettingsFile file = platform::readSettingsFile(path);
   info.fileOutcome = file.outcome;
+  info.textsCut = false;
   if (file.outcome != platform::SettingsFile::Read) return false;
   const QList<QByteArray> lines = platform::settingsFileLines(recordText(file.bytes));
   for (int item = 0; item < ItemCount && item < lines.size(); ++item) {
     const QByteArray& value = lines[item];
     if (value.isEmpty()) continue;  // an empty item keeps what it had
-    if (item < CInfoCount)
+    if (item < CInfoCount) {
       info.CInfo[item] = QString::fromLatin1(value.left(CInfoTextLimit));
-    else
+      info.textsCut = info.textsCut || value.size() > CInfoTextLimit;
+    } else {
       title = QString::fromLatin1(value);
+    }
   }
   return true;
 }

@@ -103,14 +103,27 @@ TEST_F(ProjectFileCommandsTest, AnOpenWaitsForTheFolderClaimAndADatabaseNoOtherP
   EXPECT_TRUE(tablesInDatabase().isEmpty());
 
   secondStart.release();
-  QLockFile otherProgram(platform::db::Database::lockFilePath(folder.path(platform::ProgramFiles::Database)));
+  QLockFile otherProgram(folder.path(platform::ProgramFiles::DatabaseLock));
   ASSERT_TRUE(otherProgram.tryLock(0));
   dialogs.messages.clear();
   openProject("n2600bx_two_projects.txt");
-  EXPECT_EQ(dialogs.messageTexts(), QStringList{ProjectFileCommands::OpenFailed + ProjectFileCommands::DatabaseInUse});
+  ASSERT_EQ(dialogs.messageTexts().size(), 1);
+  EXPECT_TRUE(dialogs.messageTexts()[0].startsWith(ProjectFileCommands::NotOpened + "The working database"))
+      << dialogs.messageTexts()[0].toStdString();
   EXPECT_TRUE(main().Comm().Tables_Created.isEmpty());
 
   otherProgram.unlock();
+  QFile otherComputer(folder.path(platform::ProgramFiles::DatabaseLock));
+  ASSERT_TRUE(otherComputer.open(QIODevice::WriteOnly) && otherComputer.write("4242\nquorvane\nlab-pc-7\n") > 0);
+  otherComputer.close();
+  dialogs.messages.clear();
+  openProject("n2600bx_two_projects.txt");
+  ASSERT_EQ(dialogs.messageTexts().size(), 1);
+  EXPECT_TRUE(dialogs.messageTexts()[0].contains("\"lab-pc-7\". If that program is no longer running, delete the "
+                                                 "file \"" + otherComputer.fileName()))
+      << dialogs.messageTexts()[0].toStdString();
+
+  ASSERT_TRUE(otherComputer.remove());
   openProject("n2600bx_two_projects.txt");
   EXPECT_EQ(main().Comm().Tables_Created, QStringLiteral("12.5 7 "));
   // The claim is now this program's: a further start is refused.

@@ -164,6 +164,22 @@ TEST_F(StartupFilesTest, ALockFileOfAnotherComputerRefusesTheStartAndNamesThatCo
                             .arg(folder.root(), lockFile)});
 }
 
+// Kills during settings saves left the writer's temporary files; names of
+// other patterns, or beside files the program does not write, are not its.
+TEST_F(StartupFilesTest, TheWritersLeftoversBesideTheProgramsFilesGoAndNothingElse) {
+  const QStringList leftovers{"info/StiffnessCons.qvt.YMINFY", "info/LayoutS.qvt.wiBKej"};
+  const QStringList others{"info/StiffnessCons.qvt.bak", "info/LayoutS.qvt.abc123", "info/Notes.txt.abcdef",
+                           "info/LayoutS.qvt.ABCDEFG", "info/KORVIS.qvd.replacing"};
+  for (const QString& name : leftovers + others) writeFile(path(name), "x");
+  platform::ProgramFolderLock lock;
+  removeWriterLeftovers(lock);
+  EXPECT_TRUE(QFile::exists(path(leftovers[0])));
+  ASSERT_EQ(lock.take(), platform::ProgramFolderLock::Claim::Taken);
+  removeWriterLeftovers(lock);
+  for (const QString& name : leftovers) EXPECT_FALSE(QFile::exists(path(name))) << name.toStdString();
+  for (const QString& name : others) EXPECT_TRUE(QFile::exists(path(name))) << name.toStdString();
+}
+
 class StartupOnAFullDisk : public StartupFilesTest {
  protected:
   void SetUp() override {

@@ -1,9 +1,15 @@
 #include "platform/core/ProgramFolderLock.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include "platform/core/ProgramFiles.h"
 #include "support/TempProgramFolder.h"
@@ -51,6 +57,44 @@ TEST(ProgramFolderLockTest, AnEmptyOrGarbledLockFileIsTakenOver) {
     EXPECT_EQ(restart.take(), ProgramFolderLock::Claim::Taken) << content.toHex().constData();
     EXPECT_EQ(ProgramFolderLock().take(), ProgramFolderLock::Claim::HeldElsewhere);
   }
+}
+
+// Another start has made its lock file and holds it natively, but has not
+// written it yet: empty, it names no program.
+TEST(ProgramFolderLockTest, ALockFileWhoseNativeLockIsHeldIsNotTakenOver) {
+  testsupport::TempProgramFolder folder;
+  const QString lockPath = folder.path(ProgramFiles::ProgramLock);
+  const int maker = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_EXCL, 0644);
+  ASSERT_GE(maker, 0);
+  ASSERT_EQ(::flock(maker, LOCK_EX | LOCK_NB), 0);
+  EXPECT_EQ(ProgramFolderLock().take(), ProgramFolderLock::Claim::HeldElsewhere);
+  EXPECT_TRUE(QFileInfo::exists(lockPath));
+  ::close(maker);
+  EXPECT_EQ(ProgramFolderLock().take(), ProgramFolderLock::Claim::Taken);
+}
+
+// A garbled lock file, taken over by another start at this moment (it holds
+// the guard), then the things that stand in its way.
+TEST(ProgramFolderLockTest, TheLoserOfATakeOverIsASecondStartAndWhatStandsInTheWayIsNamed) {
+  testsupport::TempProgramFolder folder;
+  const QString lockPath = folder.path(ProgramFiles::ProgramLock);
+  const QString guardPath = lockPath + QStringLiteral(".rmlock");
+  writeLockFile(lockPath, "garbled");
+  {
+    QLockFile winnersGuard(guardPath);
+    ASSERT_TRUE(winnersGuard.tryLock(0));
+    EXPECT_EQ(ProgramFolderLock().take(), ProgramFolderLock::Claim::HeldElsewhere);
+  }
+  // Left by a start killed between making the guard and writing it.
+  writeLockFile(guardPath, QByteArray());
+  ProgramFolderLock start;
+  EXPECT_EQ(start.take(), ProgramFolderLock::Claim::NotPossible);
+  EXPECT_TRUE(start.problem().contains(QStringLiteral("delete \"%1\"").arg(QDir::toNativeSeparators(guardPath))))
+      << start.problem().toStdString();
+  ASSERT_TRUE(QFile::remove(guardPath) && QFile::remove(lockPath) && QDir().mkdir(lockPath));
+  EXPECT_EQ(start.take(), ProgramFolderLock::Claim::NotPossible);
+  EXPECT_TRUE(start.problem().startsWith(QStringLiteral("\"%1\" is in the place").arg(lockPath)))
+      << start.problem().toStdString();
 }
 
 }  // namespace

@@ -6,7 +6,9 @@
 #include <QProcess>
 #include <QSqlQueryModel>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 
+#include "platform/db/DatabaseLockFile.h"
 #include "platform/db/Recordset.h"
 #include "support/TempProgramFolder.h"
 
@@ -33,17 +35,17 @@ class DatabaseTest : public ::testing::Test {
 };
 
 TEST_F(DatabaseTest, LockFileExistsExactlyWhileAConnectionIsOpen) {
-  EXPECT_EQ(Database::lockFilePath(path()), lockPath());
+  EXPECT_EQ(DatabaseLockFile::path(path()), lockPath());
   Database first, second;
   ASSERT_TRUE(first.open(path()));
   ASSERT_TRUE(second.open(path()));
   EXPECT_TRUE(QFileInfo::exists(lockPath()));
-  EXPECT_TRUE(Database::isLocked(path()));
+  EXPECT_TRUE(DatabaseLockFile::isLocked(path()));
   first.close();
   EXPECT_TRUE(QFileInfo::exists(lockPath()));
   second.close();
   EXPECT_FALSE(QFileInfo::exists(lockPath()));
-  EXPECT_FALSE(Database::isLocked(path()));
+  EXPECT_FALSE(DatabaseLockFile::isLocked(path()));
 }
 
 TEST_F(DatabaseTest, StaleLockFilesDoNotCountAsLocked) {
@@ -65,18 +67,26 @@ TEST_F(DatabaseTest, StaleLockFilesDoNotCountAsLocked) {
     file.write(content);
   }
   ASSERT_TRUE(QFileInfo::exists(lockPath()));
-  EXPECT_FALSE(Database::isLocked(path()));
+  EXPECT_FALSE(DatabaseLockFile::isLocked(path()));
   EXPECT_FALSE(QFileInfo::exists(lockPath()));
 
   QFile garbage(lockPath());
   ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
   garbage.write("not a lock");
   garbage.close();
-  EXPECT_FALSE(Database::isLocked(path()));
+  EXPECT_FALSE(DatabaseLockFile::isLocked(path()));
 
   QLockFile live(lockPath());
   ASSERT_TRUE(live.tryLock(0));
-  EXPECT_TRUE(Database::isLocked(path()));
+  EXPECT_TRUE(DatabaseLockFile::isLocked(path()));
+  live.unlock();
+
+  // Made by another program that holds it but has not written it yet.
+  QFile unwritten(lockPath());
+  ASSERT_TRUE(unwritten.open(QIODevice::WriteOnly));
+  ASSERT_EQ(::flock(unwritten.handle(), LOCK_EX | LOCK_NB), 0);
+  EXPECT_TRUE(DatabaseLockFile::isLocked(path()));
+  EXPECT_TRUE(QFileInfo::exists(lockPath()));
 }
 
 TEST_F(DatabaseTest, RemoveFileClosesEveryConnectionFirst) {
@@ -93,6 +103,18 @@ TEST_F(DatabaseTest, RemoveFileClosesEveryConnectionFirst) {
   EXPECT_FALSE(QFileInfo::exists(path()));
   EXPECT_FALSE(QFileInfo::exists(path() + QStringLiteral("-journal")));
   EXPECT_FALSE(QFileInfo::exists(lockPath()));
+}
+
+// Rows only the log holds would be missing from a file moved without it.
+TEST_F(DatabaseTest, AFileWhoseLogCannotMoveWithItKeepsItsName) {
+  const QString aside = folder.path(QStringLiteral("info/aside.qvd"));
+  for (const QString& file : {path(), path() + "-wal", aside + "-wal"}) {
+    QFile stand(file);
+    ASSERT_TRUE(stand.open(QIODevice::WriteOnly) && stand.write("x") == 1);
+  }
+  EXPECT_FALSE(Database::renameFile(path(), aside));
+  EXPECT_TRUE(QFileInfo::exists(path()) && QFileInfo::exists(path() + "-wal"));
+  EXPECT_FALSE(QFileInfo::exists(aside));
 }
 
 TEST_F(DatabaseTest, TableDefinitionRoundTripsThroughTheSchema) {

@@ -147,5 +147,19 @@ TEST_F(InfoFileTest, AHugeTextIsCutToWhatAReportCanShow) {
   EXPECT_EQ(info.CInfo[FirstInfoLine], QStringLiteral("Street"));
 }
 
+// The title save after an open would write the cut texts back.
+TEST_F(InfoFileTest, AFileWhoseTextsWereCutOutlivesTheTitleSaveOfAnOpen) {
+  const QByteArray longTexts = "\"" + QByteArray(CInfoTextLimit + 1, 'N') + "\rStreet\r\"\r\n";
+  writeFile(longTexts);
+  CompanyInfo info;
+  ReportFlags flags;
+  QString title = QStringLiteral("Projects (site4.txt)");
+  ASSERT_TRUE(Info_File(InfoFileLoad, info, title));
+  EXPECT_FALSE(saveDataSetTitle(nullptr, info, title, flags));
+  EXPECT_EQ(fileBytes(), longTexts);
+  EXPECT_TRUE(Info_File(InfoFileSave, info, title));
+  EXPECT_TRUE(saveDataSetTitle(nullptr, info, title, flags));
+}
+
 }  // namespace
 }  // namespace report
