@@ -1,8 +1,10 @@
 // Kills a project open or a download at random moments and checks, after the
 // start-up recovery a restart runs, that the working data are either those
-// from before or the complete new ones, never a mix. Run by hand:
+// from before or the complete new ones, never a mix; or kills a project save
+// and checks that the project file is either the one before or the complete
+// new one. Run by hand:
 //
-//   bench_kill_campaign open|download [kills=100] [seed] [norecover]
+//   bench_kill_campaign open|download|save [kills=100] [seed] [norecover]
 //
 // "norecover" leaves out the start-up recovery: the control run, which shows
 // that the campaign does see mixed data.
@@ -17,6 +19,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
@@ -34,6 +37,7 @@
 #include "instrument/writeout.h"
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
+#include "platform/core/WholeFile.h"
 #include "platform/db/Database.h"
 #include "platform/serial/CommControl.h"
 #include "platform/serial/ScriptedSerialDevice.h"
@@ -134,16 +138,42 @@ QString listedTables() {
   _exit(4);
 }
 
+// What the program does for Save All, in the child: the working data written
+// over the project file that a save before made.
+[[noreturn]] void saveProject(const QString& projectFile) {
+  instrument::writeout writer;
+  const instrument::SaveStatus status = writer.writeout_(projectFile, listedTables(), instrument::ModelCode::LX9100);
+  _exit(status == instrument::SaveStatus::Saved ? 0 : 4);
+}
+
+QByteArray fileFingerprint(const QString& path) {
+  return QCryptographicHash::hash(readFile(path), QCryptographicHash::Sha1).toHex();
+}
+
+// The writer's temporary files beside a file: its name, a dot and six letters.
+int leftoversBeside(const QString& path) {
+  const QFileInfo file(path);
+  return file.dir().entryList({file.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden).size();
+}
+
 struct Campaign {
   QString mode;
   QString newFile;     // the project file opened
   QByteArray printout;  // the printout downloaded
   QString pristine;    // the working data before, kept to start each round from
+  QString savedFile;   // the project file a save replaces
+  QByteArray savedBefore;  // what it held before
+
+  bool saving() const { return mode == QStringLiteral("save"); }
 
   [[noreturn]] void work() const {
     if (mode == QStringLiteral("open")) openProject(newFile);
+    if (saving()) saveProject(savedFile);
     download(printout);
   }
+
+  // What a round compares: the project file for a save, else the working data.
+  QByteArray state() const { return saving() ? fileFingerprint(savedFile) : fingerprint(); }
 
   // Runs the work in a child; killed after delayUs unless negative. Returns
   // whether the child ran to its end (and with which code).
@@ -162,6 +192,11 @@ struct Campaign {
   }
 
   void resetWorkingData() const {
+    if (saving()) {
+      platform::removeWholeFileLeftovers(savedFile);
+      writeFile(savedFile, savedBefore);
+      return;
+    }
     platform::db::Database::removeFile(ProgramFolder::path(files::Database));
     for (const QString& name : {files::TableList, files::DatabaseBackup, files::TableListBackup,
                                 files::ReplacementMark})
@@ -201,12 +236,20 @@ int main(int argc, char** argv) {
   }
   QFile::copy(ProgramFolder::path(files::Database), campaign.pristine + QStringLiteral("/db"));
   QFile::copy(ProgramFolder::path(files::TableList), campaign.pristine + QStringLiteral("/list"));
-  const QByteArray before = fingerprint();
 
   // The new data, complete: one run to its end, timed.
-  campaign.printout = loadFramePrintout(2, campaign.mode == QStringLiteral("open") ? 20000 : 100);
+  campaign.printout = loadFramePrintout(2, campaign.mode == QStringLiteral("download") ? 100 : 20000);
   campaign.newFile = dir.filePath(QStringLiteral("new.txt"));
   writeFile(campaign.newFile, " 0 \r\n" + campaign.printout);
+  if (campaign.saving()) {
+    // A save writes the large data over the file of the small ones.
+    first.newFile = campaign.newFile;
+    if (!first.runChild(-1, code) || code != 0) return 1;
+    campaign.savedFile = dir.filePath(QStringLiteral("saved.txt"));
+    campaign.savedBefore = readFile(oldFile);
+    campaign.resetWorkingData();
+  }
+  const QByteArray before = campaign.state();
   QElapsedTimer timer;
   timer.start();
   if (!campaign.runChild(-1, code) || code != 0) {
@@ -214,9 +257,9 @@ int main(int argc, char** argv) {
     return 1;
   }
   const qint64 wholeRunUs = timer.nsecsElapsed() / 1000;
-  const QByteArray after = fingerprint();
+  const QByteArray after = campaign.state();
 
-  int previous = 0, complete = 0, mixed = 0, finished = 0, recovered = 0;
+  int previous = 0, complete = 0, mixed = 0, finished = 0, recovered = 0, leftovers = 0;
   std::uniform_int_distribution<qint64> delay(0, wholeRunUs * 11 / 10);
   for (int round = 0; round < kills; ++round) {
     campaign.resetWorkingData();
@@ -225,7 +268,8 @@ int main(int argc, char** argv) {
     if (recover && instrument::WorkingDatabaseBackup::recoverInterrupted().outcome ==
                        instrument::WorkingDatabaseBackup::Recovery::PutBack)
       ++recovered;
-    const QByteArray now = fingerprint();
+    if (campaign.saving()) leftovers += leftoversBeside(campaign.savedFile);
+    const QByteArray now = campaign.state();
     if (now == before) {
       ++previous;
     } else if (now == after) {
@@ -238,5 +282,6 @@ int main(int argc, char** argv) {
   std::printf("%s: %d kills over %.0f ms runs; %d ended before the kill; %d recoveries at restart\n",
               qPrintable(campaign.mode), kills, wholeRunUs / 1000.0, finished, recovered);
   std::printf("previous data %d, complete new data %d, mixed %d\n", previous, complete, mixed);
+  if (campaign.saving()) std::printf("temporary files left beside the project file: %d\n", leftovers);
   return mixed == 0 ? 0 : 2;
 }
