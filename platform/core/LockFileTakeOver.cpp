@@ -80,9 +80,11 @@ LockFileClaim failed(LockFileClaim::Outcome outcome, const QLockFile& lock) {
 
 LockFileClaim guardInTheWay(const QLockFile& guard) {
   if (guard.error() != QLockFile::LockFailedError) return failed(LockFileClaim::NotRemoved, guard);
-  // Another start holds it while it takes the lock file over: that one wins.
-  if (tryNativeLock(guard.fileName(), false) == NativeLock::Held) return only(LockFileClaim::HeldHere);
-  return only(LockFileClaim::GuardLeftOver);
+  // Another start holds it while it takes the lock file over, or has just
+  // let it go (Qt closes the guard before removing it): that one wins.
+  if (lockFileHolder(guard) == LockFileHolder::ProgramHere) return only(LockFileClaim::HeldHere);
+  if (tryNativeLock(guard.fileName(), false) == NativeLock::Free) return only(LockFileClaim::GuardLeftOver);
+  return only(LockFileClaim::HeldHere);
 }
 
 LockFileClaim takeOver(QLockFile& lock) {

@@ -80,11 +80,18 @@ TEST(ProgramFolderLockTest, TheLoserOfATakeOverIsASecondStartAndWhatStandsInTheW
   const QString lockPath = folder.path(ProgramFiles::ProgramLock);
   const QString guardPath = lockPath + QStringLiteral(".rmlock");
   writeLockFile(lockPath, "garbled");
+  QByteArray winner;
   {
     QLockFile winnersGuard(guardPath);
     ASSERT_TRUE(winnersGuard.tryLock(0));
     EXPECT_EQ(ProgramFolderLock().take(), ProgramFolderLock::Claim::HeldElsewhere);
+    QFile guard(guardPath);
+    ASSERT_TRUE(guard.open(QIODevice::ReadOnly));
+    winner = guard.readAll();
   }
+  // The winner letting it go: closed, not yet removed, it still names the winner.
+  writeLockFile(guardPath, winner);
+  EXPECT_EQ(ProgramFolderLock().take(), ProgramFolderLock::Claim::HeldElsewhere);
   // Left by a start killed between making the guard and writing it.
   writeLockFile(guardPath, QByteArray());
   ProgramFolderLock start;
