@@ -33,6 +33,12 @@ const QString LockOfOtherComputer =
 const QString DeleteLockOfOtherComputer = QStringLiteral(
     "If the program on \"%2\" is no longer running, delete the file \"%1\", then start the program again to put "
     "the data back.");
+// %1: the lock file.
+const QString LockHeldHere = QStringLiteral(
+    "its lock file \"%1\" is held by another running program of this computer, or cannot be read");
+const QString CloseOtherProgram = QStringLiteral(
+    "Close that program, or if none runs, delete the file \"%1\", then start the program again to put the data "
+    "back.");
 const QString EarlierNotUndone = QStringLiteral(
     "An earlier download or project open did not finish, and the data from before it are not back yet, so nothing "
     "was replaced. Start the program again to put them back.");
@@ -136,8 +142,13 @@ WorkingDatabaseBackup::Recovery WorkingDatabaseBackup::recoverInterrupted() {
   using platform::db::DatabaseLockFile;
   const DatabaseLockFile::Reading lock = DatabaseLockFile::read(pathOf(Database));
   switch (lock.holder) {
-    // Its replacement is still under way, not one left unfinished.
-    case DatabaseLockFile::Holder::LiveProcess: return {};
+    // This process's own replacement is still under way, not one left
+    // unfinished. Another's cannot be told from one left by a program of
+    // another user: as for another computer, nothing is shown or undone.
+    case DatabaseLockFile::Holder::LiveProcess:
+      if (!DatabaseLockFile::connections(pathOf(Database)).empty()) return {};
+      return {Recovery::NotPutBack, LockHeldHere.arg(nativePathOf(DatabaseLock)),
+              CloseOtherProgram.arg(nativePathOf(DatabaseLock))};
     // Whether it is still under way cannot be seen from here: the files are
     // left as they are, and none of the half-built data is shown.
     case DatabaseLockFile::Holder::OtherComputer:

@@ -47,7 +47,7 @@ class WorkingDatabaseBackup {
   // What the start found of a replacement left unfinished.
   struct Recovery {
     enum Outcome {
-      NothingToUndo,  // none left, or one a live process is still making
+      NothingToUndo,  // none left, or one this process is still making
       PutBack,        // the working files are as they were before it
       NotPutBack,     // not all could be put back; the mark and the copies stay
     };
@@ -58,10 +58,10 @@ class WorkingDatabaseBackup {
 
   // At start-up: when a replacement was left unfinished, puts the working
   // files back as they were before it. The caller says what came of it; a
-  // replacement a live process holds the working database for is not
-  // finished yet, and nothing is done. One whose database lock names another
-  // computer is not put back either (that program may still be at it): the
-  // outcome is NotPutBack, and the remedy names the lock file to delete.
+  // replacement this process holds the working database for is not finished
+  // yet, and nothing is done. One whose database lock another process holds,
+  // or names another computer, is not put back either (that program may still
+  // be at it): the outcome is NotPutBack, and the remedy names the lock file.
   static Recovery recoverInterrupted();
 
  private:

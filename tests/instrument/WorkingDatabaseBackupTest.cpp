@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <new>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -176,6 +177,22 @@ TEST_F(WorkingDatabaseBackupTest, AReplacementOfALiveProcessIsNotUndoneAtStart) 
   EXPECT_TRUE(another.refusal().startsWith(QStringLiteral("An earlier download or project open did not finish")));
   building.reset();
   EXPECT_EQ(tables(), QStringList{QStringLiteral("NEW1")});
+}
+
+// Another process holds the database lock (here made, not yet written): its
+// replacement may be under way, so a start neither undoes nor shows it.
+TEST_F(WorkingDatabaseBackupTest, AReplacementBehindAnotherProcesssLockIsNotPutBack) {
+  makeDatabase(QStringLiteral("OLD1"));
+  WorkingDatabaseBackup backup;
+  ASSERT_TRUE(backup.take());
+  QFile otherProcess(path(platform::ProgramFiles::DatabaseLock));
+  ASSERT_TRUE(otherProcess.open(QIODevice::WriteOnly));
+  ASSERT_EQ(::flock(otherProcess.handle(), LOCK_EX | LOCK_NB), 0);
+  const Recovery recovery = WorkingDatabaseBackup::recoverInterrupted();
+  EXPECT_EQ(recovery.outcome, Recovery::NotPutBack);
+  EXPECT_TRUE(recovery.reason.contains(QStringLiteral("KORVIS.ldb\" is held by another running program")))
+      << recovery.reason.toStdString();
+  EXPECT_TRUE(QFile::exists(path(ReplacementMark)) && QFile::exists(otherProcess.fileName()));
 }
 
 TEST_F(WorkingDatabaseBackupTest, OnlyAnUnfinishedReplacementIsUndoneAtStart) {
