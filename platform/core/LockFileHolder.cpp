@@ -1,5 +1,6 @@
 #include "platform/core/LockFileHolder.h"
 
+#include <QCoreApplication>
 #include <QLockFile>
 #include <QSysInfo>
 #include <cerrno>
@@ -22,6 +23,10 @@ LockFileHolder lockFileHolder(const QLockFile& lock, QString* computer) {
   if (!lock.getLockInfo(&pid, &host, &application)) return LockFileHolder::NoProgram;
   if (computer != nullptr) *computer = host;
   if (!host.isEmpty() && host != QSysInfo::machineHostName()) return LockFileHolder::OtherComputer;
+  // Its callers read no lock file this process holds: one that names it was
+  // left by an earlier run that had the same process id (a restart after a
+  // power loss often has).
+  if (pid == QCoreApplication::applicationPid()) return LockFileHolder::NoProgram;
   return processRuns(pid) ? LockFileHolder::ProgramHere : LockFileHolder::NoProgram;
 }
 

@@ -8,7 +8,7 @@ namespace platform {
 
 // Who holds a lock file, as far as this computer can tell.
 enum class LockFileHolder {
-  NoProgram,     // empty, garbled or unreadable, or a process of this computer that has ended
+  NoProgram,     // empty, garbled or unreadable, this process, or a process of this computer that has ended
   ProgramHere,   // a running process of this computer
   OtherComputer  // another computer's: whether its program still runs cannot be seen from here
 };

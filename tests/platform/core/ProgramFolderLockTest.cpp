@@ -48,10 +48,21 @@ void writeLockFile(const QString& path, const QByteArray& content) {
   file.write(content);
 }
 
-// What a power loss right after the lock file was made leaves, and rubbish.
+// What a lock file of this process holds, written by Qt.
+QByteArray lockOfThisProcess(const QString& path) {
+  QLockFile lock(path);
+  if (!lock.tryLock(0)) return {};
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// What a power loss right after the lock file was made leaves, rubbish, and
+// the lock of a run before a power loss that had this run's process id.
 TEST(ProgramFolderLockTest, AnEmptyOrGarbledLockFileIsTakenOver) {
   testsupport::TempProgramFolder folder;
-  for (const QByteArray& content : {QByteArray(), QByteArray("\x01\xfe garbled\n\n")}) {
+  const QByteArray thisProcess = lockOfThisProcess(folder.path(ProgramFiles::ProgramLock));
+  ASSERT_FALSE(thisProcess.isEmpty());
+  for (const QByteArray& content : {QByteArray(), QByteArray("\x01\xfe garbled\n\n"), thisProcess}) {
     writeLockFile(folder.path(ProgramFiles::ProgramLock), content);
     ProgramFolderLock restart;
     EXPECT_EQ(restart.take(), ProgramFolderLock::Claim::Taken) << content.toHex().constData();
@@ -80,17 +91,19 @@ TEST(ProgramFolderLockTest, TheLoserOfATakeOverIsASecondStartAndWhatStandsInTheW
   const QString lockPath = folder.path(ProgramFiles::ProgramLock);
   const QString guardPath = lockPath + QStringLiteral(".rmlock");
   writeLockFile(lockPath, "garbled");
-  QByteArray winner;
   {
     QLockFile winnersGuard(guardPath);
     ASSERT_TRUE(winnersGuard.tryLock(0));
     EXPECT_EQ(ProgramFolderLock().take(), ProgramFolderLock::Claim::HeldElsewhere);
-    QFile guard(guardPath);
-    ASSERT_TRUE(guard.open(QIODevice::ReadOnly));
-    winner = guard.readAll();
   }
-  // The winner letting it go: closed, not yet removed, it still names the winner.
-  writeLockFile(guardPath, winner);
+  // The winner, here the live process that runs this test, letting it go:
+  // closed, not yet removed, it still names the winner.
+  const QString winner = QString::number(::getppid());
+  QList<QByteArray> lines = lockOfThisProcess(guardPath).split('\n');
+  ASSERT_GE(lines.size(), 3);
+  lines[0] = winner.toLatin1();
+  lines[1] = QFile::encodeName(QFileInfo(QStringLiteral("/proc/%1/exe").arg(winner)).symLinkTarget());
+  writeLockFile(guardPath, lines.join('\n'));
   EXPECT_EQ(ProgramFolderLock().take(), ProgramFolderLock::Claim::HeldElsewhere);
   // Left by a start killed between making the guard and writing it.
   writeLockFile(guardPath, QByteArray());
