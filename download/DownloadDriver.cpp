@@ -133,6 +133,7 @@ void DownloadDriver::download() {
   registered_ = false;
   previousDataGone_ = false;
   previousTables_ = host_.Comm().Tables_Created;
+  host_.clearStatusNote();
   const QMetaObject::Connection firstText =
       connect(&host_.Comm(), &Communication::firstTextReceived, this, [this](const QString& text) {
         dataArrived_ = true;

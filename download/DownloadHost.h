@@ -55,6 +55,8 @@ class DownloadHost {
   virtual void selectMainTab(int tab) = 0;
   // The text of the main window's status bar ("Status: ...").
   virtual void setStatusText(const QString& text) = 0;
+  // A download begins: a note an earlier one left in the status bar gives way.
+  virtual void clearStatusNote() {}
   // Starts or stops the periodic COM port check.
   virtual void setCheckTimerRunning(bool running) = 0;
   // The captions of the COM port status items, COM1 to COM4.

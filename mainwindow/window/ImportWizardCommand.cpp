@@ -3,11 +3,6 @@
 #include "platform/core/IgnoreErrors.h"
 
 namespace mainwindow {
-namespace {
-
-const QString WaitingForWizard = QStringLiteral("Status: Waiting for data from Wizard.");
-
-}  // namespace
 
 void MenuCommands::ImportWizard_Click() {
   // A running download or project read owns the working database.
@@ -17,7 +12,7 @@ void MenuCommands::ImportWizard_Click() {
     if (!wizardHost_) wizardHost_ = std::make_unique<WizardHost>(main_);
     wizardHost_->showWizard();
   });
-  main_.setStatusText(WaitingForWizard);
+  main_.setStatusText(WaitingForWizardStatus);
 }
 
 }  // namespace mainwindow

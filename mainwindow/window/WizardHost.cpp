@@ -56,6 +56,8 @@ void WizardHost::selectMainTab(int tab) { main_.MainTab->setCurrentIndex(tab); }
 // Kept over the activation of the main window that follows the wizard's close.
 void WizardHost::setStatusText(const QString& text) { main_.setLastingStatusText(text); }
 
+void WizardHost::clearStatusNote() { main_.setStatusText(WaitingForWizardStatus); }
+
 void WizardHost::setCheckTimerRunning(bool running) {
   QTimer& timer = main_.comPortStatus().Check_Timer;
   if (running) {

@@ -12,6 +12,9 @@ namespace mainwindow {
 
 class MainWindow;
 
+// The status bar while the wizard is open.
+inline const QString WaitingForWizardStatus = QStringLiteral("Status: Waiting for data from Wizard.");
+
 // The main window as the import wizard sees it, and the keeper of the one
 // wizard window. The wizard is closed with the main window.
 class WizardHost : public download::DownloadHost {
@@ -37,6 +40,7 @@ class WizardHost : public download::DownloadHost {
   void setMainTabEnabled(int tab, bool enabled) override;
   void selectMainTab(int tab) override;
   void setStatusText(const QString& text) override;
+  void clearStatusNote() override;
   void setCheckTimerRunning(bool running) override;
   void setComStatusCaptions(const QStringList& captions) override;
   QString knownPortStates() const override;

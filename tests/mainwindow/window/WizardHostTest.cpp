@@ -149,6 +149,20 @@ TEST_F(WizardHostTest, ClosingTheWizardDuringADownloadSaysSoInTheStatusBar) {
             "Status: The download was stopped when the wizard closed.  The earlier data are unchanged.");
 }
 
+// The note of a failed try is about that try: the next download replaces it,
+// and a lasting note would outlive the wizard.
+TEST_F(WizardHostTest, APortErrorNoteGivesWayToTheNextDownload) {
+  QPointer<download::ImportWizard> wizard = openWizard();
+  ASSERT_FALSE(wizard.isNull());
+  qputenv("QUORVANE_COM1", "/dev/quorvane-no-such-port");
+  downloadN2600A(*wizard, {});
+  EXPECT_EQ(main().statusText(), "Status: Error with Port COM1.");
+  qputenv("QUORVANE_COM1", pty.slavePath().toLocal8Bit());
+  downloadN2600A(*wizard, testsupport::readData("n2600a/wizard_report.txt") + EndMarker);
+  EXPECT_EQ(wizard->Connection_Panel->text(), "Download Complete ");
+  EXPECT_NE(main().statusText(), "Status: Error with Port COM1.");
+}
+
 TEST_F(WizardHostTest, ExitAskedForDuringADownloadThenClosingTheWizardEndsBoth) {
   QPointer<download::ImportWizard> wizard = openWizard();
   ASSERT_FALSE(wizard.isNull());
