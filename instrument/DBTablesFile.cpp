@@ -45,8 +45,10 @@ TableListRead readTableList(qint32& Model_Code) {
   if (!first.isEmpty())
     if (const auto read = text::toInteger(first)) code = *read;
   const QString list = QString::fromLatin1(lines.value(1)).remove(QLatin1Char(Quote));
-  if (const QString misfit = listMisfit(list, code); !misfit.isEmpty())
-    return {{}, platform::SettingsFile::Unreadable, MisfitMessage.arg(QDir::toNativeSeparators(tableListPath()), misfit)};
+  if (const QString misfit = listMisfit(list, code); !misfit.isEmpty()) {
+    const QString file = QDir::toNativeSeparators(tableListPath());
+    return {{}, platform::SettingsFile::Unreadable, MisfitMessage.arg(file, misfit)};
+  }
   Model_Code = code;
   return {list, file.outcome};
 }

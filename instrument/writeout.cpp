@@ -128,7 +128,8 @@ SaveStatus writeout::writeout_(const QString& filename, const QString& Table_Nam
     platform::db::Database db;
     if (!db.openForReading(CreateDatabase::databasePath()))
       return saveFailed(SaveStatus::DatabaseFailed, NoDatabaseMessage.arg(db.lastError()));
-    if (const QString misfit = tableListMisfit(db, names, cd); !misfit.isEmpty()) return notFitting(filename, misfit);
+    const QString misfit = tableListMisfit(db, names, cd);
+    if (!misfit.isEmpty()) return notFitting(filename, misfit);
     ProjectSection section{db, names, out, {}};
     if (!writeSection(section, cd, Export_CSV)) {
       return saveFailed(SaveStatus::TableFailed, TableMessage.arg(section.error));

@@ -104,8 +104,8 @@ bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* error
 void removeWholeFileLeftovers(const QString& path) {
   const QFileInfo file(path);
   const QDir folder = file.absoluteDir();
-  const QRegularExpression temporaryName(
-      TemporaryNamePattern.arg(QRegularExpression::escape(file.fileName()), QRegularExpression::escape(WholeFileTemporaryMark)));
+  const QRegularExpression temporaryName(TemporaryNamePattern.arg(
+      QRegularExpression::escape(file.fileName()), QRegularExpression::escape(WholeFileTemporaryMark)));
   const QStringList candidates =
       folder.entryList({TemporaryNameFilter.arg(file.fileName(), WholeFileTemporaryMark)}, QDir::Files | QDir::Hidden);
   for (const QString& name : candidates)

@@ -65,8 +65,11 @@ class ProjectFile : public testing::Test {
 TEST_F(ProjectFile, AListThatGivesNoTableOfItsModelLeavesThePreviousFile) {
   const QByteArray previous = save("CBR_LBR1 ");
   ASSERT_TRUE(previous.startsWith(" 0 \r\nCBR/LBR TEST"));
-  const std::pair<QString, qint16> misfits[] = {
-      {"CBR_LBR1 ", 9}, {"CBR_LBR1 ", -1}, {"CBR_LBR1 ", 4}, {"CBR_LBR1 ", instrument::ModelCode::T7310}, {" ", LX9100}};
+  const std::pair<QString, qint16> misfits[] = {{"CBR_LBR1 ", 9},
+                                                {"CBR_LBR1 ", -1},
+                                                {"CBR_LBR1 ", 4},
+                                                {"CBR_LBR1 ", instrument::ModelCode::T7310},
+                                                {" ", LX9100}};
   for (const auto& [list, cd] : misfits) {
     writeout writer;
     EXPECT_EQ(writer.writeout_(file_, list, cd), SaveStatus::NotFitting) << cd;
