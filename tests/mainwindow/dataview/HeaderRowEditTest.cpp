@@ -165,7 +165,7 @@ TEST_F(HeaderRowEditTest, ATableWithOnlyItsHeaderStoresTheEdit) {
 // click opens the MAXD cell, the keys typed replace its text, Enter commits.
 class HeaderGridEditTest : public DataViewFixture {
  protected:
-  // Project 7 of an N2600BX printout (MAXD 130.2), soil readings shown.
+  // Project 7 of an N2600BX printout (MAXD 130.125), soil readings shown.
   void SetUp() override {
     DataViewFixture::SetUp();
     const QString file = folder.path(QStringLiteral("project7.txt"));
@@ -184,14 +184,17 @@ class HeaderGridEditTest : public DataViewFixture {
       texts << view().Rows_Recordset.index(row, column).data().toString();
     return texts;
   }
+  // typed replaces the cell's text; a null text keeps it.
   void typeIntoMaxd(const QString& typed) {
     const QModelIndex cell = header().model()->index(0, view().Header_Recordset.fieldIndex(u"MAXD"));
     header().setCurrentIndex(cell);
     header().edit(cell);
     auto* editor = header().viewport()->findChild<QWidget*>();
     ASSERT_NE(editor, nullptr);
-    if (auto* line = qobject_cast<QLineEdit*>(editor); line && !typed.isNull()) line->setText(typed);
-    if (auto* line = editor->findChild<QLineEdit*>(); line && !typed.isNull()) line->setText(typed);
+    auto* line = qobject_cast<QLineEdit*>(editor);
+    if (line == nullptr) line = editor->findChild<QLineEdit*>();  // a spin box's
+    ASSERT_NE(line, nullptr);
+    if (!typed.isNull()) line->setText(typed);
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(editor, &enter);
     // The delegate commits and closes after the key; the closed editor goes,
@@ -216,7 +219,7 @@ TEST_F(HeaderGridEditTest, EmptyPercentagesShowEmptyAndOnlyARealChangeRecomputes
     typeIntoMaxd(QLatin1String(refused));
     EXPECT_EQ(dialogs.messageTexts(), QStringList{HeaderRowEdit::MaxdNotAboveZero}) << refused;
     dialogs.messages.clear();
-    EXPECT_EQ(maxd(), "130.2");
+    EXPECT_EQ(maxd(), "130.125");
     EXPECT_EQ(shown("PERC_COMP"), printed);
   }
 
