@@ -8,6 +8,7 @@
 #include "platform/report/ReportNames.h"
 #include "report/builder/ColumnLines.h"
 #include "report/builder/ColumnSlots.h"
+#include "report/builder/ColumnWidths.h"
 #include "report/builder/FieldMap.h"
 #include "report/builder/ReportBuilderContext.h"
 #include "report/builder/ReportRecords.h"
@@ -157,6 +158,7 @@ PlaceColumnResult Place_Column(ReportBuilderContext& context, int Col, const QSt
   }
   if (chooseRemarksColumn(p)) writeRemarksColumn(p);
   carryRemarks(context.report(), context.flags, Model, typed);
+  fitColumnWidths(context.report(), context.flags);
   return {p.Col, readBy, nextListSelection(list)};
 }
 
