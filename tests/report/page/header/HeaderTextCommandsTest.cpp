@@ -232,6 +232,25 @@ TEST_F(RemarkCommandsTest, LoadFrameMirrorBlockClickGoesBesideTheClickedReading)
   EXPECT_EQ(shown(8).lines.value(2), QStringLiteral("53"));
 }
 
+// A load-frame layout load takes both blocks' remarks along (Load_Layout_Click).
+TEST_F(RemarkCommandsTest, ALoadedLoadFrameLayoutKeepsTheMirrorBlocksRemarks) {
+  openLoadFrame(60);  // two blocks at size 9
+  placeItems({"Time", "CH1"});
+  page.layout().Save_Layout_Click();
+  page.Clear_Button_Click();
+  redraw();
+  clickRow(2, 2);
+  addRemark(QStringLiteral("left"));
+  clickRow(9, 3, 8);
+  addRemark(QStringLiteral("mirror"));
+  page.layout().Load_Layout_Click();
+  redraw();
+  ASSERT_EQ(remarksColumn(), 4);
+  EXPECT_EQ(besideRow(4, 2), QStringLiteral("left"));
+  EXPECT_EQ(besideRow(11, 3), QStringLiteral("mirror"));
+  EXPECT_EQ(shown(8).lines.value(2), QStringLiteral("53"));
+}
+
 TEST_F(RemarkCommandsTest, ARemarkTooLongForItsRoomIsAnnouncedAndOneBelowTheReadingsSaysWhy) {
   openN2600A(3);
   placeItems({"Stat"});
