@@ -90,7 +90,7 @@ void writeStiffnessTitle(ReportBuilderContext& context, const QString& Table, co
   setText(report, QStringLiteral("ReportTitleText"), QStringLiteral("Data Report for T7310"));
   const QString run = fieldText(first, QStringLiteral("RUN_NUMBER"));
   const bool laterRuns = instrument::isHeaderOnlyRunTable(context.db, Table);
-  setText(report, QStringLiteral("IdText"), laterRuns ? run + QStringLiteral("+") : run);
+  setText(report, QStringLiteral("IdText"), laterRuns ? run + instrument::LaterRunsMark : run);
   setText(report, QStringLiteral("DateText"),
           fieldText(first, QStringLiteral("Date")) + QStringLiteral(" ") + fieldText(first, QStringLiteral("Time")));
   setText(report, QStringLiteral("DensityStdLabel"), QStringLiteral("Measure: "));
