@@ -587,6 +587,28 @@ TEST_F(DownloadDriverTest, APortThatDoesNotOpenIsReported) {
       "info/ComPorts.qvt.  The earlier data are unchanged.");
 }
 
+// After a failed try the port page offers only the ports that are there, and
+// the line-speed question of the next try shows nothing of the last one.
+TEST_F(DownloadDriverTest, ANewTryShowsNothingOfAFailedOne) {
+  walkToPrepare(3);
+  qputenv("QUORVANE_COM1", MissingPort);
+  download({});
+  ASSERT_EQ(wizard->Connection_Panel->text(), "Communication Error ");
+  wizard->Time_Panel->setText("Time: 0 min 15 sec");
+  next().click();
+  for (QRadioButton* port : wizard->Com_Select) EXPECT_FALSE(port->isEnabled());
+
+  qputenv("QUORVANE_COM1", pty.slavePath().toLocal8Bit());
+  wizard->resetToWelcome();
+  QStringList behindTheQuestion;
+  dialogs.onMessage = [&](const platform::ui::MessageRequest&) {
+    behindTheQuestion = {wizard->Connection_Panel->text(), wizard->Time_Panel->text()};
+  };
+  walkToPrepare(3);
+  download({}, [&] { timeOut(); });
+  EXPECT_EQ(behindTheQuestion, (QStringList{"Not Connected ", "Timeout in 29 Seconds "}));
+}
+
 // Start-up refused the table list, or it named no tables: the download starts
 // with an empty list over a database that holds tables, and fails before any
 // data.
