@@ -148,6 +148,12 @@ class DownloadDriverTest : public ::testing::Test {
             host.programState.Model_Code, host.programState.Download_Title};
   }
 
+  void expectTimersStopped() const {
+    DownloadTimers& timers = wizard->driver().timers();
+    for (QTimer* timer : {&timers.Timer1, &timers.Timer2, &timers.Timer3, &timers.Timer4})
+      EXPECT_FALSE(timer->isActive());
+  }
+
   // The one line that ended the download, in the wizard and the status bar.
   void expectEndNote(const QString& line) {
     EXPECT_EQ(wizard->End_Note->text(), line);
@@ -176,8 +182,7 @@ class DownloadDriverTest : public ::testing::Test {
     EXPECT_EQ(next().text(), "Next");
     EXPECT_TRUE(wizard->Com_Select[0]->isEnabled());
     EXPECT_TRUE(wizard->Device_Select[3]->isEnabled());
-    for (QTimer* timer : {&wizard->driver().timers().Timer1, &wizard->driver().timers().Timer2, &wizard->driver().timers().Timer3, &wizard->driver().timers().Timer4})
-      EXPECT_FALSE(timer->isActive());
+    expectTimersStopped();
     if (wizard->Time_Panel != nullptr) EXPECT_TRUE(wizard->Time_Panel->isHidden());
     EXPECT_TRUE(host.tabEnabled(0));
     EXPECT_FALSE(host.tabEnabled(1));
@@ -198,8 +203,7 @@ class DownloadDriverTest : public ::testing::Test {
     EXPECT_EQ(wizard->Connection_Panel->text(), "Download Complete ");
     EXPECT_TRUE(wizard->Time_Panel->isHidden());
     EXPECT_TRUE(wizard->Recieving_Frame->isHidden());
-    for (QTimer* timer : {&wizard->driver().timers().Timer1, &wizard->driver().timers().Timer2, &wizard->driver().timers().Timer3, &wizard->driver().timers().Timer4})
-      EXPECT_FALSE(timer->isActive());
+    expectTimersStopped();
     EXPECT_TRUE(wizard->Com_Select[0]->isEnabled());
 
     EXPECT_EQ(state.Model_Code, Model_Code);

@@ -140,7 +140,8 @@ TEST_F(DownloadTimersTest, ACloseRequestAsTheLastDataArriveKeepsTheDownloadAndTh
   EXPECT_EQ(testsupport::storedTables(), (QStringList{"RUN4", "RUN5"}));
   // The close came too late to cut anything: the note says the whole printout.
   EXPECT_EQ(host.statusText,
-            "Status: The wizard was closed as the printout ended.  Runs kept: RUN4, RUN5.  This is the whole printout.");
+            "Status: The wizard was closed as the printout ended.  Runs kept: RUN4, RUN5.  "
+            "This is the whole printout.");
   ASSERT_FALSE(wizard.isNull());
   EXPECT_FALSE(wizard->isVisible());
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
