@@ -102,7 +102,6 @@ void DownloadDriver::Start() {
 }
 
 void DownloadDriver::download() {
-  instrument::ProgramState& state = host_.state();
   dataArrived_ = false;
   databaseRemoved_ = false;
   registered_ = false;
