@@ -160,7 +160,8 @@ int Communication::RunTest() {
   completeTests_.clear();
   keptCompleteTests_ = false;
   droppedTestInProgress_ = false;
-  portLostAfterPrintout_ = false;
+  endedAsSilence_ = false;
+  recordDropped_.clear();
   downloadPortOpen_ = result == status::Ok;
   downloadPort_ = serialPort_;
   return result;
@@ -230,17 +231,21 @@ bool Communication::endsBySilence(int device_type) {
   return device_type == DeviceType::LoadFrameSingle || device_type == DeviceType::T7310;
 }
 
-bool Communication::countEmptyRead() {
-  if (++emptyReads_ == 1) quietSince_ = clock_->seconds();
-  return emptyReads_ > EmptyReadLimit;
+bool Communication::awaitsSilence(int device_type) const {
+  return receiving_ && endsBySilence(device_type) && clock_->seconds() - lastCharacterAt_ >= QuietSeconds;
 }
 
+bool Communication::countEmptyRead() { return ++emptyReads_ > EmptyReadLimit; }
+
 std::optional<int> Communication::silenceSecondsLeft() const {
-  if (!receiving_ || !endsBySilence(deviceType_) || emptyReads_ < QuietReadCount) return std::nullopt;
+  const double silent = clock_->seconds() - lastCharacterAt_;
+  if (!receiving_ || !endsBySilence(deviceType_) || emptyReads_ == 0 || silent < CountdownAfterSeconds)
+    return std::nullopt;
   // An empty read lasts a little longer than EmptyReadMillis (the events run
-  // meanwhile), so the pace is measured rather than assumed.
-  const double perRead = (clock_->seconds() - quietSince_) / emptyReads_;
-  return static_cast<int>(std::ceil(perRead * (EmptyReadLimit - emptyReads_)));
+  // meanwhile, and more so on a busy computer), so the pace is measured
+  // rather than assumed.
+  const double perRead = silent / emptyReads_;
+  return static_cast<int>(std::lround(perRead * (EmptyReadLimit - emptyReads_)));
 }
 
 bool Communication::hasCompleteTests(int device_type) const {
@@ -278,6 +283,7 @@ int Communication::GetData(int device_type, bool Disable_Timer) {
     completeTests_.clear();
   }
   Finished_ = false;
+  lastCharacterAt_ = clock_->seconds();
   emit firstTextReceived(QString::fromLatin1(s));
 
   const ReceivingScope receiving(receiving_);
@@ -308,6 +314,7 @@ int Communication::receive(int device_type, QByteArray& s) {
 
     if (Stop_) return tablesComplete();
     s = read();
+    if (!s.isEmpty()) lastCharacterAt_ = clock_->seconds();
     if (portLost()) return lostPort(device_type);
     if (Check_CommEvent() == status::ReceiveOverflow) return status::ReceiveOverflow;
     pause();
@@ -384,8 +391,13 @@ int Communication::endOfData(int device_type) {
 
 int Communication::halt(int device_type) {
   // Closing the wizard keeps a continuous download's complete tests, as Done
+  // would, and ends a download that only awaits its silence as that silence
   // would; anything else received is abandoned.
   if (hasCompleteTests(device_type)) return keepCompleteTests(status::Ok);
+  if (awaitsSilence(device_type)) {
+    const int ended = endAsSilence(device_type);
+    if (ended != Continue) return ended;
+  }
   parserInitialised_ = false;
   parse_->DeInit();
   return status::Halted;
@@ -393,31 +405,51 @@ int Communication::halt(int device_type) {
 
 int Communication::lostPort(int device_type) {
   if (hasCompleteTests(device_type)) return keepCompleteTests(status::PortLost);
-  // On a quiet line the printout is over and only the silence that ends it
-  // was awaited: the download ends as that silence would have ended it.
-  if (endsBySilence(device_type) && emptyReads_ >= QuietReadCount) {
-    portLostAfterPrintout_ = true;
-    return silence(device_type);
-  }
-  // A printout cut off while data arrive is incomplete: nothing of it counts.
+  // On a quiet line, the parser between runs, the printout is over and only
+  // the silence that ends it was awaited: the download ends as that silence
+  // would have ended it.
+  if (awaitsSilence(device_type) && parse_->standsBetweenRecords(device_type)) return endAsSilence(device_type);
+  // A printout cut off inside a run is incomplete: nothing of it counts.
   parserInitialised_ = false;
   parse_->DeInit();
   return status::PortLost;
 }
 
+int Communication::endAsSilence(int device_type) {
+  if (parse_->standsBetweenRecords(device_type)) {
+    endedAsSilence_ = true;
+    return silence(device_type);
+  }
+  const QString made = parse_->retrn_message();
+  const QString cutOff = parse_->recordCutOff(device_type);
+  const QString cutOffEntry = cutOff + QLatin1Char(' ');
+  const QString kept = !cutOff.isEmpty() && made.endsWith(cutOffEntry) ? made.chopped(cutOffEntry.size()) : made;
+  if (kept.isEmpty()) return Continue;
+  endedAsSilence_ = true;
+  recordDropped_ = cutOff;
+  return keepTables(kept, cutOff.isEmpty() ? QString() : cutOffEntry, status::Ok);
+}
+
 int Communication::keepCompleteTests(int result) {
   const QString made = parse_->retrn_message();
   const QString cutOff = made.startsWith(completeTests_) ? made.mid(completeTests_.size()) : QString();
-  if (!parse_->commit()) return storeFailed();
-  parserInitialised_ = false;
-  parse_->DeInit();
-  // The table of a test cut off holds part of it only.
-  if (!cutOff.isEmpty() && !instrument::CreateDatabase().Delete_Table(cutOff)) return status::DatabaseWriteFailed;
-  parse_->setRetrn_message(completeTests_);
-  Tables_Created = completeTests_;
+  const int kept = keepTables(completeTests_, cutOff, result);
+  if (kept != result) return kept;
   keptCompleteTests_ = true;
   droppedTestInProgress_ = !Finished_;
   Finished_ = true;
+  return result;
+}
+
+int Communication::keepTables(const QString& kept, const QString& cutOff, int result) {
+  // cutOff is a table list: each name followed by a blank.
+  if (!parse_->commit()) return storeFailed();
+  parserInitialised_ = false;
+  parse_->DeInit();
+  // The table of a run or test cut off holds part of it only.
+  if (!cutOff.isEmpty() && !instrument::CreateDatabase().Delete_Table(cutOff)) return status::DatabaseWriteFailed;
+  parse_->setRetrn_message(kept);
+  Tables_Created = kept;
   return result;
 }
 

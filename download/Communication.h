@@ -73,20 +73,27 @@ class Communication : public QObject {
   // A port that goes away ends it at once with status::PortLost. A cut-off
   // printout is then incomplete, except that a continuous download keeps the
   // tests that were complete (keptCompleteTests()), as Halt_ does for it, and
-  // that a download ended by silence whose line was already quiet ends as the
-  // silence would have (portLostAfterPrintout()).
+  // that a download ended by silence, whose line was quiet with the parser
+  // standing between runs, ends as the silence would have (endedAsSilence()).
+  // Halt_ on such a quiet line ends it so as well; a run cut in the middle is
+  // then dropped (recordDropped()) and the complete ones are kept.
   int GetData(int device_type, bool Disable_Timer = false);
   // True when the last GetData ended a continuous download early and kept its
   // complete tests: Tables_Created lists them, the test cut off is gone.
   bool keptCompleteTests() const { return keptCompleteTests_; }
   // True when a halt or a lost port dropped a test in progress as well.
   bool droppedTestInProgress() const { return droppedTestInProgress_; }
-  // True when the last GetData ended because the port went away while only
-  // the silence after the printout was awaited.
-  bool portLostAfterPrintout() const { return portLostAfterPrintout_; }
-  // While a download that ends by silence has a quiet line: the seconds of
-  // silence left before the empty-read limit ends it, estimated from the pace
-  // of the empty reads so far. Nothing otherwise.
+  // True when the last GetData ended because the port went away or the
+  // wizard closed while only the silence after the printout was awaited: it
+  // ended as that silence would have.
+  bool endedAsSilence() const { return endedAsSilence_; }
+  // The run or test that such an end found cut in the middle and dropped;
+  // empty when none was.
+  const QString& recordDropped() const { return recordDropped_; }
+  // While a download that ends by silence has been silent for
+  // CountdownAfterSeconds: the seconds of silence left before the empty-read
+  // limit ends it, estimated from the pace of the empty reads so far. Nothing
+  // otherwise.
   std::optional<int> silenceSecondsLeft() const;
 
   int Download_Status() const { return *downloadStatus_; }
@@ -106,12 +113,16 @@ class Communication : public QObject {
   // Limits of the receive loop.
   static constexpr double FirstCharacterTimeoutSeconds = 30.0;
   static constexpr int EmptyReadLimit = 30000;
-  // Empty reads in a row after which the line counts as quiet: the printout
-  // has ended and only the silence that ends it is awaited. About 3 s of
-  // silence (a tenth of the limit); the slowest line, 1200 baud, brings a
-  // character every 8 ms, and no instrument pauses that long inside a
-  // printout.
-  static constexpr int QuietReadCount = 3000;
+  // Seconds since the last character after which the line counts as quiet:
+  // only the silence that ends the printout is awaited, if the parser stands
+  // between runs. Measured by the clock, not in empty reads: on a busy
+  // computer each read lasts longer, while the silence limit itself stays
+  // counted in reads. The slowest line, 1200 baud, brings a character every
+  // 8 ms.
+  static constexpr double QuietSeconds = 3.0;
+  // A silence this long is no gap between characters: the countdown to the
+  // silence limit is shown from then on.
+  static constexpr double CountdownAfterSeconds = 1.0;
   static constexpr int ReceiveBufferSize = 20242;
   // After each test of a continuous download up to this many reads of line
   // ends and blanks are dropped; the first other character belongs to a next
@@ -138,6 +149,9 @@ class Communication : public QObject {
   bool dropLineEnd();
   void dropTestEnd();
   bool portLost() const;
+  // A download that ends by silence has a quiet line: its printout has ended
+  // unless the parser stands inside a run.
+  bool awaitsSilence(int device_type) const;
   // The download types that a long silence ends with their tables.
   static bool endsBySilence(int device_type);
   // Counts an empty read of the receive loop; true past the limit.
@@ -148,6 +162,12 @@ class Communication : public QObject {
   int halt(int device_type);
   // Ends a continuous download with the tests complete so far.
   int keepCompleteTests(int result);
+  // Ends a download on a quiet line as the silence would, without the run cut
+  // off if there is one; Continue when nothing complete is left.
+  int endAsSilence(int device_type);
+  // Stores the tables of kept and drops those of cutOff (part of a run or
+  // test), both table lists, leaving the parser closed.
+  int keepTables(const QString& kept, const QString& cutOff, int result);
   int receive(int device_type, QByteArray& s);
   int feed(int device_type, int c, QByteArray& s);
   int silence(int device_type);
@@ -177,12 +197,13 @@ class Communication : public QObject {
   QString completeTests_;
   bool keptCompleteTests_ = false;
   bool droppedTestInProgress_ = false;
-  bool portLostAfterPrintout_ = false;
-  // The receive loop's type and its empty reads in a row, with the time of
-  // the first of them.
+  bool endedAsSilence_ = false;
+  QString recordDropped_;
+  // The receive loop's type, its empty reads in a row and the time of the
+  // last character received.
   int deviceType_ = -1;
   int emptyReads_ = 0;
-  double quietSince_ = 0.0;
+  double lastCharacterAt_ = 0.0;
 };
 
 }  // namespace download

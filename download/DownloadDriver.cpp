@@ -5,8 +5,6 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QLocale>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "download/Communication.h"
@@ -17,7 +15,6 @@
 #include "download/ImportWizard.h"
 #include "download/PanelStatusBar.h"
 #include "download/ReceivingIndicator.h"
-#include "download/TimePanelText.h"
 #include "download/WizardTexts.h"
 #include "instrument/CreateDatabase.h"
 #include "instrument/DBTablesFile.h"
@@ -45,46 +42,24 @@ const QString TimeKey = QStringLiteral("Time_Status");
 constexpr int TimePanelWidth = 2500;
 constexpr int SetupPanelCount = 4;
 
-const QString WaitingToReceive = QStringLiteral("Waiting to Recieve...");
 const QString PortErrorMessage = QStringLiteral("Error with Port");
 const QString PortErrorStatus = QStringLiteral("Error with Port COM%1.");
-// %1: seconds of silence left.
-const QString EndWaitText = QStringLiteral(
-    "Waiting for the end of the printout: it ends after %1 more seconds of silence.  Please do not close the "
-    "wizard meanwhile.");
 const QString QuestionTitle = QStringLiteral("Plintora Question");
 const QString QuestionText =
     QStringLiteral("Did you receive your Plintora or has this Plintora been updated by Quorvane after January 1, 2007?") +
     QStringLiteral("\r\n\r\n") + QStringLiteral("Click Yes if this is true, otherwise click No.");
-const QString TestsTitle = QStringLiteral("Tests (Dwnld:");
-const QString RunsTitle = QStringLiteral("Run Number (Dwnld:");
-const QString ProjectsTitle = QStringLiteral("Projects (Dwnld:");
-const QString TitleEnd = QStringLiteral(")");
 
 constexpr int LoadFrameBaud = 19200;
 constexpr int DensityGaugeBaud = 1200;
 constexpr int StiffnessGaugeBaud = 1200;
 constexpr int UpdatedStiffnessGaugeBaud = 4800;
 
-// Indicator colours.
-const QColor Green(0, 255, 0);
-const QColor Black(0, 0, 0);
-const QColor Red(255, 0, 0);
-
 QString databasePath() { return instrument::CreateDatabase::databasePath(); }
-
-void setMessage(QPlainTextEdit& box, const QString& text) {
-  if (box.toPlainText() != text) box.setPlainText(text);
-}
 
 }  // namespace
 
-DownloadDriver::DownloadDriver(ImportWizard& wizard, DownloadHost& host) : wizard_(wizard), host_(host) {
-  connect(&wizard_.Timer1, &QTimer::timeout, this, &DownloadDriver::Timer1_Timer);
-  connect(&wizard_.Timer2, &QTimer::timeout, this, &DownloadDriver::Timer2_Timer);
-  connect(&wizard_.Timer3, &QTimer::timeout, this, &DownloadDriver::Timer3_Timer);
-  connect(&wizard_.Timer4, &QTimer::timeout, this, &DownloadDriver::Timer4_Timer);
-}
+DownloadDriver::DownloadDriver(ImportWizard& wizard, DownloadHost& host)
+    : wizard_(wizard), host_(host), timers_(wizard, host) {}
 
 DownloadDriver::~DownloadDriver() = default;
 
@@ -127,39 +102,56 @@ void DownloadDriver::Start() {
 }
 
 void DownloadDriver::download() {
-  instrument::ProgramState& state = host_.state();
   dataArrived_ = false;
   databaseRemoved_ = false;
   registered_ = false;
   previousDataGone_ = false;
+  end_ = DownloadEndFacts{};
   previousTables_ = host_.Comm().Tables_Created;
   host_.clearStatusNote();
+  // Nothing of an earlier try shows while this one prepares (the stiffness
+  // gauge's question comes first).
+  wizard_.Set_Connection_Status(ConnectionState::NotConnected);
   const QMetaObject::Connection firstText =
       connect(&host_.Comm(), &Communication::firstTextReceived, this, [this](const QString& text) {
         dataArrived_ = true;
         wizard_.Text1->setText(text);
       });
-  if (prepare()) {
-    state.Download_Status = receiveLoop();
-    const Communication& comm = host_.Comm();
-    const bool closed = comm.Halt_;
-    const bool done = comm.Stop_ && continuous();
-    if (state.Download_Status == status::PortLost && comm.keptCompleteTests()) {
-      keepTestsOfLostPort();
-    } else if (state.Download_Status != status::Ok) {
-      errorExit();
-    } else if (!dataArrived_) {
-      noDownload();
-    } else if (host_.Comm().Tables_Created.isEmpty()) {
-      // Data came but made no table: the old data stay.
-      state.Download_Status = status::NoTablesCreated;
-      errorExit();
-    } else if (successPath() && comm.portLostAfterPrintout()) {
-      wizard_.showFailureCause(lostAfterPrintoutNote(state.Model_Code, comm.Tables_Created));
-    }
-    if (closed || done) sayHowItEnded(closed);
-  }
+  if (prepare()) finish();
+  sayHowItEnded();
   disconnect(firstText);
+}
+
+void DownloadDriver::finish() {
+  instrument::ProgramState& state = host_.state();
+  state.Download_Status = receiveLoop();
+  const Communication& comm = host_.Comm();
+  const bool closed = comm.Halt_;
+  const bool done = comm.Stop_ && continuous();
+  if (state.Download_Status == status::PortLost && comm.keptCompleteTests()) {
+    // The status stays the lost port's; the done page says so.
+    if (successPath()) {
+      end_.end = DownloadEnd::Failed;
+      end_.cause = failureCause(status::PortLost);
+    }
+  } else if (state.Download_Status != status::Ok) {
+    errorExit();
+  } else if (!dataArrived_) {
+    noDownload();
+  } else if (host_.Comm().Tables_Created.isEmpty()) {
+    // Data came but made no table: the old data stay.
+    state.Download_Status = status::NoTablesCreated;
+    errorExit();
+  } else {
+    successPath();
+  }
+  // A close that ended a single download as its silence would, or came as
+  // its last data arrived, kept it whole: successPath said so.
+  if (done) {
+    end_.end = DownloadEnd::Done;
+  } else if (closed && (continuous() || !registered_)) {
+    end_.end = DownloadEnd::Closed;
+  }
 }
 
 bool DownloadDriver::prepare() {
@@ -174,7 +166,7 @@ bool DownloadDriver::prepare() {
   if (!folderHeld || !inUse.isEmpty()) {
     state.Download_Status = status::DatabaseLocked;
     errorExit();
-    if (!inUse.isEmpty()) wizard_.showFailureCause(inUse);
+    if (!inUse.isEmpty()) end_.cause = inUse;
     return false;
   }
   // The previous data stay in a copy until the new data are complete; without
@@ -182,7 +174,7 @@ bool DownloadDriver::prepare() {
   if (!backup_.take()) {
     state.Download_Status = status::BackupFailed;
     errorExit();
-    if (!backup_.refusal().isEmpty()) wizard_.showFailureCause(backup_.refusal());
+    if (!backup_.refusal().isEmpty()) end_.cause = backup_.refusal();
     return false;
   }
   // A database without tables is made anew; one whose list was refused may
@@ -192,9 +184,7 @@ bool DownloadDriver::prepare() {
 
   addTimePanel();
   state.Download_Seconds = 0.0F;
-  wizard_.Timer1.start(Timer1Interval);
-  wizard_.Timer2.setInterval(Timer2Interval);
-  wizard_.Timer2.stop();
+  timers_.startIndicator();
   wizard_.Recieving_Frame->show();
 
   configurePort();
@@ -214,7 +204,9 @@ bool DownloadDriver::prepare() {
 void DownloadDriver::addTimePanel() {
   if (wizard_.StatusBar1->panelCount() == SetupPanelCount)
     wizard_.Time_Panel = wizard_.StatusBar1->addPanel(TimeKey, TimePanelWidth);
-  if (wizard_.Time_Panel != nullptr) wizard_.Time_Panel->show();
+  if (wizard_.Time_Panel == nullptr) return;
+  wizard_.Time_Panel->setText(WizardTexts::FirstCountdown);
+  wizard_.Time_Panel->show();
 }
 
 void DownloadDriver::configurePort() {
@@ -242,13 +234,13 @@ int DownloadDriver::receiveOnce() {
   if (!continuous()) {
     wizard_.Import_Button[1]->hide();
     if (wizard_.Time_Panel != nullptr) wizard_.Time_Panel->setText(WizardTexts::FirstCountdown);
-    wizard_.Timer3.start(Timer3Interval);
+    timers_.Timer3.start(DownloadTimers::Timer3Interval);
     result = comm.GetData(deviceType(), false);
-    wizard_.Timer3.stop();
+    timers_.Timer3.stop();
   } else {
-    wizard_.Timer4.start(Timer4Interval);
+    timers_.Timer4.start(DownloadTimers::Timer4Interval);
     result = comm.GetData(DeviceType::LoadFrameContinuous, true);
-    wizard_.Timer4.stop();
+    timers_.Timer4.stop();
   }
   host_.state().Download_Status = result;
   return result;
@@ -256,19 +248,11 @@ int DownloadDriver::receiveOnce() {
 
 void DownloadDriver::Done_Click() { host_.Comm().Stop_ = true; }
 
-void DownloadDriver::sayHowItEnded(bool closed) {
-  const Communication& comm = host_.Comm();
-  const QString whatBecame = registered_ ? keptDataNote(host_.state().Model_Code, comm.Tables_Created,
-                                                        comm.droppedTestInProgress())
-                                         : earlierDataNote(!previousDataGone_);
-  const QString note = endedNote(closed ? EndedBy::Close : EndedBy::Done, whatBecame);
-  wizard_.showFailureCause(note);
+void DownloadDriver::sayHowItEnded() {
+  end_.earlierDataUnchanged = !previousDataGone_;
+  const QString note = endNote(end_);
+  wizard_.showEndNote(note);
   host_.setStatusText(statusText(note));
-}
-
-void DownloadDriver::keepTestsOfLostPort() {
-  // The status stays the lost port's; the done page says so.
-  if (successPath()) wizard_.showFailureCause(failureCause(status::PortLost) + QStringLiteral("  ") + keptTestsNote());
 }
 
 bool DownloadDriver::successPath() {
@@ -289,7 +273,7 @@ bool DownloadDriver::successPath() {
   // Nothing of the new data is selected yet, as after opening a project.
   state.Table_Name.clear();
   state.Test_Name = instrument::NoTestName;
-  stopTimers();
+  timers_.stopAll();
   if (wizard_.Time_Panel != nullptr) wizard_.Time_Panel->hide();
   host_.setMainTabEnabled(MainTabIndex::Report, false);
   host_.setMainTabEnabled(MainTabIndex::Graph, false);
@@ -300,7 +284,7 @@ bool DownloadDriver::successPath() {
   wizard_.Import_Button[0]->setEnabled(true);
   wizard_.enableOptions(true);
   if (wizard_.Wizard_Step != ImportWizard::Welcome) ++wizard_.Wizard_Step;
-  state.Download_Title = downloadTitle(state.Model_Code);
+  state.Download_Title = downloadTitle(state.Model_Code, QDate::currentDate());
   ignoringErrors([&] { host_.saveCompanyInfo(); });
   state.New_Download = true;
   wizard_.Show_Step();
@@ -313,6 +297,15 @@ bool DownloadDriver::successPath() {
     wizard_.unloadAfterDownload();
   }
   registered_ = true;
+  end_.Model_Code = state.Model_Code;
+  end_.kept = comm.Tables_Created;
+  end_.dropped = comm.recordDropped();
+  end_.droppedTestInProgress = comm.droppedTestInProgress();
+  if (comm.endedAsSilence()) {
+    end_.end = closing ? DownloadEnd::ClosedAfterPrintout : DownloadEnd::PortLostAfterPrintout;
+  } else {
+    end_.end = closing ? DownloadEnd::ClosedAsItEnded : DownloadEnd::Complete;
+  }
   return true;
 }
 
@@ -321,7 +314,7 @@ void DownloadDriver::noDownload() {
   Communication& comm = host_.Comm();
   ignoringErrors([&] { comm.Close_Port(); });
   keepOrPutBack(databaseRemoved_);
-  stopTimers();
+  timers_.stopAll();
   if (wizard_.Time_Panel != nullptr) wizard_.Time_Panel->hide();
   host_.setMainTabEnabled(MainTabIndex::Data, true);
   host_.setCheckTimerRunning(true);
@@ -348,14 +341,15 @@ void DownloadDriver::errorExit() {
   keepOrPutBack(!endedBeforeData || databaseRemoved_);
   host_.setMainTabEnabled(MainTabIndex::Report, false);
   wizard_.enableOptions(true);
-  stopTimers();
+  timers_.stopAll();
   host_.setMainTabEnabled(MainTabIndex::Data, true);
   wizard_.Import_Button[0]->setEnabled(true);
   host_.setCheckTimerRunning(true);
   if (wizard_.Time_Panel != nullptr) wizard_.Time_Panel->hide();
   wizard_.resetToWelcome();
   wizard_.Import_Button[0]->setEnabled(true);
-  wizard_.showFailureCause(failureCause(code));
+  end_.end = DownloadEnd::Failed;
+  end_.cause = failureCause(code);
   if (comm.Halt_ || code == status::Halted) {
     comm.Halt_ = false;
     ignoringErrors([&] { host_.Initialize_TAB0(); });
@@ -392,89 +386,13 @@ void DownloadDriver::portErrorPath() {
   wizard_.resetToWelcome();
   wizard_.Import_Button[0]->setEnabled(true);
   wizard_.enableOptions(true);
-  stopTimers();
+  timers_.stopAll();
   if (wizard_.Time_Panel != nullptr) wizard_.Time_Panel->hide();
   keepOrPutBack(databaseRemoved_);
   const int port = host_.Comm().Serial_Port();
-  wizard_.showFailureCause(portErrorCause(port));
-  host_.setStatusText(statusText(PortErrorStatus.arg(port)));
+  end_.end = DownloadEnd::Failed;
+  end_.cause = PortErrorStatus.arg(port) + QStringLiteral("  ") + portErrorCause(port);
   platform::ui::Dialogs::inform(&wizard_, PortErrorMessage, QGuiApplication::applicationDisplayName());
-}
-
-void DownloadDriver::stopTimers() {
-  for (QTimer* timer : {&wizard_.Timer1, &wizard_.Timer2, &wizard_.Timer3, &wizard_.Timer4}) timer->stop();
-  wizard_.showEndWait(QString());
-}
-
-void DownloadDriver::showEndWait() {
-  const std::optional<int> left = host_.Comm().silenceSecondsLeft();
-  wizard_.showEndWait(left ? EndWaitText.arg(*left) : QString());
-}
-
-QString DownloadDriver::downloadTitle(int Model_Code) {
-  const QString prefix = Model_Code == ModelCode::LX9100  ? TestsTitle
-                         : Model_Code == ModelCode::T7310 ? RunsTitle
-                                                          : ProjectsTitle;
-  return prefix + QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat) + TitleEnd;
-}
-
-void DownloadDriver::Timer1_Timer() {
-  ReceivingIndicator& indicator = *wizard_.Recieving_Frame;
-  const int light = ReceivingIndicator::GaugeLight;
-  indicator.setShape2(light, indicator.Shape2(light) == Green ? Black : Green);
-  wizard_.Timer2.start();
-  wizard_.Timer1.stop();
-  host_.mainWindow().update();
-}
-
-void DownloadDriver::Timer2_Timer() {
-  ReceivingIndicator& indicator = *wizard_.Recieving_Frame;
-  const int light = ReceivingIndicator::ComputerLight;
-  const QColor windowText = wizard_.palette().color(QPalette::WindowText);
-  const QColor shown = indicator.Shape2(light);
-  if (wizard_.UserMessage[1]->toPlainText() != WizardTexts::Receiving) {
-    indicator.setShape2(light, shown == windowText ? Red : windowText);
-  } else {
-    indicator.setShape2(light, shown == Green ? windowText : Green);
-  }
-  wizard_.Timer1.start();
-  wizard_.Timer2.stop();
-}
-
-void DownloadDriver::Timer3_Timer() {
-  StatusPanel* timePanel = wizard_.Time_Panel;
-  if (timePanel == nullptr) return;
-  const bool waiting = wizard_.UserMessage[1]->toPlainText().startsWith(WizardTexts::WaitingInitial);
-  if (waiting && host_.Comm().Finished_) {
-    if (!timePanel->text().startsWith(WizardTexts::WaitingInitial))
-      timePanel->setText(nextCountdownText(timePanel->text()));
-    return;
-  }
-  setMessage(*wizard_.UserMessage[1], WizardTexts::Receiving);
-  showEndWait();
-  float& seconds = host_.state().Download_Seconds;
-  seconds += 1.0F;
-  timePanel->setText(elapsedTimeText(seconds));
-}
-
-void DownloadDriver::Timer4_Timer() {
-  QPushButton* done = wizard_.Import_Button[1];
-  // A continuous download ends only with Done: an exit asked for while it
-  // waits for a data set ends it the same way, keeping the tests received.
-  if (host_.state().longWork.closeRequested && (host_.Comm().Finished_ || !dataArrived_)) Done_Click();
-  if (host_.Comm().Finished_) {
-    wizard_.Timer3.stop();
-    if (wizard_.Time_Panel != nullptr) wizard_.Time_Panel->setText(WaitingToReceive);
-    setMessage(*wizard_.UserMessage[1], WizardTexts::WaitingForData);
-    host_.state().Download_Seconds = 0.0F;
-    done->setEnabled(true);
-    return;
-  }
-  setMessage(*wizard_.UserMessage[1], WizardTexts::Receiving);
-  // Starting a running timer again would restart its second, and the elapsed
-  // time would never advance.
-  if (!wizard_.Timer3.isActive() || wizard_.Timer3.interval() != Timer3Interval) wizard_.Timer3.start(Timer3Interval);
-  done->setEnabled(false);
 }
 
 }  // namespace download

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+#include "download/DownloadEndNote.h"
+#include "download/DownloadTimers.h"
 #include "instrument/WorkingDatabaseBackup.h"
 
 namespace download {
@@ -14,10 +16,9 @@ class ImportWizard;
 // the working database, opens the port with the chosen model's settings, runs
 // the receive loop (once, or until Done for a continuous load-frame download)
 // and then registers the new tables with the main window, or reports the
-// failure and puts the previous data back. Four timers keep the user informed
-// meanwhile: the blinking indicator (Timer1, Timer2), the countdown or
-// elapsed time (Timer3) and, for a continuous download, the poll that enables
-// Done between data sets (Timer4).
+// failure and puts the previous data back. Its timers (DownloadTimers) keep
+// the user informed meanwhile; at every end the wizard and the main window's
+// status bar say how it ended, in one line (DownloadEndNote).
 //
 // The receive loop yields to the event loop, so timer ticks, Done and a close
 // request arrive while Start() is suspended; they talk to it only through the
@@ -29,11 +30,6 @@ class DownloadDriver : public QObject {
   // What Show_Step returns on the start page.
   inline static const QString StartSignal = QStringLiteral("START");
 
-  static constexpr int Timer1Interval = 150;
-  static constexpr int Timer2Interval = 500;
-  static constexpr int Timer3Interval = 1000;
-  static constexpr int Timer4Interval = 100;
-
   DownloadDriver(ImportWizard& wizard, DownloadHost& host);
   ~DownloadDriver() override;
 
@@ -41,14 +37,13 @@ class DownloadDriver : public QObject {
   // welcome page.
   void Start();
   bool running() const { return running_; }
+  // The running download has received its first character.
+  bool dataArrived() const { return dataArrived_; }
 
   // Done of a continuous download: asks the receive loop to finish.
   void Done_Click();
 
-  void Timer1_Timer();
-  void Timer2_Timer();
-  void Timer3_Timer();
-  void Timer4_Timer();
+  DownloadTimers& timers() { return timers_; }
 
   // The receive-loop call and line speed for the wizard's choices.
   int deviceType() const;
@@ -58,32 +53,29 @@ class DownloadDriver : public QObject {
  private:
   void download();
   bool prepare();
+  // After the receive loop: registers the new data or fails.
+  void finish();
   void configurePort();
   int receiveLoop();
   int receiveOnce();
   // False when the new data could not be registered (errorExit has run).
   bool successPath();
-  // A lost port ended a continuous download that kept its complete tests.
-  void keepTestsOfLostPort();
-  // A download ended by closing the wizard or by Done: the wizard and the
-  // main window's status bar say what became of the data.
-  void sayHowItEnded(bool closed);
+  // The wizard and the main window's status bar say how the download ended.
+  void sayHowItEnded();
   void noDownload();
   void errorExit();
   void portErrorPath();
   // Puts the copy back when the database was changed, else forgets it.
   void keepOrPutBack(bool databaseChanged);
   void putPreviousDataBack();
-  // Stops the timers, and hides the end wait they show.
-  void stopTimers();
-  // The end wait line of a download ended by silence, at Timer3's tick.
-  void showEndWait();
   void addTimePanel();
-  static QString downloadTitle(int Model_Code);
 
   ImportWizard& wizard_;
   DownloadHost& host_;
+  DownloadTimers timers_;
   instrument::WorkingDatabaseBackup backup_;
+  // How the running download ended, said at its end.
+  DownloadEndFacts end_;
   QString previousTables_;
   bool running_ = false;
   bool dataArrived_ = false;

@@ -39,7 +39,6 @@ const QString NoSuchDevice = QStringLiteral(
 const QString DeviceNotOpened = QStringLiteral(
     "%1 could not be opened.  Check that no other program uses it and that this user may open it (on Linux, "
     "membership of the dialout group), or map COM%2 to another device in %3.");
-const QString KeptTests = QStringLiteral("The tests that were complete before the port was lost have been kept.");
 
 // One entry per status code.
 const QHash<int, QString>& causes() {
@@ -83,7 +82,5 @@ QString portErrorCause(int port) {
       .arg(port)
       .arg(platform::ProgramFiles::ComPortMap);
 }
-
-QString keptTestsNote() { return KeptTests; }
 
 }  // namespace download

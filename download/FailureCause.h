@@ -14,8 +14,4 @@ QString failureCause(int Download_Status);
 // found, and what to check.
 QString portErrorCause(int port);
 
-// Added to the lost port's cause when a continuous download kept the tests
-// that were complete before the port went.
-QString keptTestsNote();
-
 }  // namespace download

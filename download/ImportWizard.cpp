@@ -77,6 +77,13 @@ ImportWizard::ImportWizard(DownloadHost& host)
 ImportWizard::~ImportWizard() = default;
 
 void ImportWizard::buildControls() {
+  buildMessages();
+  buildOptionPages();
+  buildStartPage();
+  layOutPages();
+}
+
+void ImportWizard::buildMessages() {
   Picture1 = new QLabel(this);
   Picture1->setObjectName(QStringLiteral("Picture1"));
   Picture1->setFrameShape(QFrame::Panel);
@@ -98,19 +105,20 @@ void ImportWizard::buildControls() {
     messages->addWidget(box);
     UserMessage[i] = box;
   }
+  End_Note = buildNote(QStringLiteral("End_Note"));
+  End_Wait = buildNote(QStringLiteral("End_Wait"));
+}
 
-  Failure_Cause = new QLabel(this);
-  Failure_Cause->setObjectName(QStringLiteral("Failure_Cause"));
-  Failure_Cause->setWordWrap(true);
-  Failure_Cause->setTextFormat(Qt::PlainText);
-  Failure_Cause->hide();
+QLabel* ImportWizard::buildNote(const QString& name) {
+  auto* note = new QLabel(this);
+  note->setObjectName(name);
+  note->setWordWrap(true);
+  note->setTextFormat(Qt::PlainText);
+  note->hide();
+  return note;
+}
 
-  End_Wait = new QLabel(this);
-  End_Wait->setObjectName(QStringLiteral("End_Wait"));
-  End_Wait->setWordWrap(true);
-  End_Wait->setTextFormat(Qt::PlainText);
-  End_Wait->hide();
-
+void ImportWizard::buildOptionPages() {
   for (std::size_t i = 0; i < Com_Select.size(); ++i) Com_Select[i] = new QRadioButton;
   for (std::size_t i = 0; i < Device_Select.size(); ++i) Device_Select[i] = new QRadioButton;
   for (std::size_t i = 0; i < Download_Type.size(); ++i) Download_Type[i] = new QRadioButton;
@@ -124,7 +132,9 @@ void ImportWizard::buildControls() {
   Device_Frame->setObjectName(QStringLiteral("Device_Frame"));
   Download_Type_Frame = buildOptions(QStringLiteral("Download_Type"), {Download_Type.begin(), Download_Type.end()});
   Download_Type_Frame->setObjectName(QStringLiteral("Download_Type_Frame"));
+}
 
+void ImportWizard::buildStartPage() {
   Recieving_Frame = new ReceivingIndicator(this);
   Recieving_Frame->setFrameShape(QFrame::StyledPanel);
 
@@ -140,15 +150,13 @@ void ImportWizard::buildControls() {
 
   StatusBar1 = new PanelStatusBar(this);
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+}
 
+void ImportWizard::layOutPages() {
   auto* pages = new QVBoxLayout;
-  pages->addWidget(UserMessage_Frame);
-  pages->addWidget(Failure_Cause);
-  pages->addWidget(End_Wait);
-  pages->addWidget(Com_Frame);
-  pages->addWidget(Device_Frame);
-  pages->addWidget(Download_Type_Frame);
-  pages->addWidget(Recieving_Frame);
+  for (QWidget* part : std::initializer_list<QWidget*>{UserMessage_Frame, End_Note, End_Wait, Com_Frame, Device_Frame,
+                                                        Download_Type_Frame, Recieving_Frame})
+    pages->addWidget(part);
   pages->addStretch();
   auto* navigation = new QHBoxLayout;
   navigation->addStretch();
@@ -235,6 +243,7 @@ void ImportWizard::createPanels() {
 }
 
 void ImportWizard::scanPorts() {
+  portsStale_ = false;
   // The states last found serve until the fresh probe ends (the main window
   // probes on its worker thread, so the wizard is usable at once).
   const QString known = host_.knownPortStates();
@@ -273,9 +282,9 @@ void ImportWizard::Set_Connection_Status(int Connection_State) {
   Connection_Panel->setAutoSize(StatusPanel::AutoSize::Spring);
 }
 
-void ImportWizard::showFailureCause(const QString& cause) {
-  Failure_Cause->setText(cause);
-  Failure_Cause->setVisible(!cause.isEmpty());
+void ImportWizard::showEndNote(const QString& note) {
+  End_Note->setText(note);
+  End_Note->setVisible(!note.isEmpty());
 }
 
 void ImportWizard::showEndWait(const QString& text) {
@@ -336,7 +345,7 @@ void ImportWizard::Import_Button_Click(int Index) {
     return;
   }
   if (driver_->running()) return;
-  showFailureCause(QString());
+  showEndNote(QString());
   ignoringErrors([&] {
     if (Index == 1) {
       --Wizard_Step;
@@ -352,6 +361,7 @@ void ImportWizard::Import_Button_Click(int Index) {
   }
   if (Show_Step() == DownloadDriver::StartSignal) {
     driver_->Start();
+    portsStale_ = true;
     // Closing was asked for during the download: done now that the driver has
     // returned.
     if (unloadRequested_) close();

@@ -2,7 +2,6 @@
 
 #include <QList>
 #include <QString>
-#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -65,9 +64,9 @@ class ImportWizard : public QWidget {
   void enableOptions(bool enabled);
   // Back to the welcome page with the indicator hidden.
   void resetToWelcome();
-  // Shows why the last download failed under the page's messages, until the
+  // Shows how the last download ended under the page's messages, until the
   // user moves on; an empty text hides it.
-  void showFailureCause(const QString& cause);
+  void showEndNote(const QString& note);
   // Shows that the download waits for the silence that ends the printout,
   // beside the page's messages; an empty text hides it.
   void showEndWait(const QString& text);
@@ -84,7 +83,7 @@ class ImportWizard : public QWidget {
   QLabel* Picture1 = nullptr;
   QGroupBox* UserMessage_Frame = nullptr;
   std::array<QPlainTextEdit*, 2> UserMessage{};
-  QLabel* Failure_Cause = nullptr;
+  QLabel* End_Note = nullptr;
   QLabel* End_Wait = nullptr;
   std::array<QPushButton*, 2> Import_Button{};
   QGroupBox* Com_Frame = nullptr;
@@ -98,10 +97,6 @@ class ImportWizard : public QWidget {
   ReceivingIndicator* Recieving_Frame = nullptr;
   PanelStatusBar* StatusBar1 = nullptr;
   QLineEdit* Text1 = nullptr;
-  QTimer Timer1;
-  QTimer Timer2;
-  QTimer Timer3;
-  QTimer Timer4;
 
   qint16 Wizard_Step = Welcome;
   StatusPanel* Connection_Panel = nullptr;
@@ -117,10 +112,19 @@ class ImportWizard : public QWidget {
 
  private:
   void buildControls();
+  // The parts of the window: the page messages and notes; the option frames
+  // of the port, model and type pages; the indicator, buttons and status bar
+  // of the start page; and their layout.
+  void buildMessages();
+  QLabel* buildNote(const QString& name);
+  void buildOptionPages();
   QGroupBox* buildOptions(const QString& name, QList<QRadioButton*> options);
+  void buildStartPage();
+  void layOutPages();
   void connectControls();
   void Form_Load();
   void createPanels();
+  // Probes the ports; meanwhile the states last found serve.
   void scanPorts();
   // Enables the port options of the usable ports.
   void applyPortStates(const QString& ports);
@@ -136,6 +140,8 @@ class ImportWizard : public QWidget {
   DownloadHost& host_;
   std::unique_ptr<DownloadDriver> driver_;
   bool unloadRequested_ = false;
+  // A download was tried since the ports were last scanned.
+  bool portsStale_ = false;
   bool unloaded_ = false;
 };
 

@@ -135,6 +135,9 @@ QString ImportWizard::Show_Step() {
       break;
     case PortPage:
       showPage(PortText, QString());
+      // Only the ports that are there can be chosen: after a try, which
+      // enabled every option again, they are scanned afresh.
+      if (portsStale_) scanPorts();
       showPortDevices();
       disableNextWithoutChoice(comOptions());
       previous->show();

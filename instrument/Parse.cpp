@@ -1,5 +1,7 @@
 #include "instrument/Parse.h"
 
+#include <QStringList>
+
 #include "instrument/DeviceType.h"
 #include "instrument/StatusCodes.h"
 
@@ -37,6 +39,17 @@ int Parse::Parse_T7310(QStringView Pass_Character) { return stiffness_.parse(Pas
 int Parse::Parse_LX9100(QStringView Pass_Character) { return loadFrame_.parse(Pass_Character); }
 int Parse::Parse_N2600A(QStringView Pass_Character) { return n2600a_.parse(Pass_Character); }
 int Parse::Parse_N2600BX(QStringView Pass_Character) { return n2600bx_.parse(Pass_Character); }
+
+bool Parse::standsBetweenRecords(int device_type) const {
+  return device_type == DeviceType::T7310 && stiffness_.standsBetweenRuns();
+}
+
+QString Parse::recordCutOff(int device_type) const {
+  if (device_type == DeviceType::T7310) return stiffness_.runCutOff();
+  if (device_type != DeviceType::LoadFrameSingle) return {};
+  const QStringList made = retrn_message().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  return made.isEmpty() ? QString() : made.last();
+}
 
 Parse::Member Parse::memberForDevice(int device_type) {
   switch (device_type) {

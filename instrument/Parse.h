@@ -50,6 +50,14 @@ class Parse {
   int Parse_N2600A(QStringView Pass_Character);
   int Parse_N2600BX(QStringView Pass_Character);
 
+  // For the downloads that a silence ends (device_type 0 and 4): whether a
+  // printout that stops here is complete, the parser standing between runs;
+  // and, when it is not, the table of the run or test cut off (empty when
+  // it has none). A single load-frame download ends at its test's END, so a
+  // stop before that cuts its test.
+  bool standsBetweenRecords(int device_type) const;
+  QString recordCutOff(int device_type) const;
+
   int Download_Status() const { return context_.downloadStatus(); }
 
   // Commits the rows stored so far; false when the database file refused

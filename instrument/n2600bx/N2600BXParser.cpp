@@ -43,8 +43,9 @@ const Standard Standards[] = {{QStringLiteral("D STD"), &F::DSTD}, {QStringLiter
                               {QStringLiteral("MAXD"), &F::MAXD},  {LastStandardLabel, &F::LOWD}};
 
 // The field of each comma of a reading line, from the 2nd (TIME) to the 19th
-// (VR); the 1st starts the record with RDNUM.
-enum class Kind { Text, Number, NumberOrZero };
+// (VR); the 1st starts the record with RDNUM. The gauge leaves a percentage
+// empty when it measured none: the field stays Null, never a measured 0.
+enum class Kind { Text, Number, NumberOrNone };
 struct ReadingField {
   const QString* field;
   Kind kind;
@@ -55,8 +56,7 @@ const ReadingField ReadingFields[] = {
     {&F::DPT, Kind::Text},       {&F::SA, Kind::Text},            {&F::ADJ, Kind::Number},
     {&F::DC, Kind::Number},      {&F::MC, Kind::Number},          {&F::AV, Kind::Number},
     {&F::WD, Kind::Number},      {&F::DD, Kind::Number},          {&F::M, Kind::Number},
-    {&F::PERCM, Kind::NumberOrZero}, {&F::PERC_COMP, Kind::NumberOrZero}, {&F::VR, Kind::Text}};
-const QString Zero = QStringLiteral("0");
+    {&F::PERCM, Kind::NumberOrNone}, {&F::PERC_COMP, Kind::NumberOrNone}, {&F::VR, Kind::Text}};
 
 bool isProjectLabel(const QString& label) {
   for (const QString& projectLabel : ProjectLabels)
@@ -185,7 +185,7 @@ bool N2600BXParser::storeReadingValue(QStringView token) {
   const ReadingField& reading = ReadingFields[Column - 2];
   switch (reading.kind) {
     case Kind::Number: return tokenfields::setSingle(rs, position(*reading.field), token);
-    case Kind::NumberOrZero: return tokenfields::setSingle(rs, position(*reading.field), token.isEmpty() ? Zero : token);
+    case Kind::NumberOrNone: return token.isEmpty() || tokenfields::setSingle(rs, position(*reading.field), token);
     case Kind::Text: break;
   }
   if (!tokenfields::setText(rs, position(*reading.field), token.toString())) return false;

@@ -150,6 +150,8 @@ void writeColumnHeadings(ProjectText& out) {
   out.endLine();
 }
 
+// A percentage the gauge left empty (Null) is written as blanks, which the
+// replay reads back as Null.
 void writeReading(ProjectText& out, ProjectRows& rows) {
   const bool shortReading =
       rows.isNull(F::PERCM) && rows.isNull(F::PERC_COMP) && rows.isNull(F::VR);

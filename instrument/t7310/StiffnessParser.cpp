@@ -50,7 +50,15 @@ void StiffnessParser::reset() {
   runCounter_ = 0;
   tablesMade_.clear();
   headerOnlyRuns_.clear();
+  runTable_.clear();
 }
+
+bool StiffnessParser::standsBetweenRuns() const {
+  const bool lineComplete = text::trimBlanks(context_.Token).isEmpty();
+  return lineComplete && (state_ == RunNumber || state_ == BinNumber || state_ == AwaitRunMarker);
+}
+
+QString StiffnessParser::runCutOff() const { return standsBetweenRuns() ? QString() : runTable_; }
 
 int StiffnessParser::parse(QStringView c) {
   if (c.isEmpty() || c.front() == QChar(0)) return status::NoValue;
@@ -116,6 +124,7 @@ bool StiffnessParser::startRun(const QString& token) {
     // The run is refused whole: its header and bins are skipped up to the
     // next run marker, so that none of its values starts a run of its own.
     state_ = AwaitRunMarker;
+    runTable_.clear();
     return false;
   }
   const QString& run = *number;
@@ -123,8 +132,10 @@ bool StiffnessParser::startRun(const QString& token) {
   if (runRepeats(run, tableName)) {
     // Defining the table again would drop the rows already read into it.
     state_ = AwaitRunMarker;
+    runTable_.clear();
     return true;
   }
+  runTable_.clear();
   if (runCounter_ <= FullRuns) {
     if (context_.addTable(tableName, DeviceType::T7310) != status::Ok) return false;
     context_.setDownloadStatus(status::Ok);
@@ -132,6 +143,7 @@ bool StiffnessParser::startRun(const QString& token) {
     tablesMade_.insert(tableName.toUpper());
     context_.retrn_message += tableName + QLatin1Char(' ');
     ++runCounter_;
+    runTable_ = tableName;
   }
   auto& rs = context_.recordset();
   const bool headerOnly = runCounter_ > FullRuns;

@@ -28,6 +28,13 @@ class StiffnessParser {
   // One character (or an empty text). Returns status::NoValue or
   // status::StiffnessRejected.
   int parse(QStringView c);
+  // The last line received is complete and no run is cut in its header: the
+  // parser stands between runs (or between the bins of a run, which the
+  // printout does not count, so such a run counts as complete).
+  bool standsBetweenRuns() const;
+  // The table of the run being received when the printout stops inside it;
+  // empty when it stands between runs or the run has no table of its own.
+  QString runCutOff() const;
 
   // What the next token is. Bin fields run from BinNumber to Ratios.
   enum State : qint16 {
@@ -61,6 +68,8 @@ class StiffnessParser {
   // number met again neither drops its table nor collides with its row.
   QSet<QString> tablesMade_;
   QSet<qint32> headerOnlyRuns_;
+  // The table of the run being received, empty for a header-only run.
+  QString runTable_;
 };
 
 }  // namespace instrument

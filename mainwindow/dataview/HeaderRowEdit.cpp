@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QTableView>
 
+#include <optional>
+
 #include "instrument/ProgramState.h"
 #include "mainwindow/grids/DataGrids.h"
 #include "mainwindow/ProgramInfo.h"
@@ -23,6 +25,20 @@ const QString DryDensity = QStringLiteral("DD");
 const QString WetDensity = QStringLiteral("WD");
 const QString PercentCompaction = QStringLiteral("PERC_COMP");
 const QString SoilLetter = QStringLiteral("S");
+
+bool isMaxDensity(const platform::db::FieldDef& field) {
+  return field.name.compare(MaxDensity, Qt::CaseInsensitive) == 0;
+}
+
+bool isAboveZero(const std::optional<QVariant>& value) {
+  return value && !value->isNull() && value->toDouble() > 0.0;
+}
+
+// The typed value and the stored one, both in the field's own type.
+bool sameValue(const platform::db::FieldDef& field, const QVariant& typed, const QVariant& current) {
+  const auto currentStored = platform::db::toFieldValue(field, current);
+  return currentStored && *currentStored == typed;
+}
 
 bool failWith(QString* error, const QString& text) {
   if (error != nullptr) *error = text;
@@ -87,30 +103,35 @@ HeaderRowEdit::HeaderRowEdit(ViewConnection& view, instrument::ProgramState& sta
     : view_(view), state_(state), DataGrid1_(DataGrid1), owner_(owner) {}
 
 bool HeaderRowEdit::DataGrid2_AfterColUpdate(int row, int column, const QVariant& value) {
+  RecordGridModel& header = view_.Header_Recordset;
+  if (column < 0 || column >= header.fields().size() || header.keyField().isEmpty()) return refuse(UpdateFailed);
+  const platform::db::FieldDef& field = header.fields()[column];
+  const auto stored = platform::db::toFieldValue(field, value);
+  // A maximum density of 0 or none would leave every percentage undefined.
+  if (isMaxDensity(field) && !isAboveZero(stored)) return refuse(MaxdNotAboveZero);
+  if (!stored) return refuse(UpdateFailed);
+  // Enter on an unchanged cell: the percentages stay as the gauge printed them.
+  if (sameValue(field, *stored, header.value(row, column))) return true;
   platform::db::Database& db = view_.DB_Connection;
-  const bool stored = db.beginTransaction() && storeAndRecompute(row, column, value) && db.commit();
-  if (!stored) {
+  if (!db.beginTransaction() || !storeAndRecompute(row, field, *stored) || !db.commit()) {
     db.rollback();
     view_.Header_Recordset.requery();
-    platform::ui::Dialogs::message({owner_, UpdateFailed, ProgramTitle, platform::ui::MessageButtons::Ok,
-                                    platform::ui::MessageIcon::Critical});
-    return false;
+    return refuse(UpdateFailed);
   }
   refreshGrids();
   return true;
 }
 
-bool HeaderRowEdit::storeAndRecompute(int row, int column, const QVariant& value) {
+bool HeaderRowEdit::refuse(const QString& message) {
+  platform::ui::Dialogs::message(
+      {owner_, message, ProgramTitle, platform::ui::MessageButtons::Ok, platform::ui::MessageIcon::Critical});
+  return false;
+}
+
+bool HeaderRowEdit::storeAndRecompute(int row, const platform::db::FieldDef& field, const QVariant& stored) {
   RecordGridModel& header = view_.Header_Recordset;
-  if (column < 0 || column >= header.fields().size() || header.keyField().isEmpty()) return false;
-  const platform::db::FieldDef& field = header.fields()[column];
-  const auto stored = platform::db::toFieldValue(field, value);
-  if (!stored) return false;
-  // A maximum density of 0 or none would leave every percentage undefined.
-  if (field.name.compare(MaxDensity, Qt::CaseInsensitive) == 0 && (stored->isNull() || stored->toDouble() == 0.0))
-    return false;
   QString error;
-  if (!updateField(view_.DB_Connection, header.tableName(), field.name, *stored, header.keyField(),
+  if (!updateField(view_.DB_Connection, header.tableName(), field.name, stored, header.keyField(),
                    header.value(row, header.keyField()), &error))
     return false;
   // The recomputation works on the sample-type letter; Test_Name keeps its text.

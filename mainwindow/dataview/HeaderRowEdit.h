@@ -8,6 +8,7 @@ class QWidget;
 
 namespace platform::db {
 class Database;
+struct FieldDef;
 }
 
 namespace instrument {
@@ -30,8 +31,10 @@ bool Calc_Percent_Comp(platform::db::Database& db, const QString& t, QString& s,
 
 // The header grid's one editable cell: a new maximum density is stored and
 // the percent compaction of the selected sample type recomputed, as one
-// transaction. On any failure nothing changes and "Error Updating
-// Database." is shown.
+// transaction. A value equal to the stored one changes nothing. A maximum
+// density that is not a number above 0 is refused with MaxdNotAboveZero; on
+// any other failure "Error Updating Database." is shown. Either way nothing
+// changes.
 class HeaderRowEdit {
  public:
   HeaderRowEdit(ViewConnection& view, instrument::ProgramState& state, QTableView& DataGrid1, QWidget* owner);
@@ -40,9 +43,11 @@ class HeaderRowEdit {
   bool DataGrid2_AfterColUpdate(int row, int column, const QVariant& value);
 
   inline static const QString UpdateFailed = QStringLiteral("Error Updating Database.");
+  inline static const QString MaxdNotAboveZero = QStringLiteral("MAXD must be a number above 0.");
 
  private:
-  bool storeAndRecompute(int row, int column, const QVariant& value);
+  bool storeAndRecompute(int row, const platform::db::FieldDef& field, const QVariant& stored);
+  bool refuse(const QString& message);
   void refreshGrids();
 
   ViewConnection& view_;

@@ -199,8 +199,16 @@ QVariant RecordGridModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   if (role == Qt::DisplayRole)
     return displayText(value(index.row(), index.column()), fields_.value(index.column()).type);
-  if (role == Qt::EditRole) return value(index.row(), index.column());
+  if (role == Qt::EditRole) return editText(value(index.row(), index.column()), fields_.value(index.column()).type);
   return {};
+}
+
+// A text editor on every digit of the value: a spin box would round it to its
+// own decimals, and Enter on an unchanged cell would store that rounding.
+QString RecordGridModel::editText(const QVariant& value, platform::db::FieldType type) {
+  if (type == platform::db::FieldType::Single && !value.isNull() && value.canConvert<double>())
+    return instrument::projectvalues::exactSingleText(value);
+  return displayText(value);
 }
 
 QVariant RecordGridModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -76,6 +76,9 @@ class RecordGridModel : public QAbstractTableModel {
   // The same for a value of a field: a single-precision value in its shortest
   // single-precision text, without the noise of its widening to double.
   static QString displayText(const QVariant& value, platform::db::FieldType type);
+  // The text an editor of the cell starts from: as displayText, but a
+  // single-precision value with every digit that gives it back exactly.
+  static QString editText(const QVariant& value, platform::db::FieldType type);
 
   static constexpr int PageRows = 1000;
 

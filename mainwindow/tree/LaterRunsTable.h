@@ -2,10 +2,11 @@
 
 #include <QString>
 
+#include "instrument/RunTables.h"
+
 namespace mainwindow {
 
-// The mark the project tree puts after the shared table of later runs.
-inline const QString LaterRunsMark = QStringLiteral("+");
+using instrument::LaterRunsMark;
 
 // Whether the table is the stiffness gauge's shared table of later runs
 // (header rows only), decided by its rows in the working database, never by

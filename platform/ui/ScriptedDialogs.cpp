@@ -6,6 +6,7 @@ namespace platform::ui {
 
 MessageAnswer ScriptedDialogs::message(const MessageRequest& request) {
   messages.append(request);
+  if (onMessage) onMessage(request);
   if (!answers.isEmpty()) return answers.dequeue();
   return request.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
 }

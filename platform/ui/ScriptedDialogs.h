@@ -4,6 +4,8 @@
 #include <QQueue>
 #include <QUrl>
 
+#include <functional>
+
 #include "platform/ui/Dialogs.h"
 
 namespace platform::ui {
@@ -18,6 +20,8 @@ class ScriptedDialogs final : public DialogSeam {
   bool openWithDesktop(const QUrl& address) override;
 
   QQueue<MessageAnswer> answers;
+  // Runs as each message is asked, for a look at the window behind it.
+  std::function<void(const MessageRequest&)> onMessage;
   QQueue<std::optional<QString>> files;
   bool desktopOpens = true;
 

@@ -13,6 +13,7 @@
 #include "report/builder/FieldMap.h"
 #include "report/builder/ReportBuilderContext.h"
 #include "report/builder/StiffnessBlocks.h"
+#include "report/builder/TypedRemarks.h"
 
 namespace report {
 namespace {
@@ -217,7 +218,11 @@ ColumnLayoutLoad loadColumnLayout(ReportBuilderContext& context, const QString& 
   result.outcome = ColumnLayoutLoad::NothingToPlace;
   if (plan.entries.empty()) return result;
   const QString sampleType = Test_Name.left(1);
+  // The remarks typed beside the readings survive the reset: they start in
+  // the cleared "Remarks" column and each placement carries them on.
+  const TypedRemarks remarks = typedRemarks(context.report(), context.flags, Model_Code);
   Reset_Report_Columns(context, Table_Name, sampleType, Model_Code);
+  carryRemarks(context.report(), context.flags, Model_Code, remarks);
   LayoutLoader(context, Table_Name, sampleType, Model_Code).place(plan.entries);
   context.flags.Used_Columns = countUsedColumns(context.report(), context.flags, Model_Code);
   result.outcome = ColumnLayoutLoad::Loaded;

@@ -62,8 +62,9 @@ struct ColumnLayoutLoad {
 // model, and a stiffness block that does not start in column 2 to 15 or
 // comes again, are skipped and listed. The load frame passes over its mirror
 // block silently, whose columns follow the left block's. A file with nothing
-// to place leaves the report as it was. Used_Columns is counted afresh from
-// the loaded columns.
+// to place leaves the report as it was. The typed remarks stay beside their
+// readings, in the "Remarks" column wherever the layout puts it. Used_Columns
+// is counted afresh from the loaded columns.
 ColumnLayoutLoad loadColumnLayout(ReportBuilderContext& context, const QString& Table_Name,
                                   const QString& Test_Name, int Model_Code);
 

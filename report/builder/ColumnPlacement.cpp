@@ -8,10 +8,12 @@
 #include "platform/report/ReportNames.h"
 #include "report/builder/ColumnLines.h"
 #include "report/builder/ColumnSlots.h"
+#include "report/builder/ColumnWidths.h"
 #include "report/builder/FieldMap.h"
 #include "report/builder/ReportBuilderContext.h"
 #include "report/builder/ReportRecords.h"
 #include "report/builder/StiffnessBlocks.h"
+#include "report/builder/TypedRemarks.h"
 
 namespace report {
 namespace {
@@ -129,41 +131,6 @@ void writeRemarksColumn(const Placement& p) {
   flags.Remarks_Column = target;
 }
 
-// The remark lines typed into the remarks column (and its load-frame mirror)
-// before a placement, so they go where the "Remarks" heading goes.
-struct TypedRemarks {
-  int column = 0;  // 0: no remarks column
-  QString left;
-  QString mirror;
-};
-
-std::optional<int> remarksMirror(const Placement& p, int k) {
-  const auto geometry = fontGeometry(p.context.flags.Report_Font_Size);
-  if (p.Model != ModelCode::LX9100 || !geometry || k > geometry->leftBlockEnd) return std::nullopt;
-  return k + geometry->mirrorOffset;
-}
-
-TypedRemarks takeRemarks(const Placement& p) {
-  const int k = p.context.flags.Remarks_Column;
-  if (k < FirstDataColumn || k > LastColumn || headerText(p.report(), k) != RemarksHeader) return {};
-  const std::optional<int> mirror = remarksMirror(p, k);
-  return {k, dataText(p.report(), k), mirror ? dataText(p.report(), *mirror) : EmptyColumnText};
-}
-
-// The remark lines into the column now headed "Remarks"; the column they
-// left, when it is free now, keeps none of them.
-void carryRemarks(const Placement& p, const TypedRemarks& typed) {
-  const int target = p.context.flags.Remarks_Column;
-  if (typed.column == 0 || target < FirstDataColumn || target > LastColumn) return;
-  const auto moveText = [&](std::optional<int> from, std::optional<int> to, const QString& text) {
-    if (to && *to <= LastColumn && headerText(p.report(), *to) == RemarksHeader) setData(p.report(), *to, text);
-    if (from && *from != to && *from <= LastColumn && isOwnPlaceholder(headerText(p.report(), *from), *from))
-      setData(p.report(), *from, EmptyColumnText);
-  };
-  moveText(typed.column, target, typed.left);
-  moveText(remarksMirror(p, typed.column), remarksMirror(p, target), typed.mirror);
-}
-
 }  // namespace
 
 std::optional<ListMove> nextListSelection(ListSelection list) {
@@ -178,7 +145,7 @@ PlaceColumnResult Place_Column(ReportBuilderContext& context, int Col, const QSt
                                const QString& Table, const QString& SA, int Model, ListSelection list) {
   if (context.flags.Clearing_Report) return {Col, ColumnObject, std::nullopt};
   Placement p{context, Col, ColumnObject, Table, Model};
-  const TypedRemarks typed = takeRemarks(p);
+  const TypedRemarks typed = typedRemarks(context.report(), context.flags, Model);
   clearBlocksUnder(p);
   platform::db::Recordset records;
   openColumnRecords(records, context.db, Table, SA, Model);
@@ -190,7 +157,8 @@ PlaceColumnResult Place_Column(ReportBuilderContext& context, int Col, const QSt
     fillValues(p, records, readBy);
   }
   if (chooseRemarksColumn(p)) writeRemarksColumn(p);
-  carryRemarks(p, typed);
+  carryRemarks(context.report(), context.flags, Model, typed);
+  fitColumnWidths(context.report(), context.flags);
   return {p.Col, readBy, nextListSelection(list)};
 }
 

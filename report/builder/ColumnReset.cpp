@@ -4,6 +4,7 @@
 #include "platform/report/ReportDesigner.h"
 #include "report/builder/ColumnLines.h"
 #include "report/builder/ColumnSlots.h"
+#include "report/builder/ColumnWidths.h"
 #include "report/builder/ReadNumberColumn.h"
 #include "report/builder/ReportBuilderContext.h"
 #include "report/builder/StiffnessBlocks.h"
@@ -68,6 +69,7 @@ void Reset_Report_Columns(ReportBuilderContext& context, const QString& Table, c
   clearColumns(context, Table, SA, Model);
   platform::ignoringErrors([&] { Update_Column_Lines(context.report(), flags, FirstDataColumn, Model); });
   resetColumnState(flags);
+  platform::ignoringErrors([&] { fitColumnWidths(context.report(), flags); });
   flags.Clearing_Report = false;
 }
 

@@ -28,5 +28,12 @@ inline const QString RemarksCutAtThisSize =
 inline const QString RemarksCutAtSmallestSize =
     QStringLiteral("These remarks are longer than the room the report has for them, so they are cut when shown: "
                    "%1.  Shorten the remarks, or place fewer columns before them, to show them whole.");
+// The same notices for a single cut remark.
+inline const QString RemarkCutAtThisSize =
+    QStringLiteral("This remark is longer than the room the report has for it at this font size, so it is cut "
+                   "when shown: %1.  Choose a smaller font size or shorten the remark to show it whole.");
+inline const QString RemarkCutAtSmallestSize =
+    QStringLiteral("This remark is longer than the room the report has for it, so it is cut when shown: %1.  "
+                   "Shorten the remark, or place fewer columns before it, to show it whole.");
 
 }  // namespace report

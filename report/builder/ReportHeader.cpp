@@ -90,7 +90,7 @@ void writeStiffnessTitle(ReportBuilderContext& context, const QString& Table, co
   setText(report, QStringLiteral("ReportTitleText"), QStringLiteral("Data Report for T7310"));
   const QString run = fieldText(first, QStringLiteral("RUN_NUMBER"));
   const bool laterRuns = instrument::isHeaderOnlyRunTable(context.db, Table);
-  setText(report, QStringLiteral("IdText"), laterRuns ? run + QStringLiteral("+") : run);
+  setText(report, QStringLiteral("IdText"), laterRuns ? run + instrument::LaterRunsMark : run);
   setText(report, QStringLiteral("DateText"),
           fieldText(first, QStringLiteral("Date")) + QStringLiteral(" ") + fieldText(first, QStringLiteral("Time")));
   setText(report, QStringLiteral("DensityStdLabel"), QStringLiteral("Measure: "));
@@ -187,12 +187,12 @@ QString chartPicturePath() {
   return QString();
 }
 
-void Build_Report_Header(ReportBuilderContext& context, const QString& Table, const QString& /*SA*/, int Model) {
+void Build_Report_Header(ReportBuilderContext& context, const QString& Table, const QString& SA, int Model) {
   if (Table.isEmpty() || Model < ModelCode::LX9100 || Model > ModelCode::T7310) return;
   writeCompanyLines(context, Model);
   setHeaderWidths(context.report(), Model);
   platform::db::Recordset first;
-  openHeaderRecords(first, context.db, Table, Model);
+  openHeaderRecords(first, context.db, Table, SA, Model);
   const int recordCount = first.isOpen() ? first.recordCount() : 0;
   first.moveFirst();
   writePageParts(context, Table, first, Model);

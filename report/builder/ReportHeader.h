@@ -7,7 +7,8 @@ namespace report {
 struct ReportBuilderContext;
 
 // Prepares both freshly created designers for the selected table: company
-// lines, titles and the test values of the table's first record, page
+// lines, titles and the test values of the table's first record (of an
+// N2600A project, its first reading of the sample type SA), page
 // widths, sections and frame lines of the model's page, the chart picture of
 // a load-frame test, the "Remarks" column in column 2 and the separator
 // lines. A Null field, a missing chart picture or an empty table leave their

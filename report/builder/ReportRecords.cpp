@@ -25,7 +25,8 @@ bool openColumnRecords(platform::db::Recordset& records, platform::db::Database&
 }
 
 bool openHeaderRecords(platform::db::Recordset& records, platform::db::Database& db, const QString& table,
-                       int Model) {
+                       const QString& SA, int Model) {
+  if (Model == ModelCode::N2600A) return openColumnRecords(records, db, table, SA, Model);
   return records.openTable(db, reportTableName(table, Model));
 }
 

@@ -20,9 +20,11 @@ QString reportTableName(const QString& table, int Model);
 bool openColumnRecords(platform::db::Recordset& records, platform::db::Database& db, const QString& table,
                        const QString& SA, int Model);
 
-// Opens every row of the report's table, for the header's first record.
+// Opens the rows whose first record the header shows, as the data view's
+// header grid does: every row of the table, but for an N2600A project, which
+// repeats its standards in every reading, the readings of the sample type SA.
 bool openHeaderRecords(platform::db::Recordset& records, platform::db::Database& db, const QString& table,
-                       int Model);
+                       const QString& SA, int Model);
 
 // Moves to the first or the next record; false when there is none.
 bool firstRecord(platform::db::Recordset& records);

@@ -173,7 +173,7 @@ void writeRunLine(const ReportDesigner& report, const StiffnessRow& first, bool 
   setText(report, QStringLiteral("StiffyDate"), values::textText(first.DATE));
   setText(report, QStringLiteral("StiffyTime"), values::textText(first.TIME));
   const QString run = values::longText(first.RUN_NUMBER);
-  setText(report, QStringLiteral("StiffyRunNumber"), headerOnly ? run + QLatin1Char('+') : run);
+  setText(report, QStringLiteral("StiffyRunNumber"), headerOnly ? run + instrument::LaterRunsMark : run);
 }
 
 void writeColumns(const ReportDesigner& report, const StiffyTable& table) {
@@ -207,7 +207,7 @@ void writeSummary(const ReportDesigner& report, const StiffyTable& table, const 
   const auto ratio = meanK ? stiffness::densityRatio(*meanK, c.MeasMs, c.Slopes, c.Interc) : std::nullopt;
   const auto pcf = ratio ? stiffness::dryDensity(c.Densit, *ratio) : std::nullopt;
   const auto kg = ratio ? stiffness::dryDensity(c.Densi2, *ratio) : std::nullopt;
-  setText(report, QStringLiteral("StiffyDryDensityPcf"), pcf ? constantText(*pcf) : NotAvailable);
+  setText(report, QStringLiteral("StiffyDryDensityPcf"), numberText(pcf));
   writeConstants(report, c);
   setText(report, QStringLiteral("StiffyDryDensityKg"), numberText(kg));
   showAverages(report, true);

@@ -35,7 +35,9 @@ namespace {
 
 QString remarksCutNotice(const QStringList& cut, int fontSize) {
   if (cut.isEmpty()) return {};
-  const QString& notice = fontSize > SmallestReportFont ? RemarksCutAtThisSize : RemarksCutAtSmallestSize;
+  const bool smallest = fontSize <= SmallestReportFont;
+  const QString& notice = cut.size() == 1 ? (smallest ? RemarkCutAtSmallestSize : RemarkCutAtThisSize)
+                                          : (smallest ? RemarksCutAtSmallestSize : RemarksCutAtThisSize);
   return notice.arg(quotedList(cut));
 }
 

@@ -4,6 +4,7 @@
 #include "report/builder/ColumnLines.h"
 #include "report/builder/ColumnList.h"
 #include "report/builder/ColumnSlots.h"
+#include "report/builder/ColumnWidths.h"
 #include "report/builder/ReportDesigners.h"
 #include "report/builder/ReportFlags.h"
 #include "report/reflow/ColumnChain.h"
@@ -83,6 +84,8 @@ ReflowResult Resize_Report_Font(const ReflowContext& c, int size, int dataType, 
     result.droppedColumns = placeRemarksColumn(report, c.flags, size);
     result.hiddenColumns = itemsNotShown(report, size);
   }
+  // The columns and the block titles over them, sized for the values they now hold.
+  fitColumnWidths(report, c.flags);
   const int lineBound = dataType == ModelCode::LX9100 ? c.flags.Used_Columns + 1 : separatorLineBound(report, c.flags);
   Update_Column_Lines(report, c.flags, lineBound, dataType);
 
@@ -91,7 +94,6 @@ ReflowResult Resize_Report_Font(const ReflowContext& c, int size, int dataType, 
   result.fontCaptions = fontCaptions(size);
   if (dataType == ModelCode::T7310) {
     reflowStiffyReport(*c.designers.StiffyReport, d);
-    replaceBlockTitles(report, c.flags);
     result.stiffyChanged = true;
   }
   return result;

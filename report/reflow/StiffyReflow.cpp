@@ -7,8 +7,6 @@
 #include "platform/report/ReportDesigner.h"
 #include "platform/report/ReportNames.h"
 #include "platform/report/StiffyReportNames.h"
-#include "report/builder/ReportFlags.h"
-#include "report/builder/StiffnessBlocks.h"
 #include "report/reflow/SectionFonts.h"
 
 namespace report {
@@ -102,11 +100,6 @@ void reflowStiffyReport(platform::ReportDesigner& StiffyReport, int d) {
   const auto byChange = [d](int size) { return size + d; };
   resizeSectionFonts(StiffyReport, 8, [](const QString&) { return true; }, byChange);
   resizeSectionFonts(StiffyReport, 10, followsSizeInConstantsTable, byChange);
-}
-
-void replaceBlockTitles(platform::ReportDesigner& report, ReportFlags& flags) {
-  for (const StiffnessBlock& block : stiffnessBlocks())
-    if (flags.*(block.placed)) markBlockPlaced(report, flags, block, blockFirstColumn(flags, block));
 }
 
 }  // namespace report

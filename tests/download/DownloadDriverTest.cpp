@@ -148,6 +148,19 @@ class DownloadDriverTest : public ::testing::Test {
             host.programState.Model_Code, host.programState.Download_Title};
   }
 
+  void expectTimersStopped() const {
+    DownloadTimers& timers = wizard->driver().timers();
+    for (QTimer* timer : {&timers.Timer1, &timers.Timer2, &timers.Timer3, &timers.Timer4})
+      EXPECT_FALSE(timer->isActive());
+  }
+
+  // The one line that ended the download, in the wizard and the status bar.
+  void expectEndNote(const QString& line) {
+    EXPECT_EQ(wizard->End_Note->text(), line);
+    EXPECT_EQ(host.statusText, "Status: " + line);
+  }
+  static QString failedNote(int code) { return failureCause(code) + "  The earlier data are unchanged."; }
+
   void expectPreviousDataKept() const {
     const DataSnapshot now = snapshot();
     EXPECT_EQ(now.tables, previous.tables);
@@ -169,8 +182,7 @@ class DownloadDriverTest : public ::testing::Test {
     EXPECT_EQ(next().text(), "Next");
     EXPECT_TRUE(wizard->Com_Select[0]->isEnabled());
     EXPECT_TRUE(wizard->Device_Select[3]->isEnabled());
-    for (QTimer* timer : {&wizard->Timer1, &wizard->Timer2, &wizard->Timer3, &wizard->Timer4})
-      EXPECT_FALSE(timer->isActive());
+    expectTimersStopped();
     if (wizard->Time_Panel != nullptr) EXPECT_TRUE(wizard->Time_Panel->isHidden());
     EXPECT_TRUE(host.tabEnabled(0));
     EXPECT_FALSE(host.tabEnabled(1));
@@ -191,8 +203,7 @@ class DownloadDriverTest : public ::testing::Test {
     EXPECT_EQ(wizard->Connection_Panel->text(), "Download Complete ");
     EXPECT_TRUE(wizard->Time_Panel->isHidden());
     EXPECT_TRUE(wizard->Recieving_Frame->isHidden());
-    for (QTimer* timer : {&wizard->Timer1, &wizard->Timer2, &wizard->Timer3, &wizard->Timer4})
-      EXPECT_FALSE(timer->isActive());
+    expectTimersStopped();
     EXPECT_TRUE(wizard->Com_Select[0]->isEnabled());
 
     EXPECT_EQ(state.Model_Code, Model_Code);
@@ -349,7 +360,7 @@ TEST_F(DownloadDriverTest, ContinuousLoadFrameDownloadTakesThreeTestsUntilDone) 
   QTimer user;
   user.setInterval(20);
   QObject::connect(&user, &QTimer::timeout, [&] {
-    if (!wizard->Timer4.isActive()) return;
+    if (!wizard->driver().timers().Timer4.isActive()) return;
     if (!host.comm.Finished_) {
       doneWhileReceiving |= done().isEnabled() && message(1) == "Recieving Information from Gauge";
       return;
@@ -390,7 +401,7 @@ TEST_F(DownloadDriverTest, AnExitAskedForDuringAContinuousDownloadEndsItAtTheNex
   QTimer user;
   user.setInterval(20);
   QObject::connect(&user, &QTimer::timeout, [&] {
-    if (!wizard->Timer4.isActive()) return;
+    if (!wizard->driver().timers().Timer4.isActive()) return;
     if (!sent) {
       pty.sendPaced(firstTest, PlayBaud, 0);
       sent = true;
@@ -427,11 +438,11 @@ TEST_F(DownloadDriverTest, TimeoutLeavesTheDataAndASecondDownloadAddsNoPanel) {
   EXPECT_EQ(host.treeBuilds, treeBuilds);
   EXPECT_EQ(wizard->StatusBar1->panelCount(), 5);
   // The cause, shown until the user moves on.
-  EXPECT_EQ(wizard->Failure_Cause->text(), failureCause(status::PortError));
-  EXPECT_FALSE(wizard->Failure_Cause->isHidden());
+  expectEndNote(failedNote(status::PortError));
+  EXPECT_FALSE(wizard->End_Note->isHidden());
 
   walkToPrepare(2);
-  EXPECT_TRUE(wizard->Failure_Cause->isHidden());
+  EXPECT_TRUE(wizard->End_Note->isHidden());
   download(testsupport::readData("n2600bx/wizard_report.txt"));
   expectDownloaded(2, "61.7 ", "Projects (Dwnld:");
   EXPECT_EQ(wizard->StatusBar1->panelCount(), 5);
@@ -493,7 +504,8 @@ TEST_F(DownloadDriverTest, AFailedDownloadPutsThePreviousDataTreeAndListBack) {
     download(failure.printout);
     EXPECT_EQ(host.programState.Download_Status, failure.status);
     expectBackOnTheWelcomePage(failure.panel);
-    EXPECT_EQ(wizard->Failure_Cause->text(), failureCause(failure.status));
+    expectEndNote(failure.status == status::NoTablesCreated ? "The earlier data are unchanged."
+                                                            : failedNote(failure.status));
     expectPreviousDataKept();
     EXPECT_EQ(host.tree, previous.Tables_Created);
   }
@@ -508,7 +520,7 @@ TEST_F(DownloadDriverTest, ALockedDatabaseIsNotTouched) {
   download({});
   EXPECT_EQ(host.programState.Download_Status, status::DatabaseLocked);
   expectBackOnTheWelcomePage("Database Connection Error ");
-  EXPECT_TRUE(wizard->Failure_Cause->text().contains(QStringLiteral("is in use by another running program")));
+  EXPECT_TRUE(wizard->End_Note->text().contains(QStringLiteral("is in use by another running program")));
   EXPECT_EQ(wizard->Time_Panel, nullptr);
   EXPECT_FALSE(host.control->portOpen());
   EXPECT_TRUE(pty.readMaster(50).isEmpty());
@@ -531,7 +543,7 @@ TEST_F(DownloadDriverTest, ADownloadWithNoRoomForTheCopyOfThePreviousDataIsRefus
   EXPECT_EQ(wizard->Time_Panel, nullptr);
   EXPECT_FALSE(host.control->portOpen());
   EXPECT_TRUE(pty.readMaster(50).isEmpty());
-  EXPECT_EQ(wizard->Failure_Cause->text(), failureCause(status::BackupFailed));
+  expectEndNote(failedNote(status::BackupFailed));
   expectPreviousDataKept();
 }
 
@@ -573,11 +585,32 @@ TEST_F(DownloadDriverTest, APortThatDoesNotOpenIsReported) {
   EXPECT_TRUE(wizard->Time_Panel->isHidden());
   EXPECT_TRUE(next().isEnabled());
   expectPreviousDataKept();
-  EXPECT_EQ(wizard->Failure_Cause->text(),
-            "COM1 = /dev/quorvane-no-such-port (from the environment variable QUORVANE_COM1): there is no such "
-            "device.  Check that the cable or USB adapter is plugged in, or map COM1 to its device in "
-            "info/ComPorts.qvt.");
-  EXPECT_EQ(host.statusText, "Status: Error with Port COM1.");
+  expectEndNote(
+      "Error with Port COM1.  COM1 = /dev/quorvane-no-such-port (from the environment variable QUORVANE_COM1): "
+      "there is no such device.  Check that the cable or USB adapter is plugged in, or map COM1 to its device in "
+      "info/ComPorts.qvt.  The earlier data are unchanged.");
+}
+
+// After a failed try the port page offers only the ports that are there, and
+// the line-speed question of the next try shows nothing of the last one.
+TEST_F(DownloadDriverTest, ANewTryShowsNothingOfAFailedOne) {
+  walkToPrepare(3);
+  qputenv("QUORVANE_COM1", MissingPort);
+  download({});
+  ASSERT_EQ(wizard->Connection_Panel->text(), "Communication Error ");
+  wizard->Time_Panel->setText("Time: 0 min 15 sec");
+  next().click();
+  for (QRadioButton* port : wizard->Com_Select) EXPECT_FALSE(port->isEnabled());
+
+  qputenv("QUORVANE_COM1", pty.slavePath().toLocal8Bit());
+  wizard->resetToWelcome();
+  QStringList behindTheQuestion;
+  dialogs.onMessage = [&](const platform::ui::MessageRequest&) {
+    behindTheQuestion = {wizard->Connection_Panel->text(), wizard->Time_Panel->text()};
+  };
+  walkToPrepare(3);
+  download({}, [&] { timeOut(); });
+  EXPECT_EQ(behindTheQuestion, (QStringList{"Not Connected ", "Timeout in 29 Seconds "}));
 }
 
 // Start-up refused the table list, or it named no tables: the download starts
@@ -620,7 +653,8 @@ TEST_F(DownloadDriverTest, APortLostHalfWayFailsASingleDownloadAndPutsThePreviou
   download(printout.left(printout.size() / 2));
   EXPECT_EQ(host.programState.Download_Status, status::PortLost);
   expectBackOnTheWelcomePage("Communication Error ");
-  EXPECT_EQ(wizard->Failure_Cause->text(), failureCause(status::PortLost));
+  // What became of the earlier data is said too, not "Waiting for data".
+  expectEndNote(failedNote(status::PortLost));
   expectPreviousDataKept();
   EXPECT_EQ(host.tree, previous.Tables_Created);
 }
@@ -633,7 +667,7 @@ void playContinuous(testsupport::PseudoTerminal& pty, ImportWizard& wizard, cons
   auto* user = new QTimer(&wizard);
   user->setInterval(20);
   QObject::connect(user, &QTimer::timeout, [&pty, &wizard, printout, ready, act, sent, user]() mutable {
-    if (!wizard.Timer4.isActive()) return;
+    if (!wizard.driver().timers().Timer4.isActive()) return;
     if (!sent) {
       pty.sendPaced(printout, PlayBaud, 0);
       sent = true;
@@ -660,8 +694,9 @@ TEST_F(DownloadDriverTest, APortLostHalfWayKeepsTheCompleteTestsOfAContinuousDow
   expectDownloaded(0, "MARSHALL1 ", "Tests (Dwnld:", status::PortLost);
   EXPECT_EQ(testsupport::storedTables(), QStringList{"MARSHALL1"});
   EXPECT_EQ(testsupport::storedRows("MARSHALL1", "READNUMBER").size(), 2);
-  EXPECT_EQ(wizard->Failure_Cause->text(), failureCause(status::PortLost) + "  " + keptTestsNote());
-  EXPECT_FALSE(wizard->Failure_Cause->isHidden());
+  EXPECT_EQ(wizard->End_Note->text(),
+            failureCause(status::PortLost) + "  Tests kept: MARSHALL1.  The test in progress was dropped.");
+  EXPECT_FALSE(wizard->End_Note->isHidden());
 }
 
 TEST_F(DownloadDriverTest, TestsSentBackToBackAreAllStoredAndDoneComesAfterTheLast) {
@@ -681,7 +716,7 @@ TEST_F(DownloadDriverTest, TestsSentBackToBackAreAllStoredAndDoneComesAfterTheLa
 
   EXPECT_TRUE(donePressed);
   expectDownloaded(0, "UC1 MARSHALL1 ", "Tests (Dwnld:");
-  EXPECT_EQ(wizard->Failure_Cause->text(), "The download was ended with Done.  Tests kept: UC1, MARSHALL1.");
+  EXPECT_EQ(wizard->End_Note->text(), "The download was ended with Done.  Tests kept: UC1, MARSHALL1.");
   EXPECT_EQ(testsupport::storedRows("UC1", "READNUMBER").size(), 2);
   EXPECT_EQ(testsupport::storedRows("MARSHALL1", "READNUMBER").size(), 3);
 }

@@ -37,7 +37,7 @@ class ScriptedWait : public platform::ReceiveWait {
   }
   void idle(platform::CommControl*) override {
     ++idles;
-    clock_.now += platform::EmptyReadMillis / 1000.0;
+    clock_.now += idleSeconds;
     if (onPause) onPause();
   }
   void block(platform::CommControl*, int millis) override {
@@ -46,6 +46,8 @@ class ScriptedWait : public platform::ReceiveWait {
   }
 
   std::function<void()> onPause;
+  // How long an idle pass lasts: longer on a busy computer.
+  double idleSeconds = platform::EmptyReadMillis / 1000.0;
   int yields = 0;
   int idles = 0;
   int blocks = 0;

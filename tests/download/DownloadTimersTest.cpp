@@ -61,6 +61,7 @@ class DownloadTimersTest : public ::testing::Test {
   void setMessage(const QString& text) { wizard->UserMessage[1]->setPlainText(text); }
   QString message() const { return wizard->UserMessage[1]->toPlainText(); }
   DownloadDriver& driver() { return wizard->driver(); }
+  DownloadTimers& timers() { return driver().timers(); }
 
   testsupport::TempProgramFolder folder;
   std::shared_ptr<platform::ScriptedDeviceProvider> devices;
@@ -76,16 +77,16 @@ TEST_F(DownloadTimersTest, TheTimePanelCountsDownWhileWaitingAndUpWhileReceiving
   host.comm.Finished_ = true;
   setMessage("Waiting to recieve data from Gauge");
   timePanel->setText("Timeout in 29 Seconds ");
-  driver().Timer3_Timer();
+  timers().Timer3_Timer();
   EXPECT_EQ(timePanel->text(), "Timeout in 28 Sec");
   // A continuous download's waiting text stays.
   timePanel->setText("Waiting to Recieve...");
-  driver().Timer3_Timer();
+  timers().Timer3_Timer();
   EXPECT_EQ(timePanel->text(), "Waiting to Recieve...");
 
   host.comm.Finished_ = false;
   host.programState.Download_Seconds = 74.0F;
-  driver().Timer3_Timer();
+  timers().Timer3_Timer();
   EXPECT_EQ(message(), "Recieving Information from Gauge");
   EXPECT_EQ(timePanel->text(), "Time: 1 min 15 sec");
   EXPECT_FLOAT_EQ(host.programState.Download_Seconds, 75.0F);
@@ -93,23 +94,23 @@ TEST_F(DownloadTimersTest, TheTimePanelCountsDownWhileWaitingAndUpWhileReceiving
 
 TEST_F(DownloadTimersTest, ThePollOfAContinuousDownloadKeepsTheElapsedTimeRunning) {
   host.comm.Finished_ = false;
-  driver().Timer4_Timer();
+  timers().Timer4_Timer();
   EXPECT_EQ(message(), "Recieving Information from Gauge");
   EXPECT_FALSE(wizard->Import_Button[1]->isEnabled());
-  ASSERT_TRUE(wizard->Timer3.isActive());
-  EXPECT_EQ(wizard->Timer3.interval(), 1000);
+  ASSERT_TRUE(timers().Timer3.isActive());
+  EXPECT_EQ(timers().Timer3.interval(), 1000);
 
   // Polls every 100 ms must not restart the running second: once part of it
   // has passed, a poll leaves no more of it to run.
-  while (wizard->Timer3.remainingTime() > 900) QApplication::processEvents(QEventLoop::AllEvents, 10);
-  const int remaining = wizard->Timer3.remainingTime();
-  driver().Timer4_Timer();
-  EXPECT_LE(wizard->Timer3.remainingTime(), remaining);
+  while (timers().Timer3.remainingTime() > 900) QApplication::processEvents(QEventLoop::AllEvents, 10);
+  const int remaining = timers().Timer3.remainingTime();
+  timers().Timer4_Timer();
+  EXPECT_LE(timers().Timer3.remainingTime(), remaining);
 
   host.comm.Finished_ = true;
   host.programState.Download_Seconds = 12.0F;
-  driver().Timer4_Timer();
-  EXPECT_FALSE(wizard->Timer3.isActive());
+  timers().Timer4_Timer();
+  EXPECT_FALSE(timers().Timer3.isActive());
   EXPECT_EQ(timePanel->text(), "Waiting to Recieve...");
   EXPECT_EQ(message(), "Waiting to recieve data from Gauge");
   EXPECT_FLOAT_EQ(host.programState.Download_Seconds, 0.0F);
@@ -137,6 +138,10 @@ TEST_F(DownloadTimersTest, ACloseRequestAsTheLastDataArriveKeepsTheDownloadAndTh
   EXPECT_EQ(host.programState.Model_Code, 3);
   EXPECT_EQ(host.infoSaves, 1);
   EXPECT_EQ(testsupport::storedTables(), (QStringList{"RUN4", "RUN5"}));
+  // The close came too late to cut anything: the note says the whole printout.
+  EXPECT_EQ(host.statusText,
+            "Status: The wizard was closed as the printout ended.  Runs kept: RUN4, RUN5.  "
+            "This is the whole printout.");
   ASSERT_FALSE(wizard.isNull());
   EXPECT_FALSE(wizard->isVisible());
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -151,7 +156,7 @@ class StiffnessEndWaitTest : public DownloadTimersTest {
   StiffnessEndWaitTest() {
     QObject::connect(&host.comm, &Communication::firstTextReceived, [this] { firstPoll = line->polls(); });
   }
-  int silencePolls() const { return firstPoll < 0 ? -1 : line->polls() - firstPoll - (runs.size() - 1); }
+  int silencePolls() const { return firstPoll < 0 ? -1 : line->polls() - firstPoll - (printout.size() - 1); }
   void start() {
     testsupport::walkToPrepare(*wizard, 3);
     wizard->Import_Button[0]->click();
@@ -160,40 +165,86 @@ class StiffnessEndWaitTest : public DownloadTimersTest {
   platform::ui::ScriptedDialogs dialogs;
   platform::ui::ScopedDialogSeam seam{dialogs};
   const QByteArray runs = testsupport::readData("t7310/wizard_runs.txt");
+  // What the line brings, then silence.
+  QByteArray printout = runs;
   int firstPoll = -1;
+
+  // The close box 16 s into the wait for the end of printout.
+  void closeDuringTheWait() {
+    line->silence().chars(printout).silence(Communication::EmptyReadLimit + 1);
+    wait->onPause = [&] {
+      if (silencePolls() == 16000) wizard->close();
+    };
+    start();
+  }
+  static QString closedNote(const QString& kept) {
+    return "Status: The wizard was closed after the printout had ended; the download ended as the silence after it "
+           "would have.  " + kept;
+  }
 };
 
-TEST_F(StiffnessEndWaitTest, TheWizardShowsTheSecondsOfSilenceLeft) {
+// The countdown starts with the silence and never rises, even when the
+// passes of the loop slow down and the estimate of the seconds left with them.
+TEST_F(StiffnessEndWaitTest, TheWizardCountsTheSecondsOfSilenceLeftDown) {
   line->silence().chars(runs).silence(Communication::EmptyReadLimit + 1);
+  const QList<int> ticks{100, 1010, 5000, 6000, 8000, 20500};
   QMap<int, QString> shown;
   wait->onPause = [&] {
     const int j = silencePolls();
-    if (j != 100 && j != Communication::QuietReadCount + 10 && j != 20500) return;
-    driver().Timer3_Timer();
+    if (j == 5000) wait->idleSeconds = 0.003;
+    if (!ticks.contains(j)) return;
+    timers().Timer3_Timer();
     shown[j] = wizard->End_Wait->isHidden() ? QString() : wizard->End_Wait->text();
   };
   start();
   const QString waiting = "Waiting for the end of the printout: it ends after %1 more seconds of silence.  "
                           "Please do not close the wizard meanwhile.";
+  // A gap between characters shows nothing; a second of silence does.
   EXPECT_EQ(shown.value(100), "");
-  EXPECT_EQ(shown.value(Communication::QuietReadCount + 10), waiting.arg(27));
-  EXPECT_EQ(shown.value(20500), waiting.arg(10));
+  EXPECT_EQ(shown.value(1010), waiting.arg(29));
+  EXPECT_EQ(shown.value(5000), waiting.arg(25));
+  EXPECT_EQ(shown.value(6000), waiting.arg(25));
+  EXPECT_EQ(shown.value(8000), waiting.arg(25));
+  EXPECT_EQ(shown.value(20500), waiting.arg(24));
   // The silence ended the download: the line goes with it.
   EXPECT_EQ(host.comm.Tables_Created, "RUN4 RUN5 ");
   EXPECT_TRUE(wizard->End_Wait->isHidden());
 }
 
 TEST_F(StiffnessEndWaitTest, APortLostDuringTheWaitKeepsTheRunsAndSaysSo) {
-  line->silence().chars(runs).silence(Communication::QuietReadCount).lose();
+  line->silence().chars(runs).silence(3100).lose();
   start();
   EXPECT_EQ(host.programState.Download_Status, instrument::status::Ok);
   EXPECT_EQ(wizard->Wizard_Step, ImportWizard::DonePage);
   EXPECT_EQ(host.tree, "RUN4 RUN5 ");
   EXPECT_EQ(testsupport::storedTables(), (QStringList{"RUN4", "RUN5"}));
-  EXPECT_EQ(wizard->Failure_Cause->text(),
-            "The instrument's port was lost after the printout had ended; the download ended as the silence after "
-            "it would have.  Runs kept: RUN4, RUN5.");
-  EXPECT_FALSE(wizard->Failure_Cause->isHidden());
+  const QString note =
+      "The instrument's port was lost after the printout had ended; the download ended as the silence after it "
+      "would have.  Runs kept: RUN4, RUN5.  This is the whole printout.";
+  EXPECT_EQ(wizard->End_Note->text(), note);
+  EXPECT_FALSE(wizard->End_Note->isHidden());
+  EXPECT_EQ(host.statusText, "Status: " + note);
+}
+
+// A close during the wait ends the download as the silence would: the runs
+// are kept, and the wizard closes once its driver has returned.
+TEST_F(StiffnessEndWaitTest, ClosingTheWizardDuringTheWaitKeepsTheRuns) {
+  closeDuringTheWait();
+  EXPECT_EQ(host.programState.Download_Status, instrument::status::Ok);
+  EXPECT_EQ(host.tree, "RUN4 RUN5 ");
+  EXPECT_EQ(testsupport::storedTables(), (QStringList{"RUN4", "RUN5"}));
+  EXPECT_EQ(host.statusText, closedNote("Runs kept: RUN4, RUN5.  This is the whole printout."));
+  EXPECT_TRUE(wizard.isNull() || !wizard->isVisible());
+}
+
+// A printout stopped inside a run: that run is dropped and named.
+TEST_F(StiffnessEndWaitTest, ClosingTheWizardDuringTheWaitDropsARunCutInTheMiddle) {
+  printout = runs.left(runs.indexOf("1,100,115") + 10);
+  closeDuringTheWait();
+  EXPECT_EQ(host.programState.Download_Status, instrument::status::Ok);
+  EXPECT_EQ(host.tree, "RUN4 ");
+  EXPECT_EQ(testsupport::storedTables(), QStringList{"RUN4"});
+  EXPECT_EQ(host.statusText, closedNote("Runs kept: RUN4.  RUN5 was cut off in the middle and dropped."));
 }
 
 }  // namespace

@@ -389,7 +389,7 @@ TEST_F(IndependentPrintout, N2600BXPrintoutOfTwoProjectsEndedByItsMarker) {
                           "RDNUM=3|TIME=11:05|STAT1TO=ABD|STAT1=120|OFFSET=CL|STAT2=220|LANE=1|DPT=BS|SA=A|ADJ=0|"
                           "DC=2640|MC=640|AV=4.5|WD=140.2|DD=138|M=1.5",
                           "RDNUM=4|TIME=11:15|STAT1TO=ABD|STAT1=130|OFFSET=CL|STAT2=230|LANE=1|DPT=BS|SA=A|ADJ=0|"
-                          "DC=2640|MC=640|AV=4.4|WD=140.5|DD=138.3|M=1.4|PERCM=0|PERC_COMP=0|VR=LOW",
+                          "DC=2640|MC=640|AV=4.4|WD=140.5|DD=138.3|M=1.4|VR=LOW",
                           "RDNUM=5|TIME=13:00|STAT1TO=ABE|STAT1=140|OFFSET=0|STAT2=240|LANE=2|DPT=6|SA=S|ADJ=0|"
                           "DC=2650|MC=650|AV=0|WD=124|DD=109|M=13.8|PERCM=12.7|PERC_COMP=90.4|VR=OK"}));
   EXPECT_EQ(tableRows("P7", "RDNUM"),

@@ -216,12 +216,14 @@ void ReportPage::resetFontsAndMenus() {
 
 // The shared table of the later stiffness runs holds run headers only: it has
 // no raw data to show.
-void ReportPage::enableRawDataTab() {
-  bool rawData = true;
+void ReportPage::enableRawDataTab() { page_.ReportTab->setTabEnabled(RawDataTab, !laterRunsShown()); }
+
+bool ReportPage::laterRunsShown() {
+  bool laterRuns = false;
   if (state_.Model_Code == ModelCode::T7310)
     platform::ignoringErrors(
-        [&] { rawData = !instrument::isHeaderOnlyRunTable(host_.workingDatabase(), state_.Table_Name); });
-  page_.ReportTab->setTabEnabled(RawDataTab, rawData);
+        [&] { laterRuns = instrument::isHeaderOnlyRunTable(host_.workingDatabase(), state_.Table_Name); });
+  return laterRuns;
 }
 
 void ReportPage::selectReportTab() {
@@ -246,7 +248,7 @@ bool ReportPage::showReport() {
   const bool selected = !context().nothingSelected();
   page_.Export->setEnabled(selected);
   if (selected) fillReadNumberColumn();
-  page_.What_report->setText(projectCaption(state_));
+  page_.What_report->setText(projectCaption(state_, laterRunsShown()));
   bool shown = true;
   for (platform::ReportViewer* viewer : {viewers[StiffnessDataTab], viewers[RawDataTab]}) {
     if (viewer == viewers[StiffnessDataTab] && !stiffness) continue;

@@ -119,6 +119,8 @@ class ReportPage {
   bool rebuildReport();
   void resetFontsAndMenus();
   void enableRawDataTab();
+  // Whether the table shown is the shared table of later stiffness runs.
+  bool laterRunsShown();
   void selectReportTab();
   bool showReport();
   void offerFittingColumns();

@@ -7,6 +7,7 @@
 
 #include "instrument/ProgramState.h"
 #include "instrument/ProjectTableList.h"
+#include "instrument/RunTables.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/report/ReportDesigner.h"
 #include "platform/report/ReportNames.h"
@@ -50,14 +51,15 @@ QString shownProjectId(const instrument::ProgramState& state) {
 
 }  // namespace
 
-QString projectCaption(const instrument::ProgramState& state) {
+QString projectCaption(const instrument::ProgramState& state, bool laterRuns) {
   const QString& table = state.Table_Name;
   if (table.isEmpty() && state.Test_Name.isEmpty()) return QStringLiteral("No Project Selected");
   switch (state.Model_Code) {
     case ModelCode::LX9100: return ProjectPrefix + table;
     case ModelCode::N2600A:
     case ModelCode::N2600BX: return ProjectPrefix + shownProjectId(state) + QLatin1Char(' ') + state.Test_Name;
-    case ModelCode::T7310: return ProjectPrefix + QStringLiteral("Stiffness Run Number ") + table;
+    case ModelCode::T7310: return ProjectPrefix + QStringLiteral("Stiffness Run Number ") + table +
+                                  (laterRuns ? instrument::LaterRunsMark : QString());
     default: return QString();
   }
 }

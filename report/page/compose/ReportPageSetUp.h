@@ -14,8 +14,9 @@ struct ReportFlags;
 
 // The caption over the report naming what it shows: "No Project Selected"
 // when nothing is selected, else the project, test or run of the model (a
-// density gauge's project id as the project tree shows it).
-QString projectCaption(const instrument::ProgramState& state);
+// density gauge's project id as the project tree shows it, the shared table
+// of later stiffness runs with the tree's mark).
+QString projectCaption(const instrument::ProgramState& state, bool laterRuns = false);
 
 // The labels, instructions and button captions of the report page; the
 // column lists serve the raw-data report, so the stiffness gauge starts

@@ -4,7 +4,9 @@
 
 #include "../ProjectFileSupport.h"
 #include "../ProjectSectionTest.h"
+#include "instrument/CreateDatabase.h"
 #include "instrument/DeviceType.h"
+#include "platform/db/Database.h"
 #include "support/TestData.h"
 
 namespace {
@@ -73,6 +75,26 @@ TEST_F(N2600BXSection, AProjectWithoutReadingsOrHeaderComesBack) {
   const QByteArray text = save("1 2 ");
   EXPECT_TRUE(text.contains("\r\nPROJECT ID: 2 \r\n")) << text.toStdString();
   expectReadBack("1 2 ");
+}
+
+// A percentage the gauge left empty is no value: it is saved as blanks and
+// reads back as no value again. (A 0 an older file holds stays a 0: the
+// hand-written project files.)
+TEST_F(N2600BXSection, AnEmptyPercentageStaysEmptyThroughASaveAndReopen) {
+  const QByteArray printout = testsupport::readData("n2600bx/empty_values.txt");
+  ASSERT_EQ(projecttest::parsePrintout(instrument::ModelCode::N2600BX, printout), "7 ");
+  platform::db::Database db;
+  ASSERT_TRUE(db.open(instrument::CreateDatabase::databasePath()));
+  const auto percentages = [&](int rdnum) {
+    return db.select("SELECT PERCM, PERC_COMP, M, VR FROM P7 WHERE RDNUM = ?", {rdnum})->first();
+  };
+  EXPECT_TRUE(percentages(2).isNull(0));
+  EXPECT_TRUE(percentages(2).isNull(1));
+  EXPECT_FLOAT_EQ(percentages(2).value(2).toFloat(), 12.7F);
+  EXPECT_EQ(percentages(2).value(3).toString(), "HI");
+
+  EXPECT_TRUE(save("7 ").contains(",   12.7,       ,       ,     HI\r\n"));
+  expectReadBack("7 ");
 }
 
 }  // namespace

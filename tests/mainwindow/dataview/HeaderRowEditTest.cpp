@@ -1,7 +1,12 @@
 #include "mainwindow/dataview/HeaderRowEdit.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QTableView>
 #include <gtest/gtest.h>
+
+#include "../DataViewFixture.h"
 
 #include "instrument/CreateDatabase.h"
 #include "instrument/DeviceType.h"
@@ -12,6 +17,7 @@
 #include "platform/db/Database.h"
 #include "platform/ui/ScriptedDialogs.h"
 #include "support/TempProgramFolder.h"
+#include "support/TestData.h"
 
 namespace mainwindow {
 namespace {
@@ -120,7 +126,7 @@ TEST_F(HeaderRowEditTest, ZeroEmptyOrTextIsRefusedAndChangesNothing) {
     dialogs.messages.clear();
     EXPECT_FALSE(editMaxd(value));
     ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Error Updating Database."));
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("MAXD must be a number above 0."));
     EXPECT_EQ(dialogs.messages[0].icon, platform::ui::MessageIcon::Critical);
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Quorvane IR Download"));
     EXPECT_DOUBLE_EQ(field(0, "MAXD").toDouble(), 135.5);
@@ -152,6 +158,76 @@ TEST_F(HeaderRowEditTest, ATableWithOnlyItsHeaderStoresTheEdit) {
   EXPECT_TRUE(editMaxd(120.5));
   EXPECT_DOUBLE_EQ(field(0, "MAXD").toDouble(), 120.5);
   EXPECT_EQ(view.Rows_Recordset.recordCount(), 0);
+}
+
+
+// The header grid of the main window, edited as the user does: a double
+// click opens the MAXD cell, the keys typed replace its text, Enter commits.
+class HeaderGridEditTest : public DataViewFixture {
+ protected:
+  // Project 7 of an N2600BX printout (MAXD 130.125), soil readings shown.
+  void SetUp() override {
+    DataViewFixture::SetUp();
+    const QString file = folder.path(QStringLiteral("project7.txt"));
+    QFile out(file);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(" 2 \r\n" + testsupport::readData(QStringLiteral("n2600bx/empty_values.txt")));
+    out.close();
+    open(file);
+    click({QStringLiteral("7"), QStringLiteral("Soil")});
+  }
+  QTableView& header() { return *data().DataGrid2; }
+  QStringList shown(const char* field) {
+    QStringList texts;
+    const int column = view().Rows_Recordset.fieldIndex(QString::fromLatin1(field));
+    for (int row = 0; row < view().Rows_Recordset.recordCount(); ++row)
+      texts << view().Rows_Recordset.index(row, column).data().toString();
+    return texts;
+  }
+  // typed replaces the cell's text; a null text keeps it.
+  void typeIntoMaxd(const QString& typed) {
+    const QModelIndex cell = header().model()->index(0, view().Header_Recordset.fieldIndex(u"MAXD"));
+    header().setCurrentIndex(cell);
+    header().edit(cell);
+    auto* editor = header().viewport()->findChild<QWidget*>();
+    ASSERT_NE(editor, nullptr);
+    auto* line = qobject_cast<QLineEdit*>(editor);
+    if (line == nullptr) line = editor->findChild<QLineEdit*>();  // a spin box's
+    ASSERT_NE(line, nullptr);
+    if (!typed.isNull()) line->setText(typed);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(editor, &enter);
+    // The delegate commits and closes after the key; the closed editor goes,
+    // so that the next edit finds its own.
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  QString maxd() { return header().model()->index(0, view().Header_Recordset.fieldIndex(u"MAXD")).data().toString(); }
+
+  const QStringList printed{"93.5", "", "94.9", "88.5", "89.7"};
+};
+
+TEST_F(HeaderGridEditTest, EmptyPercentagesShowEmptyAndOnlyARealChangeRecomputes) {
+  EXPECT_EQ(shown("PERC_COMP"), printed);
+  EXPECT_EQ(shown("PERCM"), (QStringList{"11.3", "", "8.6", "10.8", "9.5"}));
+
+  typeIntoMaxd(QString());  // Enter on the cell as it opened
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+  EXPECT_EQ(shown("PERC_COMP"), printed);
+
+  for (const char* refused : {"0", "-5"}) {
+    typeIntoMaxd(QLatin1String(refused));
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{HeaderRowEdit::MaxdNotAboveZero}) << refused;
+    dialogs.messages.clear();
+    EXPECT_EQ(maxd(), "130.125");
+    EXPECT_EQ(shown("PERC_COMP"), printed);
+  }
+
+  typeIntoMaxd(QStringLiteral("120"));
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+  EXPECT_EQ(maxd(), "120");
+  // DD × 100 ÷ 120 at single precision, the empty one included.
+  EXPECT_EQ(shown("PERC_COMP"), (QStringList{"91", "92.83334", "92.41666", "86.16666", "87.58334"}));
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "BuilderFixture.h"
+#include "platform/report/ReportDefinitions.h"
+#include "platform/report/TextWidth.h"
 #include "report/builder/ColumnSlots.h"
 #include "report/builder/ReportHeader.h"
 #include "report/builder/StiffnessBlocks.h"
@@ -47,6 +49,39 @@ TEST_F(ColumnPlacementTest, LongLoadFrameColumnSplitsOverItsMirrorAndRemarksFoll
   EXPECT_EQ(flags.Remarks_Column, 3);
   EXPECT_FALSE(hidden(platform::ReportNames::columnLine(2)));
   EXPECT_TRUE(hidden(platform::ReportNames::columnLine(3)));
+}
+
+// Loads past 10,000 at size 9 are wider than a stored column: the load column
+// and its mirror take the width their widest value needs with a gap's margin,
+// and the lines and columns after them move right, within the page, so that
+// no value stands under or against a line. A column of narrower values keeps its width.
+TEST_F(ColumnPlacementTest, FiveDigitLoadsWidenTheirColumnAndMoveTheLinesAfterIt) {
+  namespace names = platform::ReportNames;
+  using Definitions = platform::ReportDefinitions;
+  const auto member = [&](const QString& name) { return designers.Report->member(name); };
+  const auto right = [&](const QString& name) { return *member(name).left() + *member(name).width(); };
+  flags.Report_Font_Size = 9;
+  start(loadFile(0, "lx9100/uc_five_digit_loads.txt").trimmed(), 0);
+  place(2, "CH1");
+  place(3, "CH2");
+  ASSERT_EQ(lines(data(2)).first(), "10025.10");
+  ASSERT_EQ(lines(data(9)).last(), "10291.80");
+  const int widest = platform::textWidthTwips("10291.80", platform::ReportFont{});
+  ASSERT_GT(widest, Definitions::columnWidth(2));
+  for (const int k : {2, 9}) {
+    SCOPED_TRACE(k);
+    EXPECT_GE(member(names::columnData(k)).width(), widest + Definitions::ColumnGap);
+    EXPECT_EQ(member(names::columnHeader(k)).width(), member(names::columnData(k)).width());
+    EXPECT_GT(member(names::columnLine(k)).left(), right(names::columnData(k)));
+    EXPECT_GT(member(names::columnData(k + 1)).left(), member(names::columnLine(k)).left());
+    EXPECT_EQ(member(names::columnData(k + 1)).width(), Definitions::columnWidth(k + 1));
+  }
+  EXPECT_GT(member(names::columnLine(3)).left(), right(names::columnData(3)));
+  EXPECT_LE(right(names::columnData(14)), platform::ReportDesigner::LetterWidth - 360);
+
+  place(2, "None");  // the stored width again once the wide values are gone
+  EXPECT_EQ(member(names::columnData(2)).width(), Definitions::columnWidth(2));
+  EXPECT_EQ(member(names::columnData(3)).left(), Definitions::columnLeft(3));
 }
 
 TEST_F(ColumnPlacementTest, DensityItemsAreAbbreviatedAndEveryReadingKeepsItsLine) {

@@ -64,6 +64,16 @@ TEST_F(ReadNumberColumnTest, DensityAveragesCountOnlyReadingsHoldingTheValue) {
   EXPECT_EQ(average(2), "110.43");
 }
 
+// An N2600BX reading whose %M and %COMP the gauge left empty counts in the
+// other averages only.
+TEST_F(ReadNumberColumnTest, DensityAveragesLeaveOutTheValuesTheGaugeLeftEmpty) {
+  loadFile(2, "n2600bx/empty_values.txt");
+  EXPECT_EQ(fill("7", "S", 2), "1\r2\r3\r4\r5\r");
+  EXPECT_EQ(average(5), "91.65");  // (93.5 + 94.9 + 88.5 + 89.7) / 4
+  EXPECT_EQ(average(4), "10.05");  // (11.3 + 8.6 + 10.8 + 9.5) / 4
+  EXPECT_EQ(average(3), "11.16");  // (12.3 + 12.7 + 9.5 + 11.2 + 10.1) / 5
+}
+
 TEST_F(ReadNumberColumnTest, StiffnessHeaderIsDecidedByTheTableRowsNotItsName) {
   loadFile(3, "t7310/runs_101_to_125.txt");
   flags.Clearing_Report = true;  // keeps the filler out; the bin numbers go to the stiffness report

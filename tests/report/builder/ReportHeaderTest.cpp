@@ -60,6 +60,22 @@ TEST_F(ReportHeaderTest, DensityHeaderWritesTitlesTestValuesAndLandscapeWidths) 
   for (int k = 2; k <= 18; ++k) EXPECT_TRUE(hidden(names::columnLine(k))) << k;
 }
 
+// An N2600A project repeats its standards in every reading: the header shows
+// those of the first reading of the sample type shown, as the header grid
+// does, not those of the project's first reading.
+TEST_F(ReportHeaderTest, N2600AHeaderShowsTheFirstReadingOfTheSampleTypeShown) {
+  loadFile(1, "n2600a/soil_first_asphalt_shown.txt");
+  auto c = context();
+  Build_Report_Header(c, "91", "A", 1);
+  const std::pair<const char*, const char*> asphalt[] = {{"DensityStdText", "2413"}, {"MoistureStdText", "608"},
+                                                         {"SpgText", "2.45"},        {"MaxDText", "141.7"},
+                                                         {"DateText", "03/14/05"},   {"IdText", "9.1"}};
+  for (const auto& [object, value] : asphalt) EXPECT_EQ(text(object), value) << object;
+  designers.recreate();
+  build("91", 1);
+  EXPECT_EQ(text("DensityStdText"), "2359");
+}
+
 // The later-runs table gets "+", a run numbered from 101 does not; the
 // measure and calibration factor are labelled as such.
 TEST_F(ReportHeaderTest, StiffnessHeaderLabelsMeasureAndMarksOnlyTheSharedTable) {

@@ -112,6 +112,11 @@ TEST_F(StiffyReportFillerTest, AWorkedRunGivesTheHandComputedTexts) {
                                      "StiffySlope",        "StiffyIntercept",    "StiffyDensityKg"};
   const QStringList constantTexts = {"2.5", "0.35", "120", "0.5", "0.2", "1922"};
   for (int i = 0; i < constantCells.size(); ++i) EXPECT_EQ(text(constantCells[i]), constantTexts[i]);
+
+  // A whole estimate keeps its decimal, as every other estimate of the cell.
+  constants.Densit = 56 * 1.540995;
+  fill("RUN7");
+  EXPECT_EQ(text("StiffyDryDensityPcf"), "56.0");
 }
 
 TEST_F(StiffyReportFillerTest, ValuesThatCannotBeComputedReadNA) {

@@ -6,6 +6,7 @@
 
 #include "platform/report/ReportDesigner.h"
 #include "platform/report/ReportNames.h"
+#include "platform/report/TextWidth.h"
 #include "report/builder/ColumnSlots.h"
 #include "report/builder/ReportDesigners.h"
 #include "report/builder/ReportFlags.h"
@@ -89,6 +90,29 @@ TEST_F(ResizeReportFontTest, ColumnChainAndShownColumnsAtEverySizeAndBack) {
       }
     }
   }
+}
+
+// A value wider than its column at the new size widens the column there, the
+// lines and columns after it moving along; back at 9 it is as wide as the
+// value needs at 9.
+TEST_F(ResizeReportFontTest, AColumnTakesTheWidthItsWidestValueNeedsAtEverySize) {
+  const QString widest = QStringLiteral("10291.80");
+  placeItems(2);
+  place(3, QStringLiteral("LOAD"), QStringLiteral("10025.10\r") + widest + QStringLiteral("\r"));
+  const int stored = width(columnData(3));
+  ASSERT_TRUE(reflow(10, ModelCode::N2600A).reflowed);
+  platform::ReportFont font;
+  font.size = 10;
+  const int valueWidth = platform::textWidthTwips(widest, font);
+  ASSERT_GT(valueWidth, stored + 100);
+  const int needed = valueWidth + 60;  // a column gap's margin beside the value
+  EXPECT_EQ(width(columnData(3)), needed);
+  EXPECT_EQ(width(columnHeader(3)), needed);
+  EXPECT_EQ(width(columnData(2)), width(columnData(4)));
+  EXPECT_EQ(left(columnLine(3)), left(columnData(3)) + needed + 30);
+  EXPECT_EQ(left(columnData(4)), left(columnData(3)) + needed + 60);
+  ASSERT_TRUE(reflow(9, ModelCode::N2600A).reflowed);
+  EXPECT_EQ(width(columnData(3)), platform::textWidthTwips(widest, platform::ReportFont{}) + 60);
 }
 
 TEST_F(ResizeReportFontTest, SectionFontsFollowTheSizeAndTheNamedObjectsKeepTheirOffset) {

@@ -165,12 +165,16 @@ TEST(ProjectCaptionTest, DensityGaugesShowTheProjectIdOfTheTree) {
   EXPECT_EQ(projectCaption(state), QStringLiteral("Project: 7 ASPHALT"));
 }
 
+// The shared table of later runs has no raw data, and the caption names it as
+// the tree does, with its mark; a full run table has, whatever its number.
 TEST_F(ReportComposeTest, RawDataTabFollowsTheTablesRowsNotItsName) {
   loadFile(3, "t7310/runs_1_to_25.txt");
   open(3, "RUN21");
   EXPECT_FALSE(tab.ReportTab->isTabEnabled(0));
+  EXPECT_EQ(tab.What_report->text(), "Project: Stiffness Run Number RUN21+");
   open(3, "RUN20");
   EXPECT_TRUE(tab.ReportTab->isTabEnabled(0));
+  EXPECT_EQ(tab.What_report->text(), "Project: Stiffness Run Number RUN20");
   loadFile(3, "t7310/runs_101_to_125.txt");
   open(3, "RUN101");
   EXPECT_TRUE(tab.ReportTab->isTabEnabled(0));

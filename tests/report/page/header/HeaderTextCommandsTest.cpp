@@ -232,6 +232,25 @@ TEST_F(RemarkCommandsTest, LoadFrameMirrorBlockClickGoesBesideTheClickedReading)
   EXPECT_EQ(shown(8).lines.value(2), QStringLiteral("53"));
 }
 
+// A load-frame layout load takes both blocks' remarks along (Load_Layout_Click).
+TEST_F(RemarkCommandsTest, ALoadedLoadFrameLayoutKeepsTheMirrorBlocksRemarks) {
+  openLoadFrame(60);  // two blocks at size 9
+  placeItems({"Time", "CH1"});
+  page.layout().Save_Layout_Click();
+  page.Clear_Button_Click();
+  redraw();
+  clickRow(2, 2);
+  addRemark(QStringLiteral("left"));
+  clickRow(9, 3, 8);
+  addRemark(QStringLiteral("mirror"));
+  page.layout().Load_Layout_Click();
+  redraw();
+  ASSERT_EQ(remarksColumn(), 4);
+  EXPECT_EQ(besideRow(4, 2), QStringLiteral("left"));
+  EXPECT_EQ(besideRow(11, 3), QStringLiteral("mirror"));
+  EXPECT_EQ(shown(8).lines.value(2), QStringLiteral("53"));
+}
+
 TEST_F(RemarkCommandsTest, ARemarkTooLongForItsRoomIsAnnouncedAndOneBelowTheReadingsSaysWhy) {
   openN2600A(3);
   placeItems({"Stat"});
@@ -287,7 +306,7 @@ TEST_F(RemarkCommandsTest, ARemarkTheLargerSizeCutsIsAnnounced) {
   fontSize(12);
   ASSERT_EQ(besideRow(14, 2), remark);
   EXPECT_GT(platform::textWidthTwips(remark, shown(14).font), shown(14).lineRoom());
-  EXPECT_EQ(dialogs.messageTexts(), QStringList{RemarksCutAtThisSize.arg(quoted({remark}))});
+  EXPECT_EQ(dialogs.messageTexts(), QStringList{RemarkCutAtThisSize.arg(quoted({remark}))});
   clickRow(14, 3);
   HeaderTextEditor* editor = addRemarkMenu();
   ASSERT_NE(editor, nullptr);
@@ -339,8 +358,36 @@ TEST_F(RemarkCommandsTest, EveryChangeThatCutsARemarkSaysSo) {
   placeItems(AllDensityItems.mid(0, 12));
   clickRow(14, 5);
   addRemark(LongRemark);
-  EXPECT_EQ(dialogs.messageTexts(), QStringList({RemarksCutAtSmallestSize.arg(quoted({fitting})),
-                                                 RemarksCutAtSmallestSize.arg(quoted({LongRemark}))}));
+  EXPECT_EQ(dialogs.messageTexts(), QStringList({RemarkCutAtSmallestSize.arg(quoted({fitting})),
+                                                 RemarkCutAtSmallestSize.arg(quoted({LongRemark}))}));
+}
+
+// Load_Layout_Click keeps the typed remarks beside their readings, in the
+// "Remarks" column wherever the loaded layout puts it, and names in one
+// notice the remarks the new layout cuts (two: the plural wording).
+TEST_F(RemarkCommandsTest, ALoadedLayoutKeepsTheRemarksBesideTheirReadings) {
+  openN2600A(8);
+  placeItems(AllDensityItems);
+  page.layout().Save_Layout_Click();
+  page.Clear_Button_Click();
+  redraw();
+  ASSERT_EQ(remarksColumn(), 2);
+  clickRow(2, 7);
+  addRemark(QStringLiteral("cracked"));
+  clickRow(2, 3);
+  addRemark(LongRemark);
+  clickRow(2, 5);
+  addRemark(LongRemark + QStringLiteral(" twice"));
+  dialogs.messages.clear();
+  page.layout().Load_Layout_Click();
+  redraw();
+  ASSERT_EQ(remarksColumn(), 19);
+  EXPECT_EQ(pageHeader(3), QStringLiteral("Offset"));
+  EXPECT_EQ(besideRow(19, 7), QStringLiteral("cracked"));
+  EXPECT_EQ(besideRow(19, 3), LongRemark);
+  EXPECT_EQ(besideRow(19, 1), QString());
+  EXPECT_EQ(dialogs.messageTexts(), QStringList{RemarksCutAtSmallestSize.arg(
+                                        quoted({LongRemark, LongRemark + QStringLiteral(" twice")}))});
 }
 
 // The report's objects as a fresh report is compared with another: texts,
@@ -382,7 +429,7 @@ TEST_F(RemarkCommandsTest, NineTwelveNineGivesTheFreshSizeNineReportBack) {
   fontSize(12);
   dialogs.messages.clear();
   fontSize(9);
-  EXPECT_EQ(dialogs.messageTexts(), QStringList{RemarksCutAtSmallestSize.arg(quoted({LongRemark}))});
+  EXPECT_EQ(dialogs.messageTexts(), QStringList{RemarkCutAtSmallestSize.arg(quoted({LongRemark}))});
   const QStringList roundTrip = reportObjects(*page.designers().Report);
 
   state.New_Data = true;
