@@ -150,10 +150,12 @@ QByteArray fileFingerprint(const QString& path) {
   return QCryptographicHash::hash(readFile(path), QCryptographicHash::Sha1).toHex();
 }
 
-// The writer's temporary files beside a file: its name, a dot and six letters.
+// The writer's temporary files beside a file: its name, the writer's mark and
+// six letters.
 int leftoversBeside(const QString& path) {
   const QFileInfo file(path);
-  return file.dir().entryList({file.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden).size();
+  const QString temporary = file.fileName() + platform::WholeFileTemporaryMark + QStringLiteral("??????");
+  return file.dir().entryList({temporary}, QDir::Files | QDir::Hidden).size();
 }
 
 struct Campaign {

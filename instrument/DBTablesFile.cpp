@@ -1,5 +1,10 @@
 #include "instrument/DBTablesFile.h"
 
+#include <QDir>
+#include <QFile>
+
+#include "instrument/ProjectTableList.h"
+#include "instrument/TableListFit.h"
 #include "instrument/TextNumbers.h"
 #include "platform/core/DiskSync.h"
 #include "platform/core/ProgramFiles.h"
@@ -13,8 +18,21 @@ namespace {
 
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
 constexpr char Quote = '"';
+// %1: the file; %2: why its list does not fit.
+const QString MisfitMessage = QStringLiteral(
+    "The settings file %1 was not read: %2 The program goes on without showing the working database's tables.");
 
 QString tableListPath() { return platform::ProgramFolder::path(platform::ProgramFiles::TableList); }
+
+// Why the list and its model code do not belong together; empty when they do.
+// The working database is asked only when it is there.
+QString listMisfit(const QString& list, qint32 modelCode) {
+  if (!isModelCode(modelCode)) return modelCodeMisfit(modelCode);
+  const QString database = platform::ProgramFolder::path(platform::ProgramFiles::Database);
+  platform::db::Database db;
+  if (!QFile::exists(database) || !db.openForReading(database)) return {};
+  return tableListMisfit(db, listedTables(list), modelCode);
+}
 
 }  // namespace
 
@@ -23,13 +41,21 @@ TableListRead readTableList(qint32& Model_Code) {
   if (file.outcome != platform::SettingsFile::Read) return {{}, file.outcome};
   const QList<QByteArray> lines = platform::settingsFileLines(file.bytes);
   const QString first = QString::fromLatin1(lines.value(0));
+  qint32 code = Model_Code;
   if (!first.isEmpty())
-    if (const auto code = text::toInteger(first)) Model_Code = *code;
-  return {QString::fromLatin1(lines.value(1)).remove(QLatin1Char(Quote)), file.outcome};
+    if (const auto read = text::toInteger(first)) code = *read;
+  const QString list = QString::fromLatin1(lines.value(1)).remove(QLatin1Char(Quote));
+  if (const QString misfit = listMisfit(list, code); !misfit.isEmpty()) {
+    const QString file = QDir::toNativeSeparators(tableListPath());
+    return {{}, platform::SettingsFile::Unreadable, MisfitMessage.arg(file, misfit)};
+  }
+  Model_Code = code;
+  return {list, file.outcome};
 }
 
 bool tableListRefused() {
-  return platform::settingsFileRefused(platform::readSettingsFile(tableListPath()).outcome);
+  qint32 ignored = 0;
+  return platform::settingsFileRefused(readTableList(ignored).outcome);
 }
 
 bool writeTableList(const QString& list, qint32 Model_Code) {

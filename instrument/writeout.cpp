@@ -12,6 +12,7 @@
 #include "instrument/ProjectTableList.h"
 #include "instrument/ProjectText.h"
 #include "instrument/StatusCodes.h"
+#include "instrument/TableListFit.h"
 #include "platform/core/WholeFile.h"
 #include "platform/db/Database.h"
 
@@ -27,6 +28,10 @@ constexpr int ModelLineLimit = 6;
 const QString NoDatabaseMessage = QStringLiteral("The working database could not be opened: %1");
 const QString TableMessage = QStringLiteral("A table could not be read: %1");
 const QString WriteMessage = QStringLiteral("The file %1 could not be written: %2");
+// %1: the file; %2: why the list gives no table.
+const QString NotFittingMessage = QStringLiteral("%2 The file %1 was not changed.");
+const QString NoTableListedMessage = QStringLiteral("the table list names no table.");
+const QString NoTableWrittenMessage = QStringLiteral("none of the listed tables gave any data to write.");
 const QString UnreadableMessage = QStringLiteral("The file %1 could not be read: %2");
 const QString NotProjectMessage =
     QStringLiteral("%1 is not a project file: its first line is not a model code from 0 to 3.");
@@ -109,25 +114,37 @@ SaveStatus writeout::writeout_(const QString& filename, const QString& Table_Nam
   const bool projectIds = cd == ModelCode::N2600A || cd == ModelCode::N2600BX;
   const QStringList names = withoutRepeatedTables(
       listedTables(SingleTable.isEmpty() ? Table_Names : SingleTable + QLatin1Char(' ')), projectIds);
+  // A file of line 1 alone, or of tables its model's parser does not read,
+  // would replace a project file with one that opens as nothing.
+  if (names.isEmpty()) return notFitting(filename, NoTableListedMessage);
+  if (!isModelCode(cd)) return notFitting(filename, modelCodeMisfit(cd));
   ProjectText out;
   out.number(cd);
   out.endLine();
-  if (cd >= ModelCode::LX9100 && cd <= ModelCode::T7310 && !names.isEmpty()) {
+  const qsizetype bodyStart = out.bytes().size();
+  {
     // Read only, so that a save to another disk needs no room on the working
     // database's own; a missing database is a failure, not created.
     platform::db::Database db;
     if (!db.openForReading(CreateDatabase::databasePath()))
       return saveFailed(SaveStatus::DatabaseFailed, NoDatabaseMessage.arg(db.lastError()));
+    const QString misfit = tableListMisfit(db, names, cd);
+    if (!misfit.isEmpty()) return notFitting(filename, misfit);
     ProjectSection section{db, names, out, {}};
     if (!writeSection(section, cd, Export_CSV)) {
       return saveFailed(SaveStatus::TableFailed, TableMessage.arg(section.error));
     }
   }
+  if (!holdsText(out.bytes(), bodyStart)) return notFitting(filename, NoTableWrittenMessage);
 
   QString error;
   if (!platform::writeWholeFile(filename, out.bytes(), &error))
     return saveFailed(SaveStatus::WriteFailed, WriteMessage.arg(filename, error));
   return SaveStatus::Saved;
+}
+
+SaveStatus writeout::notFitting(const QString& filename, const QString& why) {
+  return saveFailed(SaveStatus::NotFitting, NotFittingMessage.arg(filename, why));
 }
 
 std::optional<QString> writeout::replayFailed(ReplayStatus status, const QString& message) {

@@ -13,6 +13,7 @@ enum class SaveStatus {
   DatabaseFailed,  // the working database could not be opened
   TableFailed,     // a listed table could not be read
   WriteFailed,     // the file could not be written; the previous file is kept
+  NotFitting,      // the list gives no table of its model code; nothing written
 };
 
 // How a replay ended.
@@ -60,7 +61,10 @@ class writeout : public QObject {
   // SingleTable when it is not empty) of model cd to filename. Export_CSV
   // writes the soil part of an N2600A file in comma-separated form (the
   // raw-data export). The file is replaced only when the whole text could be
-  // made and written.
+  // made and written, and never by one that holds no table or tables that
+  // would not read back as the listed ones: a cd that is no model, a list of
+  // no table, or a table of another model's layout (tableListMisfit) is
+  // refused (NotFitting) before anything is written.
   SaveStatus writeout_(const QString& filename, const QString& Table_Names, qint16 cd,
                        const QString& SingleTable = QString(), bool Export_CSV = false);
 
@@ -92,6 +96,7 @@ class writeout : public QObject {
 
  private:
   SaveStatus saveFailed(SaveStatus status, const QString& message);
+  SaveStatus notFitting(const QString& filename, const QString& why);
   std::optional<QString> replayFailed(ReplayStatus status, const QString& message);
   std::optional<QString> replay(const QByteArray& file, qsizetype bodyStart, int model,
                                 const QString& current_tables);

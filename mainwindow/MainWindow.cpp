@@ -178,6 +178,7 @@ platform::SettingsFile::Outcome MainWindow::loadTableList() {
   removeStaleTableList();
   const instrument::TableListRead read = instrument::readTableList(state_.Model_Code);
   comm_->Tables_Created = read.list;
+  if (!read.misfit.isEmpty()) platform::ui::Dialogs::inform(this, read.misfit, ProgramTitle);
   const EmptyDatabaseReset reset = resetEmptyDatabase(read);
   if (!reset.notMovedTo.isEmpty()) {
     platform::ui::Dialogs::inform(this, DatabaseNotMovedAside.arg(QDir::toNativeSeparators(reset.notMovedTo)),

@@ -1,5 +1,7 @@
 #include "mainwindow/dataview/WindowLayout.h"
 
+#include <algorithm>
+
 #include <QChartView>
 #include <QEvent>
 #include <QScopedValueRollback>
@@ -153,9 +155,11 @@ void WindowLayout::placeDataTab(const DataTabPlacement& p) {
 }
 
 void WindowLayout::placeReportTab(const ReportTabPlacement& p) {
-  // The report page lays its area out itself; the rules cap the tab strip.
+  // The report page lays its area out itself; the rules cap the tab strip. A
+  // window smaller than the margins leaves it no room at all, never less.
   report::ReportTabPage& page = main_.reportTab();
-  page.ReportTab->setMaximumSize(toPixels(p.reportTab.width()), toPixels(p.reportTab.height()));
+  page.ReportTab->setMaximumSize(std::max(0, toPixels(p.reportTab.width())),
+                                 std::max(0, toPixels(p.reportTab.height())));
 }
 
 void WindowLayout::placeGraph(QSizeF size) {

@@ -5,16 +5,24 @@
 
 namespace platform {
 
+// The writer's temporary file is the name, this mark and six letters
+// ("Info.qvt.quorvane-write-AbCdEf"). The mark is what tells it from a copy a
+// user made beside the file ("Info.qvt.backup"), which is never swept.
+inline const QString WholeFileTemporaryMark = QStringLiteral(".quorvane-write-");
+
 // Writes a whole file so that it is either replaced completely or not at all:
-// the bytes go to a temporary file beside it, unbuffered so that a full disk
-// shows at the write itself, which is then flushed, synced and renamed over
-// the old file. On any failure the old file stays as it was and error (when
-// given) says why, in words for the user.
+// the bytes go to a temporary file beside it (WholeFileTemporaryMark),
+// unbuffered so that a full disk shows at the write itself, which is then
+// flushed, synced and renamed over the old file (over the file a symbolic link
+// names, when path is one). On any failure the old file stays as it was and
+// error (when given) says why, in words for the user.
 bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
 // Removes what a writeWholeFile of path cut short (a kill, a power loss) can
-// leave beside it: its temporary file, path's name with a dot and six letters
-// added. Nothing else is touched. Only for a file no one else may be writing.
+// leave beside it: its temporary file, which carries the writer's mark.
+// Nothing else is touched: not a user's copy such as "Info.qvt.backup", nor
+// what writers before the mark left, which no name tells from such a copy.
+// Only for a file no one else may be writing.
 void removeWholeFileLeftovers(const QString& path);
 
 }  // namespace platform

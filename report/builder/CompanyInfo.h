@@ -41,10 +41,9 @@ struct CompanyInfo {
   // the user's own save of the texts replaces it.
   bool fileRefused() const { return platform::settingsFileRefused(fileOutcome); }
   // A text of the file was longer than CInfoTextLimit and is held cut: the
-  // file still has it whole until the user saves the texts.
+  // file still has it whole until the user saves the texts; saves that only
+  // store a new data-set title write the title and keep the file's texts.
   bool textsCut = false;
-  // Saves that only store a new data-set title leave the file as it is.
-  bool keepFileAsFound() const { return fileRefused() || textsCut; }
 
   CompanyInfo() { CInfo.fill(CInfoPlaceholder); }
 };

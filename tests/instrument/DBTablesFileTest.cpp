@@ -4,6 +4,7 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include "instrument/RecordLayouts.h"
 #include "platform/core/ProgramFiles.h"
 #include "platform/db/Database.h"
 #include "support/FileSizeLimit.h"
@@ -109,6 +110,30 @@ TEST_F(DBTablesFileTest, AReadSaysHowItFoundTheFile) {
   EXPECT_EQ(refused.outcome, platform::SettingsFile::TooLarge);
   EXPECT_TRUE(refused.list.isEmpty());
   EXPECT_EQ(Model_Code, 2);
+}
+
+// A save of such a list would write a project file that opens as nothing.
+TEST_F(DBTablesFileTest, AListThatDoesNotBelongToItsModelCodeIsRefusedByName) {
+  {
+    platform::db::Database db;
+    ASSERT_TRUE(db.open(folder.path(platform::ProgramFiles::Database)));
+    platform::db::TableDef loadTest = Load_Test_Record(QStringLiteral("CBR_LBR1"));
+    ASSERT_TRUE(db.createTable(loadTest));
+  }
+  for (const QByteArray& misfit : {QByteArray("9"), QByteArray("-1"), QByteArray("4"), QByteArray("3")}) {
+    write(misfit + "\r\n\"CBR_LBR1 \"\r\n");
+    qint32 Model_Code = 1;
+    const TableListRead refused = readTableList(Model_Code);
+    EXPECT_EQ(refused.outcome, platform::SettingsFile::Unreadable) << misfit.toStdString();
+    EXPECT_TRUE(refused.list.isEmpty());
+    EXPECT_TRUE(refused.misfit.contains(QDir::toNativeSeparators(path())));
+    EXPECT_EQ(Model_Code, 1);
+    EXPECT_TRUE(tableListRefused());
+  }
+  write("0\r\n\"CBR_LBR1 \"\r\n");
+  qint32 Model_Code = 1;
+  EXPECT_EQ(readTableList(Model_Code).list, QStringLiteral("CBR_LBR1 "));
+  EXPECT_EQ(Model_Code, 0);
 }
 
 TEST_F(DBTablesFileTest, OtherModesAndAMissingFolderDoNothing) {

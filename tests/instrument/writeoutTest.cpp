@@ -60,10 +60,22 @@ class ProjectFile : public testing::Test {
   QString file_ = folder_.path(QStringLiteral("project.txt"));
 };
 
-TEST_F(ProjectFile, LineOneIsTheModelCodeAndOtherCodesWriteNothingElse) {
-  EXPECT_EQ(save(QString(), 3), QByteArray(" 3 \r\n"));
-  EXPECT_EQ(save("CBR_LBR1 ", 7), QByteArray(" 7 \r\n"));
-  EXPECT_EQ(save("CBR_LBR1 ", -1), QByteArray("-1 \r\n"));
+// Each would have written a file that opens as nothing: line 1 alone, or
+// load-frame tables under the stiffness gauge's code.
+TEST_F(ProjectFile, AListThatGivesNoTableOfItsModelLeavesThePreviousFile) {
+  const QByteArray previous = save("CBR_LBR1 ");
+  ASSERT_TRUE(previous.startsWith(" 0 \r\nCBR/LBR TEST"));
+  const std::pair<QString, qint16> misfits[] = {{"CBR_LBR1 ", 9},
+                                                {"CBR_LBR1 ", -1},
+                                                {"CBR_LBR1 ", 4},
+                                                {"CBR_LBR1 ", instrument::ModelCode::T7310},
+                                                {" ", LX9100}};
+  for (const auto& [list, cd] : misfits) {
+    writeout writer;
+    EXPECT_EQ(writer.writeout_(file_, list, cd), SaveStatus::NotFitting) << cd;
+    EXPECT_TRUE(writer.message().contains(file_)) << writer.message().toStdString();
+    EXPECT_EQ(projecttest::fileBytes(file_), previous) << cd;
+  }
 }
 
 TEST_F(ProjectFile, ASingleTableReplacesTheListAndAnUnendedNameIsLeftOut) {

@@ -242,6 +242,18 @@ TEST_F(MainWindowTest, SettingsFilesTooLargeAreRefusedWithAMessage) {
   EXPECT_EQ(root()->text(0), QStringLiteral("Tests"));
 }
 
+// As one too large: said, its tables not shown, the working database kept.
+TEST_F(MainWindowTest, ATableListOfNoModelIsRefusedWithAMessage) {
+  writeDatabase();
+  writeTableList(9, "CBR_LBR1 ");
+  MainWindow& main = start();
+  ASSERT_EQ(dialogs.messageTexts().size(), 1);
+  EXPECT_TRUE(dialogs.messageTexts()[0].contains("DBTbles.qvt")) << dialogs.messageTexts()[0].toStdString();
+  EXPECT_TRUE(exists(platform::ProgramFiles::Database));
+  EXPECT_EQ(main.Comm().Tables_Created, QString());
+  EXPECT_EQ(main.state().Model_Code, 0);
+}
+
 TEST_F(MainWindowTest, StaleTableListIsDeletedBeforeItIsRead) {
   writeTableList(3, "RUN1 RUN2 ");
   MainWindow& main = start();

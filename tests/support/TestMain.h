@@ -5,4 +5,8 @@
 namespace testsupport {
 bool onlyListingTests(int argc, char** argv);
 void defaultToOffscreen();
+
+// Runs every test with Qt's warnings failing the test that provoked them; a
+// warning while no test ran fails the run.
+int runAllTestsFailingOnQtWarnings();
 }  // namespace testsupport

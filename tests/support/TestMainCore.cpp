@@ -1,11 +1,13 @@
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
+#include "support/QtMessageCheck.h"
 #include "support/TestMain.h"
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   if (testsupport::onlyListingTests(argc, argv)) return RUN_ALL_TESTS();
+  testsupport::failTestsOnQtWarnings();
   QCoreApplication app(argc, argv);
-  return RUN_ALL_TESTS();
+  return testsupport::runAllTestsFailingOnQtWarnings();
 }

@@ -1,12 +1,14 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "support/QtMessageCheck.h"
 #include "support/TestMain.h"
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   if (testsupport::onlyListingTests(argc, argv)) return RUN_ALL_TESTS();
   testsupport::defaultToOffscreen();
+  testsupport::failTestsOnQtWarnings();
   QApplication app(argc, argv);
-  return RUN_ALL_TESTS();
+  return testsupport::runAllTestsFailingOnQtWarnings();
 }

@@ -32,11 +32,12 @@ bool saveCompanyInfo(QWidget* owner, CompanyInfo& info, QString& Download_Title,
 }
 
 bool saveDataSetTitle(QWidget* owner, CompanyInfo& info, QString& Download_Title, ReportFlags& flags) {
-  // Written now, a refused file would lose what it holds for the defaults,
-  // and one with texts cut on load the rest of them.
-  if (info.keepFileAsFound()) return false;
-  if (Info_File(InfoFileSave, info, Download_Title)) {
-    flags.Info_Changed = false;
+  // Written now, a refused file would lose what it holds for the defaults.
+  if (info.fileRefused()) return false;
+  // With texts cut on load, only the title is new: the file keeps its texts
+  // whole, and the texts held here stay unsaved.
+  if (info.textsCut ? saveTitleKeepingTexts(Download_Title) : Info_File(InfoFileSave, info, Download_Title)) {
+    if (!info.textsCut) flags.Info_Changed = false;
     return true;
   }
   platform::ui::Dialogs::message({owner, TitleNotSaved, QString(), platform::ui::MessageButtons::Ok,

@@ -25,10 +25,12 @@ bool saveCompanyInfo(QWidget* owner, CompanyInfo& info, QString& Download_Title,
 // After a download or an opened project file gave the data a new title:
 // saves the company information file with it. The file then holds the
 // company texts as they stand, so Info_Changed is cleared and the exit
-// question is not asked about texts already written. A file that cannot be
-// written is said; the previous file stays as it was and Info_Changed is
-// kept. A file refused at load, or one whose texts were cut on load, is left
-// alone (info.keepFileAsFound()) until the user saves the texts. Returns whether it was written.
+// question is not asked about texts already written. When texts were cut on
+// load (info.textsCut), the file gets the new title and keeps its own texts
+// whole; Info_Changed is then kept. A file that cannot be written is said;
+// the previous file stays as it was and Info_Changed is kept. A file refused
+// at load is left alone until the user saves the texts. Returns whether it
+// was written.
 bool saveDataSetTitle(QWidget* owner, CompanyInfo& info, QString& Download_Title, ReportFlags& flags);
 
 inline const QString InformationSaved = QStringLiteral("Information Saved.");

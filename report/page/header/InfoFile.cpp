@@ -24,12 +24,18 @@ QByteArray storedText(const QString& text) {
   return bytes;
 }
 
-bool save(CompanyInfo& info, const QString& title, const QString& path) {
+// The ten items, each as the file stores it, as one quoted record.
+bool writeRecord(const QList<QByteArray>& items, const QString& path) {
   QByteArray record;
-  for (const QString& text : info.CInfo) record += storedText(text) + CarriageReturn;
-  record += storedText(title) + CarriageReturn;
+  for (const QByteArray& item : items) record += item + CarriageReturn;
+  return platform::writeWholeFile(path, Quote + record + Quote + CarriageReturn + LineFeed);
+}
 
-  if (!platform::writeWholeFile(path, Quote + record + Quote + CarriageReturn + LineFeed)) return false;
+bool save(CompanyInfo& info, const QString& title, const QString& path) {
+  QList<QByteArray> items;
+  for (const QString& text : info.CInfo) items.append(storedText(text));
+  items.append(storedText(title));
+  if (!writeRecord(items, path)) return false;
   info.fileOutcome = platform::SettingsFile::Read;
   info.textsCut = false;
   return true;
@@ -64,7 +70,22 @@ bool load(CompanyInfo& info, QString& title, const QString& path) {
   return true;
 }
 
+// The file's nine texts exactly as it holds them (an empty or missing one
+// stays so), then the new title.
+bool saveTitle(const QString& title, const QString& path) {
+  const platform::SettingsFile file = platform::readSettingsFile(path);
+  if (file.outcome != platform::SettingsFile::Read) return false;
+  QList<QByteArray> items = platform::settingsFileLines(recordText(file.bytes)).mid(0, CInfoCount);
+  while (items.size() < CInfoCount) items.append(QByteArray());
+  items.append(storedText(title));
+  return writeRecord(items, path);
+}
+
 }  // namespace
+
+bool saveTitleKeepingTexts(const QString& Download_Title) {
+  return saveTitle(Download_Title, platform::ProgramFolder::path(platform::ProgramFiles::CompanyInfo));
+}
 
 bool Info_File(int mode, CompanyInfo& info, QString& Download_Title) {
   const QString path = platform::ProgramFolder::path(platform::ProgramFiles::CompanyInfo);

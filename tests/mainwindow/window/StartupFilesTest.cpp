@@ -164,12 +164,20 @@ TEST_F(StartupFilesTest, ALockFileOfAnotherComputerRefusesTheStartAndNamesThatCo
                             .arg(folder.root(), lockFile)});
 }
 
-// Kills during settings saves left the writer's temporary files; names of
-// other patterns, or beside files the program does not write, are not its.
+// Kills during settings saves left the writer's temporary files; a user's
+// copies beside the program's files, names without the writer's mark (those
+// of writers before it too) or beside files the program does not write are
+// not its.
 TEST_F(StartupFilesTest, TheWritersLeftoversBesideTheProgramsFilesGoAndNothingElse) {
-  const QStringList leftovers{"info/StiffnessCons.qvt.YMINFY", "info/LayoutS.qvt.wiBKej"};
-  const QStringList others{"info/StiffnessCons.qvt.bak", "info/LayoutS.qvt.abc123", "info/Notes.txt.abcdef",
-                           "info/LayoutS.qvt.ABCDEFG", "info/KORVIS.qvd.replacing"};
+  const QStringList leftovers{"info/StiffnessCons.qvt.quorvane-write-YMINFY",
+                              "info/LayoutS.qvt.quorvane-write-wiBKej"};
+  const QStringList others{"info/Info.qvt.backup",
+                           "info/DBTbles.qvt.before",
+                           "info/StiffnessCons.qvt.bak",
+                           "info/LayoutS.qvt.abc123",
+                           "info/Notes.txt.quorvane-write-abcdef",
+                           "info/LayoutS.qvt.quorvane-write-ABCDEFG",
+                           "info/KORVIS.qvd.replacing"};
   for (const QString& name : leftovers + others) writeFile(path(name), "x");
   platform::ProgramFolderLock lock;
   removeWriterLeftovers(lock);

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <sys/stat.h>
 
 #include "platform/core/SettingsFile.h"
 #include "support/TempProgramFolder.h"
@@ -33,6 +34,18 @@ TEST_F(SettingsFile, ReadsAFileUpToTheLimitWholeAndRefusesALargerOne) {
   const platform::SettingsFile refused = platform::readSettingsFile(path_);
   EXPECT_EQ(refused.outcome, platform::SettingsFile::TooLarge);
   EXPECT_TRUE(refused.error.contains(QDir::toNativeSeparators(path_)));
+}
+
+// A pipe would block the read until a writer came; a device may never end.
+TEST_F(SettingsFile, RefusesAPipeOrADeviceInTheFilesPlaceByName) {
+  ASSERT_EQ(::mkfifo(QFile::encodeName(path_).constData(), 0600), 0);
+  const platform::SettingsFile pipe = platform::readSettingsFile(path_);
+  EXPECT_EQ(pipe.outcome, platform::SettingsFile::Unreadable);
+  EXPECT_TRUE(pipe.error.contains(QDir::toNativeSeparators(path_)));
+
+  ASSERT_TRUE(QFile::remove(path_));
+  ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), path_));
+  EXPECT_EQ(platform::readSettingsFile(path_).outcome, platform::SettingsFile::Unreadable);
 }
 
 // LF CR is two line ends (an empty line between), CR LF one.

@@ -30,6 +30,18 @@ TEST_F(WholeFile, ReplacesTheFileWithTheWholeText) {
   EXPECT_EQ(QDir(folder_.path("info")).entryList(QDir::Files), QStringList{"file.qvt"});
 }
 
+// As the file it replaces: its permissions, and the link in its place.
+TEST_F(WholeFile, KeepsThePermissionsAndASymbolicLinkOfTheFileItReplaces) {
+  const QString target = folder_.path(QStringLiteral("info/target.qvt"));
+  ASSERT_TRUE(platform::writeWholeFile(target, "old"));
+  ASSERT_TRUE(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner));
+  ASSERT_TRUE(QFile::link(target, path_));
+  ASSERT_TRUE(platform::writeWholeFile(path_, "new"));
+  EXPECT_TRUE(QFileInfo(path_).isSymLink());
+  EXPECT_EQ(contents(target), "new");
+  EXPECT_FALSE(QFile::permissions(target) & (QFile::ReadGroup | QFile::ReadOther));
+}
+
 // A small text fits the write buffer, so only the flush meets the full disk.
 TEST_F(WholeFile, AFullDiskKeepsThePreviousFileAndSaysWhy) {
   ASSERT_TRUE(platform::writeWholeFile(path_, "previous"));

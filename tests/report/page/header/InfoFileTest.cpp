@@ -147,18 +147,27 @@ TEST_F(InfoFileTest, AHugeTextIsCutToWhatAReportCanShow) {
   EXPECT_EQ(info.CInfo[FirstInfoLine], QStringLiteral("Street"));
 }
 
-// The title save after an open would write the cut texts back.
-TEST_F(InfoFileTest, AFileWhoseTextsWereCutOutlivesTheTitleSaveOfAnOpen) {
-  const QByteArray longTexts = "\"" + QByteArray(CInfoTextLimit + 1, 'N') + "\rStreet\r\"\r\n";
-  writeFile(longTexts);
+// The title of an open is stored; the texts cut on load stay whole in the
+// file, and stay unsaved here.
+TEST_F(InfoFileTest, TheTitleSaveOfAnOpenKeepsTextsCutOnLoadWholeInTheFile) {
+  const QByteArray longText(300, 'N');
+  writeFile("\"" + longText + "\rStreet\r\r\r\r\r\r\r\rOld title\r\"\r\n");
   CompanyInfo info;
   ReportFlags flags;
-  QString title = QStringLiteral("Projects (site4.txt)");
+  flags.Info_Changed = true;
+  QString title;
   ASSERT_TRUE(Info_File(InfoFileLoad, info, title));
-  EXPECT_FALSE(saveDataSetTitle(nullptr, info, title, flags));
-  EXPECT_EQ(fileBytes(), longTexts);
-  EXPECT_TRUE(Info_File(InfoFileSave, info, title));
+  ASSERT_TRUE(info.textsCut);
+  title = QStringLiteral("Projects (site4.txt)");
   EXPECT_TRUE(saveDataSetTitle(nullptr, info, title, flags));
+  EXPECT_EQ(fileBytes(), "\"" + longText + "\rStreet\r\r\r\r\r\r\r\rProjects (site4.txt)\r\"\r\n");
+  EXPECT_TRUE(flags.Info_Changed);
+
+  CompanyInfo reloaded;
+  QString reloadedTitle;
+  ASSERT_TRUE(Info_File(InfoFileLoad, reloaded, reloadedTitle));
+  EXPECT_EQ(reloadedTitle, title);
+  EXPECT_EQ(reloaded.CInfo[FirstInfoLine], QStringLiteral("Street"));
 }
 
 }  // namespace
