@@ -109,16 +109,22 @@ LockFileClaim probeReadOnly(int fd, int notWritable) {
   return {LockFileClaim::NotTakenOver, {}, reasonOf(notWritable)};
 }
 
-// The file could not be opened to be written, or made.
-LockFileClaim notOpened(const QByteArray& name, int error) {
-  if (error == EISDIR) return only(LockFileClaim::NotAFile);
-  if (error != EACCES && error != EPERM && error != EROFS) return {LockFileClaim::NotMade, {}, reasonOf(error)};
+// The file could not be opened to be written, or made. False when it is
+// gone by the time it is opened to be read: let go by its holder, it may be
+// made now, so another try is due.
+bool notOpened(const QByteArray& name, int error, LockFileClaim& claim) {
+  claim = {LockFileClaim::NotMade, {}, reasonOf(error)};
+  if (error == EISDIR) claim = only(LockFileClaim::NotAFile);
+  if (error != EACCES && error != EPERM && error != EROFS) return true;
   const int fd = ::open(name.constData(), O_RDONLY | OpenFlags);
-  if (fd < 0) return errno == ENOENT ? LockFileClaim{LockFileClaim::NotMade, {}, reasonOf(error)}
-                                     : only(LockFileClaim::Unreadable);
-  const LockFileClaim claim = probeReadOnly(fd, error);
+  if (fd < 0) {
+    if (errno == ENOENT) return false;
+    claim = only(LockFileClaim::Unreadable);
+    return true;
+  }
+  claim = probeReadOnly(fd, error);
   ::close(fd);
-  return claim;
+  return true;
 }
 
 }  // namespace
@@ -133,17 +139,15 @@ LockFileClaim LockFile::claim() {
   LockFileClaim claim;
   for (int i = 0; i < Tries; ++i)
     if (claimOnce(claim)) return claim;
-  return only(LockFileClaim::HeldHere);
+  return claim;
 }
 
-// False when the name no longer names the file locked: another try is due.
+// False when the name no longer names the file opened: another try is due,
+// and claim says what the last one found.
 bool LockFile::claimOnce(LockFileClaim& claim) {
   const QByteArray name = QFile::encodeName(path_);
   const int fd = ::open(name.constData(), O_RDWR | O_CREAT | OpenFlags, 0666);
-  if (fd < 0) {
-    claim = notOpened(name, errno);
-    return true;
-  }
+  if (fd < 0) return notOpened(name, errno, claim);
   runStepBeforeLock();
   if (!isRegularFile(fd)) {
     claim = only(LockFileClaim::NotAFile);
@@ -151,6 +155,7 @@ bool LockFile::claimOnce(LockFileClaim& claim) {
     claim = refusedLock(fd, errno);
   } else if (!stillNamed(fd, name)) {
     ::close(fd);
+    claim = only(LockFileClaim::HeldHere);
     return false;
   } else if (const QString computer = otherComputerIn(textOf(fd)); !computer.isEmpty()) {
     claim = {LockFileClaim::HeldOnOtherComputer, computer, {}};
