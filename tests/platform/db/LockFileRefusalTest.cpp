@@ -85,5 +85,16 @@ TEST(LockFileRefusalTest, EachOutcomeHasItsOwnTextNamingTheRightFile) {
   EXPECT_TRUE(warnings().isEmpty()) << warnings().join(QLatin1Char('\n')).toStdString();
 }
 
+// Where Open once told the user to delete the working database itself.
+TEST(LockFileRefusalTest, AFolderInTheDatabaseLockFilesPlaceIsNamed) {
+  testsupport::TempProgramFolder folder;
+  const QString lock = folder.path(ProgramFiles::DatabaseLock);
+  ASSERT_TRUE(QDir().mkdir(lock));
+  EXPECT_EQ(db::DatabaseLockFile::inUse(folder.path(ProgramFiles::Database)),
+            QStringLiteral("\"%1\" is in the place of the working database's lock file but is no file. Move or "
+                           "delete it, then try again.")
+                .arg(QDir::toNativeSeparators(lock)));
+}
+
 }  // namespace
 }  // namespace platform
