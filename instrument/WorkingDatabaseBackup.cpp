@@ -23,7 +23,6 @@ using platform::ProgramFiles::TableList;
 using platform::ProgramFiles::TableListBackup;
 
 // Why an unfinished replacement could not be undone at start, and what to do.
-const QString LockNotRemoved = QStringLiteral("its lock file \"%1\" was left behind and could not be removed");
 const QString FilesNotReplaced = QStringLiteral("the files beside \"%1\" could not be renamed or removed");
 const QString MakeWritable = QStringLiteral(
     "Make the program folder writable and give its disk room, then start the program again to put the data back.");
@@ -34,11 +33,15 @@ const QString DeleteLockOfOtherComputer = QStringLiteral(
     "If the program on \"%2\" is no longer running, delete the file \"%1\", then start the program again to put "
     "the data back.");
 // %1: the lock file.
-const QString LockHeldHere = QStringLiteral(
-    "its lock file \"%1\" is held by another running program of this computer, or cannot be read");
-const QString CloseOtherProgram = QStringLiteral(
-    "Close that program, or if none runs, delete the file \"%1\", then start the program again to put the data "
-    "back.");
+const QString LockHeldHere =
+    QStringLiteral("its lock file \"%1\" is held by another running program of this computer");
+const QString CloseOtherProgram =
+    QStringLiteral("Close that program, then start the program again to put the data back.");
+const QString LockInTheWay =
+    QStringLiteral("its lock file \"%1\" is no file, or cannot be read, made or written");
+const QString FreeLockFile = QStringLiteral(
+    "If no other program is using the working database, move or delete the file \"%1\"; make the program folder "
+    "writable and give its disk room; then start the program again to put the data back.");
 const QString EarlierNotUndone = QStringLiteral(
     "An earlier download or project open did not finish, and the data from before it are not back yet, so nothing "
     "was replaced. Start the program again to put them back.");
@@ -143,21 +146,21 @@ WorkingDatabaseBackup::Recovery WorkingDatabaseBackup::recoverInterrupted() {
   const DatabaseLockFile::Reading lock = DatabaseLockFile::read(pathOf(Database));
   switch (lock.holder) {
     // This process's own replacement is still under way, not one left
-    // unfinished. Another's cannot be told from one left by a program of
-    // another user: as for another computer, nothing is shown or undone.
+    // unfinished.
+    case DatabaseLockFile::Holder::ThisProcess: return {};
+    // Another's may be under way as well: nothing is shown or undone.
     case DatabaseLockFile::Holder::LiveProcess:
-      if (!DatabaseLockFile::connections(pathOf(Database)).empty()) return {};
-      return {Recovery::NotPutBack, LockHeldHere.arg(nativePathOf(DatabaseLock)),
-              CloseOtherProgram.arg(nativePathOf(DatabaseLock))};
+      return {Recovery::NotPutBack, LockHeldHere.arg(nativePathOf(DatabaseLock)), CloseOtherProgram};
     // Whether it is still under way cannot be seen from here: the files are
     // left as they are, and none of the half-built data is shown.
     case DatabaseLockFile::Holder::OtherComputer:
-      return {Recovery::NotPutBack, LockOfOtherComputer.arg(nativePathOf(DatabaseLock), lock.computer),
-              DeleteLockOfOtherComputer.arg(nativePathOf(DatabaseLock), lock.computer)};
-    // A lock that cannot go means a folder that cannot be changed: the files
-    // are left for a start that can put them back.
-    case DatabaseLockFile::Holder::LeftOver:
-      return {Recovery::NotPutBack, LockNotRemoved.arg(nativePathOf(DatabaseLock)), MakeWritable};
+      return {Recovery::NotPutBack, LockOfOtherComputer.arg(nativePathOf(DatabaseLock), lock.claim.computer),
+              DeleteLockOfOtherComputer.arg(nativePathOf(DatabaseLock), lock.claim.computer)};
+    // A lock file that cannot be read or taken: the files are left for a
+    // start that can put them back.
+    case DatabaseLockFile::Holder::InTheWay:
+      return {Recovery::NotPutBack, LockInTheWay.arg(nativePathOf(DatabaseLock)),
+              FreeLockFile.arg(nativePathOf(DatabaseLock))};
     case DatabaseLockFile::Holder::None: break;
   }
   WorkingDatabaseBackup backup;

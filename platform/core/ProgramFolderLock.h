@@ -4,18 +4,17 @@
 
 #include <memory>
 
-class QLockFile;
-
 namespace platform {
 
+class LockFile;
 struct LockFileClaim;
 
 // The running program's claim on its program folder: a lock file in it, held
 // for as long as the object lives, so that a second start of the program on
-// the same folder finds it taken and can be refused. A lock file that names no
-// live program on this computer (left empty or garbled by a power loss, or
-// naming a process that has ended) does not count: the claim is taken over,
-// once no process is seen to hold its native lock (claimLockFile).
+// the same folder finds it taken and can be refused. Whatever a lock file no
+// process holds says (left empty or garbled by a power loss, or naming a
+// process that has ended, or a process id used again since) does not count:
+// its native lock is the claim (LockFile).
 class ProgramFolderLock {
  public:
   enum class Claim { Taken, HeldElsewhere, HeldOnOtherComputer, NotPossible };
@@ -26,24 +25,22 @@ class ProgramFolderLock {
   ProgramFolderLock& operator=(const ProgramFolderLock&) = delete;
 
   // Claims the current program folder; a claim already held is kept.
-  // HeldElsewhere when a running process of this computer holds it,
+  // HeldElsewhere when another process holds the lock file's native lock,
   // HeldOnOtherComputer when the lock file names another computer
   // (holderComputer() says which: whether that program still runs cannot be
-  // known from here). HeldElsewhere too for a lock file that names no live
-  // program but whose native lock is held: one being made, one another start
-  // is taking over, one this user cannot read. NotPossible when the lock file
-  // can be neither made nor taken over (problem() says why and what to do).
+  // known from here). NotPossible when the lock file can be neither made nor
+  // taken, nor told held (problem() says why and what to do).
   Claim take();
   bool held() const;
   void release();
   const QString& problem() const { return problem_; }
+  // The words for a claim that was not possible, naming the lock file.
+  QString problemOf(const LockFileClaim& claim) const;
   const QString& holderComputer() const { return holderComputer_; }
   QString lockFilePath() const;
 
  private:
-  QString problemOf(const LockFileClaim& claim) const;
-
-  std::unique_ptr<QLockFile> lock_;
+  std::unique_ptr<LockFile> lock_;
   QString problem_;
   QString holderComputer_;
 };

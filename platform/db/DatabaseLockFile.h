@@ -3,6 +3,8 @@
 #include <QString>
 #include <set>
 
+#include "platform/core/LockFile.h"
+
 namespace platform::db {
 
 class Database;
@@ -15,22 +17,25 @@ class DatabaseLockFile {
   static QString path(const QString& databasePath);
 
   enum class Holder {
-    None,           // no lock file, or one no program held, now removed
-    LiveProcess,    // this process or another running one of this computer
-    OtherComputer,  // another computer's program, which may still run
-    LeftOver,       // no program holds it, but it could not be removed
+    None,           // no lock file, or one no process holds (removed on the way)
+    ThisProcess,    // a connection of this process has the file open
+    LiveProcess,    // another process of this computer holds it
+    OtherComputer,  // it names another computer, whose program may still run
+    InTheWay,       // it can be neither told held nor taken (claim says why)
   };
   struct Reading {
     Holder holder = Holder::None;
-    QString computer;  // OtherComputer: the computer the lock file names
+    LockFileClaim claim;  // claim.computer: the computer an OtherComputer lock file names
   };
-  // Who holds the file's lock file; one that no program holds is removed on
-  // the way (claimLockFile).
+  // Who holds the file's lock file; one that no process holds is removed on
+  // the way (LockFile).
   static Reading read(const QString& databasePath);
   static bool isLocked(const QString& databasePath);
   // Why the file may not be replaced now, in words for the user, with what
   // to do; empty while nothing holds it.
   static QString inUse(const QString& databasePath);
+  // The words for a reading, naming the file each holder concerns.
+  static QString refusal(const Reading& reading, const QString& databasePath);
 
   // The connections of this process to each file: the first opened takes the
   // lock file, the last closed lets it go.

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -513,8 +514,9 @@ TEST_F(DownloadDriverTest, AFailedDownloadPutsThePreviousDataTreeAndListBack) {
 
 TEST_F(DownloadDriverTest, ALockedDatabaseIsNotTouched) {
   makePreviousData();
-  platform::db::Database otherUser;
-  ASSERT_TRUE(otherUser.open(instrument::CreateDatabase::databasePath()));
+  // Another program's lock, as Qt's lock files hold it.
+  QLockFile otherProgram(folder.path(platform::ProgramFiles::DatabaseLock));
+  ASSERT_TRUE(otherProgram.tryLock(0));
   walkToPrepare(2);
   pty.readMaster(10);
   download({});
@@ -524,7 +526,7 @@ TEST_F(DownloadDriverTest, ALockedDatabaseIsNotTouched) {
   EXPECT_EQ(wizard->Time_Panel, nullptr);
   EXPECT_FALSE(host.control->portOpen());
   EXPECT_TRUE(pty.readMaster(50).isEmpty());
-  otherUser.close();
+  otherProgram.unlock();
   expectPreviousDataKept();
 }
 

@@ -8,7 +8,8 @@
 namespace testsupport {
 
 // A small memory file system mounted in a temporary folder and filled to the
-// last byte, for as long as the object lives. Mounting needs the rights of
+// last byte (or, with useUpInodes(), to the last inode), for as long as the
+// object lives. Mounting needs the rights of
 // the system administrator: without them mounted() is false and the test
 // that wants a full disk is skipped. A test that puts files on it first
 // mounts it empty and fills it afterwards.
@@ -18,7 +19,7 @@ class FullDisk {
 
   explicit FullDisk(Start start = Start::Full) {
     const QByteArray where = QFile::encodeName(dir_.path());
-    mounted_ = dir_.isValid() && ::mount("tmpfs", where.constData(), "tmpfs", 0, "size=1m") == 0;
+    mounted_ = dir_.isValid() && ::mount("tmpfs", where.constData(), "tmpfs", 0, "size=1m,nr_inodes=256") == 0;
     if (mounted_ && start == Start::Full) fill();
   }
   ~FullDisk() {
@@ -38,6 +39,14 @@ class FullDisk {
     }
     const QByteArray byte(1, 'f');
     while (filler.write(byte) == 1) {
+    }
+  }
+
+  // Leaves room in bytes, but none for another file.
+  void useUpInodes() {
+    for (int i = 0;; ++i) {
+      QFile empty(path(QStringLiteral("inode%1").arg(i)));
+      if (!empty.open(QIODevice::WriteOnly)) return;
     }
   }
 

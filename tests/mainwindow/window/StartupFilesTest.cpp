@@ -201,26 +201,29 @@ class StartupOnAFullDisk : public StartupFilesTest {
   testsupport::FullDisk disk{testsupport::FullDisk::Start::Empty};
 };
 
-TEST_F(StartupOnAFullDisk, TheLockOfAKilledProgramThatCannotBeTakenOverIsSaidAndTheStartGoesOn) {
+// Its file is rewritten in place: taking it over needs no new room.
+TEST_F(StartupOnAFullDisk, TheLockOfAKilledProgramIsTakenOverOnAFullDisk) {
   writeFile(lockFile(), lockOfEndedProgram());
   disk.fill();
   platform::ProgramFolderLock lock;
   EXPECT_TRUE(claimProgramFolder(lock));
-  EXPECT_EQ(dialogs.messageTexts(),
-            QStringList{QStringLiteral("The lock file \"%1\" left by an earlier run of the program could not be taken "
-                                       "over: the disk is full. Downloads and project opens are refused until it can "
-                                       "be.")
-                            .arg(lockFile())});
+  EXPECT_TRUE(lock.held());
+  EXPECT_TRUE(dialogs.messageTexts().isEmpty());
 }
 
+// Out of bytes, then with bytes but out of inodes: no room either way.
 TEST_F(StartupOnAFullDisk, ALockFileThatCannotBeMadeSaysTheDiskIsFull) {
-  disk.fill();
-  platform::ProgramFolderLock lock;
-  EXPECT_TRUE(claimProgramFolder(lock));
-  EXPECT_EQ(dialogs.messageTexts(),
-            QStringList{QStringLiteral("The lock file \"%1\" could not be made: the disk is full. Downloads and "
-                                       "project opens are refused until it can be made.")
-                            .arg(lockFile())});
+  const QStringList diskFull{QStringLiteral("The lock file \"%1\" could not be made: the disk is full. Downloads "
+                                            "and project opens are refused until it can be made.")
+                                 .arg(lockFile())};
+  for (const bool outOfInodes : {false, true}) {
+    dialogs.messages.clear();
+    outOfInodes ? disk.useUpInodes() : disk.fill();
+    platform::ProgramFolderLock lock;
+    EXPECT_TRUE(claimProgramFolder(lock));
+    EXPECT_EQ(dialogs.messageTexts(), diskFull) << outOfInodes;
+    QFile::remove(disk.path(QStringLiteral("filler")));
+  }
 }
 
 }  // namespace

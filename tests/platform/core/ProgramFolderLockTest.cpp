@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
+#include <QSysInfo>
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -84,34 +85,35 @@ TEST(ProgramFolderLockTest, ALockFileWhoseNativeLockIsHeldIsNotTakenOver) {
   EXPECT_EQ(ProgramFolderLock().take(), ProgramFolderLock::Claim::Taken);
 }
 
-// A garbled lock file, taken over by another start at this moment (it holds
-// the guard), then the things that stand in its way.
-TEST(ProgramFolderLockTest, TheLoserOfATakeOverIsASecondStartAndWhatStandsInTheWayIsNamed) {
+// A power cut, then the dead program's process id used again by a live one:
+// only the native lock counts. A guard an earlier version's take-over left
+// stands in no one's way. A lock file naming this computer's name with
+// another machine id is a computer cloned from the same image.
+TEST(ProgramFolderLockTest, OnlyTheNativeLockOrAnotherComputerKeepsTheClaim) {
   testsupport::TempProgramFolder folder;
   const QString lockPath = folder.path(ProgramFiles::ProgramLock);
-  const QString guardPath = lockPath + QStringLiteral(".rmlock");
-  writeLockFile(lockPath, "garbled");
+  QList<QByteArray> lines = lockOfThisProcess(lockPath).split('\n');
+  ASSERT_GE(lines.size(), 4);
+  lines[0] = QByteArray::number(::getppid());
+  writeLockFile(lockPath, lines.join('\n'));
+  ASSERT_TRUE(QDir().mkdir(lockPath + QStringLiteral(".rmlock")));
   {
-    QLockFile winnersGuard(guardPath);
-    ASSERT_TRUE(winnersGuard.tryLock(0));
-    EXPECT_EQ(ProgramFolderLock().take(), ProgramFolderLock::Claim::HeldElsewhere);
+    ProgramFolderLock restart;
+    EXPECT_EQ(restart.take(), ProgramFolderLock::Claim::Taken);
   }
-  // The winner, here the live process that runs this test, letting it go:
-  // closed, not yet removed, it still names the winner.
-  const QString winner = QString::number(::getppid());
-  QList<QByteArray> lines = lockOfThisProcess(guardPath).split('\n');
-  ASSERT_GE(lines.size(), 3);
-  lines[0] = winner.toLatin1();
-  lines[1] = QFile::encodeName(QFileInfo(QStringLiteral("/proc/%1/exe").arg(winner)).symLinkTarget());
-  writeLockFile(guardPath, lines.join('\n'));
-  EXPECT_EQ(ProgramFolderLock().take(), ProgramFolderLock::Claim::HeldElsewhere);
-  // Left by a start killed between making the guard and writing it.
-  writeLockFile(guardPath, QByteArray());
+  EXPECT_FALSE(QFileInfo::exists(lockPath));
+  lines[3] = "0123456789abcdef0123456789abcdef";
+  writeLockFile(lockPath, lines.join('\n'));
+  ProgramFolderLock clone;
+  EXPECT_EQ(clone.take(), ProgramFolderLock::Claim::HeldOnOtherComputer);
+  EXPECT_EQ(clone.holderComputer(), QSysInfo::machineHostName());
+}
+
+TEST(ProgramFolderLockTest, AFolderInTheLockFilesPlaceIsNamed) {
+  testsupport::TempProgramFolder folder;
+  const QString lockPath = folder.path(ProgramFiles::ProgramLock);
+  ASSERT_TRUE(QDir().mkdir(lockPath));
   ProgramFolderLock start;
-  EXPECT_EQ(start.take(), ProgramFolderLock::Claim::NotPossible);
-  EXPECT_TRUE(start.problem().contains(QStringLiteral("delete \"%1\"").arg(QDir::toNativeSeparators(guardPath))))
-      << start.problem().toStdString();
-  ASSERT_TRUE(QFile::remove(guardPath) && QFile::remove(lockPath) && QDir().mkdir(lockPath));
   EXPECT_EQ(start.take(), ProgramFolderLock::Claim::NotPossible);
   EXPECT_TRUE(start.problem().startsWith(QStringLiteral("\"%1\" is in the place").arg(lockPath)))
       << start.problem().toStdString();

@@ -7,6 +7,7 @@
 #include <QSqlQueryModel>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <unistd.h>
 
 #include "platform/db/DatabaseLockFile.h"
 #include "platform/db/Recordset.h"
@@ -49,26 +50,28 @@ TEST_F(DatabaseTest, LockFileExistsExactlyWhileAConnectionIsOpen) {
 }
 
 TEST_F(DatabaseTest, StaleLockFilesDoNotCountAsLocked) {
-  {
-    // A lock file left by a process that has ended.
+  QProcess ended;
+  ended.start(QStringLiteral("true"));
+  ASSERT_TRUE(ended.waitForFinished());
+  const qint64 deadPid = ended.processId() != 0 ? ended.processId() : 999999;
+  // A lock file left by a process that has ended, and one whose process id
+  // a live process (here the one that runs this test) got since.
+  for (const qint64 pid : {deadPid, qint64(::getppid())}) {
     QLockFile lock(lockPath());
     ASSERT_TRUE(lock.tryLock(0));
     QFile file(lockPath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     QByteArray content = file.readAll();
     file.close();
-    QProcess ended;
-    ended.start(QStringLiteral("true"));
-    ASSERT_TRUE(ended.waitForFinished());
-    const qint64 deadPid = ended.processId() != 0 ? ended.processId() : 999999;
-    content = QByteArray::number(deadPid) + content.mid(content.indexOf('\n'));
+    content = QByteArray::number(pid) + content.mid(content.indexOf('\n'));
     lock.unlock();
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(content);
+    file.close();
+    ASSERT_TRUE(QFileInfo::exists(lockPath()));
+    EXPECT_FALSE(DatabaseLockFile::isLocked(path())) << pid;
+    EXPECT_FALSE(QFileInfo::exists(lockPath()));
   }
-  ASSERT_TRUE(QFileInfo::exists(lockPath()));
-  EXPECT_FALSE(DatabaseLockFile::isLocked(path()));
-  EXPECT_FALSE(QFileInfo::exists(lockPath()));
 
   QFile garbage(lockPath());
   ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));

@@ -1,0 +1,130 @@
+// Four starts of the program race for one program folder, round after round,
+// each time on a lock file left in one state: "empty" (a power loss right
+// after it was made), "garbled", "dead" (naming a process that has ended on
+// this computer) or "absent". Every start that gets the claim keeps it until
+// all four have tried, so two holders in a round would hold at once. Run by
+// hand:
+//
+//   bench_racing_starts [rounds=1000] [state=all|empty|garbled|dead|absent] [forced]
+//
+// "forced" makes the first start of each round wait 20 ms between opening
+// (or making) the lock file and taking its native lock, the moment in which
+// a second start could once take the claim over. Prints, per state, the
+// rounds with one holder, none, and more than one, and the starts that were
+// refused with a reason other than "already running".
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "platform/core/LockFile.h"
+#include "platform/core/ProgramFiles.h"
+#include "platform/core/ProgramFolder.h"
+#include "platform/core/ProgramFolderLock.h"
+
+namespace {
+
+using platform::ProgramFolderLock;
+
+constexpr int Starts = 4;
+
+struct Tally {
+  int oneHolder = 0;
+  int noHolder = 0;
+  int twoOrMore = 0;
+  int otherRefusals = 0;
+};
+
+qint64 endedProcess() {
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  ::waitpid(child, nullptr, 0);
+  return child;
+}
+
+void leaveLockFile(const QString& state, const QString& path) {
+  QFile::remove(path);
+  if (state == QLatin1String("absent")) return;
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return;
+  if (state == QLatin1String("garbled")) file.write("\x01\xfe garbled\n\n");
+  if (state == QLatin1String("dead"))
+    file.write(QByteArray::number(endedProcess()) + "\nquorvane\n" + QSysInfo::machineHostName().toUtf8() + '\n' +
+               QSysInfo::machineUniqueId() + '\n');
+}
+
+// One start: waits for the go, claims, says how it went, holds until told.
+[[noreturn]] void start(int go, int said, int hold, bool waitInTheGap) {
+  char byte = 0;
+  (void)::read(go, &byte, 1);
+  if (waitInTheGap) platform::LockFile::beforeNextLock([] { ::usleep(20000); });
+  ProgramFolderLock lock;
+  const ProgramFolderLock::Claim claim = lock.take();
+  byte = static_cast<char>(claim);
+  (void)::write(said, &byte, 1);
+  (void)::read(hold, &byte, 1);
+  ::_exit(0);
+}
+
+void round(Tally& tally, bool forced) {
+  int go[2], said[2], hold[2];
+  if (::pipe(go) != 0 || ::pipe(said) != 0 || ::pipe(hold) != 0) return;
+  pid_t children[Starts];
+  for (int i = 0; i < Starts; ++i) {
+    children[i] = ::fork();
+    if (children[i] == 0) {
+      ::close(go[1]);
+      ::close(said[0]);
+      ::close(hold[1]);
+      start(go[0], said[1], hold[0], forced && i == 0);
+    }
+  }
+  ::close(go[0]);
+  ::close(said[1]);
+  ::close(hold[0]);
+  ::close(go[1]);  // all four go at once
+  int holders = 0;
+  char byte = 0;
+  for (int i = 0; i < Starts && ::read(said[0], &byte, 1) == 1; ++i) {
+    const auto claim = static_cast<ProgramFolderLock::Claim>(byte);
+    if (claim == ProgramFolderLock::Claim::Taken) ++holders;
+    else if (claim != ProgramFolderLock::Claim::HeldElsewhere) ++tally.otherRefusals;
+  }
+  ::close(hold[1]);
+  ::close(said[0]);
+  for (pid_t child : children) ::waitpid(child, nullptr, 0);
+  if (holders == 1) ++tally.oneHolder;
+  else if (holders == 0) ++tally.noHolder;
+  else ++tally.twoOrMore;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  const QStringList args = app.arguments();
+  const int rounds = args.value(1, QStringLiteral("1000")).toInt();
+  const QString only = args.value(2, QStringLiteral("all"));
+  const bool forced = args.value(3) == QLatin1String("forced");
+  QTemporaryDir dir;
+  QDir(dir.path()).mkpath(QStringLiteral("info"));
+  platform::ProgramFolder::setRoot(dir.path());
+  const QString lockPath = platform::ProgramFolder::path(platform::ProgramFiles::ProgramLock);
+  std::printf("%d rounds of %d starts%s\n", rounds, Starts, forced ? ", the first waiting in the gap" : "");
+  for (const char* state : {"empty", "garbled", "dead", "absent"}) {
+    if (only != QLatin1String("all") && only != QLatin1String(state)) continue;
+    Tally tally;
+    for (int i = 0; i < rounds; ++i) {
+      leaveLockFile(QLatin1String(state), lockPath);
+      round(tally, forced);
+    }
+    std::printf("%-8s one holder %5d   none %3d   two or more %3d   other refusals %3d\n", state, tally.oneHolder,
+                tally.noHolder, tally.twoOrMore, tally.otherRefusals);
+  }
+  return 0;
+}

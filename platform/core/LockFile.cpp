@@ -1,0 +1,188 @@
+#include "platform/core/LockFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <set>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <cerrno>
+#include <cstring>
+
+#include "platform/core/LockFileText.h"
+
+namespace platform {
+namespace {
+
+const QString DiskFull = QStringLiteral("the disk is full");
+// A name made anew after each try (each time by a holder letting go) cannot
+// go on for ever: past this many, the file counts as held.
+constexpr int Tries = 16;
+// A pipe or device in the file's place is opened without waiting, and never
+// as the controlling terminal.
+constexpr int OpenFlags = O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
+
+LockFileClaim only(LockFileClaim::Outcome outcome) { return {outcome, {}, {}}; }
+
+// No blocks, no inodes or a used-up quota: no room all the same.
+QString reasonOf(int error) {
+  if (error == ENOSPC || error == EDQUOT) return DiskFull;
+  return QString::fromLocal8Bit(std::strerror(error));
+}
+
+std::set<QString>& heldByThisProcess() {
+  static std::set<QString> paths;
+  return paths;
+}
+
+std::function<void()>& stepBeforeLock() {
+  static std::function<void()> step;
+  return step;
+}
+
+void runStepBeforeLock() {
+  if (!stepBeforeLock()) return;
+  const std::function<void()> step = std::exchange(stepBeforeLock(), nullptr);
+  step();
+}
+
+QString keyOf(const QString& path) { return QDir::cleanPath(QFileInfo(path).absoluteFilePath()); }
+
+bool isRegularFile(int fd) {
+  struct stat opened {};
+  return ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode);
+}
+
+// The locks a live Qt lock file keeps as well: flock for this computer, a
+// record lock for a folder on another one. A file system without record
+// locks has flock's alone.
+bool takeNativeLocks(int fd, bool writable) {
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return false;
+  struct flock whole {};
+  whole.l_type = writable ? F_WRLCK : F_RDLCK;
+  whole.l_whence = SEEK_SET;
+  if (::fcntl(fd, F_SETLK, &whole) == 0) return true;
+  return errno != EAGAIN && errno != EACCES;
+}
+
+bool heldByOther(int error) { return error == EWOULDBLOCK || error == EAGAIN || error == EACCES; }
+
+// Whether the name still names the file opened: one made anew in its place
+// belongs to whoever locks it.
+bool stillNamed(int fd, const QByteArray& name) {
+  struct stat opened {}, named {};
+  return ::fstat(fd, &opened) == 0 && ::stat(name.constData(), &named) == 0 && opened.st_dev == named.st_dev &&
+         opened.st_ino == named.st_ino;
+}
+
+QByteArray textOf(int fd) {
+  QByteArray text(4096, '\0');
+  const ssize_t read = ::pread(fd, text.data(), text.size(), 0);
+  text.resize(read > 0 ? read : 0);
+  return text;
+}
+
+bool writeText(int fd) {
+  const QByteArray text = lockFileTextOfThisProcess();
+  return ::ftruncate(fd, 0) == 0 && ::pwrite(fd, text.constData(), text.size(), 0) == text.size();
+}
+
+// A native lock refused: who holds it, as far as the file says.
+LockFileClaim refusedLock(int fd, int error) {
+  if (!heldByOther(error)) return {LockFileClaim::NotLocked, {}, reasonOf(error)};
+  const QString computer = otherComputerIn(textOf(fd));
+  return computer.isEmpty() ? only(LockFileClaim::HeldHere) : LockFileClaim{LockFileClaim::HeldOnOtherComputer,
+                                                                             computer, {}};
+}
+
+// A file this process may read but not write: held, another computer's, or
+// free but not to be taken (notWritable says why).
+LockFileClaim probeReadOnly(int fd, int notWritable) {
+  if (!isRegularFile(fd)) return only(LockFileClaim::NotAFile);
+  if (!takeNativeLocks(fd, false)) return refusedLock(fd, errno);
+  const QString computer = otherComputerIn(textOf(fd));
+  if (!computer.isEmpty()) return {LockFileClaim::HeldOnOtherComputer, computer, {}};
+  return {LockFileClaim::NotTakenOver, {}, reasonOf(notWritable)};
+}
+
+// The file could not be opened to be written, or made. False when it is
+// gone by the time it is opened to be read: let go by its holder, it may be
+// made now, so another try is due.
+bool notOpened(const QByteArray& name, int error, LockFileClaim& claim) {
+  claim = {LockFileClaim::NotMade, {}, reasonOf(error)};
+  if (error == EISDIR) claim = only(LockFileClaim::NotAFile);
+  if (error != EACCES && error != EPERM && error != EROFS) return true;
+  const int fd = ::open(name.constData(), O_RDONLY | OpenFlags);
+  if (fd < 0) {
+    if (errno == ENOENT) return false;
+    claim = only(LockFileClaim::Unreadable);
+    return true;
+  }
+  claim = probeReadOnly(fd, error);
+  ::close(fd);
+  return true;
+}
+
+}  // namespace
+
+LockFile::LockFile(const QString& path) : path_(path) {}
+
+LockFile::~LockFile() { release(); }
+
+LockFileClaim LockFile::claim() {
+  if (held()) return only(LockFileClaim::Taken);
+  if (heldByThisProcess().count(keyOf(path_)) != 0) return only(LockFileClaim::HeldHere);
+  LockFileClaim claim;
+  for (int i = 0; i < Tries; ++i)
+    if (claimOnce(claim)) return claim;
+  return claim;
+}
+
+// False when the name no longer names the file opened: another try is due,
+// and claim says what the last one found.
+bool LockFile::claimOnce(LockFileClaim& claim) {
+  const QByteArray name = QFile::encodeName(path_);
+  const int fd = ::open(name.constData(), O_RDWR | O_CREAT | OpenFlags, 0666);
+  if (fd < 0) return notOpened(name, errno, claim);
+  runStepBeforeLock();
+  if (!isRegularFile(fd)) {
+    claim = only(LockFileClaim::NotAFile);
+  } else if (!takeNativeLocks(fd, true)) {
+    claim = refusedLock(fd, errno);
+  } else if (!stillNamed(fd, name)) {
+    ::close(fd);
+    claim = only(LockFileClaim::HeldHere);
+    return false;
+  } else if (const QString computer = otherComputerIn(textOf(fd)); !computer.isEmpty()) {
+    claim = {LockFileClaim::HeldOnOtherComputer, computer, {}};
+  } else if (!writeText(fd)) {
+    claim = {LockFileClaim::NotMade, {}, reasonOf(errno)};
+    ::unlink(name.constData());
+  } else {
+    descriptor_ = fd;
+    heldByThisProcess().insert(keyOf(path_));
+    claim = only(LockFileClaim::Taken);
+    return true;
+  }
+  ::close(fd);
+  return true;
+}
+
+void LockFile::beforeNextLock(std::function<void()> step) { stepBeforeLock() = std::move(step); }
+
+void LockFile::release() {
+  if (!held()) return;
+  const QByteArray name = QFile::encodeName(path_);
+  // Removed while still locked, and only if still this holder's file. One
+  // that stays says nothing, lest another computer read it as held.
+  if (!stillNamed(descriptor_, name) || ::unlink(name.constData()) != 0) (void)::ftruncate(descriptor_, 0);
+  ::close(descriptor_);
+  descriptor_ = -1;
+  heldByThisProcess().erase(keyOf(path_));
+}
+
+}  // namespace platform

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace platform {
+
+// What came of claiming a lock file.
+struct LockFileClaim {
+  enum Outcome {
+    Taken,                // held by this object now
+    HeldHere,             // another process (or lock object) holds its native lock
+    HeldOnOtherComputer,  // it names another computer (computer says which)
+    NotAFile,             // a folder, pipe or the like has its name
+    Unreadable,           // it can be neither opened nor locked, so who holds it cannot be told
+    NotMade,              // it could not be made or written (why says why)
+    NotTakenOver,         // no process holds it, but it cannot be written (why says why)
+    NotLocked,            // its file system refused the native lock (why says why)
+  };
+  Outcome outcome = NotMade;
+  QString computer;
+  QString why;
+};
+
+// A lock file whose native lock is the claim: the file is opened (made when
+// missing, never with O_EXCL), locked without waiting, and held only if its
+// name still names the file locked; otherwise the lock is let go and the try
+// starts again. Only a holder removes the file, while it still holds it, so
+// at no point can two objects hold the same name: there is no moment between
+// making a file and locking it in which another start could take it.
+// Whatever the file says (empty, garbled, a process that ended or a reused
+// process id) does not count on this computer, since every holder keeps the
+// native lock: its text only names the holder's computer, and one naming
+// another computer is not taken, since a native lock there may not be seen
+// from here. The native locks are the ones Qt's lock files keep (flock and a
+// record lock), so a running earlier version holds its file alike.
+//
+// A process loses every record lock it has on a file when it closes any
+// descriptor of that file. So a claim never opens a file this process holds:
+// one held by another LockFile object of this process counts as HeldHere
+// without a try.
+class LockFile {
+ public:
+  explicit LockFile(const QString& path);
+  ~LockFile();
+  LockFile(const LockFile&) = delete;
+  LockFile& operator=(const LockFile&) = delete;
+
+  // Claims the file without waiting; a claim already held is kept.
+  LockFileClaim claim();
+  bool held() const { return descriptor_ >= 0; }
+  // Removes the file and lets its lock go.
+  void release();
+  const QString& path() const { return path_; }
+
+  // For tests: runs once, between the next claim's opening (or making) the
+  // file and its taking the native lock, where a second start may come.
+  static void beforeNextLock(std::function<void()> step);
+
+ private:
+  bool claimOnce(LockFileClaim& claim);
+
+  QString path_;
+  int descriptor_ = -1;
+};
+
+}  // namespace platform

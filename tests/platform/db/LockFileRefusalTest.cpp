@@ -1,0 +1,100 @@
+#include <QDir>
+#include <QStringList>
+#include <gtest/gtest.h>
+
+#include "platform/core/LockFile.h"
+#include "platform/core/ProgramFiles.h"
+#include "platform/core/ProgramFolderLock.h"
+#include "platform/db/DatabaseLockFile.h"
+#include "support/TempProgramFolder.h"
+
+namespace platform {
+namespace {
+
+using Holder = db::DatabaseLockFile::Holder;
+
+QStringList& warnings() {
+  static QStringList texts;
+  return texts;
+}
+
+void keepWarning(QtMsgType type, const QMessageLogContext&, const QString& text) {
+  if (type != QtDebugMsg && type != QtInfoMsg) warnings().append(text);
+}
+
+// What each lock file's refusal says for every claim that did not succeed:
+// each names the file it is about, and fills all its placeholders.
+TEST(LockFileRefusalTest, EachOutcomeHasItsOwnTextNamingTheRightFile) {
+  testsupport::TempProgramFolder folder;
+  const QString programLock = QDir::toNativeSeparators(folder.path(ProgramFiles::ProgramLock));
+  const QString database = QDir::toNativeSeparators(folder.path(ProgramFiles::Database));
+  const QString databaseLock = QDir::toNativeSeparators(folder.path(ProgramFiles::DatabaseLock));
+  struct Row {
+    LockFileClaim claim;
+    Holder holder;
+    QString programLockText;  // empty: said by the start, not by the lock
+    QString databaseLockText;
+  };
+  const QString full = QStringLiteral("the disk is full");
+  // %1: the lock file; %2: the database.
+  const Row rows[] = {
+      {{LockFileClaim::HeldHere, {}, {}}, Holder::ThisProcess, {},
+       "The working database \"%2\" is still open in this program. Try again once what uses it is done."},
+      {{LockFileClaim::HeldHere, {}, {}}, Holder::LiveProcess, {},
+       "The working database \"%2\" is in use by another running program of this computer. Close that program, "
+       "then try again."},
+      {{LockFileClaim::HeldOnOtherComputer, "lab-pc-7", {}}, Holder::OtherComputer, {},
+       "The working database \"%2\" is in use by the program on the computer \"lab-pc-7\". If that program is no "
+       "longer running, delete the file \"%1\" and try again."},
+      {{LockFileClaim::NotAFile, {}, {}}, Holder::InTheWay,
+       "\"%1\" is in the place of the program's lock file but is no file. Move or delete it, then start the "
+       "program again. Downloads and project opens are refused until then.",
+       "\"%1\" is in the place of the working database's lock file but is no file. Move or delete it, then try "
+       "again."},
+      {{LockFileClaim::Unreadable, {}, {}}, Holder::InTheWay,
+       "The lock file \"%1\" cannot be read: if no other start of the program is under way, delete it and start "
+       "the program again. Downloads and project opens are refused until then.",
+       "The lock file \"%1\" of the working database cannot be read: if no other program is using the working "
+       "database, delete that file, then try again."},
+      {{LockFileClaim::NotMade, {}, full}, Holder::InTheWay,
+       "The lock file \"%1\" could not be made: the disk is full. Downloads and project opens are refused until it "
+       "can be made.",
+       "The lock file \"%1\" of the working database could not be made: the disk is full. Make its folder "
+       "writable and give its disk room, then try again."},
+      {{LockFileClaim::NotTakenOver, {}, "Permission denied"}, Holder::InTheWay,
+       "The lock file \"%1\" left by an earlier run of the program could not be taken over: Permission denied. "
+       "Downloads and project opens are refused until it can be.",
+       "The lock file \"%1\" of the working database, which no running program holds, could not be taken over: "
+       "Permission denied. Delete that file, then try again."},
+      {{LockFileClaim::NotLocked, {}, "No locks available"}, Holder::InTheWay,
+       "The lock file \"%1\" could not be locked: No locks available. Downloads and project opens are refused "
+       "until it can be.",
+       "The lock file \"%1\" of the working database could not be locked: No locks available."},
+  };
+  warnings().clear();
+  const QtMessageHandler before = qInstallMessageHandler(keepWarning);
+  const ProgramFolderLock programFolder;
+  for (const Row& row : rows) {
+    if (!row.programLockText.isEmpty())
+      EXPECT_EQ(programFolder.problemOf(row.claim), row.programLockText.arg(programLock));
+    const QString expected = QString(row.databaseLockText).replace("%1", databaseLock).replace("%2", database);
+    EXPECT_EQ(db::DatabaseLockFile::refusal({row.holder, row.claim}, folder.path(ProgramFiles::Database)), expected)
+        << row.claim.outcome;
+  }
+  qInstallMessageHandler(before);
+  EXPECT_TRUE(warnings().isEmpty()) << warnings().join(QLatin1Char('\n')).toStdString();
+}
+
+// Where Open once told the user to delete the working database itself.
+TEST(LockFileRefusalTest, AFolderInTheDatabaseLockFilesPlaceIsNamed) {
+  testsupport::TempProgramFolder folder;
+  const QString lock = folder.path(ProgramFiles::DatabaseLock);
+  ASSERT_TRUE(QDir().mkdir(lock));
+  EXPECT_EQ(db::DatabaseLockFile::inUse(folder.path(ProgramFiles::Database)),
+            QStringLiteral("\"%1\" is in the place of the working database's lock file but is no file. Move or "
+                           "delete it, then try again.")
+                .arg(QDir::toNativeSeparators(lock)));
+}
+
+}  // namespace
+}  // namespace platform
