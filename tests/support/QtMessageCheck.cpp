@@ -27,11 +27,6 @@ constexpr AllowedWarning AllowedWarnings[] = {
     {"ReportPrintCommandTest.AFailedPrintSaysSoAndStillShowsTheColumnsAgain", "QPainter::begin(): Returned false",
      "the test prints into a missing folder on purpose; Qt's painter says it could not start, the program says "
      "the print failed"},
-    {"", "argument(s) missing in The working database \"%1\" is in use by another running program",
-     "MENDED-ON-44a: the InUseHere text of platform/db/DatabaseLockFile.cpp is given one value too many"},
-    {"", "argument(s) missing in The lock file \"%2\" of the working database",
-     "MENDED-ON-44a: the LockLeftOver text of platform/db/DatabaseLockFile.cpp holds only %2 and is given two "
-     "values"},
 };
 
 std::atomic<int> warningsOutsideTests{0};
