@@ -18,7 +18,10 @@ inline constexpr int ColumnWidthPerPoint = 100;
 // gap's margin, so that no value is drawn over or against a separator line.
 // The columns after a widened one move right with their lines
 // (chainColumnRows), and a placed stiffness block's title follows its
-// columns. Sizes other than 9 to 12 change nothing.
+// columns. When that would push the printed columns past the page's
+// printable right edge, printed columns wider than their header and values
+// need give up the difference, the rightmost first; no value is narrowed.
+// Sizes other than 9 to 12 change nothing.
 void fitColumnWidths(platform::ReportDesigner& report, ReportFlags& flags);
 
 // Lays the header and data rows out from their first data column, each

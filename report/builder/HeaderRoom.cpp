@@ -17,11 +17,6 @@ namespace {
 const char* const DateBlock[] = {"Text8", "Field1", "Field2"};
 const char* const CompanyTexts[] = {"Company", "Companyinfo"};
 
-int printableRight(const platform::ReportDesigner& report, bool portrait) {
-  const int paper = portrait ? platform::ReportDesigner::LetterWidth : platform::ReportDesigner::LetterHeight;
-  return paper - report.margins().right();
-}
-
 constexpr int HeaderSection = 1;       // of Report
 constexpr int StiffyHeaderSection = 8;  // of StiffyReport: the company block
 constexpr int MaxLogoWidth = LogoIndent - HeaderPartGap;
@@ -129,6 +124,11 @@ bool portraitPage(const platform::ReportDesigner& report) {
 }
 
 }  // namespace
+
+int printableRight(const platform::ReportDesigner& report, bool portrait) {
+  const int paper = portrait ? platform::ReportDesigner::LetterWidth : platform::ReportDesigner::LetterHeight;
+  return paper - report.margins().right();
+}
 
 void placeHeaderParts(const platform::ReportDesigner& report, bool portrait, std::optional<int> rightLogoLeft) {
   const int dateRight =

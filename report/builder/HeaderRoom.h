@@ -20,6 +20,9 @@ struct ReportFlags;
 // stands right of it instead, so the block moves left of the logo. The
 // company texts take the room left of the block.
 
+// The right edge of the printable area of a portrait or landscape page.
+int printableRight(const platform::ReportDesigner& report, bool portrait);
+
 // Room of the date block: enough for "Printed:", a date and a time.
 inline constexpr int DateBlockWidth = 1600;
 // Space kept between two parts.

@@ -84,6 +84,43 @@ TEST_F(ColumnPlacementTest, FiveDigitLoadsWidenTheirColumnAndMoveTheLinesAfterIt
   EXPECT_EQ(member(names::columnData(3)).left(), Definitions::columnLeft(3));
 }
 
+// A full N2600BX report, 17 items and "Remarks", leaves 80 twips of the page
+// free at size 9. A station wider than its column still widens it to show every digit;
+// the room comes from the columns right of it that need less than they have,
+// so that the last column ends inside the printable area instead of running
+// off the paper, and no header or value is cut.
+TEST_F(ColumnPlacementTest, AWideValueOfAFullReportTakesItsRoomFromColumnsThatHaveSome) {
+  namespace names = platform::ReportNames;
+  const auto member = [&](const QString& name) { return designers.Report->member(name); };
+  const auto right = [&](int k) { return *member(names::columnData(k)).left() + *member(names::columnData(k)).width(); };
+  const auto widest = [](const QString& text, bool bold) {
+    platform::ReportFont font;
+    font.bold = bold;
+    int width = 0;
+    for (const QString& line : lines(text)) width = std::max(width, platform::textWidthTwips(line, font));
+    return width;
+  };
+  loadFile(2, "n2600bx/empty_values.txt");
+  ASSERT_TRUE(db.exec("UPDATE \"P7\" SET \"STAT1\" = '12345+67.80' WHERE \"RDNUM\" = 3"));
+  flags.Report_Font_Size = 9;
+  start("7", 2, "S");
+  designers.Report->setPaperOrientation(platform::PaperOrientation::Landscape);
+  const QStringList items{"Time",     "Stat1 To", "Stat1",  "Offset",  "Stat2",  "Lane",     "Depth",   "Soil/Asph",
+                          "D Adj",    "D Cnt",    "M Cnt",  "%Air void", "Wet Dens", "Dry Dens", "M Cont", "%M Cont",
+                          "%Comp"};
+  for (qsizetype i = 0; i < items.size(); ++i) place(static_cast<int>(i) + 2, items[i]);
+  ASSERT_EQ(header(19), "Remarks");
+  ASSERT_EQ(lines(data(4)).value(2), "12345+67.80");
+  EXPECT_LE(right(19), platform::ReportDesigner::LetterHeight - 360);
+  for (int k = 2; k <= 19; ++k) {
+    SCOPED_TRACE(header(k).toStdString());
+    const int width = *member(names::columnData(k)).width();
+    EXPECT_GE(width, widest(data(k), false) + 60);
+    if (width < platform::ReportDefinitions::columnWidth(k)) EXPECT_GE(width, widest(header(k), true) + 60);
+    EXPECT_GT(member(names::columnLine(k)).left().value_or(right(k) + 1), right(k));
+  }
+}
+
 TEST_F(ColumnPlacementTest, DensityItemsAreAbbreviatedAndEveryReadingKeepsItsLine) {
   loadFile(1, "n2600a/soil_asphalt.txt");
   ASSERT_TRUE(db.exec("UPDATE \"P125\" SET \"WETD\" = NULL WHERE \"RDNUM\" = 2"));
