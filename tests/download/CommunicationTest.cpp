@@ -434,6 +434,17 @@ TEST_F(CommunicationTest, AHaltOnceTheEndWaitShowsEndsAStiffnessDownloadAsItsSil
   EXPECT_EQ(comm.Tables_Created, "RUN1 RUN2 RUN3 ");
 }
 
+// A single load-frame test ends at its END: one halted in the wait before
+// that is cut off, and nothing of it is kept.
+TEST_F(CommunicationTest, AHaltDuringTheEndWaitOfASingleLoadFrameTestAbandonsIt) {
+  comm.Tables_Created = "OLD1 ";
+  script().chars(LoadFrameTest.left(LoadFrameTest.indexOf("END"))).silence(Communication::EmptyReadLimit + 1);
+  atPause([&] { return comm.silenceSecondsLeft() && *comm.silenceSecondsLeft() <= 25; }, [&] { comm.Halt_ = true; });
+  EXPECT_EQ(download(DeviceType::LoadFrameSingle), status::Halted);
+  EXPECT_FALSE(comm.endedAsSilence());
+  EXPECT_EQ(comm.Tables_Created, "OLD1 ");
+}
+
 // From the 21st run on only headers are stored: a run cut in its header is
 // named as dropped all the same, so the rest is not taken for the whole
 // printout.
