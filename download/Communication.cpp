@@ -231,8 +231,8 @@ bool Communication::endsBySilence(int device_type) {
   return device_type == DeviceType::LoadFrameSingle || device_type == DeviceType::T7310;
 }
 
-bool Communication::awaitsSilence(int device_type) const {
-  return receiving_ && endsBySilence(device_type) && clock_->seconds() - lastCharacterAt_ >= QuietSeconds;
+bool Communication::awaitsSilence(int device_type, double quietSeconds) const {
+  return receiving_ && endsBySilence(device_type) && clock_->seconds() - lastCharacterAt_ >= quietSeconds;
 }
 
 bool Communication::countEmptyRead() { return ++emptyReads_ > EmptyReadLimit; }
@@ -392,9 +392,11 @@ int Communication::endOfData(int device_type) {
 int Communication::halt(int device_type) {
   // Closing the wizard keeps a continuous download's complete tests, as Done
   // would, and ends a download that only awaits its silence as that silence
-  // would; anything else received is abandoned.
+  // would; anything else received is abandoned. The wizard shows that wait
+  // from CountdownAfterSeconds of silence on, and a close it shows is a close
+  // during the wait.
   if (hasCompleteTests(device_type)) return keepCompleteTests(status::Ok);
-  if (awaitsSilence(device_type)) {
+  if (awaitsSilence(device_type, CountdownAfterSeconds)) {
     const int ended = endAsSilence(device_type);
     if (ended != Continue) return ended;
   }
@@ -408,7 +410,8 @@ int Communication::lostPort(int device_type) {
   // On a quiet line, the parser between runs, the printout is over and only
   // the silence that ends it was awaited: the download ends as that silence
   // would have ended it.
-  if (awaitsSilence(device_type) && parse_->standsBetweenRecords(device_type)) return endAsSilence(device_type);
+  if (awaitsSilence(device_type, QuietSeconds) && parse_->standsBetweenRecords(device_type))
+    return endAsSilence(device_type);
   // A printout cut off inside a run is incomplete: nothing of it counts.
   parserInitialised_ = false;
   parse_->DeInit();
@@ -422,12 +425,14 @@ int Communication::endAsSilence(int device_type) {
   }
   const QString made = parse_->retrn_message();
   const QString cutOff = parse_->recordCutOff(device_type);
+  // A run past the 20th has no table of its own to drop.
   const QString cutOffEntry = cutOff + QLatin1Char(' ');
-  const QString kept = !cutOff.isEmpty() && made.endsWith(cutOffEntry) ? made.chopped(cutOffEntry.size()) : made;
+  const bool cutOffTable = !cutOff.isEmpty() && made.endsWith(cutOffEntry);
+  const QString kept = cutOffTable ? made.chopped(cutOffEntry.size()) : made;
   if (kept.isEmpty()) return Continue;
   endedAsSilence_ = true;
   recordDropped_ = cutOff;
-  return keepTables(kept, cutOff.isEmpty() ? QString() : cutOffEntry, status::Ok);
+  return keepTables(kept, cutOffTable ? cutOffEntry : QString(), status::Ok);
 }
 
 int Communication::keepCompleteTests(int result) {

@@ -75,8 +75,9 @@ class Communication : public QObject {
   // tests that were complete (keptCompleteTests()), as Halt_ does for it, and
   // that a download ended by silence, whose line was quiet with the parser
   // standing between runs, ends as the silence would have (endedAsSilence()).
-  // Halt_ on such a quiet line ends it so as well; a run cut in the middle is
-  // then dropped (recordDropped()) and the complete ones are kept.
+  // Halt_ while the wizard shows that wait (silenceSecondsLeft()) ends it so
+  // as well; a run cut in the middle is then dropped (recordDropped()) and the
+  // complete ones are kept.
   int GetData(int device_type, bool Disable_Timer = false);
   // True when the last GetData ended a continuous download early and kept its
   // complete tests: Tables_Created lists them, the test cut off is gone.
@@ -113,15 +114,16 @@ class Communication : public QObject {
   // Limits of the receive loop.
   static constexpr double FirstCharacterTimeoutSeconds = 30.0;
   static constexpr int EmptyReadLimit = 30000;
-  // Seconds since the last character after which the line counts as quiet:
-  // only the silence that ends the printout is awaited, if the parser stands
-  // between runs. Measured by the clock, not in empty reads: on a busy
+  // Seconds since the last character after which a lost port finds the line
+  // quiet: only the silence that ends the printout is awaited, if the parser
+  // stands between runs. Measured by the clock, not in empty reads: on a busy
   // computer each read lasts longer, while the silence limit itself stays
   // counted in reads. The slowest line, 1200 baud, brings a character every
   // 8 ms.
   static constexpr double QuietSeconds = 3.0;
   // A silence this long is no gap between characters: the countdown to the
-  // silence limit is shown from then on.
+  // silence limit is shown from then on, and a close ends the download as
+  // the silence would.
   static constexpr double CountdownAfterSeconds = 1.0;
   static constexpr int ReceiveBufferSize = 20242;
   // After each test of a continuous download up to this many reads of line
@@ -149,9 +151,9 @@ class Communication : public QObject {
   bool dropLineEnd();
   void dropTestEnd();
   bool portLost() const;
-  // A download that ends by silence has a quiet line: its printout has ended
-  // unless the parser stands inside a run.
-  bool awaitsSilence(int device_type) const;
+  // A download that ends by silence has had quietSeconds of silence: its
+  // printout has ended unless the parser stands inside a run.
+  bool awaitsSilence(int device_type, double quietSeconds) const;
   // The download types that a long silence ends with their tables.
   static bool endsBySilence(int device_type);
   // Counts an empty read of the receive loop; true past the limit.

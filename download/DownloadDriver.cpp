@@ -301,7 +301,10 @@ bool DownloadDriver::successPath() {
   end_.kept = comm.Tables_Created;
   end_.dropped = comm.recordDropped();
   end_.droppedTestInProgress = comm.droppedTestInProgress();
-  if (comm.endedAsSilence()) {
+  if (comm.endedAsSilence() && closing && !end_.dropped.isEmpty()) {
+    // A run cut in the middle: the printout had not ended, the close ended it.
+    end_.end = DownloadEnd::Closed;
+  } else if (comm.endedAsSilence()) {
     end_.end = closing ? DownloadEnd::ClosedAfterPrintout : DownloadEnd::PortLostAfterPrintout;
   } else {
     end_.end = closing ? DownloadEnd::ClosedAsItEnded : DownloadEnd::Complete;

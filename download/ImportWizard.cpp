@@ -259,8 +259,20 @@ void ImportWizard::applyPortStates(const QString& ports) {
   if (driver_->running() || Wizard_Step >= StartPage) return;
   for (int i = 0; i < static_cast<int>(Com_Select.size()); ++i) {
     const QChar state = i < ports.size() ? ports[i] : QChar();
-    Com_Select[static_cast<std::size_t>(i)]->setEnabled(state.isDigit());
+    QRadioButton* option = Com_Select[static_cast<std::size_t>(i)];
+    option->setEnabled(state.isDigit());
+    // A port that is not there stays chosen no longer (an exclusive option
+    // can only be unchecked with its exclusivity off). One that answered the
+    // probe stays chosen: a gauge still printing after a failed try answers
+    // it too.
+    if (state == Communication::PortUnavailable && option->isChecked()) {
+      option->setAutoExclusive(false);
+      option->setChecked(false);
+      option->setAutoExclusive(true);
+    }
   }
+  if (Wizard_Step == PortPage && platform::ui::Selected_Option(comOptions()) == platform::ui::NoOptionSelected)
+    Import_Button[0]->setEnabled(false);
   host_.setComStatusCaptions(comStatusCaptions(ports));
 }
 
@@ -348,6 +360,9 @@ void ImportWizard::Import_Button_Click(int Index) {
   showEndNote(QString());
   ignoringErrors([&] {
     if (Index == 1) {
+      // Back from the port page: it scans afresh when shown again, as a
+      // cable may be plugged in meanwhile.
+      if (Wizard_Step == PortPage) portsStale_ = true;
       --Wizard_Step;
       // The download type page is skipped backwards too for the gauges.
       if (Wizard_Step == TypePage && chosenModel() > 0) --Wizard_Step;

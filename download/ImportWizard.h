@@ -140,7 +140,8 @@ class ImportWizard : public QWidget {
   DownloadHost& host_;
   std::unique_ptr<DownloadDriver> driver_;
   bool unloadRequested_ = false;
-  // A download was tried since the ports were last scanned.
+  // A download was tried, or the user went back from the port page, since
+  // the ports were last scanned.
   bool portsStale_ = false;
   bool unloaded_ = false;
 };

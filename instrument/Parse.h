@@ -52,8 +52,8 @@ class Parse {
 
   // For the downloads that a silence ends (device_type 0 and 4): whether a
   // printout that stops here is complete, the parser standing between runs;
-  // and, when it is not, the table of the run or test cut off (empty when
-  // it has none). A single load-frame download ends at its test's END, so a
+  // and, when it is not, the run or test cut off, by its table's name (a
+  // stiffness run past the 20th has no table of its own). A single load-frame download ends at its test's END, so a
   // stop before that cuts its test.
   bool standsBetweenRecords(int device_type) const;
   QString recordCutOff(int device_type) const;

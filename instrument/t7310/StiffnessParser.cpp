@@ -135,7 +135,7 @@ bool StiffnessParser::startRun(const QString& token) {
     runTable_.clear();
     return true;
   }
-  runTable_.clear();
+  runTable_ = tableName;
   if (runCounter_ <= FullRuns) {
     if (context_.addTable(tableName, DeviceType::T7310) != status::Ok) return false;
     context_.setDownloadStatus(status::Ok);
@@ -143,7 +143,6 @@ bool StiffnessParser::startRun(const QString& token) {
     tablesMade_.insert(tableName.toUpper());
     context_.retrn_message += tableName + QLatin1Char(' ');
     ++runCounter_;
-    runTable_ = tableName;
   }
   auto& rs = context_.recordset();
   const bool headerOnly = runCounter_ > FullRuns;

@@ -32,8 +32,9 @@ class StiffnessParser {
   // parser stands between runs (or between the bins of a run, which the
   // printout does not count, so such a run counts as complete).
   bool standsBetweenRuns() const;
-  // The table of the run being received when the printout stops inside it;
-  // empty when it stands between runs or the run has no table of its own.
+  // The run being received when the printout stops inside it, by the name of
+  // its table ("RUN" and its number; a header-only run has no table of that
+  // name); empty when the parser stands between runs.
   QString runCutOff() const;
 
   // What the next token is. Bin fields run from BinNumber to Ratios.
@@ -68,7 +69,7 @@ class StiffnessParser {
   // number met again neither drops its table nor collides with its row.
   QSet<QString> tablesMade_;
   QSet<qint32> headerOnlyRuns_;
-  // The table of the run being received, empty for a header-only run.
+  // The run being received, as runCutOff names it.
   QString runTable_;
 };
 

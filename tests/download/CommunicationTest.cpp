@@ -424,6 +424,43 @@ TEST_F(CommunicationTest, APortLostAfterAPrintoutCutInsideARunIsAFailure) {
   EXPECT_EQ(comm.Tables_Created, "RUN1 RUN2 ");
 }
 
+// The wizard shows the wait for the end of the printout after a second of
+// silence; a close from then on ends the download as that silence would.
+TEST_F(CommunicationTest, AHaltOnceTheEndWaitShowsEndsAStiffnessDownloadAsItsSilenceWould) {
+  script().chars(testsupport::readData("t7310/three_runs.txt")).silence(Communication::EmptyReadLimit + 1);
+  atPause([&] { return comm.silenceSecondsLeft().has_value(); }, [&] { comm.Halt_ = true; });
+  EXPECT_EQ(download(DeviceType::T7310), status::Ok);
+  EXPECT_TRUE(comm.endedAsSilence());
+  EXPECT_EQ(comm.Tables_Created, "RUN1 RUN2 RUN3 ");
+}
+
+// A single load-frame test ends at its END: one halted in the wait before
+// that is cut off, and nothing of it is kept.
+TEST_F(CommunicationTest, AHaltDuringTheEndWaitOfASingleLoadFrameTestAbandonsIt) {
+  comm.Tables_Created = "OLD1 ";
+  script().chars(LoadFrameTest.left(LoadFrameTest.indexOf("END"))).silence(Communication::EmptyReadLimit + 1);
+  atPause([&] { return comm.silenceSecondsLeft() && *comm.silenceSecondsLeft() <= 25; }, [&] { comm.Halt_ = true; });
+  EXPECT_EQ(download(DeviceType::LoadFrameSingle), status::Halted);
+  EXPECT_FALSE(comm.endedAsSilence());
+  EXPECT_EQ(comm.Tables_Created, "OLD1 ");
+}
+
+// From the 21st run on only headers are stored: a run cut in its header is
+// named as dropped all the same, so the rest is not taken for the whole
+// printout.
+TEST_F(CommunicationTest, AHaltOnAQuietLineNamesAHeaderOnlyRunCutInItsHeader) {
+  const QByteArray runs = testsupport::readData("t7310/runs_1_to_25.txt");
+  script().chars(runs.left(runs.indexOf("Run#,  23") + 20)).silence(Communication::EmptyReadLimit + 1);
+  atPause([&] { return comm.silenceSecondsLeft() && *comm.silenceSecondsLeft() <= 25; }, [&] { comm.Halt_ = true; });
+  EXPECT_EQ(download(DeviceType::T7310), status::Ok);
+  EXPECT_TRUE(comm.endedAsSilence());
+  EXPECT_EQ(comm.recordDropped(), "RUN23");
+  EXPECT_TRUE(comm.Tables_Created.startsWith("RUN1 RUN2 "));
+  EXPECT_TRUE(comm.Tables_Created.endsWith("RUN20 RUN21 "));
+  comm.Close_Port();
+  EXPECT_EQ(testsupport::storedTables().size(), 21);
+}
+
 TEST_F(CommunicationTest, ALostPortKeepsTheCompleteTestsOfAContinuousDownload) {
   script().chars(LoadFrameTest).chars(SecondLoadFrameTest.left(30)).lose();
   EXPECT_EQ(download(DeviceType::LoadFrameContinuous, true), status::PortLost);

@@ -603,9 +603,13 @@ TEST_F(DownloadDriverTest, ANewTryShowsNothingOfAFailedOne) {
   wizard->Time_Panel->setText("Time: 0 min 15 sec");
   next().click();
   for (QRadioButton* port : wizard->Com_Select) EXPECT_FALSE(port->isEnabled());
+  // The port chosen for the failed try is gone: it is no longer chosen.
+  EXPECT_FALSE(wizard->Com_Select[0]->isChecked());
+  EXPECT_FALSE(next().isEnabled());
 
+  // Plugged in again: back and on, the port page offers it.
   qputenv("QUORVANE_COM1", pty.slavePath().toLocal8Bit());
-  wizard->resetToWelcome();
+  wizard->Import_Button[1]->click();
   QStringList behindTheQuestion;
   dialogs.onMessage = [&](const platform::ui::MessageRequest&) {
     behindTheQuestion = {wizard->Connection_Panel->text(), wizard->Time_Panel->text()};

@@ -23,9 +23,12 @@ TEST(DownloadEndNoteTest, EachEndSaysWhatWasKeptAndWhetherItIsTheWholePrintout) 
       {{DownloadEnd::PortLostAfterPrintout, ModelCode::T7310, "RUN1 "},
        "The instrument's port was lost after the printout had ended; the download ended as the silence after it "
        "would have.  Runs kept: RUN1.  This is the whole printout."},
-      {{DownloadEnd::ClosedAfterPrintout, ModelCode::T7310, "RUN1 ", "RUN2"},
+      {{DownloadEnd::ClosedAfterPrintout, ModelCode::T7310, "RUN1 "},
        "The wizard was closed after the printout had ended; the download ended as the silence after it would "
-       "have.  Runs kept: RUN1.  RUN2 was cut off in the middle and dropped."},
+       "have.  Runs kept: RUN1.  This is the whole printout."},
+      {{DownloadEnd::Closed, ModelCode::T7310, "RUN1 ", "RUN2"},
+       "The download was stopped when the wizard closed.  Runs kept: RUN1.  RUN2 was cut off in the middle and "
+       "dropped."},
       {{DownloadEnd::ClosedAsItEnded, ModelCode::N2600A, "P1 "},
        "The wizard was closed as the printout ended.  Projects kept: P1.  This is the whole printout."},
       {{DownloadEnd::Closed, ModelCode::LX9100},
