@@ -124,7 +124,8 @@ LockFileClaim probeReadOnly(int fd, int notWritable) {
 // made now, so another try is due.
 bool notOpened(const QByteArray& name, int error, LockFileClaim& claim) {
   claim = {LockFileClaim::NotMade, {}, reasonOf(error)};
-  if (error == EISDIR) claim = only(LockFileClaim::NotAFile);
+  // A folder, or a socket or a device with nothing behind it (ENXIO).
+  if (error == EISDIR || error == ENXIO) claim = only(LockFileClaim::NotAFile);
   if (error != EACCES && error != EPERM && error != EROFS) return true;
   const int fd = ::open(name.constData(), O_RDONLY | OpenFlags);
   if (fd < 0) {

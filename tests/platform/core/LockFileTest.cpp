@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -49,6 +51,21 @@ TEST_F(LockFileTest, AFileRemovedBetweenOpeningAndLockingIsNotHeld) {
   EXPECT_EQ(start.claim().outcome, LockFileClaim::HeldHere);
   earlierVersion.unlock();
   EXPECT_EQ(start.claim().outcome, LockFileClaim::Taken);
+}
+
+// A socket has the name of the lock file: no file, as a folder is, rather than
+// a file that could not be made.
+TEST_F(LockFileTest, ASocketInTheLockFilesPlaceIsNoFile) {
+  const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  ASSERT_GE(socket, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  const QByteArray name = QFile::encodeName(path());
+  ASSERT_LT(name.size(), static_cast<qsizetype>(sizeof(address.sun_path)));
+  std::copy(name.begin(), name.end(), address.sun_path);
+  ASSERT_EQ(::bind(socket, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+  EXPECT_EQ(LockFile(path()).claim().outcome, LockFileClaim::NotAFile);
+  ::close(socket);
 }
 
 // Whether another process sees a record lock on the whole file.
