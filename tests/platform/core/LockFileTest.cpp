@@ -11,6 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "platform/core/LockFileText.h"
 #include "platform/core/ProgramFiles.h"
 #include "support/TempProgramFolder.h"
 
@@ -66,6 +67,15 @@ TEST_F(LockFileTest, ASocketInTheLockFilesPlaceIsNoFile) {
   ASSERT_EQ(::bind(socket, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
   EXPECT_EQ(LockFile(path()).claim().outcome, LockFileClaim::NotAFile);
   ::close(socket);
+}
+
+// A holder's text read while it is being written may stop anywhere: a line
+// cut short (a part of the computer name or of the machine id) never makes
+// this computer's holder another computer's.
+TEST(LockFileTextTest, ATextCutShortNamesNoOtherComputer) {
+  const QByteArray text = lockFileTextOfThisProcess();
+  for (qsizetype length = 0; length <= text.size(); ++length)
+    EXPECT_EQ(otherComputerIn(text.left(length)), QString()) << length;
 }
 
 // Whether another process sees a record lock on the whole file.
