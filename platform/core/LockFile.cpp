@@ -91,6 +91,16 @@ bool writeText(int fd) {
   return ::ftruncate(fd, 0) == 0 && ::pwrite(fd, text.constData(), text.size(), 0) == text.size();
 }
 
+// Readable by every account, whatever the umask: one that hid it would show
+// a start of another account on a shared folder no native lock, but a file it
+// cannot read, and ask for the file of a running program to be deleted.
+void letEveryAccountRead(int fd) {
+  struct stat opened {};
+  constexpr mode_t ReadByAll = S_IRUSR | S_IRGRP | S_IROTH;
+  if (::fstat(fd, &opened) == 0 && (opened.st_mode & ReadByAll) != ReadByAll)
+    (void)::fchmod(fd, (opened.st_mode & 07777) | ReadByAll);
+}
+
 // A native lock refused: who holds it, as far as the file says.
 LockFileClaim refusedLock(int fd, int error) {
   if (!heldByOther(error)) return {LockFileClaim::NotLocked, {}, reasonOf(error)};
@@ -114,7 +124,8 @@ LockFileClaim probeReadOnly(int fd, int notWritable) {
 // made now, so another try is due.
 bool notOpened(const QByteArray& name, int error, LockFileClaim& claim) {
   claim = {LockFileClaim::NotMade, {}, reasonOf(error)};
-  if (error == EISDIR) claim = only(LockFileClaim::NotAFile);
+  // A folder, or a socket or a device with nothing behind it (ENXIO).
+  if (error == EISDIR || error == ENXIO) claim = only(LockFileClaim::NotAFile);
   if (error != EACCES && error != EPERM && error != EROFS) return true;
   const int fd = ::open(name.constData(), O_RDONLY | OpenFlags);
   if (fd < 0) {
@@ -163,6 +174,7 @@ bool LockFile::claimOnce(LockFileClaim& claim) {
     claim = {LockFileClaim::NotMade, {}, reasonOf(errno)};
     ::unlink(name.constData());
   } else {
+    letEveryAccountRead(fd);
     descriptor_ = fd;
     heldByThisProcess().insert(keyOf(path_));
     claim = only(LockFileClaim::Taken);

@@ -34,7 +34,9 @@ struct LockFileClaim {
 // native lock: its text only names the holder's computer, and one naming
 // another computer is not taken, since a native lock there may not be seen
 // from here. The native locks are the ones Qt's lock files keep (flock and a
-// record lock), so a running earlier version holds its file alike.
+// record lock), so a running earlier version holds its file alike. A held
+// file is readable by every account, so that a start of another account on a
+// shared folder can try its native lock and see it held.
 //
 // A process loses every record lock it has on a file when it closes any
 // descriptor of that file. So a claim never opens a file this process holds:

@@ -27,7 +27,10 @@ QByteArray lockFileTextOfThisProcess() {
 }
 
 QString otherComputerIn(const QByteArray& text) {
-  const QList<QByteArray> lines = text.split('\n');
+  // Only whole lines count: a text read while its holder writes it may stop
+  // anywhere, and a name cut short is no other computer's.
+  QList<QByteArray> lines = text.split('\n');
+  lines.removeLast();  // what follows the last line end
   if (lines.size() <= ComputerName || lines[ComputerName].isEmpty()) return {};
   const QString computer = QString::fromUtf8(lines[ComputerName]);
   if (computer != QSysInfo::machineHostName()) return computer;

@@ -15,7 +15,7 @@ QByteArray lockFileTextOfThisProcess();
 // The computer the text names when it is not this one: another computer
 // name, or this one's with another machine id (computers cloned from one
 // image). Empty for this computer, and for a text too short or garbled to
-// name one.
+// name one; a line not ended (a text read while it is written) counts as none.
 QString otherComputerIn(const QByteArray& text);
 
 }  // namespace platform

@@ -7,18 +7,24 @@
 #include <QRegularExpression>
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <unistd.h>
+
+#include "platform/core/DiskSync.h"
 
 namespace platform {
 
 namespace {
 
 const QString DiskFull = QStringLiteral("the disk is full (%1)");
+const QString ReadOnly = QStringLiteral("the file is read-only");
 const QString TemporaryNameFilter = QStringLiteral("%1%2??????");
 const QString TemporaryNamePattern = QStringLiteral("^%1%2[A-Za-z]{6}$");
 constexpr int TemporaryNameLetters = 6;
 // Names taken by a leftover or a writer of the same moment are tried again.
 constexpr int TemporaryNameTries = 100;
+// Links that go on naming links further are not followed for ever.
+constexpr int LinkDepth = 40;
 
 QString temporaryName(const QString& path) {
   static const QString Letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
@@ -28,26 +34,37 @@ QString temporaryName(const QString& path) {
   return name;
 }
 
-// A new file of its own beside path, made with the permissions a new file
-// gets, or those of the file it replaces.
-bool openTemporary(const QString& path, QFile& file) {
+// No blocks, no inodes or a used-up quota: no room all the same.
+QString reasonOf(int error) {
+  const QString why = qt_error_string(error);
+  return error == ENOSPC || error == EDQUOT ? DiskFull.arg(why) : why;
+}
+
+// A new file of its own beside path (named name), made with the permissions
+// a new file gets, or those of the file it replaces. Empty when it was made,
+// else why not.
+QString openTemporary(const QString& path, QFile& file, QString& name) {
   for (int tries = 0; tries < TemporaryNameTries; ++tries) {
-    file.setFileName(temporaryName(path));
-    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
-      if (QFile::exists(path)) file.setPermissions(QFile::permissions(path));
-      return true;
+    name = temporaryName(path);
+    const int fd = ::open(QFile::encodeName(name).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno == EEXIST) continue;
+    if (fd < 0) return reasonOf(errno);
+    if (!file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+      ::close(fd);
+      QFile::remove(name);
+      return file.errorString();
     }
-    if (QFileInfo::exists(file.fileName())) continue;
-    return false;
+    if (QFile::exists(path)) QFile::setPermissions(name, QFile::permissions(path));
+    return {};
   }
-  return false;
+  return reasonOf(EEXIST);
 }
 
 // Removes the temporary file, which the old file outlives.
-bool failed(QFile& file, QString* error, const QString& why) {
+bool failed(QFile& file, const QString& name, QString* error, const QString& why) {
   if (error != nullptr) *error = why;
   file.close();
-  QFile::remove(file.fileName());
+  QFile::remove(name);
   return false;
 }
 
@@ -73,15 +90,22 @@ bool writeAll(QFile& file, const QByteArray& bytes) {
 // sync (EINVAL) has nothing more to do.
 QString syncFailure(const QFile& file) {
   if (::fsync(file.handle()) == 0 || errno == EINVAL) return {};
-  return errno == ENOSPC || errno == EDQUOT ? DiskFull.arg(qt_error_string(errno)) : qt_error_string(errno);
+  return reasonOf(errno);
 }
 
-// Where the bytes go: the file a symbolic link in path's place names, so that
-// the link stays.
+// Where the bytes go: the file a symbolic link in path's place names, also
+// one still to be made, so that the link stays.
 QString finalPath(const QString& path) {
+  QFileInfo info(path);
+  for (int depth = 0; depth < LinkDepth && info.isSymLink(); ++depth) info.setFile(info.symLinkTarget());
+  return info.isSymLink() ? path : info.filePath();
+}
+
+// A file made read-only (no one may write it, or this user may not) is kept,
+// as it would be by a write in its place.
+bool isReadOnly(const QString& path) {
   const QFileInfo info(path);
-  const QString target = info.isSymLink() ? info.canonicalFilePath() : QString();
-  return target.isEmpty() ? path : target;
+  return info.exists() && (!info.isWritable() || !(info.permissions() & QFile::WriteOwner));
 }
 
 }  // namespace
@@ -89,15 +113,20 @@ QString finalPath(const QString& path) {
 bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* error) {
   const QString target = finalPath(path);
   QFile file;
-  if (!openTemporary(target, file)) {
-    if (error != nullptr) *error = file.errorString();
+  QString name;
+  const QString notMade = isReadOnly(target) ? ReadOnly : openTemporary(target, file, name);
+  if (!notMade.isEmpty()) {
+    if (error != nullptr) *error = notMade;
     return false;
   }
-  if (!writeAll(file, bytes) || !file.flush()) return failed(file, error, writeFailure(file));
-  if (const QString why = syncFailure(file); !why.isEmpty()) return failed(file, error, why);
+  if (!writeAll(file, bytes) || !file.flush()) return failed(file, name, error, writeFailure(file));
+  if (const QString why = syncFailure(file); !why.isEmpty()) return failed(file, name, error, why);
   file.close();
-  if (::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(target).constData()) != 0)
-    return failed(file, error, qt_error_string(errno));
+  if (::rename(QFile::encodeName(name).constData(), QFile::encodeName(target).constData()) != 0)
+    return failed(file, name, error, reasonOf(errno));
+  // The new name reaches the disk as well, so that a power loss after the
+  // write cannot bring the old file back. The file is in place already.
+  (void)syncPath(QFileInfo(target).absolutePath());
   return true;
 }
 

@@ -14,8 +14,9 @@ inline const QString WholeFileTemporaryMark = QStringLiteral(".quorvane-write-")
 // the bytes go to a temporary file beside it (WholeFileTemporaryMark),
 // unbuffered so that a full disk shows at the write itself, which is then
 // flushed, synced and renamed over the old file (over the file a symbolic link
-// names, when path is one). On any failure the old file stays as it was and
-// error (when given) says why, in words for the user.
+// names, when path is one, also one still to be made); the folder is synced
+// after. A read-only file is not replaced. On any failure the old file stays
+// as it was and error (when given) says why, in words for the user.
 bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
 // Removes what a writeWholeFile of path cut short (a kill, a power loss) can

@@ -42,6 +42,27 @@ TEST_F(WholeFile, KeepsThePermissionsAndASymbolicLinkOfTheFileItReplaces) {
   EXPECT_FALSE(QFile::permissions(target) & (QFile::ReadGroup | QFile::ReadOther));
 }
 
+// A link to a file still to be made stays a link, and the file is made.
+TEST_F(WholeFile, ALinkToAFileNotYetMadeStaysALink) {
+  const QString target = folder_.path(QStringLiteral("info/target.qvt"));
+  ASSERT_TRUE(QFile::link(target, path_));
+  ASSERT_TRUE(platform::writeWholeFile(path_, "new"));
+  EXPECT_TRUE(QFileInfo(path_).isSymLink());
+  EXPECT_EQ(contents(target), "new");
+}
+
+// A user's read-only copy is not replaced: written in place it could not be
+// either. The mode bits count for the administrator too.
+TEST_F(WholeFile, AReadOnlyFileIsKeptAndTheRefusalSaysSo) {
+  ASSERT_TRUE(platform::writeWholeFile(path_, "old"));
+  ASSERT_TRUE(QFile::setPermissions(path_, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+  QString error;
+  EXPECT_FALSE(platform::writeWholeFile(path_, "new", &error));
+  EXPECT_EQ(error, QStringLiteral("the file is read-only"));
+  EXPECT_EQ(contents(path_), "old");
+  EXPECT_EQ(QDir(folder_.path("info")).entryList(QDir::Files), QStringList{"file.qvt"});
+}
+
 // A small text fits the write buffer, so only the flush meets the full disk.
 TEST_F(WholeFile, AFullDiskKeepsThePreviousFileAndSaysWhy) {
   ASSERT_TRUE(platform::writeWholeFile(path_, "previous"));
@@ -69,6 +90,19 @@ TEST_F(WholeFile, ATextLargerThanTheRoomLeftSaysTheDiskIsFull) {
   EXPECT_FALSE(platform::writeWholeFile(path, QByteArray(100000, 'x'), &error));
   EXPECT_TRUE(error.startsWith(QStringLiteral("the disk is full"))) << error.toStdString();
   EXPECT_EQ(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files), QStringList{"filler"});
+}
+
+// Room in bytes but none for the temporary file: no room all the same.
+TEST_F(WholeFile, NoFreeInodeSaysTheDiskIsFull) {
+  testsupport::FullDisk disk{testsupport::FullDisk::Start::Empty};
+  if (!disk.mounted()) GTEST_SKIP() << "no memory file system could be mounted";
+  const QString path = disk.path(QStringLiteral("Info.qvt"));
+  ASSERT_TRUE(platform::writeWholeFile(path, "previous"));
+  disk.useUpInodes();
+  QString error;
+  EXPECT_FALSE(platform::writeWholeFile(path, "new", &error));
+  EXPECT_TRUE(error.startsWith(QStringLiteral("the disk is full"))) << error.toStdString();
+  EXPECT_EQ(contents(path), "previous");
 }
 
 TEST_F(WholeFile, AFolderThatDoesNotExistIsAFailure) {
