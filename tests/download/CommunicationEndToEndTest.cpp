@@ -21,10 +21,13 @@ namespace DeviceType = instrument::DeviceType;
 using download::Communication;
 
 const QByteArray EndMarker("\xFD", 1);
+const char* const PortVariables[] = {"QUORVANE_COM1", "QUORVANE_COM2", "QUORVANE_COM3", "QUORVANE_COM4"};
 
 class EndToEndDownload : public ::testing::Test {
  protected:
   void SetUp() override {
+    // None left by an earlier test of this process (see TearDown).
+    for (const char* name : PortVariables) EXPECT_FALSE(qEnvironmentVariableIsSet(name)) << name;
     ASSERT_TRUE(pty.ok());
     qputenv("QUORVANE_COM1", pty.slavePath().toLocal8Bit());
     comm.setComm_Object(&control);
@@ -33,7 +36,11 @@ class EndToEndDownload : public ::testing::Test {
   }
   void TearDown() override {
     comm.Close_Port();
-    qunsetenv("QUORVANE_COM1");
+    // Every port a test named, also after an assertion ended it early: a
+    // variable left naming a closed pseudo-terminal would have the next probe
+    // in this process send to whatever terminal of the computer gets its
+    // number next.
+    for (const char* name : PortVariables) qunsetenv(name);
   }
 
   int download(const QByteArray& printout, int baudRate, int device_type, bool Disable_Timer = false) {
@@ -143,7 +150,6 @@ TEST_F(EndToEndDownload, ProbeReportsFreeMissingBusyAndModemPorts) {
   EXPECT_EQ(comm.AvailablePorts(), "1xom");
   EXPECT_FALSE(control.portOpen());
   EXPECT_EQ(pty.readMaster(100), "ATI1\r");
-  for (const char* name : {"QUORVANE_COM2", "QUORVANE_COM3", "QUORVANE_COM4"}) qunsetenv(name);
 }
 
 TEST_F(EndToEndDownload, ProbeDuringADownloadLeavesItsPortReceiving) {
@@ -159,7 +165,6 @@ TEST_F(EndToEndDownload, ProbeDuringADownloadLeavesItsPortReceiving) {
   EXPECT_EQ(comm.GetData(DeviceType::LoadFrameSingle), status::Ok);
   EXPECT_EQ(ports.left(2), "ox");
   EXPECT_EQ(comm.Tables_Created, "CBR_LBR1 ");
-  qunsetenv("QUORVANE_COM2");
 }
 
 }  // namespace
