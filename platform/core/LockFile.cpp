@@ -11,14 +11,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
-#include <cstring>
 
+#include "platform/core/FileErrorText.h"
 #include "platform/core/LockFileText.h"
 
 namespace platform {
 namespace {
 
-const QString DiskFull = QStringLiteral("the disk is full");
 // A name made anew after each try (each time by a holder letting go) cannot
 // go on for ever: past this many, the file counts as held.
 constexpr int Tries = 16;
@@ -27,12 +26,6 @@ constexpr int Tries = 16;
 constexpr int OpenFlags = O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
 
 LockFileClaim only(LockFileClaim::Outcome outcome) { return {outcome, {}, {}}; }
-
-// No blocks, no inodes or a used-up quota: no room all the same.
-QString reasonOf(int error) {
-  if (error == ENOSPC || error == EDQUOT) return DiskFull;
-  return QString::fromLocal8Bit(std::strerror(error));
-}
 
 std::set<QString>& heldByThisProcess() {
   static std::set<QString> paths;
@@ -103,7 +96,7 @@ void letEveryAccountRead(int fd) {
 
 // A native lock refused: who holds it, as far as the file says.
 LockFileClaim refusedLock(int fd, int error) {
-  if (!heldByOther(error)) return {LockFileClaim::NotLocked, {}, reasonOf(error)};
+  if (!heldByOther(error)) return {LockFileClaim::NotLocked, {}, fileErrorText(error)};
   const QString computer = otherComputerIn(textOf(fd));
   return computer.isEmpty() ? only(LockFileClaim::HeldHere) : LockFileClaim{LockFileClaim::HeldOnOtherComputer,
                                                                              computer, {}};
@@ -116,14 +109,14 @@ LockFileClaim probeReadOnly(int fd, int notWritable) {
   if (!takeNativeLocks(fd, false)) return refusedLock(fd, errno);
   const QString computer = otherComputerIn(textOf(fd));
   if (!computer.isEmpty()) return {LockFileClaim::HeldOnOtherComputer, computer, {}};
-  return {LockFileClaim::NotTakenOver, {}, reasonOf(notWritable)};
+  return {LockFileClaim::NotTakenOver, {}, fileErrorText(notWritable)};
 }
 
 // The file could not be opened to be written, or made. False when it is
 // gone by the time it is opened to be read: let go by its holder, it may be
 // made now, so another try is due.
 bool notOpened(const QByteArray& name, int error, LockFileClaim& claim) {
-  claim = {LockFileClaim::NotMade, {}, reasonOf(error)};
+  claim = {LockFileClaim::NotMade, {}, fileErrorText(error)};
   // A folder, or a socket or a device with nothing behind it (ENXIO).
   if (error == EISDIR || error == ENXIO) claim = only(LockFileClaim::NotAFile);
   if (error != EACCES && error != EPERM && error != EROFS) return true;
@@ -171,7 +164,7 @@ bool LockFile::claimOnce(LockFileClaim& claim) {
   } else if (const QString computer = otherComputerIn(textOf(fd)); !computer.isEmpty()) {
     claim = {LockFileClaim::HeldOnOtherComputer, computer, {}};
   } else if (!writeText(fd)) {
-    claim = {LockFileClaim::NotMade, {}, reasonOf(errno)};
+    claim = {LockFileClaim::NotMade, {}, fileErrorText(errno)};
     ::unlink(name.constData());
   } else {
     letEveryAccountRead(fd);

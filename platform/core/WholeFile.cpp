@@ -11,12 +11,12 @@
 #include <unistd.h>
 
 #include "platform/core/DiskSync.h"
+#include "platform/core/FileErrorText.h"
 
 namespace platform {
 
 namespace {
 
-const QString DiskFull = QStringLiteral("the disk is full (%1)");
 const QString ReadOnly = QStringLiteral("the file is read-only");
 const QString TemporaryNameFilter = QStringLiteral("%1%2??????");
 const QString TemporaryNamePattern = QStringLiteral("^%1%2[A-Za-z]{6}$");
@@ -34,12 +34,6 @@ QString temporaryName(const QString& path) {
   return name;
 }
 
-// No blocks, no inodes or a used-up quota: no room all the same.
-QString reasonOf(int error) {
-  const QString why = qt_error_string(error);
-  return error == ENOSPC || error == EDQUOT ? DiskFull.arg(why) : why;
-}
-
 // A new file of its own beside path (named name), made with the permissions
 // a new file gets, or those of the file it replaces. Empty when it was made,
 // else why not.
@@ -48,7 +42,7 @@ QString openTemporary(const QString& path, QFile& file, QString& name) {
     name = temporaryName(path);
     const int fd = ::open(QFile::encodeName(name).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0 && errno == EEXIST) continue;
-    if (fd < 0) return reasonOf(errno);
+    if (fd < 0) return fileErrorText(errno);
     if (!file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
       ::close(fd);
       QFile::remove(name);
@@ -57,7 +51,7 @@ QString openTemporary(const QString& path, QFile& file, QString& name) {
     if (QFile::exists(path)) QFile::setPermissions(name, QFile::permissions(path));
     return {};
   }
-  return reasonOf(EEXIST);
+  return fileErrorText(EEXIST);
 }
 
 // Removes the temporary file, which the old file outlives.
@@ -70,7 +64,7 @@ bool failed(QFile& file, const QString& name, QString* error, const QString& why
 
 // Written, a resource that ran out is the room on the disk.
 QString writeFailure(const QFile& file) {
-  return file.error() == QFileDevice::ResourceError ? DiskFull.arg(file.errorString()) : file.errorString();
+  return file.error() == QFileDevice::ResourceError ? DiskFullText : file.errorString();
 }
 
 // A write that meets the end of the room on the disk stores what fits and
@@ -90,7 +84,7 @@ bool writeAll(QFile& file, const QByteArray& bytes) {
 // sync (EINVAL) has nothing more to do.
 QString syncFailure(const QFile& file) {
   if (::fsync(file.handle()) == 0 || errno == EINVAL) return {};
-  return reasonOf(errno);
+  return fileErrorText(errno);
 }
 
 // Where the bytes go: the file a symbolic link in path's place names, also
@@ -123,7 +117,7 @@ bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* error
   if (const QString why = syncFailure(file); !why.isEmpty()) return failed(file, name, error, why);
   file.close();
   if (::rename(QFile::encodeName(name).constData(), QFile::encodeName(target).constData()) != 0)
-    return failed(file, name, error, reasonOf(errno));
+    return failed(file, name, error, fileErrorText(errno));
   // The new name reaches the disk as well, so that a power loss after the
   // write cannot bring the old file back. The file is in place already.
   (void)syncPath(QFileInfo(target).absolutePath());
