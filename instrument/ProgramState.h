@@ -45,6 +45,10 @@ struct ProgramState {
   qint32 Row_Count = 0;          // readings of the selected load-frame test
   bool New_Data = false;         // the report page is to be rebuilt
   bool New_Download = false;     // the first tree click after a download reloads
+  // An edit the data view committed changed the stored data of the selected
+  // table since the report page last read it: the report reads its values
+  // again before it is shown, printed or exported.
+  bool Data_Edited = false;
   QString Last_Path;             // folder of the last file dialog
   float Download_Seconds = 0.0F;  // seconds shown by the wizard's time panel
   LongWork longWork;

@@ -118,6 +118,7 @@ bool HeaderRowEdit::DataGrid2_AfterColUpdate(int row, int column, const QVariant
     view_.Header_Recordset.requery();
     return refuse(UpdateFailed);
   }
+  state_.Data_Edited = true;
   refreshGrids();
   return true;
 }

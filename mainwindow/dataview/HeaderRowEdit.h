@@ -34,7 +34,8 @@ bool Calc_Percent_Comp(platform::db::Database& db, const QString& t, QString& s,
 // transaction. A value equal to the stored one changes nothing. A maximum
 // density that is not a number above 0 is refused with MaxdNotAboveZero; on
 // any other failure "Error Updating Database." is shown. Either way nothing
-// changes.
+// changes. A committed edit marks the data edited (ProgramState::Data_Edited),
+// so that the report of the table follows it.
 class HeaderRowEdit {
  public:
   HeaderRowEdit(ViewConnection& view, instrument::ProgramState& state, QTableView& DataGrid1, QWidget* owner);

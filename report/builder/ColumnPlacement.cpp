@@ -131,7 +131,35 @@ void writeRemarksColumn(const Placement& p) {
   flags.Remarks_Column = target;
 }
 
+// The item a placed column shows: a stiffness block's sub-column item by
+// its place in the block, otherwise the item its header stands for.
+std::optional<QString> placedItem(const ReportBuilderContext& context, int k, int Model) {
+  const QString header = headerText(context.report(), k);
+  if (header.trimmed().isEmpty() || isOwnPlaceholder(header, k) || header == RemarksHeader) return std::nullopt;
+  if (Model != ModelCode::T7310) return header;
+  for (const StiffnessBlock& block : stiffnessBlocks())
+    if (blockCovers(context.flags, block, k))
+      return block.dataItems[static_cast<size_t>(k - blockFirstColumn(context.flags, block))];
+  return itemOfHeader(header, Model);
+}
+
+// The load frame's mirror block repeats the left one and is filled with it.
+int lastLeftColumn(const ReportFlags& flags, int Model) {
+  const auto geometry = fontGeometry(flags.Report_Font_Size);
+  return Model == ModelCode::LX9100 && geometry ? geometry->leftBlockEnd : LastColumn;
+}
+
 }  // namespace
+
+void Refill_Placed_Columns(ReportBuilderContext& context, const QString& Table, const QString& SA, int Model) {
+  platform::db::Recordset records;
+  if (!openColumnRecords(records, context.db, Table, SA, Model)) return;
+  for (int k = FirstDataColumn; k <= lastLeftColumn(context.flags, Model); ++k) {
+    const std::optional<QString> item = placedItem(context, k, Model);
+    if (item) fillValues(Placement{context, k, *item, Table, Model}, records, *item);
+  }
+  fitColumnWidths(context.report(), context.flags);
+}
 
 std::optional<ListMove> nextListSelection(ListSelection list) {
   if (list.ListCount <= 0) return std::nullopt;

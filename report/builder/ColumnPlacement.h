@@ -44,6 +44,12 @@ inline const QString NoneItem = QStringLiteral("None");
 PlaceColumnResult Place_Column(ReportBuilderContext& context, int Col, const QString& ColumnObject,
                                const QString& Table, const QString& SA, int Model, ListSelection list);
 
+// The values of every placed column read again from the table as stored,
+// by the item its header (or its stiffness block) names, the load-frame
+// mirror block included, and the widths fitted to them. Headers, "Remarks"
+// with its typed lines, the separator lines and the column state stay.
+void Refill_Placed_Columns(ReportBuilderContext& context, const QString& Table, const QString& SA, int Model);
+
 // Where the list's selection goes after a placement: it stays (scrolling the
 // next two items into view), moves on by one before the last item, and
 // wraps to the first after it. None for an empty list.

@@ -203,4 +203,15 @@ void Build_Report_Header(ReportBuilderContext& context, const QString& Table, co
   placeRemarks(context, Model);
 }
 
+void Write_Header_Values(ReportBuilderContext& context, const QString& Table, const QString& SA, int Model) {
+  if (Table.isEmpty() || Model <= ModelCode::LX9100 || Model > ModelCode::T7310) return;
+  platform::db::Recordset first;
+  openHeaderRecords(first, context.db, Table, SA, Model);
+  first.moveFirst();
+  if (Model == ModelCode::T7310)
+    writeStiffnessTitle(context, Table, first);
+  else
+    writeDensityTestValues(context.report(), first, Model);
+}
+
 }  // namespace report

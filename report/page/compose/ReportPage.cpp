@@ -14,6 +14,7 @@
 #include "platform/ui/Functions.h"
 #include "platform/ui/ReportViewer.h"
 #include "report/page/header/CompanyInfoSave.h"
+#include "report/builder/ColumnPlacement.h"
 #include "report/builder/ColumnSlots.h"
 #include "report/builder/ReportBuilderContext.h"
 #include "report/builder/ReadNumberColumn.h"
@@ -87,6 +88,7 @@ ReportPage::ReportPage(ReportPageHost& host, ReportTabPage& page, instrument::Pr
     ReportFonts(menu_.Font, *page_.List2, {}).markCurrent(flags_.Report_Font_Size);
   });
   layout_.setColumnLayoutFile(columnLayoutFileOf(context(), chooser_, &page));
+  output_.setBeforeOutput([this] { followEditedData(); });
   output_.exporting().setFilesWrittenNotice([this](const QString& text) { host_.setLastingStatusText(text); });
   QObject::connect(page_.Save_Layout, &QPushButton::clicked, &refresh_, [this] { layout_.Save_Layout_Click(); });
   QObject::connect(page_.Load_Layout, &QPushButton::clicked, &refresh_, [this] { layout_.Load_Layout_Click(); });
@@ -181,6 +183,7 @@ void ReportPage::setUpReportPage() {
   if (state_.Model_Code == ModelCode::T7310 && menu_.StiffyToggle != nullptr) menu_.StiffyToggle->setVisible(true);
   // A report that could not be shown is rebuilt at the next entry.
   if (state_.New_Data && !rebuildReport()) return reportLoadFailure();
+  followEditedData();
   if (state_.Model_Code != ModelCode::T7310) {
     page_.List2->setCurrentRow(0);
     page_.List2->setFocus();
@@ -192,6 +195,8 @@ void ReportPage::setUpReportPage() {
 }
 
 bool ReportPage::rebuildReport() {
+  // The new report reads the table as it is stored now.
+  state_.Data_Edited = false;
   startCleanReport(flags_);
   resetFontsAndMenus();
   for (QPushButton* button : {page_.Clear_Button, page_.Save_Layout, page_.Load_Layout, page_.Export})
@@ -283,6 +288,19 @@ void ReportPage::refillStiffyReport() {
   platform::ignoringErrors([&] {
     Fill_Stiffy_Report(*designers_.StiffyReport, host_.workingDatabase(), state_.Table_Name, constants_);
   });
+}
+
+void ReportPage::followEditedData() {
+  if (!state_.Data_Edited || !designers_.Report || context().nothingSelected()) return;
+  state_.Data_Edited = false;
+  const QString sampleType = context().sampleType();
+  platform::ignoringErrors([&] {
+    ReportBuilderContext builder = context().builder();
+    Write_Header_Values(builder, state_.Table_Name, sampleType, state_.Model_Code);
+    Fill_RD_Column(builder, state_.Table_Name, sampleType, state_.Model_Code);
+    Refill_Placed_Columns(builder, state_.Table_Name, sampleType, state_.Model_Code);
+  });
+  refresh_.request(ReportRefresh::ShortInterval);
 }
 
 void ReportPage::Clear_Button_Click() {

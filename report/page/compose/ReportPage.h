@@ -129,6 +129,10 @@ class ReportPage {
   // The stiffness report of the selected run again, with the constants now
   // in use; nothing else changes.
   void refillStiffyReport();
+  // After an edit of the table's stored data (ProgramState::Data_Edited) the
+  // built report reads its header values, read numbers, averages and placed
+  // columns again in place, so the remarks and the layout the user made stay.
+  void followEditedData();
 
   ReportPageHost& host_;
   ReportTabPage& page_;

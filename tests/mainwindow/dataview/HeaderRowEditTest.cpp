@@ -3,6 +3,10 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QTableView>
 #include <gtest/gtest.h>
 
@@ -14,7 +18,14 @@
 #include "instrument/RecordLayouts.h"
 #include "mainwindow/grids/DataGrids.h"
 #include "mainwindow/dataview/ViewConnection.h"
+#include "report/page/ReportTabPage.h"
+#include "report/page/compose/ReportPage.h"
+#include "report/page/header/HeaderTextEditor.h"
 #include "platform/db/Database.h"
+#include "platform/report/ReportLayout.h"
+#include "platform/report/ReportNames.h"
+#include "platform/ui/ReportPrinter.h"
+#include "platform/ui/ReportViewer.h"
 #include "platform/ui/ScriptedDialogs.h"
 #include "support/TempProgramFolder.h"
 #include "support/TestData.h"
@@ -228,6 +239,73 @@ TEST_F(HeaderGridEditTest, EmptyPercentagesShowEmptyAndOnlyARealChangeRecomputes
   EXPECT_EQ(maxd(), "120");
   // DD × 100 ÷ 120 at single precision, the empty one included.
   EXPECT_EQ(shown("PERC_COMP"), (QStringList{"91", "92.83334", "92.41666", "86.16666", "87.58334"}));
+}
+
+// A report on view before a MAXD edit, with a %Comp column placed and a
+// remark typed; after the edit the print button prints the data as stored.
+class ReportAfterMaxdEditTest : public HeaderGridEditTest {
+ protected:
+  void SetUp() override {
+    DataViewFixture::SetUp();
+    openProject("n2600bx_basic.txt");
+    click({QStringLiteral("4.5"), QStringLiteral("Soil")});
+    main().MainTab->setCurrentIndex(ReportTab);
+  }
+  report::ReportPage& page() { return main().reportPage(); }
+  report::ReportTabPage& tab() { return main().reportTab(); }
+  void placeInColumn2(const QString& item) {
+    tab().List2->setCurrentRow(0);
+    tab().List1->setCurrentItem(tab().List1->findItems(item, Qt::MatchExactly).value(0));
+    page().List1_Click();
+  }
+  // "Add Remark" clicked on the first reading's row of the "Remarks" column.
+  void typeRemark(const QString& remark) {
+    namespace names = platform::ReportNames;
+    const platform::RenderedReport shown = platform::ReportLayout::layout(*page().designers().Report);
+    const platform::RenderedText rd = shown.textsOf(names::columnData(1), 1).value(0);
+    const int remarks = main().reportFlags().Remarks_Column;
+    platform::ReportClick click;
+    click.page = 1;
+    click.pageTexts = shown.pages.value(0).texts;
+    click.twips = QPoint(shown.textsOf(names::columnData(remarks), 1).value(0).rect.center().x(),
+                         rd.rect.top() + rd.linePitch / 2);
+    page().headerTexts().Edit_Remarks(click);
+    ASSERT_NE(page().headerTexts().editor(), nullptr);
+    page().headerTexts().editor()->New_label_TB->setPlainText(remark);
+    page().headerTexts().editor()->OK_B->click();
+  }
+  // The lines of each text object on the first page the print button prints.
+  QHash<QString, QStringList> printed() {
+    QHash<QString, QStringList> lines;
+    platform::ReportPrinter::setDialogRunner([&](QPrinter&, int, QWidget*) {
+      const platform::RenderedReport out = platform::ReportLayout::layout(*page().designers().Report);
+      for (const platform::RenderedText& text : out.pages.value(0).texts) lines[text.objectName] += text.lines;
+      return false;
+    });
+    emit tab().CRViewer1[0]->printButtonClicked();
+    platform::ReportPrinter::setDialogRunner({});
+    return lines;
+  }
+};
+
+TEST_F(ReportAfterMaxdEditTest, TheReportShownBeforeTheEditPrintsTheStoredDataWithItsRemark) {
+  namespace names = platform::ReportNames;
+  placeInColumn2(QStringLiteral("%Comp"));
+  typeRemark(QStringLiteral("retest"));
+  QHash<QString, QStringList> out = printed();
+  EXPECT_EQ(out.value(QStringLiteral("MaxDText")), QStringList{"134.5"});
+  EXPECT_EQ(out.value(names::averageValue(5)), QStringList{"92.28"});
+
+  main().MainTab->setCurrentIndex(DataTab);
+  typeIntoMaxd(QStringLiteral("120"));
+  main().MainTab->setCurrentIndex(ReportTab);
+  out = printed();
+  EXPECT_EQ(out.value(QStringLiteral("MaxDLabel")) + out.value(QStringLiteral("MaxDText")),
+            (QStringList{"Max Density:", "120"}));
+  EXPECT_EQ(out.value(names::averageLabel(5)) + out.value(names::averageValue(5)),
+            (QStringList{"Avg %Compaction", "103.48"}));
+  EXPECT_EQ(out.value(names::columnData(2)), (QStringList{"103.4167", "103.5417"}));
+  EXPECT_EQ(out.value(names::columnData(3)).value(0), "retest");
 }
 
 }  // namespace
