@@ -1,12 +1,17 @@
 #include "instrument/WorkingDatabaseBackup.h"
 
 #include <QFile>
+#include <chrono>
 #include <csignal>
+#include <fcntl.h>
+#include <future>
 #include <gtest/gtest.h>
 #include <memory>
 #include <new>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 #include "instrument/writeout.h"
@@ -193,6 +198,33 @@ TEST_F(WorkingDatabaseBackupTest, AReplacementBehindAnotherProcesssLockIsNotPutB
   EXPECT_TRUE(recovery.reason.contains(QStringLiteral("KORVIS.ldb\" is held by another running program")))
       << recovery.reason.toStdString();
   EXPECT_TRUE(QFile::exists(path(ReplacementMark)) && QFile::exists(otherProcess.fileName()));
+}
+
+// A pipe in the mark's place would hold the start, with the folder's claim,
+// until a writer came. The start runs on a thread of its own: one that waits
+// past the limit fails the test, and a writer then lets it end.
+TEST_F(WorkingDatabaseBackupTest, APipeInTheMarksPlaceIsNamedAndNeverWaitedOn) {
+  makeDatabase(QStringLiteral("OLD1"));
+  const QByteArray mark = QFile::encodeName(path(ReplacementMark));
+  ASSERT_EQ(::mkfifo(mark.constData(), 0600), 0);
+  std::promise<Recovery> done;
+  std::future<Recovery> recovery = done.get_future();
+  std::thread start([&done] { done.set_value(WorkingDatabaseBackup::recoverInterrupted()); });
+  const bool ended = recovery.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+  for (int tries = 0; !ended && tries < 100; ++tries) {
+    const int writer = ::open(mark.constData(), O_WRONLY | O_NONBLOCK);
+    if (writer >= 0 && ::close(writer) == 0) break;
+    ::usleep(10000);
+  }
+  start.join();
+  ASSERT_TRUE(ended) << "the start waited on the pipe";
+  const Recovery found = recovery.get();
+  EXPECT_EQ(found.outcome, Recovery::NotPutBack);
+  EXPECT_TRUE(found.reason.contains(QStringLiteral("KORVIS.qvd.replacing is no regular file"))) << found.reason.toStdString();
+  EXPECT_EQ(tables(), QStringList{QStringLiteral("OLD1")});
+  WorkingDatabaseBackup backup;
+  EXPECT_FALSE(backup.take());
+  EXPECT_TRUE(backup.refusal().contains(QStringLiteral("KORVIS.qvd.replacing is no regular file")));
 }
 
 TEST_F(WorkingDatabaseBackupTest, OnlyAnUnfinishedReplacementIsUndoneAtStart) {
