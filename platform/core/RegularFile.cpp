@@ -4,9 +4,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "platform/core/FileErrorText.h"
 
 namespace platform {
 namespace {
@@ -25,13 +28,13 @@ RegularFile refused(RegularFile::Outcome outcome, const QString& error = {}) {
 // Opens the file for reading only when it is a regular file. The type is
 // checked by name first, so that no device is ever opened, and again on what
 // was opened (without waiting on a pipe), since the name may have been
-// replaced between.
-RegularFile::Outcome openRegularFile(const QString& path, QFile& file) {
+// replaced between. error: the system's reason when Unreadable.
+RegularFile::Outcome openRegularFile(const QString& path, QFile& file, QString& error) {
   if (!QFileInfo(path).isFile()) return RegularFile::NotRegular;
   const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (descriptor < 0) {
-    file.setFileName(path);
-    return file.open(QIODevice::ReadOnly) ? RegularFile::Read : RegularFile::Unreadable;  // for its error
+    error = fileErrorText(errno);
+    return RegularFile::Unreadable;
   }
   struct stat status {};
   if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
@@ -40,8 +43,10 @@ RegularFile::Outcome openRegularFile(const QString& path, QFile& file) {
   }
   // Reads of a regular file never wait; the flag only kept the open from it.
   ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
-  return file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle) ? RegularFile::Read
-                                                                                  : RegularFile::Unreadable;
+  if (file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) return RegularFile::Read;
+  error = file.errorString();
+  ::close(descriptor);
+  return RegularFile::Unreadable;
 }
 
 }  // namespace
@@ -51,8 +56,9 @@ QString noRegularFileText(const QString& path) { return NoRegularFile.arg(QDir::
 RegularFile readRegularFile(const QString& path, qint64 limit) {
   if (path.isEmpty() || !QFileInfo::exists(path)) return {};
   QFile file;
-  if (const RegularFile::Outcome opened = openRegularFile(path, file); opened != RegularFile::Read)
-    return refused(opened, opened == RegularFile::Unreadable ? file.errorString() : QString());
+  QString error;
+  if (const RegularFile::Outcome opened = openRegularFile(path, file, error); opened != RegularFile::Read)
+    return refused(opened, error);
   if (file.size() > limit) return refused(RegularFile::TooLarge);
   // Read to its end rather than to its size: the file may have grown since.
   QByteArray bytes;
