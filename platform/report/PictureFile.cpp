@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <QPixmap>
+#include <algorithm>
 
 #include "platform/core/RegularFile.h"
 
@@ -11,7 +12,7 @@ namespace {
 
 // The file's bytes for a picture reader, or none.
 QByteArray pictureBytes(const QString& path) {
-  platform::RegularFile file = readRegularFile(path, PictureFileLimit);
+  RegularFile file = readRegularFile(path, PictureFileLimit);
   return file.outcome == RegularFile::Read ? std::move(file.bytes) : QByteArray();
 }
 
