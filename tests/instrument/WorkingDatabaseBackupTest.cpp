@@ -1,22 +1,19 @@
 #include "instrument/WorkingDatabaseBackup.h"
 
 #include <QFile>
-#include <chrono>
 #include <csignal>
-#include <fcntl.h>
-#include <future>
 #include <gtest/gtest.h>
 #include <memory>
 #include <new>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 #include "instrument/writeout.h"
 #include "platform/core/ProgramFiles.h"
 #include "platform/db/Database.h"
+#include "support/PipeWaitGuard.h"
 #include "support/TempProgramFolder.h"
 
 namespace instrument {
@@ -201,24 +198,13 @@ TEST_F(WorkingDatabaseBackupTest, AReplacementBehindAnotherProcesssLockIsNotPutB
 }
 
 // A pipe in the mark's place would hold the start, with the folder's claim,
-// until a writer came. The start runs on a thread of its own: one that waits
-// past the limit fails the test, and a writer then lets it end.
+// until a writer came.
 TEST_F(WorkingDatabaseBackupTest, APipeInTheMarksPlaceIsNamedAndNeverWaitedOn) {
   makeDatabase(QStringLiteral("OLD1"));
-  const QByteArray mark = QFile::encodeName(path(ReplacementMark));
-  ASSERT_EQ(::mkfifo(mark.constData(), 0600), 0);
-  std::promise<Recovery> done;
-  std::future<Recovery> recovery = done.get_future();
-  std::thread start([&done] { done.set_value(WorkingDatabaseBackup::recoverInterrupted()); });
-  const bool ended = recovery.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
-  for (int tries = 0; !ended && tries < 100; ++tries) {
-    const int writer = ::open(mark.constData(), O_WRONLY | O_NONBLOCK);
-    if (writer >= 0 && ::close(writer) == 0) break;
-    ::usleep(10000);
-  }
-  start.join();
-  ASSERT_TRUE(ended) << "the start waited on the pipe";
-  const Recovery found = recovery.get();
+  ASSERT_EQ(::mkfifo(QFile::encodeName(path(ReplacementMark)).constData(), 0600), 0);
+  testsupport::PipeWaitGuard guard(path(ReplacementMark));
+  const Recovery found = WorkingDatabaseBackup::recoverInterrupted();
+  ASSERT_FALSE(guard.waited()) << "the start waited on the pipe";
   EXPECT_EQ(found.outcome, Recovery::NotPutBack);
   EXPECT_TRUE(found.reason.contains(QStringLiteral("KORVIS.qvd.replacing is no regular file"))) << found.reason.toStdString();
   EXPECT_EQ(tables(), QStringList{QStringLiteral("OLD1")});
