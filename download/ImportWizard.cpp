@@ -24,6 +24,7 @@
 #include "download/WizardTexts.h"
 #include "platform/core/IgnoreErrors.h"
 #include "platform/core/ProgramFiles.h"
+#include "platform/report/PictureFile.h"
 #include "platform/ui/Functions.h"
 #include "platform/ui/OwnedWindow.h"
 
@@ -280,7 +281,7 @@ void ImportWizard::loadPictures() {
   if (const auto picture = programPicture(platform::ProgramFiles::WizardPicture)) Picture1->setPixmap(*picture);
   const QString iconFile = findProgramFile(platform::ProgramFiles::Icon);
   if (iconFile.isEmpty()) return;
-  const QIcon icon(iconFile);
+  const QIcon icon = platform::readIconFile(iconFile);
   if (!icon.availableSizes().isEmpty()) setWindowIcon(icon);
 }
 

@@ -8,6 +8,7 @@
 
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
+#include "platform/report/PictureFile.h"
 
 namespace download {
 namespace {
@@ -55,9 +56,9 @@ QString findProgramFile(const QString& relativePath) {
 std::optional<QPixmap> programPicture(const QString& relativePath) {
   const QString file = findProgramFile(relativePath);
   if (!file.isEmpty()) {
-    QPixmap picture(file);
+    const QImage picture = platform::readPictureFile(file);
     if (picture.isNull()) return std::nullopt;
-    return picture;
+    return QPixmap::fromImage(picture);
   }
   const auto is = [&](const QString& name) { return relativePath.compare(name, Qt::CaseInsensitive) == 0; };
   if (is(platform::ProgramFiles::ConnectedPicture)) return drawConnectedPicture();

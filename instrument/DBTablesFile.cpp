@@ -38,7 +38,7 @@ QString listMisfit(const QString& list, qint32 modelCode) {
 
 TableListRead readTableList(qint32& Model_Code) {
   const platform::SettingsFile file = platform::readSettingsFile(tableListPath());
-  if (file.outcome != platform::SettingsFile::Read) return {{}, file.outcome};
+  if (file.outcome != platform::SettingsFile::Read) return {{}, file.outcome, {}, file.error};
   const QList<QByteArray> lines = platform::settingsFileLines(file.bytes);
   const QString first = QString::fromLatin1(lines.value(0));
   qint32 code = Model_Code;

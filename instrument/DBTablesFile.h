@@ -30,7 +30,8 @@ QString DBTables_File(int mode, const QString& list, qint32& Model_Code);
 struct TableListRead {
   QString list;
   platform::SettingsFile::Outcome outcome = platform::SettingsFile::Missing;
-  QString misfit;  // for the user, when the list was refused as not fitting
+  QString misfit;   // for the user, when the list was refused as not fitting
+  QString refusal;  // for the user, naming the file, when the reader refused it
 };
 TableListRead readTableList(qint32& Model_Code);
 

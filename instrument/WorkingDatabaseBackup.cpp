@@ -8,6 +8,7 @@
 #include "platform/core/DiskSync.h"
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
+#include "platform/core/RegularFile.h"
 #include "platform/core/WholeFile.h"
 #include "platform/db/Database.h"
 #include "platform/db/DatabaseLockFile.h"
@@ -42,6 +43,16 @@ const QString LockInTheWay =
 const QString FreeLockFile = QStringLiteral(
     "If no other program is using the working database, move or delete the file \"%1\"; make the program folder "
     "writable and give its disk room; then start the program again to put the data back.");
+// The mark is "1 0" and a line end; anything much longer is not one.
+constexpr qint64 MarkLimit = 64;
+// %1: the mark; %2: the system's reason.
+const QString MarkUnreadable = QStringLiteral("its mark \"%1\" could not be read (%2)");
+const QString RemoveMark = QStringLiteral(
+    "Move or delete the file \"%1\", then start the program again; the working files are then shown as they "
+    "are.");
+// %1: what noRegularFileText says of the mark's place.
+const QString MarkInTheWay =
+    QStringLiteral("%1, where the program marks a replacement under way, so nothing was replaced.");
 const QString EarlierNotUndone = QStringLiteral(
     "An earlier download or project open did not finish, and the data from before it are not back yet, so nothing "
     "was replaced. Start the program again to put them back.");
@@ -65,14 +76,29 @@ struct Mark {
   bool hadTableList = false;
 };
 
-std::optional<Mark> readMark() {
-  QFile file(pathOf(ReplacementMark));
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QByteArray text = file.readAll().trimmed();
+// What the start found in the mark's place: nothing, a mark, or a file it
+// refused to read (why, naming it).
+struct MarkRead {
+  std::optional<Mark> mark;
+  QString refusal;
+};
+
+MarkRead readMark() {
+  const platform::RegularFile file = platform::readRegularFile(pathOf(ReplacementMark), MarkLimit);
+  switch (file.outcome) {
+    case platform::RegularFile::Missing: return {};
+    case platform::RegularFile::NotRegular: return {std::nullopt, platform::noRegularFileText(pathOf(ReplacementMark))};
+    case platform::RegularFile::Unreadable:
+      return {std::nullopt, MarkUnreadable.arg(nativePathOf(ReplacementMark), file.error)};
+    // Longer than any mark: garbled, as one cut short is.
+    case platform::RegularFile::TooLarge: return {Mark{true, true}, {}};
+    case platform::RegularFile::Read: break;
+  }
+  const QByteArray text = file.bytes.trimmed();
   // A mark cut short by the crash itself: assume both were there, so that no
   // kept copy is thrown away.
-  if (text.size() != 3) return Mark{true, true};
-  return Mark{text[0] == '1', text[2] == '1'};
+  if (text.size() != 3) return {Mark{true, true}, {}};
+  return {Mark{text[0] == '1', text[2] == '1'}, {}};
 }
 
 }  // namespace
@@ -90,7 +116,8 @@ bool WorkingDatabaseBackup::take() {
   // The copies of a replacement not yet undone are the only previous data:
   // new ones must not take their place.
   if (QFile::exists(pathOf(ReplacementMark))) {
-    refusal_ = EarlierNotUndone;
+    const bool isMark = QFileInfo(pathOf(ReplacementMark)).isFile();
+    refusal_ = isMark ? EarlierNotUndone : MarkInTheWay.arg(platform::noRegularFileText(pathOf(ReplacementMark)));
     return false;
   }
   // A copy of an open database could miss what its journal still holds.
@@ -140,7 +167,10 @@ void WorkingDatabaseBackup::discard() {
 }
 
 WorkingDatabaseBackup::Recovery WorkingDatabaseBackup::recoverInterrupted() {
-  const std::optional<Mark> mark = readMark();
+  const MarkRead read = readMark();
+  if (!read.refusal.isEmpty())
+    return {Recovery::NotPutBack, read.refusal, RemoveMark.arg(nativePathOf(ReplacementMark))};
+  const std::optional<Mark>& mark = read.mark;
   if (!mark) return {};
   using platform::db::DatabaseLockFile;
   const DatabaseLockFile::Reading lock = DatabaseLockFile::read(pathOf(Database));

@@ -1,7 +1,7 @@
 #include "instrument/writeout.h"
 
 #include <QCoreApplication>
-#include <QFile>
+#include <cerrno>
 #include <QPointer>
 
 #include "instrument/CreateDatabase.h"
@@ -13,6 +13,8 @@
 #include "instrument/ProjectText.h"
 #include "instrument/StatusCodes.h"
 #include "instrument/TableListFit.h"
+#include "platform/core/FileErrorText.h"
+#include "platform/core/RegularFile.h"
 #include "platform/core/WholeFile.h"
 #include "platform/db/Database.h"
 
@@ -33,6 +35,12 @@ const QString NotFittingMessage = QStringLiteral("%2 The file %1 was not changed
 const QString NoTableListedMessage = QStringLiteral("the table list names no table.");
 const QString NoTableWrittenMessage = QStringLiteral("none of the listed tables gave any data to write.");
 const QString UnreadableMessage = QStringLiteral("The file %1 could not be read: %2");
+// %1: what noRegularFileText says of the file.
+const QString NotRegularMessage = QStringLiteral("%1, so it was not read.");
+const QString TooLargeMessage = QStringLiteral("The file %1 is larger than 1 GB, so it was not read.");
+// Larger than any project file the program writes: a download of weeks holds
+// a few megabytes.
+constexpr qint64 ProjectFileLimit = qint64(1024) * 1024 * 1024;
 const QString NotProjectMessage =
     QStringLiteral("%1 is not a project file: its first line is not a model code from 0 to 3.");
 const QString NoProjectMessage = QStringLiteral("%1 holds no project: nothing follows its model code.");
@@ -153,6 +161,26 @@ std::optional<QString> writeout::replayFailed(ReplayStatus status, const QString
   return std::nullopt;
 }
 
+std::optional<QByteArray> writeout::readProjectFile(const QString& location) {
+  platform::RegularFile file = platform::readRegularFile(location, ProjectFileLimit);
+  switch (file.outcome) {
+    case platform::RegularFile::Read: return std::move(file.bytes);
+    case platform::RegularFile::Missing:
+      replayFailed(ReplayStatus::Unreadable, UnreadableMessage.arg(location, platform::fileErrorText(ENOENT)));
+      break;
+    case platform::RegularFile::NotRegular:
+      replayFailed(ReplayStatus::Unreadable, NotRegularMessage.arg(platform::noRegularFileText(location)));
+      break;
+    case platform::RegularFile::TooLarge:
+      replayFailed(ReplayStatus::Unreadable, TooLargeMessage.arg(location));
+      break;
+    case platform::RegularFile::Unreadable:
+      replayFailed(ReplayStatus::Unreadable, UnreadableMessage.arg(location, file.error));
+      break;
+  }
+  return std::nullopt;
+}
+
 std::optional<QString> writeout::Get_tables(const QString& location, const QString& current_tables) {
   if (replaying_) {
     // Leave the running replay's status alone; only say why this call did nothing.
@@ -163,12 +191,9 @@ std::optional<QString> writeout::Get_tables(const QString& location, const QStri
   message_.clear();
   if (location.isEmpty()) return replayFailed(ReplayStatus::NoFileName, QString());
 
-  QFile file(location);
-  if (!file.open(QIODevice::ReadOnly)) {
-    return replayFailed(ReplayStatus::Unreadable, UnreadableMessage.arg(location, file.errorString()));
-  }
-  const QByteArray bytes = file.readAll();
-  file.close();
+  const std::optional<QByteArray> read = readProjectFile(location);
+  if (!read) return std::nullopt;
+  const QByteArray& bytes = *read;
 
   const FirstLine line = firstLine(bytes);
   const std::optional<int> model = modelCode(line.text);

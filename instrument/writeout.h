@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <optional>
@@ -98,6 +99,9 @@ class writeout : public QObject {
   SaveStatus saveFailed(SaveStatus status, const QString& message);
   SaveStatus notFitting(const QString& filename, const QString& why);
   std::optional<QString> replayFailed(ReplayStatus status, const QString& message);
+  // The whole project file, only from a regular file; none, with the status
+  // and message set, when it cannot be read.
+  std::optional<QByteArray> readProjectFile(const QString& location);
   std::optional<QString> replay(const QByteArray& file, qsizetype bodyStart, int model,
                                 const QString& current_tables);
   bool yieldToEvents(qint64 done, qint64 total);

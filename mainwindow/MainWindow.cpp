@@ -158,23 +158,23 @@ void MainWindow::Init_Files() {
   unfinishedDataLeft_ = recovery.outcome == instrument::WorkingDatabaseBackup::Recovery::NotPutBack;
   comm_ = std::make_unique<download::Communication>(&state_.Download_Status);
   comm_->setComm_Object(&MSComm1);
-  platform::SettingsFile::Outcome tableList = platform::SettingsFile::Missing;
+  QString tableListRefusal;
   if (unfinishedDataLeft_) {
     // The table list and the database do not belong together: neither is
     // shown, and both stay as they are for the next start to put back.
     platform::ui::Dialogs::inform(this, DataNotPutBack.arg(recovery.reason, recovery.remedy), ProgramTitle);
   } else {
-    tableList = loadTableList();
+    tableListRefusal = loadTableList();
   }
   // Their readers refused them and went on with the defaults.
-  for (const QString& refused : oversizedStartupFiles(companyInfo_.fileOutcome, tableList))
+  for (const QString& refused : refusedStartupFiles(companyInfo_.fileRefusal, tableListRefusal))
     platform::ui::Dialogs::inform(this, refused, ProgramTitle);
   // The help key opens the help file, or says that there is none.
   auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
   connect(helpKey, &QShortcut::activated, menus_->Contents, &QAction::trigger);
 }
 
-platform::SettingsFile::Outcome MainWindow::loadTableList() {
+QString MainWindow::loadTableList() {
   removeStaleTableList();
   const instrument::TableListRead read = instrument::readTableList(state_.Model_Code);
   comm_->Tables_Created = read.list;
@@ -188,7 +188,7 @@ platform::SettingsFile::Outcome MainWindow::loadTableList() {
   } else if (reset.done) {
     platform::ui::Dialogs::inform(this, DatabaseReset, ProgramTitle);
   }
-  return read.outcome;
+  return read.refusal;
 }
 
 void MainWindow::Fill_Data_Lists() {

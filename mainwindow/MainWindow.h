@@ -135,8 +135,9 @@ class MainWindow : public QMainWindow, public report::ReportPageHost {
   void buildTabs();
   void buildStatusBar();
   // Reads the table list and model code, after the start-up housekeeping of
-  // the working database (Init_Files). Says how the read found the file.
-  platform::SettingsFile::Outcome loadTableList();
+  // the working database (Init_Files). Says why the reader refused the file,
+  // naming it; empty when it did not.
+  QString loadTableList();
   void MainTab_Click(int tab);
   void Form_Activate();
   // Closes what the window holds when it closes (Shutdown.cpp).

@@ -1,12 +1,12 @@
 #include "mainwindow/ProgramIcon.h"
 
-#include <QFile>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
+#include "platform/report/PictureFile.h"
 
 namespace mainwindow {
 
@@ -38,10 +38,8 @@ QPixmap drawProgramIcon(int size) {
 
 QIcon programIcon() {
   const QString file = platform::ProgramFolder::path(platform::ProgramFiles::Icon);
-  if (QFile::exists(file)) {
-    QIcon icon(file);
-    if (!icon.isNull() && !icon.availableSizes().isEmpty()) return icon;
-  }
+  if (const QIcon icon = platform::readIconFile(file); !icon.isNull() && !icon.availableSizes().isEmpty())
+    return icon;
   QIcon drawn;
   for (int size : {16, 32, 48, 64}) drawn.addPixmap(drawProgramIcon(size));
   return drawn;

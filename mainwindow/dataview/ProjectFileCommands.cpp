@@ -17,6 +17,7 @@
 #include "platform/core/IgnoreErrors.h"
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
+#include "platform/core/RegularFile.h"
 #include "platform/db/DatabaseLockFile.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Functions.h"
@@ -74,7 +75,9 @@ std::optional<QString> ProjectFileCommands::chooseFileToOpen() {
     if (!path) return std::nullopt;
     rememberFolder(*path);
     if (QFileInfo(*path).isFile()) return path;
-    Dialogs::inform(&main_, FileMissing, ProgramTitle);
+    // A pipe or a device would be waited on, or never end.
+    const bool there = QFileInfo::exists(*path);
+    Dialogs::inform(&main_, there ? FileNotRegular.arg(platform::noRegularFileText(*path)) : FileMissing, ProgramTitle);
   }
 }
 

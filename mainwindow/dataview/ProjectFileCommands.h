@@ -37,6 +37,8 @@ class ProjectFileCommands : public QObject {
   // Given to a saved name that has no extension, so the Open dialog lists it.
   inline static const QString ProjectSuffix = QStringLiteral(".txt");
   inline static const QString FileMissing = QStringLiteral("Selected File does not exist.  Check file name and path.");
+  // %1: what noRegularFileText says of the file chosen.
+  inline static const QString FileNotRegular = QStringLiteral("%1.  Check file name and path.");
   inline static const QString OverwriteQuestion = QStringLiteral(" already exists.  Do you want to overwrite?");
   inline static const QString SavedTo = QStringLiteral("Project(s) Saved to ");
   inline static const QString SaveTitle = QStringLiteral("Quorvane Download Save Results");

@@ -1,7 +1,7 @@
 #include "mainwindow/window/MenuCommands.h"
 
 #include <QAction>
-#include <QFile>
+#include <QFileInfo>
 #include <QUrl>
 
 #include "download/ComSummary.h"
@@ -68,7 +68,8 @@ void MenuCommands::Check_Ports_Click() {
 
 void MenuCommands::Contents_Click() {
   const QString helpFile = platform::ProgramFolder::path(platform::ProgramFiles::HelpFile);
-  if (QFile::exists(helpFile)) {
+  // Only a regular file: a pipe in its place would hold up the help viewer.
+  if (QFileInfo(helpFile).isFile()) {
     platform::ui::Dialogs::openWithDesktop(QUrl::fromLocalFile(helpFile));
     return;
   }

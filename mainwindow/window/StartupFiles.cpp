@@ -124,20 +124,10 @@ EmptyDatabaseReset resetEmptyDatabase(const instrument::TableListRead& tableList
   return {true, keptAs, {}};
 }
 
-QStringList oversizedStartupFiles(platform::SettingsFile::Outcome companyInfo,
-                                  platform::SettingsFile::Outcome tableList) {
-  struct Read {
-    const QString& file;
-    platform::SettingsFile::Outcome outcome;
-  };
-  namespace files = platform::ProgramFiles;
-  const Read reads[] = {{files::CompanyInfo, companyInfo},
-                        {files::TableList, tableList},
-                        {files::ComPortMap, platform::ComPortMap::readFile().outcome}};
+QStringList refusedStartupFiles(const QString& companyInfo, const QString& tableList) {
   QStringList messages;
-  for (const Read& read : reads)
-    if (read.outcome == platform::SettingsFile::TooLarge)
-      messages.append(platform::settingsFileTooLarge(platform::ProgramFolder::path(read.file)));
+  for (const QString& refusal : {companyInfo, tableList, platform::ComPortMap::readFile().refusal})
+    if (!refusal.isEmpty()) messages.append(refusal);
   return messages;
 }
 

@@ -54,10 +54,10 @@ struct EmptyDatabaseReset {
 EmptyDatabaseReset resetEmptyDatabase(const instrument::TableListRead& tableList);
 
 // What to tell the user about the settings files read at start that their
-// readers refused as too large: one text per file, in the order company
-// information, table list, COM port map; empty when none was. The first two
-// come as their loads found them; the COM port map is asked of its reader.
-QStringList oversizedStartupFiles(platform::SettingsFile::Outcome companyInfo,
-                                  platform::SettingsFile::Outcome tableList);
+// readers refused (too large, no regular file, unreadable): one text per file,
+// naming it and why, in the order company information, table list, COM port
+// map; empty when none was. The first two come as their loads found them
+// (empty when read or missing); the COM port map is asked of its reader.
+QStringList refusedStartupFiles(const QString& companyInfo, const QString& tableList);
 
 }  // namespace mainwindow

@@ -1,20 +1,20 @@
 #include "platform/core/SettingsFile.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+
+#include "platform/core/RegularFile.h"
 
 namespace platform {
 namespace {
 
 const QString TooLargeMessage = QStringLiteral(
     "The settings file %1 is larger than 1 MB, so it was not read. The program goes on with its defaults.");
+// %1: what noRegularFileText says of the file.
 const QString NoRegularFileMessage = QStringLiteral(
-    "The settings file %1 is no regular file (a folder, a device or a pipe), so it was not read. The program goes "
-    "on with its defaults.");
+    "The settings file %1, so it was not read. The program goes on with its defaults.");
+// %1: the file; %2: the system's reason.
+const QString UnreadableMessage = QStringLiteral(
+    "The settings file %1 could not be read (%2). The program goes on with its defaults.");
 
 SettingsFile failed(SettingsFile::Outcome outcome, const QString& error) {
   SettingsFile result;
@@ -23,43 +23,24 @@ SettingsFile failed(SettingsFile::Outcome outcome, const QString& error) {
   return result;
 }
 
-QString noRegularFile(const QString& path) { return NoRegularFileMessage.arg(QDir::toNativeSeparators(path)); }
-
-// Opens the file for reading only when it is a regular file: a pipe or a
-// device in a settings file's place would block the read, or never end it.
-// The type is checked by name first, so that no device is ever opened, and
-// again on what was opened, since the name may have been replaced between.
-bool openRegularFile(const QString& path, QFile& file) {
-  if (!QFileInfo(path).isFile()) return false;
-  const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (descriptor < 0) return file.open(QIODevice::ReadOnly);  // for its error, which the caller reports
-  struct stat status {};
-  if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
-    ::close(descriptor);
-    return false;
-  }
-  return file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
-}
-
 }  // namespace
 
 QString settingsFileTooLarge(const QString& path) { return TooLargeMessage.arg(QDir::toNativeSeparators(path)); }
 
 SettingsFile readSettingsFile(const QString& path) {
-  QFile file(path);
-  if (path.isEmpty() || !file.exists()) return {};
-  if (!openRegularFile(path, file)) {
-    if (file.error() == QFileDevice::NoError) return failed(SettingsFile::Unreadable, noRegularFile(path));
-    return failed(SettingsFile::Unreadable, file.errorString());
+  RegularFile file = readRegularFile(path, SettingsFileLimit);
+  switch (file.outcome) {
+    case RegularFile::Missing: return {};
+    case RegularFile::TooLarge: return failed(SettingsFile::TooLarge, settingsFileTooLarge(path));
+    case RegularFile::NotRegular:
+      return failed(SettingsFile::Unreadable, NoRegularFileMessage.arg(noRegularFileText(path)));
+    case RegularFile::Unreadable:
+      return failed(SettingsFile::Unreadable, UnreadableMessage.arg(QDir::toNativeSeparators(path), file.error));
+    case RegularFile::Read: break;
   }
-  if (file.size() > SettingsFileLimit) return failed(SettingsFile::TooLarge, settingsFileTooLarge(path));
-  // The size is asked again by the read itself: the file may have grown since.
-  QByteArray bytes = file.read(SettingsFileLimit + 1);
-  if (file.error() != QFileDevice::NoError) return failed(SettingsFile::Unreadable, file.errorString());
-  if (bytes.size() > SettingsFileLimit) return failed(SettingsFile::TooLarge, settingsFileTooLarge(path));
   SettingsFile result;
   result.outcome = SettingsFile::Read;
-  result.bytes = std::move(bytes);
+  result.bytes = std::move(file.bytes);
   return result;
 }
 

@@ -17,10 +17,12 @@ struct SettingsFile {
   enum Outcome { Read, Missing, TooLarge, Unreadable };
   Outcome outcome = Missing;
   QByteArray bytes;  // the whole file when Read
-  QString error;     // why, in words for the user, when TooLarge or Unreadable
+  QString error;     // why, naming the file, in words for the user, when TooLarge or Unreadable
 };
 
-// Reads a settings file whole, never more than SettingsFileLimit bytes of it.
+// Reads a settings file whole, never more than SettingsFileLimit bytes of it,
+// and only a regular file (readRegularFile): anything else in its place is
+// Unreadable.
 SettingsFile readSettingsFile(const QString& path);
 
 // Whether the reader found the file but did not read it: too large, or

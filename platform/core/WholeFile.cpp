@@ -12,6 +12,7 @@
 
 #include "platform/core/DiskSync.h"
 #include "platform/core/FileErrorText.h"
+#include "platform/core/RegularFile.h"
 
 namespace platform {
 
@@ -25,6 +26,9 @@ constexpr int TemporaryNameLetters = 6;
 constexpr int TemporaryNameTries = 100;
 // Links that go on naming links further are not followed for ever.
 constexpr int LinkDepth = 40;
+const QString EndlessLinks = QStringLiteral("%1 is a chain of symbolic links that does not end");
+// %1: the link; %2: what noRegularFileText says of the file it names.
+const QString LinkToNoRegularFile = QStringLiteral("%1 is a symbolic link: %2");
 
 QString temporaryName(const QString& path) {
   static const QString Letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
@@ -80,19 +84,29 @@ bool writeAll(QFile& file, const QByteArray& bytes) {
   return true;
 }
 
-// The bytes reach the disk before the name does. A file system that cannot
-// sync (EINVAL) has nothing more to do.
+// The bytes reach the disk before the name does.
 QString syncFailure(const QFile& file) {
-  if (::fsync(file.handle()) == 0 || errno == EINVAL) return {};
-  return fileErrorText(errno);
+  const int error = syncDescriptor(file.handle());
+  return error == 0 ? QString() : fileErrorText(error);
 }
 
-// Where the bytes go: the file a symbolic link in path's place names, also
-// one still to be made, so that the link stays.
-QString finalPath(const QString& path) {
+// Where the bytes go: path, or the file a symbolic link in path's place names
+// (also one still to be made, so that the link stays). Only a regular file is
+// replaced: a device, a pipe or a folder at the end of the link would lose its
+// node to the rename, and a chain of links that does not end names nothing.
+struct Destination {
+  QString target;
+  QString refusal;  // why nothing may be written, naming the file
+};
+
+Destination destinationOf(const QString& path) {
   QFileInfo info(path);
   for (int depth = 0; depth < LinkDepth && info.isSymLink(); ++depth) info.setFile(info.symLinkTarget());
-  return info.isSymLink() ? path : info.filePath();
+  const QString shown = QDir::toNativeSeparators(path);
+  if (info.isSymLink()) return {{}, EndlessLinks.arg(shown)};
+  if (!info.exists() || info.isFile()) return {info.filePath(), {}};
+  if (info.filePath() == path) return {{}, noRegularFileText(path)};
+  return {{}, LinkToNoRegularFile.arg(shown, noRegularFileText(info.filePath()))};
 }
 
 // A file made read-only (no one may write it, or this user may not) is kept,
@@ -105,10 +119,13 @@ bool isReadOnly(const QString& path) {
 }  // namespace
 
 bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* error) {
-  const QString target = finalPath(path);
+  const Destination destination = destinationOf(path);
+  const QString& target = destination.target;
   QFile file;
   QString name;
-  const QString notMade = isReadOnly(target) ? ReadOnly : openTemporary(target, file, name);
+  const QString notMade = !destination.refusal.isEmpty() ? destination.refusal
+                          : isReadOnly(target)            ? ReadOnly
+                                                          : openTemporary(target, file, name);
   if (!notMade.isEmpty()) {
     if (error != nullptr) *error = notMade;
     return false;

@@ -15,7 +15,9 @@ inline const QString WholeFileTemporaryMark = QStringLiteral(".quorvane-write-")
 // unbuffered so that a full disk shows at the write itself, which is then
 // flushed, synced and renamed over the old file (over the file a symbolic link
 // names, when path is one, also one still to be made); the folder is synced
-// after. A read-only file is not replaced. On any failure the old file stays
+// after. Only a regular file is replaced: a folder, a device, a pipe or a
+// socket in path's place or at the end of its link, or links that never end,
+// are refused by name. A read-only file is not replaced. On any failure the old file stays
 // as it was and error (when given) says why, in words for the user.
 bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 

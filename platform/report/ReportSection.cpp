@@ -1,8 +1,8 @@
 #include "platform/report/ReportSection.h"
 
-#include <QImageReader>
 #include <algorithm>
 
+#include "platform/report/PictureFile.h"
 #include "platform/report/PictureObject.h"
 #include "platform/report/ReportDesigner.h"
 
@@ -38,9 +38,7 @@ bool ReportSection::adopt(std::unique_ptr<ReportObject> object) {
 }
 
 PictureObject* ReportSection::addPictureObject(const QString& file, int left, int top) {
-  QImageReader reader(file);
-  reader.setDecideFormatFromContent(true);
-  QImage image = reader.read();
+  QImage image = readPictureFile(file);
   if (image.isNull()) return nullptr;
   const QSize page = designer_->pageSize();
   const QMargins margins = designer_->margins();

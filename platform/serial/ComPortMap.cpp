@@ -28,7 +28,7 @@ ComPortMap::Mapping ComPortMap::mapping(int port) {
 
 ComPortMap::File ComPortMap::readFile() {
   const SettingsFile file = readSettingsFile(ProgramFolder::path(ProgramFiles::ComPortMap));
-  if (file.outcome != SettingsFile::Read) return {{}, file.outcome};
+  if (file.outcome != SettingsFile::Read) return {{}, file.outcome, file.error};
   return {parse(QString::fromUtf8(file.bytes)), file.outcome};
 }
 

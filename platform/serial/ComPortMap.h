@@ -39,6 +39,7 @@ class ComPortMap {
   struct File {
     QMap<int, QString> ports;
     SettingsFile::Outcome outcome = SettingsFile::Missing;
+    QString refusal;  // why, naming the file, when refused
   };
   static File readFile();
 

@@ -40,6 +40,8 @@ struct CompanyInfo {
   // saves that only store a new data-set title leave it as it is, and only
   // the user's own save of the texts replaces it.
   bool fileRefused() const { return platform::settingsFileRefused(fileOutcome); }
+  // Why, naming the file, when it was refused.
+  QString fileRefusal;
   // A text of the file was longer than CInfoTextLimit and is held cut: the
   // file still has it whole until the user saves the texts; saves that only
   // store a new data-set title write the title and keep the file's texts.

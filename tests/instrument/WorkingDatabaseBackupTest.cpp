@@ -6,12 +6,14 @@
 #include <memory>
 #include <new>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "instrument/writeout.h"
 #include "platform/core/ProgramFiles.h"
 #include "platform/db/Database.h"
+#include "support/PipeWaitGuard.h"
 #include "support/TempProgramFolder.h"
 
 namespace instrument {
@@ -193,6 +195,22 @@ TEST_F(WorkingDatabaseBackupTest, AReplacementBehindAnotherProcesssLockIsNotPutB
   EXPECT_TRUE(recovery.reason.contains(QStringLiteral("KORVIS.ldb\" is held by another running program")))
       << recovery.reason.toStdString();
   EXPECT_TRUE(QFile::exists(path(ReplacementMark)) && QFile::exists(otherProcess.fileName()));
+}
+
+// A pipe in the mark's place would hold the start, with the folder's claim,
+// until a writer came.
+TEST_F(WorkingDatabaseBackupTest, APipeInTheMarksPlaceIsNamedAndNeverWaitedOn) {
+  makeDatabase(QStringLiteral("OLD1"));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(path(ReplacementMark)).constData(), 0600), 0);
+  testsupport::PipeWaitGuard guard(path(ReplacementMark));
+  const Recovery found = WorkingDatabaseBackup::recoverInterrupted();
+  ASSERT_FALSE(guard.waited()) << "the start waited on the pipe";
+  EXPECT_EQ(found.outcome, Recovery::NotPutBack);
+  EXPECT_TRUE(found.reason.contains(QStringLiteral("KORVIS.qvd.replacing is no regular file"))) << found.reason.toStdString();
+  EXPECT_EQ(tables(), QStringList{QStringLiteral("OLD1")});
+  WorkingDatabaseBackup backup;
+  EXPECT_FALSE(backup.take());
+  EXPECT_TRUE(backup.refusal().contains(QStringLiteral("KORVIS.qvd.replacing is no regular file")));
 }
 
 TEST_F(WorkingDatabaseBackupTest, OnlyAnUnfinishedReplacementIsUndoneAtStart) {

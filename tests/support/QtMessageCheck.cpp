@@ -4,6 +4,7 @@
 #include <QString>
 #include <atomic>
 #include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace testsupport {
@@ -30,6 +31,8 @@ constexpr AllowedWarning AllowedWarnings[] = {
 };
 
 std::atomic<int> warningsOutsideTests{0};
+// Set once the exit check has run: a warning after it ends the program there.
+std::atomic<bool> exitChecked{false};
 
 // Qt's platform layer (fonts, screens, input) speaks of the machine the
 // tests run on, which differs between a desktop, a container and CI.
@@ -50,6 +53,20 @@ bool isAllowed(const QString& text) {
   return false;
 }
 
+[[noreturn]] void failRun() {
+  std::fprintf(stderr, "Qt warned %d time(s) while no test ran (see above)\n", warningsOutsideTests.load());
+  std::fflush(nullptr);
+  std::_Exit(1);
+}
+
+// Runs at exit after main's objects (the application among them) and every
+// static made after the check was installed are gone: the last moments a
+// test's leftovers can warn.
+void checkAtExit() {
+  exitChecked = true;
+  if (warningsOutsideTests > 0) failRun();
+}
+
 bool failsTest(QtMsgType type) { return type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg; }
 
 void checkMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
@@ -58,6 +75,7 @@ void checkMessage(QtMsgType type, const QMessageLogContext& context, const QStri
   if (!failsTest(type) || isPlatformNoise(context.category) || isAllowed(text)) return;
   if (::testing::UnitTest::GetInstance()->current_test_info() == nullptr) {
     ++warningsOutsideTests;
+    if (exitChecked) failRun();
     return;
   }
   ADD_FAILURE() << "Qt warned (" << (context.category ? context.category : "") << "): " << local.constData();
@@ -65,8 +83,9 @@ void checkMessage(QtMsgType type, const QMessageLogContext& context, const QStri
 
 }  // namespace
 
-void failTestsOnQtWarnings() { qInstallMessageHandler(checkMessage); }
-
-int qtWarningsOutsideTests() { return warningsOutsideTests.load(); }
+void failTestsOnQtWarnings() {
+  qInstallMessageHandler(checkMessage);
+  std::atexit(checkAtExit);
+}
 
 }  // namespace testsupport

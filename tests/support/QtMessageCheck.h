@@ -8,7 +8,7 @@
 namespace testsupport {
 void failTestsOnQtWarnings();
 
-// How many warnings came while no test ran (set-up and tear-down of the test
-// program): the test program fails with them, as no test can.
-int qtWarningsOutsideTests();
+// A warning while no test runs (set-up and tear-down of the test program, a
+// destructor at exit after the last test) fails the test program, as no test
+// can: it ends with exit code 1 once the last object that could warn is gone.
 }  // namespace testsupport

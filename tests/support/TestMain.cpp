@@ -1,10 +1,5 @@
 #include "support/TestMain.h"
 
-#include <gtest/gtest.h>
-
-#include "support/QtMessageCheck.h"
-
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -19,11 +14,4 @@ void defaultToOffscreen() {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
 }
 
-int runAllTestsFailingOnQtWarnings() {
-  const int result = RUN_ALL_TESTS();
-  const int outside = qtWarningsOutsideTests();
-  if (outside == 0) return result;
-  std::fprintf(stderr, "Qt warned %d time(s) while no test ran (see above)\n", outside);
-  return 1;
-}
 }  // namespace testsupport

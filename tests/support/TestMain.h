@@ -6,7 +6,4 @@ namespace testsupport {
 bool onlyListingTests(int argc, char** argv);
 void defaultToOffscreen();
 
-// Runs every test with Qt's warnings failing the test that provoked them; a
-// warning while no test ran fails the run.
-int runAllTestsFailingOnQtWarnings();
 }  // namespace testsupport

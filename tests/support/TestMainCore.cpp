@@ -9,5 +9,7 @@ int main(int argc, char** argv) {
   if (testsupport::onlyListingTests(argc, argv)) return RUN_ALL_TESTS();
   testsupport::failTestsOnQtWarnings();
   QCoreApplication app(argc, argv);
-  return testsupport::runAllTestsFailingOnQtWarnings();
+  // Qt's warnings fail the test that provoked them; one while no test runs,
+  // up to the last destructor at exit, fails the run (failTestsOnQtWarnings).
+  return RUN_ALL_TESTS();
 }

@@ -9,6 +9,7 @@
 #include "instrument/ProjectTableList.h"
 #include "instrument/RunTables.h"
 #include "platform/core/ProgramFolder.h"
+#include "platform/report/PictureFile.h"
 #include "platform/report/ReportDesigner.h"
 #include "platform/report/ReportNames.h"
 #include "report/builder/ColumnSlots.h"
@@ -70,7 +71,7 @@ void setPageCaptions(ReportTabPage& page, int Model_Code) {
   page.List1->setEnabled(columnsOffered);
   page.List2->setEnabled(columnsOffered);
   page.Tab2Label->setText(columnsOffered ? ColumnsHelp : StiffnessHelp);
-  const QPixmap arrow(platform::ProgramFolder::path(ArrowPicture));
+  const QPixmap arrow = QPixmap::fromImage(platform::readPictureFile(platform::ProgramFolder::path(ArrowPicture)));
   if (!arrow.isNull()) page.Image1->setPixmap(arrow);
   setButtonCaptions(page);
 }

@@ -37,6 +37,7 @@ bool save(CompanyInfo& info, const QString& title, const QString& path) {
   items.append(storedText(title));
   if (!writeRecord(items, path)) return false;
   info.fileOutcome = platform::SettingsFile::Read;
+  info.fileRefusal.clear();
   info.textsCut = false;
   return true;
 }
@@ -54,6 +55,7 @@ QByteArray recordText(QByteArray bytes) {
 bool load(CompanyInfo& info, QString& title, const QString& path) {
   const platform::SettingsFile file = platform::readSettingsFile(path);
   info.fileOutcome = file.outcome;
+  info.fileRefusal = file.error;
   info.textsCut = false;
   if (file.outcome != platform::SettingsFile::Read) return false;
   const QList<QByteArray> lines = platform::settingsFileLines(recordText(file.bytes));

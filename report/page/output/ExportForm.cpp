@@ -21,6 +21,7 @@
 
 #include "instrument/DeviceType.h"
 #include "platform/core/ProgramFolder.h"
+#include "platform/report/PictureFile.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Functions.h"
 
@@ -174,9 +175,9 @@ QWidget* ExportForm::makePathGroup() {
   auto* layout = new QVBoxLayout(group);
   const std::array<QString, 2> captions = {RawNameCaption, StiffNameCaption};
   const QString picture = platform::ProgramFolder::path(BrowsePicture);
-  const QIcon browse(picture);
+  const QIcon browse = platform::readIconFile(picture);
   // Without its picture the button still shows what it does.
-  const Qt::ToolButtonStyle browseStyle = QFileInfo::exists(picture) ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextOnly;
+  const Qt::ToolButtonStyle browseStyle = !browse.isNull() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextOnly;
   for (int i = 0; i < 2; ++i) {
     ExportLocation[i] = plain(new QLineEdit(group));
     FileBrowseButton[i] = new QToolButton(group);
@@ -210,7 +211,7 @@ void ExportForm::connectControls() {
 }
 
 void ExportForm::Form_Load() {
-  setWindowIcon(QIcon(platform::ProgramFolder::path(WindowIcon)));
+  setWindowIcon(platform::readIconFile(platform::ProgramFolder::path(WindowIcon)));
   const QDir lastFolder(context_.Last_Path != nullptr ? *context_.Last_Path : QString());
   ExportLocation[Raw]->setText(lastFolder.filePath(RawFileDefault));
   const bool stiffness = context_.Model_Code == instrument::ModelCode::T7310;

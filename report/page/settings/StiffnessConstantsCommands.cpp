@@ -59,9 +59,13 @@ void StiffnessConstantsCommands::load() {
     platform::ui::Dialogs::inform(page_.window(), message.arg(result.missingKeys.join(separator)));
   }
   if (result.outcome != StiffnessConsLoad::Missing) return;
-  if (!result.unreadable.isEmpty())
-    platform::ui::Dialogs::inform(page_.window(), ConstantsUnreadable.arg(result.unreadable));
   constants_ = StiffnessConstants{};
+  // A file there but refused does exist: the refusal says what stands in the
+  // way.
+  if (!result.unreadable.isEmpty()) {
+    platform::ui::Dialogs::inform(page_.window(), ConstantsUnreadable.arg(result.unreadable));
+    return;
+  }
   const auto answer = platform::ui::Dialogs::message({page_.window(), ConstantsMissing, QString(),
                                                       platform::ui::MessageButtons::YesNo,
                                                       platform::ui::MessageIcon::Question});

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
+#include <sys/stat.h>
 
 #include "../DataViewFixture.h"
 #include "instrument/DBTablesFile.h"
@@ -142,6 +143,16 @@ TEST_F(ProjectFileCommandsTest, CancelAndMissingFilesChangeNothing) {
             QStringList{QStringLiteral("Selected File does not exist.  Check file name and path.")});
   ASSERT_EQ(dialogs.fileRequests.size(), 2);
   EXPECT_EQ(dialogs.fileRequests[1].folder, folder.path(QStringLiteral("elsewhere")));
+
+  // A pipe would be waited on: it is named as what it is, and not read.
+  const QString pipe = outPath("pipe.txt");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+  dialogs.messages.clear();
+  dialogs.files.enqueue(pipe);
+  main().dataView().files().Load_DB_Click();
+  EXPECT_EQ(dialogs.messageTexts(),
+            QStringList{pipe + QStringLiteral(" is no regular file (a folder, a device, a pipe or a socket).  Check "
+                                              "file name and path.")});
   EXPECT_EQ(root()->text(0), QStringLiteral("Tests (lx9100_two_tests.txt)"));
   EXPECT_EQ(view().Rows_Recordset.recordCount(), 3);
   EXPECT_TRUE(controlsEnabled());

@@ -3,9 +3,11 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "mainwindow/ProgramIcon.h"
 #include "platform/core/ProgramFiles.h"
+#include "support/PipeWaitGuard.h"
 #include "support/TempProgramFolder.h"
 
 namespace mainwindow {
@@ -45,6 +47,16 @@ TEST(ProgramIconTest, DrawnWhenTheIconFileIsMissingOrUnreadable) {
   broken.close();
   EXPECT_FALSE(programIcon().isNull());
   EXPECT_FALSE(programIcon().availableSizes().isEmpty());
+}
+
+// A pipe in the icon's place would hold the start until a writer came.
+TEST(ProgramIconTest, DrawnWhenAPipeIsInTheIconFilesPlaceWhichIsNeverWaitedOn) {
+  testsupport::TempProgramFolder folder;
+  ASSERT_EQ(::mkfifo(QFile::encodeName(folder.path(platform::ProgramFiles::Icon)).constData(), 0600), 0);
+  testsupport::PipeWaitGuard guard(folder.path(platform::ProgramFiles::Icon));
+  const QIcon icon = programIcon();
+  EXPECT_FALSE(guard.waited()) << "the start waited on the pipe";
+  EXPECT_FALSE(icon.availableSizes().isEmpty());
 }
 
 }  // namespace

@@ -9,13 +9,17 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <sys/stat.h>
 
+#include "instrument/DBTablesFile.h"
 #include "instrument/WorkingDatabaseBackup.h"
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/core/ProgramFolderLock.h"
 #include "platform/db/Database.h"
 #include "platform/ui/ScriptedDialogs.h"
+#include "report/builder/CompanyInfo.h"
+#include "report/page/header/InfoFile.h"
 #include "support/FullDisk.h"
 #include "support/TempProgramFolder.h"
 
@@ -135,21 +139,27 @@ TEST_F(StartupFilesTest, ANewEmptyProgramFolderGetsItsFoldersAndAnUnmakeableOneI
   platform::ProgramFolder::setRoot(folder.root());
 }
 
-// The company information and the table list are told as their loads found
-// them (no such files are here), an unreadable one is not told; the COM port
-// map is read for it.
-TEST_F(StartupFilesTest, OnlyFilesFoundTooLargeAreToldInStartOrder) {
-  using platform::SettingsFile;
-  writeFile(path(platform::ProgramFiles::ComPortMap), QByteArray(platform::SettingsFileLimit + 1, '\n'));
-  const QStringList told = oversizedStartupFiles(SettingsFile::TooLarge, SettingsFile::Unreadable);
-  ASSERT_EQ(told.size(), 2);
-  EXPECT_TRUE(told[0].contains(QStringLiteral("Info.qvt")));
-  EXPECT_TRUE(told[1].contains(QStringLiteral("ComPorts.qvt")));
+// Each settings file the start's readers refused is named, with why, in start
+// order: the company information and the table list as their loads found
+// them, the COM port map asked of its reader. A list refused as not fitting
+// its model is told by its load already.
+TEST_F(StartupFilesTest, EverySettingsFileRefusedAtStartIsNamedWithWhyInStartOrder) {
+  namespace files = platform::ProgramFiles;
+  writeFile(path(files::CompanyInfo), QByteArray(platform::SettingsFileLimit + 1, '\n'));
+  for (const QString& pipe : {files::TableList, files::ComPortMap})
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path(pipe)).constData(), 0600), 0);
+  report::CompanyInfo info;
+  QString title;
+  report::Info_File(report::InfoFileLoad, info, title);
+  qint32 model = 0;
+  const QStringList told = refusedStartupFiles(info.fileRefusal, instrument::readTableList(model).refusal);
+  ASSERT_EQ(told.size(), 3) << told.join('\n').toStdString();
+  EXPECT_TRUE(told[0].contains(path(files::CompanyInfo) + QStringLiteral(" is larger than 1 MB")));
+  EXPECT_TRUE(told[1].contains(path(files::TableList) + QStringLiteral(" is no regular file")));
+  EXPECT_TRUE(told[2].contains(path(files::ComPortMap) + QStringLiteral(" is no regular file")));
 
-  ASSERT_TRUE(QFile::remove(path(platform::ProgramFiles::ComPortMap)));
-  const QStringList tableList = oversizedStartupFiles(SettingsFile::Read, SettingsFile::TooLarge);
-  ASSERT_EQ(tableList.size(), 1);
-  EXPECT_TRUE(tableList[0].contains(QStringLiteral("DBTbles.qvt")));
+  for (const QString& file : {files::CompanyInfo, files::TableList, files::ComPortMap}) QFile::remove(path(file));
+  EXPECT_TRUE(refusedStartupFiles({}, {}).isEmpty());
 }
 
 TEST_F(StartupFilesTest, ALockFileOfAnotherComputerRefusesTheStartAndNamesThatComputer) {

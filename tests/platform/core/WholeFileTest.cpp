@@ -3,6 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <functional>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 #include "platform/core/WholeFile.h"
 #include "support/FileSizeLimit.h"
@@ -103,6 +107,44 @@ TEST_F(WholeFile, NoFreeInodeSaysTheDiskIsFull) {
   EXPECT_FALSE(platform::writeWholeFile(path, "new", &error));
   EXPECT_TRUE(error.startsWith(QStringLiteral("the disk is full"))) << error.toStdString();
   EXPECT_EQ(contents(path), "previous");
+}
+
+// A save through a link must not turn a device node, a pipe or a folder into
+// a file of its own: the write is refused by name, and the node stays. The
+// device is one made here (the numbers of /dev/null), so nothing outside the
+// test's folder is at stake even when the test fails.
+TEST_F(WholeFile, ALinkToAnythingButARegularFileIsRefusedAndNothingIsReplaced) {
+  const QString node = folder_.path(QStringLiteral("info/node"));
+  const QString loop = folder_.path(QStringLiteral("info/loop"));
+  const struct {
+    const char* what;
+    std::function<int()> make;  // makes node (or the loop), 0 when done
+    mode_t type;                // what node is to stay
+    QString named;              // the file the refusal names
+  } cases[] = {
+      {"device", [&] { return ::mknod(QFile::encodeName(node).constData(), S_IFCHR | 0666, makedev(1, 3)); },
+       S_IFCHR, node},
+      {"pipe", [&] { return ::mkfifo(QFile::encodeName(node).constData(), 0666); }, S_IFIFO, node},
+      {"folder", [&] { return QDir().mkdir(node) ? 0 : -1; }, S_IFDIR, node},
+      {"loop", [&] { return QFile::link(loop, loop) ? 0 : -1; }, 0, path_},
+  };
+  for (const auto& each : cases) {
+    SCOPED_TRACE(each.what);
+    ASSERT_EQ(each.make(), 0);
+    ASSERT_TRUE(QFile::link(each.type != 0 ? node : loop, path_));
+    QString error;
+    EXPECT_FALSE(platform::writeWholeFile(path_, "new", &error));
+    EXPECT_TRUE(error.contains(each.named)) << error.toStdString();
+    struct stat status {};
+    if (each.type != 0) {
+      ASSERT_EQ(::lstat(QFile::encodeName(node).constData(), &status), 0);
+      EXPECT_EQ(status.st_mode & S_IFMT, each.type);
+    }
+    const QStringList temporary{QLatin1Char('*') + platform::WholeFileTemporaryMark + QLatin1Char('*')};
+    EXPECT_TRUE(QDir(folder_.path("info")).entryList(temporary, QDir::AllEntries | QDir::Hidden | QDir::System).isEmpty());
+    for (const QString& name : {path_, node, loop})
+      if (::unlink(QFile::encodeName(name).constData()) != 0) ::rmdir(QFile::encodeName(name).constData());
+  }
 }
 
 TEST_F(WholeFile, AFolderThatDoesNotExistIsAFailure) {

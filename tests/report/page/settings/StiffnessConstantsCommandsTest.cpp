@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QKeyEvent>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "../FakeReportPageHost.h"
 #include "instrument/ProgramState.h"
@@ -77,6 +78,17 @@ TEST_F(StiffnessConstantsCommandsTest, MissingFileAnsweredNoLeavesZerosAndNothin
   EXPECT_DOUBLE_EQ(constants.Densi2, 0);
   EXPECT_EQ(commands.editor(), nullptr);
   EXPECT_FALSE(commands.textChangedArmed());
+}
+
+// A pipe in the file's place is there: its refusal says so, and no question
+// follows that would call it missing.
+TEST_F(StiffnessConstantsCommandsTest, ARefusedFileIsNamedAndNotAskedAboutAsMissing) {
+  ASSERT_EQ(::mkfifo(QFile::encodeName(filePath()).constData(), 0600), 0);
+  commands.StiffCons_File(StiffConsLoad);
+  ASSERT_EQ(dialogs.messageTexts().size(), 1) << dialogs.messageTexts().join('\n').toStdString();
+  EXPECT_TRUE(dialogs.messageTexts()[0].contains(filePath() + QStringLiteral(" is no regular file")));
+  EXPECT_DOUBLE_EQ(constants.MeasMs, 0);
+  EXPECT_EQ(commands.editor(), nullptr);
 }
 
 TEST_F(StiffnessConstantsCommandsTest, MissingFileAnsweredYesOpensTheEditorAndArmsTheRebuild) {
