@@ -7,6 +7,7 @@
 
 #include "instrument/DBTablesFile.h"
 #include "mainwindow/ProgramInfo.h"
+#include "platform/core/LockFileText.h"
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/core/ProgramFolderLock.h"
@@ -29,6 +30,9 @@ const QString AlreadyRunning = QStringLiteral(
 const QString RunningOnOtherComputer = QStringLiteral(
     "The program on the computer \"%2\" is using the folder \"%1\". If that program is no longer running, "
     "delete the file \"%3\" and start the program again.");
+const QString RunningOnComputerOfSameName = QStringLiteral(
+    "The program on another computer of the same name, \"%2\", is using the folder \"%1\". If that program is no "
+    "longer running, delete the file \"%3\" and start the program again.");
 const QString AlsoRunningHere = QStringLiteral(
     "The program is also running on the folder \"%1\" in another window. Use that window, or close it and try "
     "again.");
@@ -59,8 +63,9 @@ void warn(const QString& text, QWidget* parent = nullptr) {
 QString programFolder() { return QDir::toNativeSeparators(platform::ProgramFolder::root()); }
 
 QString otherComputerHolds(const ProgramFolderLock& lock) {
-  return RunningOnOtherComputer.arg(programFolder(), lock.holderComputer(),
-                                    QDir::toNativeSeparators(lock.lockFilePath()));
+  const QString& text =
+      platform::isThisComputersName(lock.holderComputer()) ? RunningOnComputerOfSameName : RunningOnOtherComputer;
+  return text.arg(programFolder(), lock.holderComputer(), QDir::toNativeSeparators(lock.lockFilePath()));
 }
 
 }  // namespace

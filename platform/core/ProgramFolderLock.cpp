@@ -26,6 +26,15 @@ const QString NotAFile = QStringLiteral(
 const QString Unreadable = QStringLiteral(
     "The lock file \"%1\" cannot be read: if no other start of the program is under way, delete it and start the "
     "program again. Downloads and project opens are refused until then.");
+// %1: the lock file; %2: the account whose file it is.
+const QString OtherAccountsLock = QStringLiteral(
+    "The lock file \"%1\" of the account \"%2\" could not be taken over, and this account may not delete it: if "
+    "no other start of the program is under way, the account \"%2\" or an administrator must delete it. Downloads "
+    "and project opens are refused until then.");
+// %1: the lock file.
+const QString LockInReadOnlyFolder = QStringLiteral(
+    "The lock file \"%1\" could not be taken over, and cannot be deleted while its folder is read-only: make the "
+    "folder writable, then start the program again. Downloads and project opens are refused until then.");
 const QString FolderReadOnly = QStringLiteral("the folder is read-only");
 
 // What stops files being written in the folder, where the reason given is less plain.
@@ -36,6 +45,12 @@ QString whyNotWritable(const QString& folder, const QString& otherwise) {
 }
 
 QString native(const QString& path) { return QDir::toNativeSeparators(path); }
+
+// A lock file left in the way that this account may not delete: who may.
+QString notToBeDeletedHere(const LockFileClaim& claim, const QString& path) {
+  if (claim.remover.who == FileRemover::OwningAccount) return OtherAccountsLock.arg(native(path), claim.remover.owner);
+  return LockInReadOnlyFolder.arg(native(path));
+}
 
 }  // namespace
 
@@ -63,6 +78,8 @@ ProgramFolderLock::Claim ProgramFolderLock::take() {
 QString ProgramFolderLock::problemOf(const LockFileClaim& claim) const {
   const QString path = lockFilePath();
   const QString folder = QFileInfo(path).absolutePath();
+  const bool leftInTheWay = claim.outcome == LockFileClaim::Unreadable || claim.outcome == LockFileClaim::NotTakenOver;
+  if (leftInTheWay && claim.remover.who != FileRemover::ThisAccount) return notToBeDeletedHere(claim, path);
   switch (claim.outcome) {
     case LockFileClaim::NotAFile: return NotAFile.arg(native(path));
     case LockFileClaim::Unreadable: return Unreadable.arg(native(path));

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "platform/core/LockFile.h"
+#include "platform/core/LockFileText.h"
 
 namespace platform::db {
 namespace {
@@ -22,6 +23,9 @@ const QString InUseHere = QStringLiteral(
 const QString InUseOnOtherComputer = QStringLiteral(
     "The working database \"%1\" is in use by the program on the computer \"%3\". If that program is no longer "
     "running, delete the file \"%2\" and try again.");
+const QString InUseOnComputerOfSameName = QStringLiteral(
+    "The working database \"%1\" is in use by the program on another computer of the same name, \"%3\". If that "
+    "program is no longer running, delete the file \"%2\" and try again.");
 // %1: the lock file.
 const QString NotAFile = QStringLiteral(
     "\"%1\" is in the place of the working database's lock file but is no file. Move or delete it, then try "
@@ -38,8 +42,22 @@ const QString NotTakenOver = QStringLiteral(
     "Delete that file, then try again.");
 const QString NotLocked =
     QStringLiteral("The lock file \"%1\" of the working database could not be locked: %2.");
+// %1: the lock file; %2: the account whose file it is.
+const QString OtherAccountsLock = QStringLiteral(
+    "The lock file \"%1\" of the working database, left by the account \"%2\", could not be taken over, and this "
+    "account may not delete it: if no other program is using the working database, the account \"%2\" or an "
+    "administrator must delete that file, then try again.");
+// %1: the lock file.
+const QString LockInReadOnlyFolder = QStringLiteral(
+    "The lock file \"%1\" of the working database could not be taken over, and cannot be deleted while its folder "
+    "is read-only: make the folder writable, then try again.");
 
 QString native(const QString& path) { return QDir::toNativeSeparators(path); }
+
+// Another computer's holder, or one of another computer named as this one.
+const QString& otherComputerHolds(const QString& computer) {
+  return isThisComputersName(computer) ? InUseOnComputerOfSameName : InUseOnOtherComputer;
+}
 
 struct OpenFile {
   std::set<Database*> connections;
@@ -70,8 +88,16 @@ DatabaseLockFile::Holder holderOf(const LockFileClaim& claim) {
   }
 }
 
+// A lock file left in the way that this account may not delete: who may.
+QString notToBeDeletedHere(const LockFileClaim& claim, const QString& lock) {
+  if (claim.remover.who == FileRemover::OwningAccount) return OtherAccountsLock.arg(lock, claim.remover.owner);
+  return LockInReadOnlyFolder.arg(lock);
+}
+
 // Why the lock file stands in the way, naming it.
 QString inTheWay(const LockFileClaim& claim, const QString& lock) {
+  const bool leftInTheWay = claim.outcome == LockFileClaim::Unreadable || claim.outcome == LockFileClaim::NotTakenOver;
+  if (leftInTheWay && claim.remover.who != FileRemover::ThisAccount) return notToBeDeletedHere(claim, lock);
   switch (claim.outcome) {
     case LockFileClaim::NotAFile: return NotAFile.arg(lock);
     case LockFileClaim::Unreadable: return Unreadable.arg(lock);
@@ -91,7 +117,8 @@ QString DatabaseLockFile::path(const QString& databasePath) {
 DatabaseLockFile::Reading DatabaseLockFile::read(const QString& databasePath) {
   if (!connections(databasePath).empty()) return {Holder::ThisProcess, {}};
   const QString lockPath = path(databasePath);
-  if (!QFileInfo::exists(lockPath)) return {Holder::None, {}};
+  // A link in its place, dangling or not, is in the way as a folder is.
+  if (const QFileInfo lock(lockPath); !lock.exists() && !lock.isSymLink()) return {Holder::None, {}};
   LockFile probe(lockPath);
   const LockFileClaim claim = probe.claim();
   return {holderOf(claim), claim};
@@ -108,7 +135,8 @@ QString DatabaseLockFile::refusal(const Reading& reading, const QString& databas
     case Holder::None: return {};
     case Holder::ThisProcess: return OpenHere.arg(database);
     case Holder::LiveProcess: return InUseHere.arg(database);
-    case Holder::OtherComputer: return InUseOnOtherComputer.arg(database, lock, reading.claim.computer);
+    case Holder::OtherComputer:
+      return otherComputerHolds(reading.claim.computer).arg(database, lock, reading.claim.computer);
     case Holder::InTheWay: return inTheWay(reading.claim, lock);
   }
   return {};
