@@ -27,6 +27,13 @@ struct LockFileClaim {
   FileRemover remover = {};
 };
 
+// Whether something left in the lock file's place stands in the way, rather
+// than a holder, or a folder or disk that will not have the file made.
+inline bool isInTheWay(const LockFileClaim& claim) {
+  return claim.outcome == LockFileClaim::NotAFile || claim.outcome == LockFileClaim::Unreadable ||
+         claim.outcome == LockFileClaim::NotTakenOver;
+}
+
 // A lock file whose native lock is the claim: the file is opened, locked
 // without waiting, and held only if its name still names the file locked;
 // otherwise the lock is let go and the try starts again. A missing file is

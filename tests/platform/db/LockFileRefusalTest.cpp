@@ -56,11 +56,28 @@ TEST(LockFileRefusalTest, EachOutcomeHasItsOwnTextNamingTheRightFile) {
       {{LockFileClaim::HeldOnOtherComputer, thisName, {}}, Holder::OtherComputer, {},
        "The working database \"%2\" is in use by the program on another computer of the same name, \"" + thisName +
            "\". If that program is no longer running, delete the file \"%1\" and try again."},
+      {{LockFileClaim::HeldOnOtherComputer, "lab-pc-7", {}, readOnly}, Holder::OtherComputer, {},
+       "The working database \"%2\" is in use by the program on the computer \"lab-pc-7\". If that program is no "
+       "longer running, the file \"%1\" must be deleted once its folder is writable again; then try again."},
+      {{LockFileClaim::HeldOnOtherComputer, "lab-pc-7", {}, otherAccount}, Holder::OtherComputer, {},
+       "The working database \"%2\" is in use by the program on the computer \"lab-pc-7\". If that program is no "
+       "longer running, the account \"lab2\" or an administrator must delete the file \"%1\", then try again."},
       {{LockFileClaim::NotAFile, {}, {}}, Holder::InTheWay,
        "\"%1\" is in the place of the program's lock file but is no file. Move or delete it, then start the "
        "program again. Downloads and project opens are refused until then.",
        "\"%1\" is in the place of the working database's lock file but is no file. Move or delete it, then try "
        "again."},
+      {{LockFileClaim::NotAFile, {}, {}, otherAccount}, Holder::InTheWay,
+       "\"%1\" is in the place of the program's lock file but is no file, and this account may not move or delete "
+       "it: the account \"lab2\" or an administrator must. Downloads and project opens are refused until then.",
+       "\"%1\" is in the place of the working database's lock file but is no file, and this account may not move "
+       "or delete it: the account \"lab2\" or an administrator must, then try again."},
+      {{LockFileClaim::NotAFile, {}, {}, readOnly}, Holder::InTheWay,
+       "\"%1\" is in the place of the program's lock file but is no file, and cannot be moved or deleted while its "
+       "folder is read-only: make the folder writable, move or delete it, then start the program again. Downloads "
+       "and project opens are refused until then.",
+       "\"%1\" is in the place of the working database's lock file but is no file, and cannot be moved or deleted "
+       "while its folder is read-only: make the folder writable, move or delete it, then try again."},
       {{LockFileClaim::Unreadable, {}, {}}, Holder::InTheWay,
        "The lock file \"%1\" cannot be read: if no other start of the program is under way, delete it and start "
        "the program again. Downloads and project opens are refused until then.",
