@@ -1,11 +1,12 @@
 // Four starts of the program race for one program folder, round after round,
 // each time on a lock file left in one state: "empty" (a power loss right
-// after it was made), "garbled", "dead" (naming a process that has ended on
-// this computer) or "absent". Every start that gets the claim keeps it until
+// after it was made), "garbled", "garbage" (random bytes, a line end in about
+// every eighth, from a fixed seed: many have three whole lines or more),
+// "dead" (naming a process that has ended on this computer) or "absent". Every start that gets the claim keeps it until
 // all four have tried, so two holders in a round would hold at once. Run by
 // hand:
 //
-//   bench_racing_starts [rounds=1000] [state=all|empty|garbled|dead|absent] [forced]
+//   bench_racing_starts [rounds=1000] [state=all|empty|garbled|garbage|dead|absent] [forced]
 //
 // "forced" makes the first start of each round wait 20 ms between opening
 // (or making) the lock file and taking its native lock, the moment in which
@@ -16,6 +17,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -38,6 +40,7 @@ struct Tally {
   int noHolder = 0;
   int twoOrMore = 0;
   int otherRefusals = 0;
+  int threeWholeLines = 0;  // rounds whose lock file had three whole lines or more
 };
 
 qint64 endedProcess() {
@@ -47,12 +50,21 @@ qint64 endedProcess() {
   return child;
 }
 
+// Random bytes of random length, lines of random bytes among them.
+QByteArray garbage() {
+  static QRandomGenerator random(50);
+  QByteArray text(random.bounded(160), '\0');
+  for (char& c : text) c = random.bounded(8) == 0 ? '\n' : static_cast<char>(random.bounded(256));
+  return text;
+}
+
 void leaveLockFile(const QString& state, const QString& path) {
   QFile::remove(path);
   if (state == QLatin1String("absent")) return;
   QFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return;
   if (state == QLatin1String("garbled")) file.write("\x01\xfe garbled\n\n");
+  if (state == QLatin1String("garbage")) file.write(garbage());
   if (state == QLatin1String("dead"))
     file.write(QByteArray::number(endedProcess()) + "\nquorvane\n" + QSysInfo::machineHostName().toUtf8() + '\n' +
                QSysInfo::machineUniqueId() + '\n');
@@ -116,15 +128,18 @@ int main(int argc, char** argv) {
   platform::ProgramFolder::setRoot(dir.path());
   const QString lockPath = platform::ProgramFolder::path(platform::ProgramFiles::ProgramLock);
   std::printf("%d rounds of %d starts%s\n", rounds, Starts, forced ? ", the first waiting in the gap" : "");
-  for (const char* state : {"empty", "garbled", "dead", "absent"}) {
+  for (const char* state : {"empty", "garbled", "garbage", "dead", "absent"}) {
     if (only != QLatin1String("all") && only != QLatin1String(state)) continue;
     Tally tally;
     for (int i = 0; i < rounds; ++i) {
       leaveLockFile(QLatin1String(state), lockPath);
+      QFile left(lockPath);
+      if (left.open(QIODevice::ReadOnly) && left.readAll().count('\n') >= 3) ++tally.threeWholeLines;
+      left.close();
       round(tally, forced);
     }
-    std::printf("%-8s one holder %5d   none %3d   two or more %3d   other refusals %3d\n", state, tally.oneHolder,
-                tally.noHolder, tally.twoOrMore, tally.otherRefusals);
+    std::printf("%-8s one holder %5d   none %3d   two or more %3d   other refusals %3d   three whole lines %5d\n",
+                state, tally.oneHolder, tally.noHolder, tally.twoOrMore, tally.otherRefusals, tally.threeWholeLines);
   }
   return 0;
 }

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <set>
 #include <utility>
 
@@ -22,8 +23,9 @@ namespace {
 // go on for ever: past this many, the file counts as held.
 constexpr int Tries = 16;
 // A pipe or device in the file's place is opened without waiting, and never
-// as the controlling terminal.
-constexpr int OpenFlags = O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
+// as the controlling terminal; a symbolic link is not followed (ELOOP), lest
+// the text be written into whatever file it names.
+constexpr int OpenFlags = O_CLOEXEC | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW;
 
 LockFileClaim only(LockFileClaim::Outcome outcome) { return {outcome, {}, {}}; }
 
@@ -65,10 +67,10 @@ bool takeNativeLocks(int fd, bool writable) {
 bool heldByOther(int error) { return error == EWOULDBLOCK || error == EAGAIN || error == EACCES; }
 
 // Whether the name still names the file opened: one made anew in its place
-// belongs to whoever locks it.
+// belongs to whoever locks it, and a link put there names no lock file.
 bool stillNamed(int fd, const QByteArray& name) {
   struct stat opened {}, named {};
-  return ::fstat(fd, &opened) == 0 && ::stat(name.constData(), &named) == 0 && opened.st_dev == named.st_dev &&
+  return ::fstat(fd, &opened) == 0 && ::lstat(name.constData(), &named) == 0 && opened.st_dev == named.st_dev &&
          opened.st_ino == named.st_ino;
 }
 
@@ -94,6 +96,30 @@ void letEveryAccountRead(int fd) {
     (void)::fchmod(fd, (opened.st_mode & 07777) | ReadByAll);
 }
 
+// A file is made under the lock file's name with this mark and six random
+// letters before it is linked into place.
+const QString MakingMark = QStringLiteral(".quorvane-lock-");
+
+QByteArray makingName(const QByteArray& name) {
+  static const QByteArray Letters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+  QByteArray made = name + MakingMark.toLatin1();
+  for (int i = 0; i < 6; ++i) made += Letters.at(QRandomGenerator::global()->bounded(int(Letters.size())));
+  return made;
+}
+
+// What a start ended while it made the file left. Removing one that another
+// start is still making only has that start try again (its link fails).
+void removeLeftoversOfMaking(const QString& path) {
+  const QFileInfo lock(path);
+  QDir folder = lock.dir();
+  const QStringList made = folder.entryList({lock.fileName() + MakingMark + QStringLiteral("??????")},
+                                            QDir::Files | QDir::Hidden | QDir::System);
+  for (const QString& file : made) folder.remove(file);
+}
+
+// A file system without hard links (FAT, say) refuses link(2) this way.
+bool noHardLinks(int error) { return error == EPERM || error == EOPNOTSUPP || error == ENOSYS; }
+
 // A native lock refused: who holds it, as far as the file says.
 LockFileClaim refusedLock(int fd, int error) {
   if (!heldByOther(error)) return {LockFileClaim::NotLocked, {}, fileErrorText(error)};
@@ -117,8 +143,8 @@ LockFileClaim probeReadOnly(int fd, int notWritable) {
 // made now, so another try is due.
 bool notOpened(const QByteArray& name, int error, LockFileClaim& claim) {
   claim = {LockFileClaim::NotMade, {}, fileErrorText(error)};
-  // A folder, or a socket or a device with nothing behind it (ENXIO).
-  if (error == EISDIR || error == ENXIO) claim = only(LockFileClaim::NotAFile);
+  // A folder, a symbolic link, or a socket or a device with nothing behind it (ENXIO).
+  if (error == EISDIR || error == ELOOP || error == ENXIO) claim = only(LockFileClaim::NotAFile);
   if (error != EACCES && error != EPERM && error != EROFS) return true;
   const int fd = ::open(name.constData(), O_RDONLY | OpenFlags);
   if (fd < 0) {
@@ -129,6 +155,52 @@ bool notOpened(const QByteArray& name, int error, LockFileClaim& claim) {
   claim = probeReadOnly(fd, error);
   ::close(fd);
   return true;
+}
+
+enum class Made { Held, Refused, Again, NoHardLinks };
+
+// Locks and writes the file made, then links it to the lock file's name,
+// which fails when another start has made one there meanwhile.
+Made putInPlace(int fd, const QByteArray& making, const QByteArray& name, LockFileClaim& claim) {
+  if (!takeNativeLocks(fd, true)) {
+    claim = refusedLock(fd, errno);
+    return Made::Refused;
+  }
+  if (!writeText(fd)) {
+    claim = {LockFileClaim::NotMade, {}, fileErrorText(errno)};
+    return Made::Refused;
+  }
+  if (::link(making.constData(), name.constData()) == 0) {
+    claim = only(LockFileClaim::Taken);
+    return Made::Held;
+  }
+  // Another start has made the file meanwhile (tried next), or its holder
+  // removed this one as left over.
+  if (errno == EEXIST || errno == ENOENT) {
+    claim = only(LockFileClaim::HeldHere);
+    return Made::Again;
+  }
+  if (noHardLinks(errno)) return Made::NoHardLinks;
+  claim = {LockFileClaim::NotMade, {}, fileErrorText(errno)};
+  return Made::Refused;
+}
+
+// A missing file, made under its own name: readable by every account before
+// anyone can see it, then locked and written before it is put in its place.
+// made: the file, when held.
+Made makeInPlace(const QByteArray& name, LockFileClaim& claim, int& made) {
+  const QByteArray making = makingName(name);
+  const int fd = ::open(making.constData(), O_RDWR | O_CREAT | O_EXCL | OpenFlags, 0666);
+  if (fd < 0) return errno == EEXIST || !notOpened(name, errno, claim) ? Made::Again : Made::Refused;
+  letEveryAccountRead(fd);
+  runStepBeforeLock();
+  const Made outcome = putInPlace(fd, making, name, claim);
+  ::unlink(making.constData());
+  if (outcome == Made::Held)
+    made = fd;
+  else
+    ::close(fd);
+  return outcome;
 }
 
 }  // namespace
@@ -142,7 +214,9 @@ LockFileClaim LockFile::claim() {
   if (heldByThisProcess().count(keyOf(path_)) != 0) return only(LockFileClaim::HeldHere);
   LockFileClaim claim;
   for (int i = 0; i < Tries; ++i)
-    if (claimOnce(claim)) return claim;
+    if (claimOnce(claim)) break;
+  if (claim.outcome != LockFileClaim::Taken && claim.outcome != LockFileClaim::HeldHere)
+    claim.remover = whoMayRemove(path_);
   return claim;
 }
 
@@ -150,7 +224,16 @@ LockFileClaim LockFile::claim() {
 // and claim says what the last one found.
 bool LockFile::claimOnce(LockFileClaim& claim) {
   const QByteArray name = QFile::encodeName(path_);
-  const int fd = ::open(name.constData(), O_RDWR | O_CREAT | OpenFlags, 0666);
+  int fd = ::open(name.constData(), O_RDWR | OpenFlags);
+  if (fd < 0 && errno == ENOENT) {
+    int made = -1;
+    switch (makeInPlace(name, claim, made)) {
+      case Made::Held: hold(made); return true;
+      case Made::Refused: return true;
+      case Made::Again: return false;
+      case Made::NoHardLinks: fd = ::open(name.constData(), O_RDWR | O_CREAT | OpenFlags, 0666); break;
+    }
+  }
   if (fd < 0) return notOpened(name, errno, claim);
   runStepBeforeLock();
   if (!isRegularFile(fd)) {
@@ -168,13 +251,18 @@ bool LockFile::claimOnce(LockFileClaim& claim) {
     ::unlink(name.constData());
   } else {
     letEveryAccountRead(fd);
-    descriptor_ = fd;
-    heldByThisProcess().insert(keyOf(path_));
+    hold(fd);
     claim = only(LockFileClaim::Taken);
     return true;
   }
   ::close(fd);
   return true;
+}
+
+void LockFile::hold(int fd) {
+  descriptor_ = fd;
+  heldByThisProcess().insert(keyOf(path_));
+  removeLeftoversOfMaking(path_);
 }
 
 void LockFile::beforeNextLock(std::function<void()> step) { stepBeforeLock() = std::move(step); }

@@ -26,6 +26,24 @@ const QString NotAFile = QStringLiteral(
 const QString Unreadable = QStringLiteral(
     "The lock file \"%1\" cannot be read: if no other start of the program is under way, delete it and start the "
     "program again. Downloads and project opens are refused until then.");
+// %1: what is in the lock file's place; %2: the account whose it is.
+const QString NotAFileOfOtherAccount = QStringLiteral(
+    "\"%1\" is in the place of the program's lock file but is no file, and this account may not move or delete "
+    "it: the account \"%2\" or an administrator must. Downloads and project opens are refused until then.");
+// %1: what is in the lock file's place.
+const QString NotAFileInReadOnlyFolder = QStringLiteral(
+    "\"%1\" is in the place of the program's lock file but is no file, and cannot be moved or deleted while its "
+    "folder is read-only: make the folder writable, move or delete it, then start the program again. Downloads and "
+    "project opens are refused until then.");
+// %1: the lock file; %2: the account whose file it is.
+const QString OtherAccountsLock = QStringLiteral(
+    "The lock file \"%1\" of the account \"%2\" could not be taken over, and this account may not delete it: if "
+    "no other start of the program is under way, the account \"%2\" or an administrator must delete it. Downloads "
+    "and project opens are refused until then.");
+// %1: the lock file.
+const QString LockInReadOnlyFolder = QStringLiteral(
+    "The lock file \"%1\" could not be taken over, and cannot be deleted while its folder is read-only: make the "
+    "folder writable, then start the program again. Downloads and project opens are refused until then.");
 const QString FolderReadOnly = QStringLiteral("the folder is read-only");
 
 // What stops files being written in the folder, where the reason given is less plain.
@@ -36,6 +54,15 @@ QString whyNotWritable(const QString& folder, const QString& otherwise) {
 }
 
 QString native(const QString& path) { return QDir::toNativeSeparators(path); }
+
+// What is in the way that this account may not delete: who may.
+QString notToBeDeletedHere(const LockFileClaim& claim, const QString& path) {
+  const bool owned = claim.remover.who == FileRemover::OwningAccount;
+  if (claim.outcome == LockFileClaim::NotAFile)
+    return owned ? NotAFileOfOtherAccount.arg(native(path), claim.remover.owner)
+                 : NotAFileInReadOnlyFolder.arg(native(path));
+  return owned ? OtherAccountsLock.arg(native(path), claim.remover.owner) : LockInReadOnlyFolder.arg(native(path));
+}
 
 }  // namespace
 
@@ -55,7 +82,10 @@ ProgramFolderLock::Claim ProgramFolderLock::take() {
   switch (claim.outcome) {
     case LockFileClaim::Taken: lock_ = std::move(lock); return Claim::Taken;
     case LockFileClaim::HeldHere: return Claim::HeldElsewhere;
-    case LockFileClaim::HeldOnOtherComputer: holderComputer_ = claim.computer; return Claim::HeldOnOtherComputer;
+    case LockFileClaim::HeldOnOtherComputer:
+      holderComputer_ = claim.computer;
+      lockFileRemover_ = claim.remover;
+      return Claim::HeldOnOtherComputer;
     default: problem_ = problemOf(claim); return Claim::NotPossible;
   }
 }
@@ -63,6 +93,7 @@ ProgramFolderLock::Claim ProgramFolderLock::take() {
 QString ProgramFolderLock::problemOf(const LockFileClaim& claim) const {
   const QString path = lockFilePath();
   const QString folder = QFileInfo(path).absolutePath();
+  if (isInTheWay(claim) && claim.remover.who != FileRemover::ThisAccount) return notToBeDeletedHere(claim, path);
   switch (claim.outcome) {
     case LockFileClaim::NotAFile: return NotAFile.arg(native(path));
     case LockFileClaim::Unreadable: return Unreadable.arg(native(path));
@@ -76,6 +107,7 @@ void ProgramFolderLock::release() {
   lock_.reset();
   problem_.clear();
   holderComputer_.clear();
+  lockFileRemover_ = {};
 }
 
 }  // namespace platform

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "platform/core/FileRemover.h"
+
 namespace platform {
 
 class LockFile;
@@ -37,12 +39,15 @@ class ProgramFolderLock {
   // The words for a claim that was not possible, naming the lock file.
   QString problemOf(const LockFileClaim& claim) const;
   const QString& holderComputer() const { return holderComputer_; }
+  // Who may delete a lock file that names another computer.
+  const FileRemover& lockFileRemover() const { return lockFileRemover_; }
   QString lockFilePath() const;
 
  private:
   std::unique_ptr<LockFile> lock_;
   QString problem_;
   QString holderComputer_;
+  FileRemover lockFileRemover_;
 };
 
 }  // namespace platform

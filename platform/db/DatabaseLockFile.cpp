@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "platform/core/LockFile.h"
+#include "platform/core/LockFileText.h"
 
 namespace platform::db {
 namespace {
@@ -18,14 +19,33 @@ const QString OpenHere = QStringLiteral(
 const QString InUseHere = QStringLiteral(
     "The working database \"%1\" is in use by another running program of this computer. Close that program, "
     "then try again.");
-// %1: the database; %2: its lock file; %3: the other computer.
-const QString InUseOnOtherComputer = QStringLiteral(
-    "The working database \"%1\" is in use by the program on the computer \"%3\". If that program is no longer "
-    "running, delete the file \"%2\" and try again.");
+// %1: the database; %2: the other computer.
+const QString InUseOnOtherComputer =
+    QStringLiteral("The working database \"%1\" is in use by the program on the computer \"%2\".");
+const QString InUseOnComputerOfSameName = QStringLiteral(
+    "The working database \"%1\" is in use by the program on another computer of the same name, \"%2\".");
+// What to do if that program no longer runs, by who may delete its lock
+// file. %1: the lock file; %2: the account whose file it is.
+const QString DeleteIfNoLongerRunning =
+    QStringLiteral(" If that program is no longer running, delete the file \"%1\" and try again.");
+const QString AccountDeletesIfNoLongerRunning = QStringLiteral(
+    " If that program is no longer running, the account \"%2\" or an administrator must delete the file \"%1\", "
+    "then try again.");
+const QString DeleteOnceWritable = QStringLiteral(
+    " If that program is no longer running, the file \"%1\" must be deleted once its folder is writable again; "
+    "then try again.");
 // %1: the lock file.
 const QString NotAFile = QStringLiteral(
     "\"%1\" is in the place of the working database's lock file but is no file. Move or delete it, then try "
     "again.");
+// %1: what is in the lock file's place; %2: the account whose it is.
+const QString NotAFileOfOtherAccount = QStringLiteral(
+    "\"%1\" is in the place of the working database's lock file but is no file, and this account may not move or "
+    "delete it: the account \"%2\" or an administrator must, then try again.");
+// %1: what is in the lock file's place.
+const QString NotAFileInReadOnlyFolder = QStringLiteral(
+    "\"%1\" is in the place of the working database's lock file but is no file, and cannot be moved or deleted "
+    "while its folder is read-only: make the folder writable, move or delete it, then try again.");
 const QString Unreadable = QStringLiteral(
     "The lock file \"%1\" of the working database cannot be read: if no other program is using the working "
     "database, delete that file, then try again.");
@@ -38,8 +58,30 @@ const QString NotTakenOver = QStringLiteral(
     "Delete that file, then try again.");
 const QString NotLocked =
     QStringLiteral("The lock file \"%1\" of the working database could not be locked: %2.");
+// %1: the lock file; %2: the account whose file it is.
+const QString OtherAccountsLock = QStringLiteral(
+    "The lock file \"%1\" of the working database, left by the account \"%2\", could not be taken over, and this "
+    "account may not delete it: if no other program is using the working database, the account \"%2\" or an "
+    "administrator must delete that file, then try again.");
+// %1: the lock file.
+const QString LockInReadOnlyFolder = QStringLiteral(
+    "The lock file \"%1\" of the working database could not be taken over, and cannot be deleted while its folder "
+    "is read-only: make the folder writable, then try again.");
 
 QString native(const QString& path) { return QDir::toNativeSeparators(path); }
+
+// Another computer's holder, or one of another computer named as this one,
+// and what to do if it no longer runs.
+QString otherComputerHolds(const LockFileClaim& claim, const QString& database, const QString& lock) {
+  const QString& holder = isThisComputersName(claim.computer) ? InUseOnComputerOfSameName : InUseOnOtherComputer;
+  switch (claim.remover.who) {
+    case FileRemover::ThisAccount: return holder.arg(database, claim.computer) + DeleteIfNoLongerRunning.arg(lock);
+    case FileRemover::OwningAccount:
+      return holder.arg(database, claim.computer) + AccountDeletesIfNoLongerRunning.arg(lock, claim.remover.owner);
+    case FileRemover::NoneWhileReadOnly: return holder.arg(database, claim.computer) + DeleteOnceWritable.arg(lock);
+  }
+  return {};
+}
 
 struct OpenFile {
   std::set<Database*> connections;
@@ -70,8 +112,17 @@ DatabaseLockFile::Holder holderOf(const LockFileClaim& claim) {
   }
 }
 
+// What is in the way that this account may not delete: who may.
+QString notToBeDeletedHere(const LockFileClaim& claim, const QString& lock) {
+  const bool owned = claim.remover.who == FileRemover::OwningAccount;
+  if (claim.outcome == LockFileClaim::NotAFile)
+    return owned ? NotAFileOfOtherAccount.arg(lock, claim.remover.owner) : NotAFileInReadOnlyFolder.arg(lock);
+  return owned ? OtherAccountsLock.arg(lock, claim.remover.owner) : LockInReadOnlyFolder.arg(lock);
+}
+
 // Why the lock file stands in the way, naming it.
 QString inTheWay(const LockFileClaim& claim, const QString& lock) {
+  if (isInTheWay(claim) && claim.remover.who != FileRemover::ThisAccount) return notToBeDeletedHere(claim, lock);
   switch (claim.outcome) {
     case LockFileClaim::NotAFile: return NotAFile.arg(lock);
     case LockFileClaim::Unreadable: return Unreadable.arg(lock);
@@ -91,7 +142,8 @@ QString DatabaseLockFile::path(const QString& databasePath) {
 DatabaseLockFile::Reading DatabaseLockFile::read(const QString& databasePath) {
   if (!connections(databasePath).empty()) return {Holder::ThisProcess, {}};
   const QString lockPath = path(databasePath);
-  if (!QFileInfo::exists(lockPath)) return {Holder::None, {}};
+  // A link in its place, dangling or not, is in the way as a folder is.
+  if (const QFileInfo lock(lockPath); !lock.exists() && !lock.isSymLink()) return {Holder::None, {}};
   LockFile probe(lockPath);
   const LockFileClaim claim = probe.claim();
   return {holderOf(claim), claim};
@@ -108,7 +160,7 @@ QString DatabaseLockFile::refusal(const Reading& reading, const QString& databas
     case Holder::None: return {};
     case Holder::ThisProcess: return OpenHere.arg(database);
     case Holder::LiveProcess: return InUseHere.arg(database);
-    case Holder::OtherComputer: return InUseOnOtherComputer.arg(database, lock, reading.claim.computer);
+    case Holder::OtherComputer: return otherComputerHolds(reading.claim, database, lock);
     case Holder::InTheWay: return inTheWay(reading.claim, lock);
   }
   return {};

@@ -139,6 +139,22 @@ TEST_F(StartupFilesTest, ANewEmptyProgramFolderGetsItsFoldersAndAnUnmakeableOneI
   platform::ProgramFolder::setRoot(folder.root());
 }
 
+// A lock of a computer cloned from the same image as this one: another
+// computer of the same name, not this computer by its name.
+TEST_F(StartupFilesTest, AComputerOfThisOnesNameIsToldAsAnother) {
+  const QByteArray host = QSysInfo::machineHostName().toUtf8();
+  writeFile(path(platform::ProgramFiles::ProgramLock),
+            "4242\nquorvane\n" + host + "\n0123456789abcdef0123456789abcdef\n");
+  platform::ProgramFolderLock lock;
+  EXPECT_FALSE(claimProgramFolder(lock));
+  EXPECT_EQ(dialogs.messageTexts(),
+            QStringList{QStringLiteral("The program on another computer of the same name, \"%1\", is using the folder "
+                                       "\"%2\". If that program is no longer running, delete the file \"%3\" and "
+                                       "start the program again.")
+                            .arg(QString::fromUtf8(host), QDir::toNativeSeparators(folder.root()),
+                                 path(platform::ProgramFiles::ProgramLock))});
+}
+
 // Each settings file the start's readers refused is named, with why, in start
 // order: the company information and the table list as their loads found
 // them, the COM port map asked of its reader. A list refused as not fitting

@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QLockFile>
+#include <QSysInfo>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -78,6 +80,69 @@ TEST(LockFileTextTest, ATextCutShortNamesNoOtherComputer) {
     EXPECT_EQ(otherComputerIn(text.left(length)), QString()) << length;
 }
 
+// What a lock file's text names, read for what it is: only a text of the
+// holder's layout (Qt's included, of this version and of older ones without
+// a machine id) names another computer; a garbled one names none.
+TEST(LockFileTextTest, OnlyATextOfTheHoldersLayoutNamesAnotherComputer) {
+  QTemporaryDir folder;
+  QLockFile qtLock(folder.filePath(QStringLiteral("qt.lck")));
+  ASSERT_TRUE(qtLock.tryLock(0));
+  QFile qtWritten(folder.filePath(QStringLiteral("qt.lck")));
+  ASSERT_TRUE(qtWritten.open(QIODevice::ReadOnly));
+  QList<QByteArray> qtText = qtWritten.readAll().split('\n');
+  ASSERT_GE(qtText.size(), 4);
+  const QByteArray host = QSysInfo::machineHostName().toUtf8();
+  const QByteArray thisMachine = QSysInfo::machineUniqueId(), otherMachine = "0123456789abcdef0123456789ABCDEF";
+  const QByteArray qtOfThisComputer = qtText.join('\n');
+  qtText[2] = "lab-pc-7";
+  const struct {
+    QByteArray text;
+    QByteArray computer;
+  } rows[] = {
+      {qtOfThisComputer, {}},
+      {qtText.join('\n'), "lab-pc-7"},
+      {"4242\nquorvane\n" + host + '\n' + thisMachine + "\nboot\n", {}},
+      {"4242\nquorvane\n" + host + '\n' + otherMachine + "\nboot\n", host},
+      {"4242\nquorvane\nlab-pc-7\n" + otherMachine + "\nboot\n", "lab-pc-7"},
+      {"4242\nquorvane\nlab-pc-7\n", "lab-pc-7"},      // older Qt: no machine id
+      {"4242\nquorvane\nlab-pc-7\n\n\n", "lab-pc-7"},  // a computer without one
+      {"\x01\xfe\n\x9c\x80\n\xff\xfe\x07\n", {}},
+      {"42a\nquorvane\nlab-pc-7\n", {}},
+      {"4242\nquorvane\nlab pc\x07\n", {}},
+      {"4242\nquorvane\nlab-pc-7\nnot-a-machine-id\n", {}},
+  };
+  for (const auto& row : rows)
+    EXPECT_EQ(otherComputerIn(row.text), QString::fromUtf8(row.computer)) << row.text.toHex().constData();
+}
+
+// A symbolic link in the lock file's place, to a user's file or to none: no
+// file, as a folder is, and nothing is written through it.
+TEST_F(LockFileTest, ALinkInTheLockFilesPlaceIsNoFileAndNothingIsWrittenThroughIt) {
+  const QString usersFile = folder.path(QStringLiteral("info/users.txt"));
+  for (const bool dangling : {false, true}) {
+    QFile target(usersFile);
+    if (!dangling) ASSERT_TRUE(target.open(QIODevice::WriteOnly) && target.write("mine") == 4);
+    target.close();
+    ASSERT_EQ(::symlink(QFile::encodeName(usersFile).constData(), QFile::encodeName(path()).constData()), 0);
+    EXPECT_EQ(LockFile(path()).claim().outcome, LockFileClaim::NotAFile) << dangling;
+    EXPECT_EQ(target.open(QIODevice::ReadOnly) ? target.readAll() : "<none>", dangling ? "<none>" : "mine");
+    target.close();
+    ASSERT_TRUE(QFile::remove(path()) && (dangling || QFile::remove(usersFile)));
+  }
+}
+
+// A start ended while it made the file (under the lock file's name with a
+// mark and six letters) leaves that behind: the next holder removes it, and
+// only it.
+TEST_F(LockFileTest, TheHolderRemovesWhatAStartEndedWhileMakingTheFileLeft) {
+  const QString left = path() + QStringLiteral(".quorvane-lock-AbCdEf"), kept = path() + QStringLiteral(".backup");
+  for (const QString& file : {left, kept}) ASSERT_TRUE(QFile(file).open(QIODevice::WriteOnly));
+  LockFile lock(path());
+  ASSERT_EQ(lock.claim().outcome, LockFileClaim::Taken);
+  EXPECT_FALSE(QFile::exists(left));
+  EXPECT_TRUE(QFile::exists(kept));
+}
+
 // Whether another process sees a record lock on the whole file.
 bool recordLockSeenFromAnotherProcess(const QString& path) {
   const pid_t child = ::fork();
@@ -119,7 +184,8 @@ LockFileClaim::Outcome claimOfAnotherAccount(const QString& path) {
 
 // A holder whose umask hides new files from other accounts: a start of
 // another account on the shared folder still sees the native lock, and is
-// told the file is held, not asked to delete the file of a running program.
+// told the file is held, not asked to delete the file of a running program,
+// also in the moment the holder has made the file but not yet locked it.
 TEST_F(LockFileTest, AnotherAccountSeesTheHolderWhateverItsUmask) {
   if (::geteuid() != 0) GTEST_SKIP() << "another account is played by the administrator only";
   for (const QString& shared : {folder.root(), folder.path(QStringLiteral("info"))})
@@ -132,19 +198,22 @@ TEST_F(LockFileTest, AnotherAccountSeesTheHolderWhateverItsUmask) {
     ::close(done[1]);
     ::umask(077);
     LockFile lock(path());
-    const char taken = lock.claim().outcome == LockFileClaim::Taken ? 1 : 0;
+    LockFileClaim::Outcome inTheMoment = LockFileClaim::Taken;
+    LockFile::beforeNextLock([&] { inTheMoment = claimOfAnotherAccount(path()); });
+    const char outcomes[] = {lock.claim().outcome == LockFileClaim::Taken ? '\1' : '\0', char(inTheMoment)};
     char byte = 0;
-    (void)::write(held[1], &taken, 1);
+    (void)::write(held[1], outcomes, 2);
     (void)::read(done[0], &byte, 1);
     ::_exit(0);
   }
-  char taken = 0;
-  ASSERT_EQ(::read(held[0], &taken, 1), 1);
+  char outcomes[2] = {};
+  ASSERT_EQ(::read(held[0], outcomes, 2), 2);
   const LockFileClaim::Outcome outcome = claimOfAnotherAccount(path());
   ::close(done[1]);
   ::waitpid(holder, nullptr, 0);
   for (int fd : {held[0], held[1], done[0]}) ::close(fd);
-  ASSERT_EQ(taken, 1);
+  ASSERT_EQ(outcomes[0], 1);
+  EXPECT_EQ(outcomes[1], LockFileClaim::NotMade);  // its folder is not theirs to write in
   EXPECT_EQ(outcome, LockFileClaim::HeldHere);
 }
 

@@ -10,6 +10,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "platform/core/ProgramFiles.h"
@@ -107,6 +108,51 @@ TEST(ProgramFolderLockTest, OnlyTheNativeLockOrAnotherComputerKeepsTheClaim) {
   ProgramFolderLock clone;
   EXPECT_EQ(clone.take(), ProgramFolderLock::Claim::HeldOnOtherComputer);
   EXPECT_EQ(clone.holderComputer(), QSysInfo::machineHostName());
+}
+
+// The words nobody's start is given, in a child process.
+QString problemOfAnotherAccount() {
+  int said[2];
+  if (::pipe(said) != 0) return {};
+  const pid_t child = ::fork();
+  if (child == 0) {
+    if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(1);
+    ProgramFolderLock start;
+    const QByteArray problem = start.take() == ProgramFolderLock::Claim::NotPossible ? start.problem().toUtf8() : "";
+    (void)::write(said[1], problem.constData(), problem.size());
+    ::_exit(0);
+  }
+  ::close(said[1]);
+  QFile words;
+  const QString problem = words.open(said[0], QIODevice::ReadOnly) ? QString::fromUtf8(words.readAll()) : QString();
+  words.close();
+  ::close(said[0]);
+  ::waitpid(child, nullptr, 0);
+  return problem;
+}
+
+// A lock file no process holds, that this account may neither take over nor
+// delete, in a folder it may not write: whose it is and who may delete it,
+// or that the folder is read-only; never "delete it".
+TEST(ProgramFolderLockTest, AStaleLockThisAccountMayNotDeleteSaysWhoMay) {
+  if (::geteuid() != 0) GTEST_SKIP() << "another account is played by the administrator only";
+  testsupport::TempProgramFolder folder;
+  const QString lockPath = folder.path(ProgramFiles::ProgramLock);
+  for (const QString& shared : {folder.root(), folder.path(QStringLiteral("info"))})
+    ASSERT_TRUE(QFile::setPermissions(shared, QFile::permissions(shared) | QFile::ExeOther | QFile::ReadOther));
+  writeLockFile(lockPath, "left by a power loss");
+  EXPECT_EQ(problemOfAnotherAccount(),
+            QStringLiteral("The lock file \"%1\" of the account \"root\" could not be taken over, and this account "
+                           "may not delete it: if no other start of the program is under way, the account \"root\" "
+                           "or an administrator must delete it. Downloads and project opens are refused until then.")
+                .arg(lockPath));
+  ASSERT_EQ(::chown(QFile::encodeName(lockPath).constData(), 65534, 65534), 0);
+  ASSERT_TRUE(QFile::setPermissions(lockPath, QFile::ReadOwner | QFile::ReadOther));
+  EXPECT_EQ(problemOfAnotherAccount(),
+            QStringLiteral("The lock file \"%1\" could not be taken over, and cannot be deleted while its folder is "
+                           "read-only: make the folder writable, then start the program again. Downloads and project "
+                           "opens are refused until then.")
+                .arg(lockPath));
 }
 
 TEST(ProgramFolderLockTest, AFolderInTheLockFilesPlaceIsNamed) {
