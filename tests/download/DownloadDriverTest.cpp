@@ -602,6 +602,8 @@ TEST_F(DownloadDriverTest, ANewTryShowsNothingOfAFailedOne) {
   ASSERT_EQ(wizard->Connection_Panel->text(), "Communication Error ");
   wizard->Time_Panel->setText("Time: 0 min 15 sec");
   next().click();
+  // The failed try's panel goes with its note.
+  EXPECT_EQ(wizard->Connection_Panel->text(), "Not Connected ");
   for (QRadioButton* port : wizard->Com_Select) EXPECT_FALSE(port->isEnabled());
   // The port chosen for the failed try is gone: it is no longer chosen.
   EXPECT_FALSE(wizard->Com_Select[0]->isChecked());

@@ -197,8 +197,11 @@ TEST_F(StiffnessEndWaitTest, TheWizardCountsTheSecondsOfSilenceLeftDown) {
     shown[j] = wizard->End_Wait->isHidden() ? QString() : wizard->End_Wait->text();
   };
   start();
-  const QString waiting = "Waiting for the end of the printout: it ends after %1 more seconds of silence.  "
-                          "Please do not close the wizard meanwhile.";
+  // The seconds are an estimate, and a close keeps the runs: neither is
+  // said as a promise or a plea.
+  const QString waiting = "Waiting for the end of the printout: it ends after about %1 more seconds of silence.  "
+                          "Closing the wizard now ends the download with the runs received whole; a run cut off is "
+                          "dropped.";
   // A gap between characters shows nothing; a second of silence does.
   EXPECT_EQ(shown.value(100), "");
   EXPECT_EQ(shown.value(1010), waiting.arg(29));
