@@ -160,8 +160,7 @@ int Communication::RunTest() {
   completeTests_.clear();
   keptCompleteTests_ = false;
   droppedTestInProgress_ = false;
-  endedAsSilence_ = false;
-  recordDropped_.clear();
+  forgetHowItEnded();
   downloadPortOpen_ = result == status::Ok;
   downloadPort_ = serialPort_;
   return result;
@@ -235,6 +234,13 @@ bool Communication::awaitsSilence(int device_type, double quietSeconds) const {
   return receiving_ && endsBySilence(device_type) && clock_->seconds() - lastCharacterAt_ >= quietSeconds;
 }
 
+void Communication::forgetHowItEnded() {
+  receiveEnd_ = ReceiveEnd::Other;
+  endedAfterCompleteRecord_ = false;
+  recordDropped_.clear();
+  recordUnfinished_.clear();
+}
+
 bool Communication::countEmptyRead() { return ++emptyReads_ > EmptyReadLimit; }
 
 std::optional<int> Communication::silenceSecondsLeft() const {
@@ -258,6 +264,7 @@ int Communication::GetData(int device_type, bool Disable_Timer) {
   }
   deviceType_ = device_type;
   emptyReads_ = 0;
+  forgetHowItEnded();
 
   // Waiting for the first character.
   QByteArray s;
@@ -293,14 +300,17 @@ int Communication::GetData(int device_type, bool Disable_Timer) {
 int Communication::receive(int device_type, QByteArray& s) {
   int c = code(s);
   for (;;) {
-    if (c == EndMarker || c == EmptyPrintoutMarker) return endOfData(device_type);
+    if (c == EndMarker || c == EmptyPrintoutMarker) {
+      receiveEnd_ = ReceiveEnd::EndMark;
+      return endOfData(device_type);
+    }
     if (Halt_) return halt(device_type);
     if (!s.isEmpty()) c = code(s);
     if (c >= FirstForeignCode && c != EndMarker) return status::ForeignCharacter;
 
     if (c != EndMarker) {
       if (device_type != DeviceType::LoadFrameContinuous && s.isEmpty()) {
-        if (countEmptyRead()) return silence(device_type);
+        if (countEmptyRead()) return silenceLimit(device_type);
       } else if (!(device_type == DeviceType::LoadFrameContinuous && s.isEmpty() && !Finished_)) {
         emptyReads_ = 0;
       }
@@ -329,7 +339,10 @@ int Communication::feed(int device_type, int c, QByteArray& s) {
   if (parse_->databaseFailed()) return storeFailed();
 
   if (device_type != DeviceType::LoadFrameContinuous) {
-    if (result == status::ParseComplete) return tablesComplete();
+    if (result == status::ParseComplete) {
+      receiveEnd_ = ReceiveEnd::EndMark;
+      return tablesComplete();
+    }
     if (device_type == DeviceType::T7310 && result == status::StiffnessRejected) return status::StiffnessRejected;
     return Continue;
   }
@@ -346,6 +359,13 @@ int Communication::feed(int device_type, int c, QByteArray& s) {
     s.clear();
   }
   return Continue;
+}
+
+int Communication::silenceLimit(int device_type) {
+  receiveEnd_ = ReceiveEnd::SilenceLimit;
+  endedAfterCompleteRecord_ = parse_->standsBetweenRecords(device_type);
+  if (!endedAfterCompleteRecord_) recordUnfinished_ = parse_->recordCutOff(device_type);
+  return silence(device_type);
 }
 
 int Communication::silence(int device_type) {
@@ -397,7 +417,7 @@ int Communication::halt(int device_type) {
   // during the wait.
   if (hasCompleteTests(device_type)) return keepCompleteTests(status::Ok);
   if (awaitsSilence(device_type, CountdownAfterSeconds)) {
-    const int ended = endAsSilence(device_type);
+    const int ended = endAsSilence(device_type, ReceiveEnd::QuietHalt);
     if (ended != Continue) return ended;
   }
   parserInitialised_ = false;
@@ -409,18 +429,22 @@ int Communication::lostPort(int device_type) {
   if (hasCompleteTests(device_type)) return keepCompleteTests(status::PortLost);
   // On a quiet line, the parser between runs, the printout is over and only
   // the silence that ends it was awaited: the download ends as that silence
-  // would have ended it.
-  if (awaitsSilence(device_type, QuietSeconds) && parse_->standsBetweenRecords(device_type))
-    return endAsSilence(device_type);
+  // would have ended it. A run whose header line came, but none of its bins,
+  // is dropped then.
+  if (awaitsSilence(device_type, QuietSeconds) && parse_->standsAtLineEnd(device_type)) {
+    const int ended = endAsSilence(device_type, ReceiveEnd::QuietPortLost);
+    if (ended != Continue) return ended;
+  }
   // A printout cut off inside a run is incomplete: nothing of it counts.
   parserInitialised_ = false;
   parse_->DeInit();
   return status::PortLost;
 }
 
-int Communication::endAsSilence(int device_type) {
+int Communication::endAsSilence(int device_type, ReceiveEnd how) {
   if (parse_->standsBetweenRecords(device_type)) {
-    endedAsSilence_ = true;
+    receiveEnd_ = how;
+    endedAfterCompleteRecord_ = true;
     return silence(device_type);
   }
   const QString made = parse_->retrn_message();
@@ -430,7 +454,7 @@ int Communication::endAsSilence(int device_type) {
   const bool cutOffTable = !cutOff.isEmpty() && made.endsWith(cutOffEntry);
   const QString kept = cutOffTable ? made.chopped(cutOffEntry.size()) : made;
   if (kept.isEmpty()) return Continue;
-  endedAsSilence_ = true;
+  receiveEnd_ = how;
   recordDropped_ = cutOff;
   return keepTables(kept, cutOffTable ? cutOffEntry : QString(), status::Ok);
 }

@@ -76,21 +76,44 @@ class Communication : public QObject {
   // that a download ended by silence, whose line was quiet with the parser
   // standing between runs, ends as the silence would have (endedAsSilence()).
   // Halt_ while the wizard shows that wait (silenceSecondsLeft()) ends it so
-  // as well; a run cut in the middle is then dropped (recordDropped()) and the
-  // complete ones are kept.
+  // as well, and so does a lost port on a quiet line that stops right after
+  // a run's header line: a run cut in the middle is then dropped
+  // (recordDropped()) and the complete ones are kept.
   int GetData(int device_type, bool Disable_Timer = false);
   // True when the last GetData ended a continuous download early and kept its
   // complete tests: Tables_Created lists them, the test cut off is gone.
   bool keptCompleteTests() const { return keptCompleteTests_; }
   // True when a halt or a lost port dropped a test in progress as well.
   bool droppedTestInProgress() const { return droppedTestInProgress_; }
+  // How the last GetData's receive loop ended, where it ended a printout.
+  enum class ReceiveEnd {
+    // A failure, Stop_ or Halt_ (but below), or nothing received.
+    Other,
+    // The printout's own end: the end marker, or the parser's end of it.
+    EndMark,
+    // The empty-read limit.
+    SilenceLimit,
+    // The port went, or the wizard closed, on a quiet line: ended as the
+    // silence would have.
+    QuietPortLost,
+    QuietHalt,
+  };
+  ReceiveEnd receiveEnd() const { return receiveEnd_; }
+  // Whether the parser stood between runs when a silence, or an end on a
+  // quiet line, ended the last GetData.
+  bool endedAfterCompleteRecord() const { return endedAfterCompleteRecord_; }
   // True when the last GetData ended because the port went away or the
   // wizard closed while only the silence after the printout was awaited: it
   // ended as that silence would have.
-  bool endedAsSilence() const { return endedAsSilence_; }
+  bool endedAsSilence() const {
+    return receiveEnd_ == ReceiveEnd::QuietPortLost || receiveEnd_ == ReceiveEnd::QuietHalt;
+  }
   // The run or test that such an end found cut in the middle and dropped;
   // empty when none was.
   const QString& recordDropped() const { return recordDropped_; }
+  // The run or test that the empty-read limit found cut in the middle: kept
+  // as far as it came. Empty when none was.
+  const QString& recordUnfinished() const { return recordUnfinished_; }
   // While a download that ends by silence has been silent for
   // CountdownAfterSeconds: the seconds of silence left before the empty-read
   // limit ends it, estimated from the pace of the empty reads so far. Nothing
@@ -156,6 +179,8 @@ class Communication : public QObject {
   bool awaitsSilence(int device_type, double quietSeconds) const;
   // The download types that a long silence ends with their tables.
   static bool endsBySilence(int device_type);
+  // Clears what the last end of the receive loop noted.
+  void forgetHowItEnded();
   // Counts an empty read of the receive loop; true past the limit.
   bool countEmptyRead();
   // A continuous download has tests that a cut-off end keeps.
@@ -166,7 +191,9 @@ class Communication : public QObject {
   int keepCompleteTests(int result);
   // Ends a download on a quiet line as the silence would, without the run cut
   // off if there is one; Continue when nothing complete is left.
-  int endAsSilence(int device_type);
+  int endAsSilence(int device_type, ReceiveEnd how);
+  // The empty-read limit ends the loop.
+  int silenceLimit(int device_type);
   // Stores the tables of kept and drops those of cutOff (part of a run or
   // test), both table lists, leaving the parser closed.
   int keepTables(const QString& kept, const QString& cutOff, int result);
@@ -199,8 +226,10 @@ class Communication : public QObject {
   QString completeTests_;
   bool keptCompleteTests_ = false;
   bool droppedTestInProgress_ = false;
-  bool endedAsSilence_ = false;
+  ReceiveEnd receiveEnd_ = ReceiveEnd::Other;
+  bool endedAfterCompleteRecord_ = false;
   QString recordDropped_;
+  QString recordUnfinished_;
   // The receive loop's type, its empty reads in a row and the time of the
   // last character received.
   int deviceType_ = -1;

@@ -43,7 +43,6 @@ constexpr int TimePanelWidth = 2500;
 constexpr int SetupPanelCount = 4;
 
 const QString PortErrorMessage = QStringLiteral("Error with Port");
-const QString PortErrorStatus = QStringLiteral("Error with Port COM%1.");
 const QString QuestionTitle = QStringLiteral("Plintora Question");
 const QString QuestionText =
     QStringLiteral("Did you receive your Plintora or has this Plintora been updated by Quorvane after January 1, 2007?") +
@@ -55,6 +54,19 @@ constexpr int StiffnessGaugeBaud = 1200;
 constexpr int UpdatedStiffnessGaugeBaud = 4800;
 
 QString databasePath() { return instrument::CreateDatabase::databasePath(); }
+
+// The end of the receive loop, as the end line tells it.
+DownloadEnd downloadEnd(Communication::ReceiveEnd end) {
+  switch (end) {
+    case Communication::ReceiveEnd::EndMark: return DownloadEnd::EndMark;
+    case Communication::ReceiveEnd::SilenceLimit: return DownloadEnd::Silence;
+    case Communication::ReceiveEnd::QuietPortLost: return DownloadEnd::PortLostWhenQuiet;
+    case Communication::ReceiveEnd::QuietHalt: return DownloadEnd::ClosedWhenQuiet;
+    case Communication::ReceiveEnd::Other: break;
+  }
+  // A continuous download: finish() says whether Done or a close ended it.
+  return DownloadEnd::Done;
+}
 
 }  // namespace
 
@@ -107,6 +119,8 @@ void DownloadDriver::download() {
   registered_ = false;
   previousDataGone_ = false;
   end_ = DownloadEndFacts{};
+  end_.Model_Code = wizard_.chosenModel();
+  end_.device_type = deviceType();
   previousTables_ = host_.Comm().Tables_Created;
   host_.clearStatusNote();
   // Nothing of an earlier try shows while this one prepares (the stiffness
@@ -132,7 +146,7 @@ void DownloadDriver::finish() {
     // The status stays the lost port's; the done page says so.
     if (successPath()) {
       end_.end = DownloadEnd::Failed;
-      end_.cause = failureCause(status::PortLost);
+      end_.failure.Download_Status = status::PortLost;
     }
   } else if (state.Download_Status != status::Ok) {
     errorExit();
@@ -145,8 +159,8 @@ void DownloadDriver::finish() {
   } else {
     successPath();
   }
-  // A close that ended a single download as its silence would, or came as
-  // its last data arrived, kept it whole: successPath said so.
+  // A close that ended a single download on a quiet line, or came as its
+  // last data arrived, kept its data: successPath noted how.
   if (done) {
     end_.end = DownloadEnd::Done;
   } else if (closed && (continuous() || !registered_)) {
@@ -166,7 +180,10 @@ bool DownloadDriver::prepare() {
   if (!folderHeld || !inUse.isEmpty()) {
     state.Download_Status = status::DatabaseLocked;
     errorExit();
-    if (!inUse.isEmpty()) end_.cause = inUse;
+    end_.failure.refused = otherWorkRunning ? Refusal::OtherWorkRunning
+                           : !folderHeld    ? Refusal::FolderNotHeld
+                                            : Refusal::None;
+    end_.failure.refusal = inUse;
     return false;
   }
   // The previous data stay in a copy until the new data are complete; without
@@ -174,7 +191,7 @@ bool DownloadDriver::prepare() {
   if (!backup_.take()) {
     state.Download_Status = status::BackupFailed;
     errorExit();
-    if (!backup_.refusal().isEmpty()) end_.cause = backup_.refusal();
+    end_.failure.refusal = backup_.refusal();
     return false;
   }
   // A database without tables is made anew; one whose list was refused may
@@ -297,19 +314,21 @@ bool DownloadDriver::successPath() {
     wizard_.unloadAfterDownload();
   }
   registered_ = true;
-  end_.Model_Code = state.Model_Code;
-  end_.kept = comm.Tables_Created;
-  end_.dropped = comm.recordDropped();
-  end_.droppedTestInProgress = comm.droppedTestInProgress();
-  if (comm.endedAsSilence() && closing && !end_.dropped.isEmpty()) {
-    // A run cut in the middle: the printout had not ended, the close ended it.
-    end_.end = DownloadEnd::Closed;
-  } else if (comm.endedAsSilence()) {
-    end_.end = closing ? DownloadEnd::ClosedAfterPrintout : DownloadEnd::PortLostAfterPrintout;
-  } else {
-    end_.end = closing ? DownloadEnd::ClosedAsItEnded : DownloadEnd::Complete;
-  }
+  noteWhatWasKept(closing);
   return true;
+}
+
+void DownloadDriver::noteWhatWasKept(bool closing) {
+  const Communication& comm = host_.Comm();
+  end_.end = downloadEnd(comm.receiveEnd());
+  end_.afterCompleteRecord = comm.endedAfterCompleteRecord();
+  // A close ends a continuous download: finish() says so.
+  end_.closedAsItEnded = closing && !comm.endedAsSilence() && !continuous();
+  end_.kept = comm.Tables_Created;
+  end_.laterRunsTable = comm.parser().laterRunsTable();
+  end_.dropped = comm.recordDropped();
+  end_.unfinished = comm.recordUnfinished();
+  end_.droppedTestInProgress = comm.droppedTestInProgress();
 }
 
 void DownloadDriver::noDownload() {
@@ -352,7 +371,9 @@ void DownloadDriver::errorExit() {
   wizard_.resetToWelcome();
   wizard_.Import_Button[0]->setEnabled(true);
   end_.end = DownloadEnd::Failed;
-  end_.cause = failureCause(code);
+  end_.failure.Download_Status = code;
+  end_.failure.fellSilent = comm.receiveEnd() == Communication::ReceiveEnd::SilenceLimit;
+  end_.failure.printoutRead = !comm.parser().retrn_message().isEmpty();
   if (comm.Halt_ || code == status::Halted) {
     comm.Halt_ = false;
     ignoringErrors([&] { host_.Initialize_TAB0(); });
@@ -392,9 +413,9 @@ void DownloadDriver::portErrorPath() {
   timers_.stopAll();
   if (wizard_.Time_Panel != nullptr) wizard_.Time_Panel->hide();
   keepOrPutBack(databaseRemoved_);
-  const int port = host_.Comm().Serial_Port();
   end_.end = DownloadEnd::Failed;
-  end_.cause = PortErrorStatus.arg(port) + QStringLiteral("  ") + portErrorCause(port);
+  end_.failure.Download_Status = status::PortError;
+  end_.failure.portNotOpened = host_.Comm().Serial_Port();
   platform::ui::Dialogs::inform(&wizard_, PortErrorMessage, QGuiApplication::applicationDisplayName());
 }
 

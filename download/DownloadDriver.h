@@ -60,6 +60,8 @@ class DownloadDriver : public QObject {
   int receiveOnce();
   // False when the new data could not be registered (errorExit has run).
   bool successPath();
+  // The facts of what was kept, and how the receive loop ended.
+  void noteWhatWasKept(bool closing);
   // The wizard and the main window's status bar say how the download ended.
   void sayHowItEnded();
   void noDownload();

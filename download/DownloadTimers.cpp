@@ -13,16 +13,22 @@
 #include "download/StatusPanel.h"
 #include "download/TimePanelText.h"
 #include "download/WizardTexts.h"
+#include "instrument/DeviceType.h"
 #include "instrument/ProgramState.h"
 
 namespace download {
 namespace {
 
 const QString WaitingToReceive = QStringLiteral("Waiting to Recieve...");
-// %1: seconds of silence left.
-const QString EndWaitText = QStringLiteral(
-    "Waiting for the end of the printout: it ends after %1 more seconds of silence.  Please do not close the "
-    "wizard meanwhile.");
+// %1: seconds of silence left. They are estimated from the pace of the
+// receive loop, which a busy computer slows or speeds up, hence "about"; what
+// a close does then is said as it is.
+const QString EndWaitRuns = QStringLiteral(
+    "Waiting for the end of the printout: it ends after about %1 more seconds of silence.  Closing the wizard "
+    "now ends the download with the runs received whole; a run cut off is dropped.");
+const QString EndWaitTest = QStringLiteral(
+    "Waiting for the end of the test: the download ends after about %1 more seconds of silence.  Closing the "
+    "wizard now drops the test, so please do not close it meanwhile.");
 
 // Indicator colours.
 const QColor Green(0, 255, 0);
@@ -97,7 +103,8 @@ void DownloadTimers::showEndWait() {
   std::optional<int> left = host_.Comm().silenceSecondsLeft();
   if (left && secondsLeftShown_) left = std::min(*left, *secondsLeftShown_);
   secondsLeftShown_ = left;
-  wizard_.showEndWait(left ? EndWaitText.arg(*left) : QString());
+  const QString& text = wizard_.driver().deviceType() == instrument::DeviceType::T7310 ? EndWaitRuns : EndWaitTest;
+  wizard_.showEndWait(left ? text.arg(*left) : QString());
 }
 
 void DownloadTimers::Timer4_Timer() {

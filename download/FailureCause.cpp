@@ -4,7 +4,11 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <iterator>
+
 #include "download/ComSummaryCaptions.h"
+#include "download/WizardTexts.h"
+#include "instrument/DeviceType.h"
 #include "instrument/StatusCodes.h"
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
@@ -20,8 +24,25 @@ const QString NoData = QStringLiteral(
 const QString ForeignCharacter = QStringLiteral(
     "A character the instrument does not send was received.  Check the line speed; for the T7310 answer the "
     "question about the gauge's date again.");
-const QString Overflow = QStringLiteral(
-    "Data came faster than they could be read, or stopped part-way.  Start the download again.");
+const QString Overflow = QStringLiteral("Data came faster than they could be read.  Start the download again.");
+// %1: the model chosen.
+const QString CheckModel = QStringLiteral("Check that the instrument chosen, %1, is the one that sent it.");
+// A density gauge's printout ends only with its end mark.
+const QString SilentUnread =
+    QStringLiteral("The line fell silent before the printout's end, and nothing in it read as data of the %1 chosen.");
+const QString SilentPartWay = QStringLiteral(
+    "The line fell silent before the printout's end: it stopped part-way, or is not a printout of the %1 chosen.");
+const QString NoTable =
+    QStringLiteral("The printout ended without making a table: nothing in it read as data of the %1 chosen.");
+const QString Rejected =
+    QStringLiteral("The printout did not read as data of the %1 chosen: a value in it was refused.");
+const QString AskedLineSpeed = QStringLiteral("  If it is, answer the question about the gauge's date again.");
+const QString NotStarted = QStringLiteral("The download was not started.");
+const QString OtherWork =
+    QStringLiteral("The program was reading a project file; start the download again once that has ended.");
+const QString FolderNotHeld = QStringLiteral("The program could not claim its folder, as the message said.");
+// %1: the port number.
+const QString PortNotOpened = QStringLiteral("Error with Port COM%1.");
 const QString PortLost = QStringLiteral(
     "The instrument's port was lost during the download.  Check that the cable and the adapter are plugged in, "
     "then start the download again.");
@@ -68,11 +89,55 @@ const QHash<int, QString>& diskCauses() {
   return table;
 }
 
+const QString Separator = QStringLiteral("  ");
+
+QString modelCaption(int Model_Code) {
+  const QString captions[] = {WizardTexts::LX9100, WizardTexts::N2600A, WizardTexts::N2600BX, WizardTexts::T7310};
+  return Model_Code >= 0 && Model_Code < static_cast<int>(std::size(captions)) ? captions[Model_Code] : QString();
+}
+
+// A printout that did not read as the model chosen: how it ended, and that
+// model to check.
+QString notReadAsModel(const QString& how, int Model_Code) {
+  const QString model = modelCaption(Model_Code);
+  QString cause = how.arg(model) + Separator + CheckModel.arg(model);
+  if (Model_Code == instrument::ModelCode::T7310) cause += AskedLineSpeed;
+  return cause;
+}
+
+QString refusedCause(const FailureFacts& facts) {
+  if (facts.refused == Refusal::OtherWorkRunning) return NotStarted + Separator + OtherWork;
+  if (facts.refused == Refusal::FolderNotHeld) return NotStarted + Separator + FolderNotHeld;
+  if (!facts.refusal.isEmpty()) return NotStarted + Separator + facts.refusal;
+  return failureCause(facts.Download_Status);
+}
+
 }  // namespace
 
 QString failureCause(int Download_Status) {
   if (diskCauses().contains(Download_Status)) return diskCauses().value(Download_Status).arg(databaseFolder());
   return causes().value(Download_Status);
+}
+
+QString failureCause(const FailureFacts& facts, int Model_Code) {
+  switch (facts.Download_Status) {
+    case status::PortError:
+      if (facts.portNotOpened == 0) break;
+      return PortNotOpened.arg(facts.portNotOpened) + Separator + portErrorCause(facts.portNotOpened);
+    case status::DatabaseLocked:
+    case status::BackupFailed:
+      return refusedCause(facts);
+    case status::NoTablesCreated:
+      return notReadAsModel(NoTable, Model_Code);
+    case status::StiffnessRejected:
+      return notReadAsModel(Rejected, Model_Code);
+    case status::ReceiveOverflow:
+      if (!facts.fellSilent) break;
+      return notReadAsModel(facts.printoutRead ? SilentPartWay : SilentUnread, Model_Code);
+    default:
+      break;
+  }
+  return failureCause(facts.Download_Status);
 }
 
 QString portErrorCause(int port) {

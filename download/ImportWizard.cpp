@@ -358,7 +358,10 @@ void ImportWizard::Import_Button_Click(int Index) {
     return;
   }
   if (driver_->running()) return;
+  // How the last try ended shows until the user moves on: its note, and its
+  // panel (the port is closed by then).
   showEndNote(QString());
+  Set_Connection_Status(ConnectionState::NotConnected);
   ignoringErrors([&] {
     if (Index == 1) {
       // Back from the port page: it scans afresh when shown again, as a

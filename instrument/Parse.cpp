@@ -44,6 +44,10 @@ bool Parse::standsBetweenRecords(int device_type) const {
   return device_type == DeviceType::T7310 && stiffness_.standsBetweenRuns();
 }
 
+bool Parse::standsAtLineEnd(int device_type) const {
+  return device_type == DeviceType::T7310 && stiffness_.standsAtLineEnd();
+}
+
 QString Parse::recordCutOff(int device_type) const {
   if (device_type == DeviceType::T7310) return stiffness_.runCutOff();
   if (device_type != DeviceType::LoadFrameSingle) return {};

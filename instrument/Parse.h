@@ -51,12 +51,18 @@ class Parse {
   int Parse_N2600BX(QStringView Pass_Character);
 
   // For the downloads that a silence ends (device_type 0 and 4): whether a
-  // printout that stops here is complete, the parser standing between runs;
-  // and, when it is not, the run or test cut off, by its table's name (a
-  // stiffness run past the 20th has no table of its own). A single load-frame download ends at its test's END, so a
-  // stop before that cuts its test.
+  // printout that stops here is complete, the parser standing between runs
+  // (a run counts once one of its bin lines is complete); whether it stands
+  // at least at the end of a line; and, when it is not between runs, the run
+  // or test cut off, by its table's name (a stiffness run past the 20th has
+  // no table of its own). A single load-frame download ends at its test's
+  // END, so a stop before that cuts its test.
   bool standsBetweenRecords(int device_type) const;
+  bool standsAtLineEnd(int device_type) const;
   QString recordCutOff(int device_type) const;
+  // The stiffness printout's table of the later runs (from the 21st on),
+  // which the tree and the reports mark; empty when it made none.
+  const QString& laterRunsTable() const { return stiffness_.laterRunsTable(); }
 
   int Download_Status() const { return context_.downloadStatus(); }
 

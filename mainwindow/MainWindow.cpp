@@ -232,7 +232,11 @@ int MainWindow::currentMainTab() const { return MainTab->currentIndex(); }
 
 void MainWindow::enableWindowMenus(bool enabled) { menus_->enableWindowMenus(enabled); }
 
-void MainWindow::setStatusText(const QString& text) { Status_Panel->setText(text); }
+void MainWindow::setStatusText(const QString& text) {
+  Status_Panel->setText(text);
+  // The window's edge may cut a long line: its tooltip shows it whole.
+  Status_Panel->setToolTip(text);
+}
 
 void MainWindow::setLastingStatusText(const QString& text) {
   lastingStatus_ = text;

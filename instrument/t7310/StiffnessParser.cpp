@@ -51,11 +51,18 @@ void StiffnessParser::reset() {
   tablesMade_.clear();
   headerOnlyRuns_.clear();
   runTable_.clear();
+  runHasBins_ = false;
+  laterRunsTable_.clear();
+}
+
+bool StiffnessParser::standsAtLineEnd() const {
+  const bool tokenEmpty = text::trimBlanks(context_.Token).isEmpty();
+  return tokenEmpty && (state_ == RunNumber || state_ == BinNumber || state_ == AwaitRunMarker);
 }
 
 bool StiffnessParser::standsBetweenRuns() const {
-  const bool lineComplete = text::trimBlanks(context_.Token).isEmpty();
-  return lineComplete && (state_ == RunNumber || state_ == BinNumber || state_ == AwaitRunMarker);
+  // After a run's header line its bins are still to come.
+  return standsAtLineEnd() && (state_ != BinNumber || runHasBins_);
 }
 
 QString StiffnessParser::runCutOff() const { return standsBetweenRuns() ? QString() : runTable_; }
@@ -136,6 +143,7 @@ bool StiffnessParser::startRun(const QString& token) {
     return true;
   }
   runTable_ = tableName;
+  runHasBins_ = false;
   if (runCounter_ <= FullRuns) {
     if (context_.addTable(tableName, DeviceType::T7310) != status::Ok) return false;
     context_.setDownloadStatus(status::Ok);
@@ -146,6 +154,7 @@ bool StiffnessParser::startRun(const QString& token) {
   }
   auto& rs = context_.recordset();
   const bool headerOnly = runCounter_ > FullRuns;
+  if (headerOnly && laterRunsTable_.isEmpty()) laterRunsTable_ = tableName;
   if (!context_.addNew() || !tokenfields::setLong(rs, position(F::BIN_NUMBER), headerOnly ? run : HeaderBinNumber) ||
       !tokenfields::setLong(rs, position(F::RUN_NUMBER), run))
     return false;
@@ -206,6 +215,7 @@ bool StiffnessParser::storeRatios(QStringView token) {
   if (count == 0 || !tokenfields::setSingle(rs, position(F::DSNR), words[0])) return false;
   if (count > 1 && !tokenfields::setSingle(rs, position(F::FSNR), words[1])) return false;
   if (!context_.saveRow()) return false;
+  runHasBins_ = true;
   state_ = BinNumber;
   return true;
 }

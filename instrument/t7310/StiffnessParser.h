@@ -28,14 +28,20 @@ class StiffnessParser {
   // One character (or an empty text). Returns status::NoValue or
   // status::StiffnessRejected.
   int parse(QStringView c);
-  // The last line received is complete and no run is cut in its header: the
-  // parser stands between runs (or between the bins of a run, which the
-  // printout does not count, so such a run counts as complete).
+  // Nothing stored is left half-way: the last header or bin line received
+  // is complete (or only a run marker came after it, or nothing yet).
+  bool standsAtLineEnd() const;
+  // The parser stands between runs: at a line end, with no run begun or the
+  // run begun complete. A run is complete once one of its bin lines is (the
+  // printout does not count them); a run of the 21st on has its header only.
   bool standsBetweenRuns() const;
   // The run being received when the printout stops inside it, by the name of
   // its table ("RUN" and its number; a header-only run has no table of that
   // name); empty when the parser stands between runs.
   QString runCutOff() const;
+  // The table of the 21st run, which holds the header rows of the later runs;
+  // empty while there is none.
+  const QString& laterRunsTable() const { return laterRunsTable_; }
 
   // What the next token is. Bin fields run from BinNumber to Ratios.
   enum State : qint16 {
@@ -69,8 +75,11 @@ class StiffnessParser {
   // number met again neither drops its table nor collides with its row.
   QSet<QString> tablesMade_;
   QSet<qint32> headerOnlyRuns_;
-  // The run being received, as runCutOff names it.
+  // The run being received, as runCutOff names it, and whether one of its
+  // bin lines is complete.
   QString runTable_;
+  bool runHasBins_ = false;
+  QString laterRunsTable_;
 };
 
 }  // namespace instrument

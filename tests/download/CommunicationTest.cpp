@@ -250,6 +250,8 @@ TEST_F(CommunicationTest, EmptyReadLimitOfDensityGauges) {
   const QByteArray start = "COMPACTION CONTROL DATA REPORT   NS-2600A SERIAL: 12345   CALIBRATION DATE:01/15/05\r\n";
   script().chars(start).chars("A").silence(30000).chars("B").silence(30001).chars("C");
   EXPECT_EQ(download(DeviceType::N2600A), status::ReceiveOverflow);
+  // Told apart from an overflow of the port, which the same status means.
+  EXPECT_EQ(comm.receiveEnd(), Communication::ReceiveEnd::SilenceLimit);
   EXPECT_EQ(line->polls(), 1 + start.size() + 1 + 30000 + 1 + 30001);
   EXPECT_EQ(comm.Download_Status(), status::Ok);  // left by Initit
 }
@@ -259,6 +261,7 @@ TEST_F(CommunicationTest, SilenceEndsASingleLoadFrameOrStiffnessDownloadWithItsT
   script().chars("CBR/LBR TEST\r\n1, 00:00:05, 1, 2, 3, 4\r\n").silence(30000).chars("2").silence(30001).chars("9");
   EXPECT_EQ(download(DeviceType::LoadFrameSingle), status::Ok);
   EXPECT_EQ(comm.Tables_Created, "CBR_LBR1 ");
+  EXPECT_EQ(comm.recordUnfinished(), "CBR_LBR1");
   comm.Close_Port();
   EXPECT_EQ(testsupport::storedRows("CBR_LBR1", "READNUMBER").size(), 1);
 }
@@ -421,6 +424,15 @@ TEST_F(CommunicationTest, APortLostAfterAPrintoutCutInsideARunIsAFailure) {
   script().chars(runs.left(runs.indexOf("Run#"))).silence(8000).lose();
   EXPECT_EQ(download(DeviceType::T7310), status::Ok);
   EXPECT_TRUE(comm.endedAsSilence());
+  EXPECT_EQ(comm.Tables_Created, "RUN1 RUN2 ");
+  comm.Close_Port();
+  line->setPresence(ScriptedLine::Presence::Present);
+
+  // Cut right after run 3's header line: run 3 goes, and is named.
+  const qsizetype run3Header = runs.indexOf("Run#");
+  script().chars(runs.left(runs.indexOf("\r\n", run3Header) + 2)).silence(8000).lose();
+  EXPECT_EQ(download(DeviceType::T7310), status::Ok);
+  EXPECT_EQ(comm.recordDropped(), "RUN3");
   EXPECT_EQ(comm.Tables_Created, "RUN1 RUN2 ");
 }
 

@@ -279,6 +279,9 @@ TEST_F(DownloadDriverTest, LoadFrameSingleDownloadShowsItsTestInTheTree) {
   EXPECT_EQ(wizard->Text1->text(), "C");
 
   expectDownloaded(0, "CBR_LBR1 ", "Tests (Dwnld:");
+  // It ends at the first test's END: whatever followed is not known.
+  expectEndNote(
+      "The download is complete.  Tests kept: CBR_LBR1.  A Single Download keeps the first test of the printout.");
   EXPECT_EQ(testsupport::storedTables(), QStringList{"CBR_LBR1"});
   const auto rows = testsupport::storedRows("CBR_LBR1", "READNUMBER");
   ASSERT_EQ(rows.size(), 3);
@@ -505,8 +508,11 @@ TEST_F(DownloadDriverTest, AFailedDownloadPutsThePreviousDataTreeAndListBack) {
     download(failure.printout);
     EXPECT_EQ(host.programState.Download_Status, failure.status);
     expectBackOnTheWelcomePage(failure.panel);
-    expectEndNote(failure.status == status::NoTablesCreated ? "The earlier data are unchanged."
-                                                            : failedNote(failure.status));
+    expectEndNote(failure.status == status::NoTablesCreated
+                      ? "The printout ended without making a table: nothing in it read as data of the LX9100 "
+                        "chosen.  Check that the instrument chosen, LX9100, is the one that sent it.  The earlier "
+                        "data are unchanged."
+                      : failedNote(failure.status));
     expectPreviousDataKept();
     EXPECT_EQ(host.tree, previous.Tables_Created);
   }
@@ -559,6 +565,7 @@ TEST_F(DownloadDriverTest, AProjectFileBeingReadCountsAsALockedDatabase) {
   }
   EXPECT_EQ(host.programState.Download_Status, status::DatabaseLocked);
   expectBackOnTheWelcomePage("Database Connection Error ");
+  EXPECT_TRUE(wizard->End_Note->text().startsWith("The download was not started.  The program was reading"));
   EXPECT_FALSE(host.control->portOpen());
   expectPreviousDataKept();
 }
@@ -570,6 +577,7 @@ TEST_F(DownloadDriverTest, ADownloadIsRefusedWhileTheProgramCannotHoldItsFolder)
   pty.readMaster(10);
   download({});
   EXPECT_EQ(host.programState.Download_Status, status::DatabaseLocked);
+  EXPECT_TRUE(wizard->End_Note->text().startsWith("The download was not started.  The program could not claim"));
   EXPECT_FALSE(host.control->portOpen());
   expectPreviousDataKept();
 }
@@ -602,6 +610,8 @@ TEST_F(DownloadDriverTest, ANewTryShowsNothingOfAFailedOne) {
   ASSERT_EQ(wizard->Connection_Panel->text(), "Communication Error ");
   wizard->Time_Panel->setText("Time: 0 min 15 sec");
   next().click();
+  // The failed try's panel goes with its note.
+  EXPECT_EQ(wizard->Connection_Panel->text(), "Not Connected ");
   for (QRadioButton* port : wizard->Com_Select) EXPECT_FALSE(port->isEnabled());
   // The port chosen for the failed try is gone: it is no longer chosen.
   EXPECT_FALSE(wizard->Com_Select[0]->isChecked());

@@ -1,50 +1,104 @@
 // How each end of a download is said: one line for the wizard and the status
-// bar, with what was kept and whether it is the whole printout.
+// bar, with how it ended, what was kept, and whether it is the whole printout
+// (only where the printout's own end was seen).
 
 #include "download/DownloadEndNote.h"
 
 #include <gtest/gtest.h>
 
 #include "instrument/DeviceType.h"
+#include "instrument/StatusCodes.h"
 
 namespace download {
 namespace {
 
 namespace ModelCode = instrument::ModelCode;
+namespace DeviceType = instrument::DeviceType;
+namespace status = instrument::status;
 
-TEST(DownloadEndNoteTest, EachEndSaysWhatWasKeptAndWhetherItIsTheWholePrintout) {
-  const QString lost = "The instrument's port was lost during the download.";
+constexpr int T7310 = ModelCode::T7310;
+constexpr int Stiffness = DeviceType::T7310;
+
+TEST(DownloadEndNoteTest, EachEndSaysHowItEndedWhatWasKeptAndOnlyThenThatItIsTheWholePrintout) {
+  const QString lost =
+      "The instrument's port was lost during the download.  Check that the cable and the adapter are plugged in, "
+      "then start the download again.";
+  const QString quietLost = "The instrument's port was lost after the line had fallen quiet; the download ended there.";
+  const QString quietClosed = "The wizard was closed after the line had fallen quiet; the download ended there.";
+  const QString notKnown = "Whether the printout went on after that is not known.";
+  const QString unchanged = "  The earlier data are unchanged.";
+  const QString notStarted = "The download was not started.  ";
+  const QString checkN2600A = "  Check that the instrument chosen, N2600A, is the one that sent it.";
   const struct {
     DownloadEndFacts facts;
-    const char* line;
+    QString line;
   } ends[] = {
-      {{DownloadEnd::Complete, ModelCode::T7310, "RUN1 RUN2 "},
+      {{.end = DownloadEnd::EndMark, .Model_Code = T7310, .device_type = Stiffness, .kept = "RUN1 RUN2 "},
        "The download is complete.  Runs kept: RUN1, RUN2.  This is the whole printout."},
-      {{DownloadEnd::PortLostAfterPrintout, ModelCode::T7310, "RUN1 "},
-       "The instrument's port was lost after the printout had ended; the download ended as the silence after it "
-       "would have.  Runs kept: RUN1.  This is the whole printout."},
-      {{DownloadEnd::ClosedAfterPrintout, ModelCode::T7310, "RUN1 "},
-       "The wizard was closed after the printout had ended; the download ended as the silence after it would "
-       "have.  Runs kept: RUN1.  This is the whole printout."},
-      {{DownloadEnd::Closed, ModelCode::T7310, "RUN1 ", "RUN2"},
-       "The download was stopped when the wizard closed.  Runs kept: RUN1.  RUN2 was cut off in the middle and "
-       "dropped."},
-      {{DownloadEnd::ClosedAsItEnded, ModelCode::N2600A, "P1 "},
+      // A single download stops at its first test's END, whatever follows.
+      {{.end = DownloadEnd::EndMark, .device_type = DeviceType::LoadFrameSingle, .kept = "CBR_LBR1 "},
+       "The download is complete.  Tests kept: CBR_LBR1.  A Single Download keeps the first test of the printout."},
+      {{.end = DownloadEnd::Silence, .Model_Code = T7310, .device_type = Stiffness, .afterCompleteRecord = true,
+        .kept = "RUN1 "},
+       "The download is complete: the line fell silent after the printout.  Runs kept: RUN1.  This is the whole "
+       "printout."},
+      {{.end = DownloadEnd::Silence, .Model_Code = T7310, .device_type = Stiffness, .kept = "RUN1 RUN2 ",
+        .unfinished = "RUN2"},
+       "The line fell silent before the printout's end was seen, and the download ended with that silence.  Runs "
+       "kept: RUN1, RUN2.  RUN2 was cut off in the middle and is kept as far as it came."},
+      {{.end = DownloadEnd::PortLostWhenQuiet, .Model_Code = T7310, .device_type = Stiffness,
+        .afterCompleteRecord = true, .kept = "RUN1 "},
+       quietLost + "  Runs kept: RUN1.  " + notKnown},
+      // A gauge may pause between runs: a close then keeps them, no more.
+      {{.end = DownloadEnd::ClosedWhenQuiet, .Model_Code = T7310, .device_type = Stiffness,
+        .afterCompleteRecord = true, .kept = "RUN20 RUN21 ", .laterRunsTable = "RUN21"},
+       quietClosed + "  Runs kept: RUN20, RUN21+.  " + notKnown},
+      {{.end = DownloadEnd::ClosedWhenQuiet, .Model_Code = T7310, .device_type = Stiffness, .kept = "RUN1 ",
+        .dropped = "RUN2"},
+       quietClosed + "  Runs kept: RUN1.  RUN2 was cut off in the middle and dropped."},
+      {{.end = DownloadEnd::EndMark, .Model_Code = ModelCode::N2600A, .device_type = DeviceType::N2600A,
+        .closedAsItEnded = true, .kept = "P1 "},
        "The wizard was closed as the printout ended.  Projects kept: P1.  This is the whole printout."},
-      {{DownloadEnd::Closed, ModelCode::LX9100},
+      {{.end = DownloadEnd::Closed, .device_type = DeviceType::LoadFrameContinuous},
        "The download was stopped when the wizard closed.  The earlier data are unchanged."},
-      {{DownloadEnd::Closed, ModelCode::LX9100, "UC1 ", {}, true},
+      {{.end = DownloadEnd::Closed, .device_type = DeviceType::LoadFrameContinuous, .kept = "UC1 ",
+        .droppedTestInProgress = true},
        "The download was stopped when the wizard closed.  Tests kept: UC1.  The test in progress was dropped."},
-      {{DownloadEnd::Done, ModelCode::LX9100, "UC1 MARSHALL1 "},
+      {{.end = DownloadEnd::Done, .device_type = DeviceType::LoadFrameContinuous, .kept = "UC1 MARSHALL1 "},
        "The download was ended with Done.  Tests kept: UC1, MARSHALL1."},
-      {{DownloadEnd::Failed, ModelCode::T7310, {}, {}, false, true, lost},
-       "The instrument's port was lost during the download.  The earlier data are unchanged."},
-      {{DownloadEnd::Failed, ModelCode::T7310, {}, {}, false, false, lost},
-       "The instrument's port was lost during the download.  The earlier data could not be put back."},
-      {{DownloadEnd::Failed, ModelCode::LX9100, "UC1 ", {}, true, true, lost},
-       "The instrument's port was lost during the download.  Tests kept: UC1.  The test in progress was dropped."},
+      {{.Model_Code = T7310, .failure = {.Download_Status = status::PortLost}}, lost + unchanged},
+      {{.Model_Code = T7310, .earlierDataUnchanged = false, .failure = {.Download_Status = status::PortLost}},
+       lost + "  The earlier data could not be put back."},
+      {{.kept = "UC1 ", .droppedTestInProgress = true, .failure = {.Download_Status = status::PortLost}},
+       lost + "  Tests kept: UC1.  The test in progress was dropped."},
+      // Failures say how the download ended, and name the model chosen
+      // where the printout did not read as its own.
+      {{.Model_Code = ModelCode::N2600A, .failure = {.Download_Status = status::NoTablesCreated}},
+       "The printout ended without making a table: nothing in it read as data of the N2600A chosen." + checkN2600A +
+           unchanged},
+      {{.Model_Code = ModelCode::N2600A,
+        .failure = {.Download_Status = status::ReceiveOverflow, .fellSilent = true}},
+       "The line fell silent before the printout's end, and nothing in it read as data of the N2600A chosen." +
+           checkN2600A + unchanged},
+      {{.Model_Code = ModelCode::N2600A,
+        .failure = {.Download_Status = status::ReceiveOverflow, .fellSilent = true, .printoutRead = true}},
+       "The line fell silent before the printout's end: it stopped part-way, or is not a printout of the N2600A "
+       "chosen." + checkN2600A + unchanged},
+      {{.failure = {.Download_Status = status::ReceiveOverflow}},
+       "Data came faster than they could be read.  Start the download again." + unchanged},
+      {{.Model_Code = T7310, .failure = {.Download_Status = status::StiffnessRejected}},
+       "The printout did not read as data of the T7310 chosen: a value in it was refused.  Check that the "
+       "instrument chosen, T7310, is the one that sent it.  If it is, answer the question about the gauge's date "
+       "again." + unchanged},
+      {{.failure = {.Download_Status = status::DatabaseLocked, .refused = Refusal::OtherWorkRunning}},
+       notStarted + "The program was reading a project file; start the download again once that has ended." +
+           unchanged},
+      {{.failure = {.Download_Status = status::DatabaseLocked, .refused = Refusal::FolderNotHeld}},
+       notStarted + "The program could not claim its folder, as the message said." + unchanged},
+      {{.failure = {.Download_Status = status::DatabaseLocked, .refusal = "Another program holds it."}},
+       notStarted + "Another program holds it." + unchanged},
   };
-  for (const auto& end : ends) EXPECT_EQ(endNote(end.facts), end.line);
+  for (const auto& end : ends) EXPECT_EQ(endNote(end.facts).toStdString(), end.line.toStdString());
   EXPECT_EQ(statusText("The download is complete."), "Status: The download is complete.");
 }
 

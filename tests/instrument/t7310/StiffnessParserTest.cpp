@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "../GaugeFeed.h"
+#include "instrument/DeviceType.h"
 #include "instrument/Parse.h"
 #include "instrument/StatusCodes.h"
 #include "support/TempProgramFolder.h"
@@ -122,6 +123,20 @@ TEST_F(StiffnessParserTest, FromThe21stRunOnlyHeaderRowsInThe21stRunsTable) {
     EXPECT_TRUE(later[i].isNull("FREQUENCY"));
   }
   EXPECT_EQ(later[4].value("TIME").toString(), QStringLiteral("10:24:30"));
+  EXPECT_EQ(parse.laterRunsTable(), QStringLiteral("RUN21"));
+}
+
+// A run's header line alone is no complete run: a printout that stops there
+// stops inside that run, though at the end of a line.
+TEST_F(StiffnessParserTest, AfterARunsHeaderLineTheParserStandsInsideThatRunUntilABinLineIsComplete) {
+  gaugetest::feed(parse, &Parse::Parse_T7310, "R#, 4,M:, 1.8,CF:, 0.97,D:, 09/05/2006,T:, 14:02:11\r");
+  EXPECT_FALSE(parse.standsBetweenRecords(DeviceType::T7310));
+  EXPECT_TRUE(parse.standsAtLineEnd(DeviceType::T7310));
+  EXPECT_EQ(parse.recordCutOff(DeviceType::T7310), QStringLiteral("RUN4"));
+  gaugetest::feed(parse, &Parse::Parse_T7310, "1,100,110,-30,12,2,3,4,5,6,0,0,22.5 28.0\r");
+  EXPECT_TRUE(parse.standsBetweenRecords(DeviceType::T7310));
+  EXPECT_TRUE(parse.recordCutOff(DeviceType::T7310).isEmpty());
+  EXPECT_TRUE(parse.laterRunsTable().isEmpty());
 }
 
 TEST_F(StiffnessParserTest, RunsNumberedFrom101KeepLaterHeadersInTheTableOfRun121) {

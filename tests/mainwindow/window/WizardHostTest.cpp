@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -147,6 +148,10 @@ TEST_F(WizardHostTest, ClosingTheWizardDuringADownloadSaysSoInTheStatusBar) {
   downloadN2600A(*wizard, {}, [&] { wizard->close(); });
   EXPECT_EQ(main().statusText(),
             "Status: The download was stopped when the wizard closed.  The earlier data are unchanged.");
+  // The window's edge may cut the line; its tooltip shows it whole.
+  const auto* panel = main().findChild<QLabel*>("Status_Panel");
+  ASSERT_NE(panel, nullptr);
+  EXPECT_EQ(panel->toolTip(), main().statusText());
 }
 
 // The note of a failed try is about that try: the next download replaces it,
