@@ -46,10 +46,11 @@ const QString PortNotOpened = QStringLiteral("Error with Port COM%1.");
 const QString PortLost = QStringLiteral(
     "The instrument's port was lost during the download.  Check that the cable and the adapter are plugged in, "
     "then start the download again.");
-// %1: the folder of the working database.
+// %1: the folder of the working database. What became of the previous data
+// the end line says after it.
 const QString NoCopyAside = QStringLiteral(
-    "The previous data could not be copied aside in %1, so the download was not started and they are kept as "
-    "they were.  The disk of that folder may be full, or the folder read-only.");
+    "The download was not started: the previous data could not be copied aside in %1.  The disk of that folder "
+    "may be full, or the folder read-only.");
 const QString DiskFailure = QStringLiteral(
     "The data could not be stored in %1.  The disk of that folder may be full, or the folder read-only; make "
     "room on it, then start the download again.");
