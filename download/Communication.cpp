@@ -340,7 +340,9 @@ int Communication::feed(int device_type, int c, QByteArray& s) {
 
   if (device_type != DeviceType::LoadFrameContinuous) {
     if (result == status::ParseComplete) {
-      receiveEnd_ = ReceiveEnd::EndMark;
+      // The N2600BX parser also ends its report after some empty reads past a
+      // line end: a silence, its closing line never seen.
+      receiveEnd_ = s.isEmpty() ? ReceiveEnd::SilenceLimit : ReceiveEnd::EndMark;
       return tablesComplete();
     }
     if (device_type == DeviceType::T7310 && result == status::StiffnessRejected) return status::StiffnessRejected;

@@ -91,7 +91,8 @@ class Communication : public QObject {
     Other,
     // The printout's own end: the end marker, or the parser's end of it.
     EndMark,
-    // The empty-read limit.
+    // The empty-read limit, or the parser's own count of empty reads that
+    // ends an N2600BX report whose closing line did not come.
     SilenceLimit,
     // The port went, or the wizard closed, on a quiet line: ended as the
     // silence would have.

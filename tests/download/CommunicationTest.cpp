@@ -238,6 +238,8 @@ TEST_F(CommunicationTest, EmptyReadsAfterACarriageReturnAreFedAsEmptyText) {
   ASSERT_EQ(download(DeviceType::N2600BX), status::Ok);
   EXPECT_EQ(comm.Tables_Created, "4.5 ");
   EXPECT_EQ(line->polls(), 1 + report.size() + 1001);
+  // A silence, not the report's closing line: the end line claims no more.
+  EXPECT_EQ(comm.receiveEnd(), Communication::ReceiveEnd::SilenceLimit);
 
   // A character that is not passed on stops the empty calls: the report does
   // not end, and a density gauge that falls silent overflows.
