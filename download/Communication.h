@@ -85,6 +85,8 @@ class Communication : public QObject {
   bool keptCompleteTests() const { return keptCompleteTests_; }
   // True when a halt or a lost port dropped a test in progress as well.
   bool droppedTestInProgress() const { return droppedTestInProgress_; }
+  // True when the last GetData's printout was its end mark alone.
+  bool printoutEmpty() const { return printoutEmpty_; }
   // How the last GetData's receive loop ended, where it ended a printout.
   enum class ReceiveEnd {
     // A failure, Stop_ or Halt_ (but below), or nothing received.
@@ -227,6 +229,7 @@ class Communication : public QObject {
   QString completeTests_;
   bool keptCompleteTests_ = false;
   bool droppedTestInProgress_ = false;
+  bool printoutEmpty_ = false;
   ReceiveEnd receiveEnd_ = ReceiveEnd::Other;
   bool endedAfterCompleteRecord_ = false;
   QString recordDropped_;

@@ -32,6 +32,7 @@ const QString SilentUnread =
     QStringLiteral("The line fell silent before the printout's end, and nothing in it read as data of the %1 chosen.");
 const QString SilentPartWay = QStringLiteral(
     "The line fell silent before the printout's end: it stopped part-way, or is not a printout of the %1 chosen.");
+const QString EmptyPrintout = QStringLiteral("The printout was empty: its end came before any data.");
 const QString NoTable =
     QStringLiteral("The printout ended without making a table: nothing in it read as data of the %1 chosen.");
 const QString Rejected =
@@ -129,7 +130,7 @@ QString failureCause(const FailureFacts& facts, int Model_Code) {
     case status::BackupFailed:
       return refusedCause(facts);
     case status::NoTablesCreated:
-      return notReadAsModel(NoTable, Model_Code);
+      return facts.printoutEmpty ? EmptyPrintout : notReadAsModel(NoTable, Model_Code);
     case status::StiffnessRejected:
       return notReadAsModel(Rejected, Model_Code);
     case status::ReceiveOverflow:

@@ -281,11 +281,13 @@ TEST_F(CommunicationTest, EndMarkersWithoutTables) {
   script().chars("\xCA").chars("AB");
   EXPECT_EQ(download(DeviceType::N2600A), status::NoTablesCreated);
   EXPECT_FALSE(testsupport::databaseExists());
+  EXPECT_TRUE(comm.printoutEmpty());
   comm.Close_Port();
 
   script().chars("JUNK\r\n").chars(EndMarker).chars("Z");
   EXPECT_EQ(download(DeviceType::N2600BX), status::NoTablesCreated);
   EXPECT_FALSE(testsupport::databaseExists());
+  EXPECT_FALSE(comm.printoutEmpty());
 }
 
 TEST_F(CommunicationTest, ForeignCharacters) {
