@@ -237,6 +237,7 @@ bool Communication::awaitsSilence(int device_type, double quietSeconds) const {
 void Communication::forgetHowItEnded() {
   receiveEnd_ = ReceiveEnd::Other;
   endedAfterCompleteRecord_ = false;
+  printoutEmpty_ = false;
   recordDropped_.clear();
   recordUnfinished_.clear();
 }
@@ -292,6 +293,7 @@ int Communication::GetData(int device_type, bool Disable_Timer) {
   Finished_ = false;
   lastCharacterAt_ = clock_->seconds();
   emit firstTextReceived(QString::fromLatin1(s));
+  printoutEmpty_ = code(s) == EndMarker || code(s) == EmptyPrintoutMarker;
 
   const ReceivingScope receiving(receiving_);
   return receive(device_type, s);
@@ -340,7 +342,9 @@ int Communication::feed(int device_type, int c, QByteArray& s) {
 
   if (device_type != DeviceType::LoadFrameContinuous) {
     if (result == status::ParseComplete) {
-      receiveEnd_ = ReceiveEnd::EndMark;
+      // The N2600BX parser also ends its report after some empty reads past a
+      // line end: a silence, its closing line never seen.
+      receiveEnd_ = s.isEmpty() ? ReceiveEnd::SilenceLimit : ReceiveEnd::EndMark;
       return tablesComplete();
     }
     if (device_type == DeviceType::T7310 && result == status::StiffnessRejected) return status::StiffnessRejected;

@@ -85,13 +85,16 @@ class Communication : public QObject {
   bool keptCompleteTests() const { return keptCompleteTests_; }
   // True when a halt or a lost port dropped a test in progress as well.
   bool droppedTestInProgress() const { return droppedTestInProgress_; }
+  // True when the last GetData's printout was its end mark alone.
+  bool printoutEmpty() const { return printoutEmpty_; }
   // How the last GetData's receive loop ended, where it ended a printout.
   enum class ReceiveEnd {
     // A failure, Stop_ or Halt_ (but below), or nothing received.
     Other,
     // The printout's own end: the end marker, or the parser's end of it.
     EndMark,
-    // The empty-read limit.
+    // The empty-read limit, or the parser's own count of empty reads that
+    // ends an N2600BX report whose closing line did not come.
     SilenceLimit,
     // The port went, or the wizard closed, on a quiet line: ended as the
     // silence would have.
@@ -226,6 +229,7 @@ class Communication : public QObject {
   QString completeTests_;
   bool keptCompleteTests_ = false;
   bool droppedTestInProgress_ = false;
+  bool printoutEmpty_ = false;
   ReceiveEnd receiveEnd_ = ReceiveEnd::Other;
   bool endedAfterCompleteRecord_ = false;
   QString recordDropped_;

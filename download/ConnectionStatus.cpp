@@ -37,7 +37,9 @@ int connectionStateForFailure(int Download_Status) {
   switch (Download_Status) {
     case status::DatabaseLocked:
       return ConnectionState::DatabaseConnectionError;
+    // A printout came, but nothing of it was kept: the line itself worked.
     case status::NoTablesCreated:
+    case status::StiffnessRejected:
       return ConnectionState::NoTablesCreated;
     // The working database could not be made or could not store the data.
     case status::CreateFailed:

@@ -374,6 +374,7 @@ void DownloadDriver::errorExit() {
   end_.failure.Download_Status = code;
   end_.failure.fellSilent = comm.receiveEnd() == Communication::ReceiveEnd::SilenceLimit;
   end_.failure.printoutRead = !comm.parser().retrn_message().isEmpty();
+  end_.failure.printoutEmpty = comm.printoutEmpty();
   if (comm.Halt_ || code == status::Halted) {
     comm.Halt_ = false;
     ignoringErrors([&] { host_.Initialize_TAB0(); });

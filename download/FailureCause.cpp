@@ -32,6 +32,7 @@ const QString SilentUnread =
     QStringLiteral("The line fell silent before the printout's end, and nothing in it read as data of the %1 chosen.");
 const QString SilentPartWay = QStringLiteral(
     "The line fell silent before the printout's end: it stopped part-way, or is not a printout of the %1 chosen.");
+const QString EmptyPrintout = QStringLiteral("The printout was empty: its end came before any data.");
 const QString NoTable =
     QStringLiteral("The printout ended without making a table: nothing in it read as data of the %1 chosen.");
 const QString Rejected =
@@ -46,10 +47,11 @@ const QString PortNotOpened = QStringLiteral("Error with Port COM%1.");
 const QString PortLost = QStringLiteral(
     "The instrument's port was lost during the download.  Check that the cable and the adapter are plugged in, "
     "then start the download again.");
-// %1: the folder of the working database.
+// %1: the folder of the working database. What became of the previous data
+// the end line says after it.
 const QString NoCopyAside = QStringLiteral(
-    "The previous data could not be copied aside in %1, so the download was not started and they are kept as "
-    "they were.  The disk of that folder may be full, or the folder read-only.");
+    "The download was not started: the previous data could not be copied aside in %1.  The disk of that folder "
+    "may be full, or the folder read-only.");
 const QString DiskFailure = QStringLiteral(
     "The data could not be stored in %1.  The disk of that folder may be full, or the folder read-only; make "
     "room on it, then start the download again.");
@@ -128,7 +130,7 @@ QString failureCause(const FailureFacts& facts, int Model_Code) {
     case status::BackupFailed:
       return refusedCause(facts);
     case status::NoTablesCreated:
-      return notReadAsModel(NoTable, Model_Code);
+      return facts.printoutEmpty ? EmptyPrintout : notReadAsModel(NoTable, Model_Code);
     case status::StiffnessRejected:
       return notReadAsModel(Rejected, Model_Code);
     case status::ReceiveOverflow:

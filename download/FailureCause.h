@@ -24,6 +24,8 @@ struct FailureFacts {
   bool fellSilent = false;
   // Some of the printout read as data of the model chosen (a table was made).
   bool printoutRead = false;
+  // The printout was the end mark alone.
+  bool printoutEmpty = false;
   Refusal refused = Refusal::None;
   // A lower layer's own words for why it refused (the lock file, the copy of
   // the previous data); empty when it gave none.

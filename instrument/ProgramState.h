@@ -47,7 +47,7 @@ struct ProgramState {
   bool New_Download = false;     // the first tree click after a download reloads
   // An edit the data view committed changed the stored data of the selected
   // table since the report page last read it: the report reads its values
-  // again before it is shown, printed or exported.
+  // again when its tab is shown next.
   bool Data_Edited = false;
   QString Last_Path;             // folder of the last file dialog
   float Download_Seconds = 0.0F;  // seconds shown by the wizard's time panel

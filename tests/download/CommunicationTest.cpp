@@ -238,6 +238,8 @@ TEST_F(CommunicationTest, EmptyReadsAfterACarriageReturnAreFedAsEmptyText) {
   ASSERT_EQ(download(DeviceType::N2600BX), status::Ok);
   EXPECT_EQ(comm.Tables_Created, "4.5 ");
   EXPECT_EQ(line->polls(), 1 + report.size() + 1001);
+  // A silence, not the report's closing line: the end line claims no more.
+  EXPECT_EQ(comm.receiveEnd(), Communication::ReceiveEnd::SilenceLimit);
 
   // A character that is not passed on stops the empty calls: the report does
   // not end, and a density gauge that falls silent overflows.
@@ -279,11 +281,13 @@ TEST_F(CommunicationTest, EndMarkersWithoutTables) {
   script().chars("\xCA").chars("AB");
   EXPECT_EQ(download(DeviceType::N2600A), status::NoTablesCreated);
   EXPECT_FALSE(testsupport::databaseExists());
+  EXPECT_TRUE(comm.printoutEmpty());
   comm.Close_Port();
 
   script().chars("JUNK\r\n").chars(EndMarker).chars("Z");
   EXPECT_EQ(download(DeviceType::N2600BX), status::NoTablesCreated);
   EXPECT_FALSE(testsupport::databaseExists());
+  EXPECT_FALSE(comm.printoutEmpty());
 }
 
 TEST_F(CommunicationTest, ForeignCharacters) {

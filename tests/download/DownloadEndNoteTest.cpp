@@ -4,10 +4,14 @@
 
 #include "download/DownloadEndNote.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 #include "instrument/DeviceType.h"
 #include "instrument/StatusCodes.h"
+#include "platform/core/ProgramFiles.h"
+#include "platform/core/ProgramFolder.h"
 
 namespace download {
 namespace {
@@ -100,6 +104,17 @@ TEST(DownloadEndNoteTest, EachEndSaysHowItEndedWhatWasKeptAndOnlyThenThatItIsThe
   };
   for (const auto& end : ends) EXPECT_EQ(endNote(end.facts).toStdString(), end.line.toStdString());
   EXPECT_EQ(statusText("The download is complete."), "Status: The download is complete.");
+}
+
+
+// A start refused for want of room for the copy says once that nothing changed.
+TEST(DownloadEndNoteTest, ARefusedStartSaysOnceWhatBecameOfTheEarlierData) {
+  const QString folder = QDir::toNativeSeparators(
+      QFileInfo(platform::ProgramFolder::path(platform::ProgramFiles::Database)).absolutePath());
+  EXPECT_EQ(endNote({.failure = {.Download_Status = status::BackupFailed}}).toStdString(),
+            ("The download was not started: the previous data could not be copied aside in " + folder +
+             ".  The disk of that folder may be full, or the folder read-only.  The earlier data are unchanged.")
+                .toStdString());
 }
 
 }  // namespace

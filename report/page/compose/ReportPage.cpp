@@ -88,7 +88,6 @@ ReportPage::ReportPage(ReportPageHost& host, ReportTabPage& page, instrument::Pr
     ReportFonts(menu_.Font, *page_.List2, {}).markCurrent(flags_.Report_Font_Size);
   });
   layout_.setColumnLayoutFile(columnLayoutFileOf(context(), chooser_, &page));
-  output_.setBeforeOutput([this] { followEditedData(); });
   output_.exporting().setFilesWrittenNotice([this](const QString& text) { host_.setLastingStatusText(text); });
   QObject::connect(page_.Save_Layout, &QPushButton::clicked, &refresh_, [this] { layout_.Save_Layout_Click(); });
   QObject::connect(page_.Load_Layout, &QPushButton::clicked, &refresh_, [this] { layout_.Load_Layout_Click(); });

@@ -132,6 +132,8 @@ class ReportPage {
   // After an edit of the table's stored data (ProgramState::Data_Edited) the
   // built report reads its header values, read numbers, averages and placed
   // columns again in place, so the remarks and the layout the user made stay.
+  // Edits are made on the data tab only, so following them as the report tab
+  // is shown comes before any print or export.
   void followEditedData();
 
   ReportPageHost& host_;

@@ -14,26 +14,20 @@ ReportOutputCommands::ReportOutputCommands(ReportDesigners& designers, instrumen
   setColumnHiding(hidingOfUnusedColumns());
   for (platform::ReportViewer* viewer : page.CRViewer1) {
     QObject::connect(viewer, &platform::ReportViewer::printButtonClicked, viewer, [this, viewer] {
-      if (readyToOutput(viewer)) print_.CRViewer1_PrintButtonClicked();
+      if (showsAReport(viewer)) print_.CRViewer1_PrintButtonClicked();
     });
     QObject::connect(viewer, &platform::ReportViewer::exportButtonClicked, viewer, [this, viewer] {
-      if (readyToOutput(viewer)) export_.viewerExportClicked(viewer->index());
+      if (showsAReport(viewer)) export_.viewerExportClicked(viewer->index());
     });
   }
   QObject::connect(page.Export, &QPushButton::clicked, page.Export, [this, &page] {
-    if (readyToOutput(page.CRViewer1[page.shownReport() == 1 ? 1 : 0])) export_.Export_Click();
+    if (showsAReport(page.CRViewer1[page.shownReport() == 1 ? 1 : 0])) export_.Export_Click();
   });
 }
 
 void ReportOutputCommands::setColumnHiding(const FreeColumnHiding& hiding) {
   print_.setColumnHiding(hiding);
   export_.setColumnHiding(hiding);
-}
-
-bool ReportOutputCommands::readyToOutput(const platform::ReportViewer* viewer) const {
-  if (!showsAReport(viewer)) return false;
-  if (beforeOutput_) beforeOutput_();
-  return true;
 }
 
 bool ReportOutputCommands::showsAReport(const platform::ReportViewer* viewer) const {

@@ -25,18 +25,12 @@ class ReportOutputCommands {
   void setColumnHiding(const FreeColumnHiding& hiding);
   ReportExportCommand& exporting() { return export_; }
   void setNoReportNotice(std::function<void()> notice) { noReportNotice_ = std::move(notice); }
-  // What the page does to the report before each print or export (it reads
-  // data edited since it was built again).
-  void setBeforeOutput(std::function<void()> prepare) { beforeOutput_ = std::move(prepare); }
 
  private:
   ReportPrintCommand print_;
   ReportExportCommand export_;
   std::function<void()> noReportNotice_;
-  std::function<void()> beforeOutput_;
 
-  // Whether there is a report to print or export; it is then made ready.
-  bool readyToOutput(const platform::ReportViewer* viewer) const;
   bool showsAReport(const platform::ReportViewer* viewer) const;
 };
 
