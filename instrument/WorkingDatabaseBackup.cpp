@@ -53,12 +53,22 @@ const QString RemoveMark = QStringLiteral(
 // %1: what noRegularFileText says of the mark's place.
 const QString MarkInTheWay =
     QStringLiteral("%1, where the program marks a replacement under way, so nothing was replaced.");
+// %1: what noRegularFileText says of the working file.
+const QString WorkingFileInTheWay = QStringLiteral("%1, so nothing was replaced.");
 const QString EarlierNotUndone = QStringLiteral(
     "An earlier download or project open did not finish, and the data from before it are not back yet, so nothing "
     "was replaced. Start the program again to put them back.");
 
 QString pathOf(const QString& relative) { return platform::ProgramFolder::path(relative); }
 QString nativePathOf(const QString& relative) { return QDir::toNativeSeparators(pathOf(relative)); }
+
+// A working file that is there but no regular file (a link to one counts
+// as one): its copy would wait on a pipe, or never end on a device.
+std::optional<QString> notRegularWorkingFile() {
+  for (const QString& file : {Database, TableList})
+    if (QFileInfo::exists(pathOf(file)) && !QFileInfo(pathOf(file)).isFile()) return pathOf(file);
+  return std::nullopt;
+}
 
 bool syncInfoFolder() { return platform::syncPath(QFileInfo(pathOf(Database)).absolutePath()); }
 
@@ -118,6 +128,10 @@ bool WorkingDatabaseBackup::take() {
   if (QFile::exists(pathOf(ReplacementMark))) {
     const bool isMark = QFileInfo(pathOf(ReplacementMark)).isFile();
     refusal_ = isMark ? EarlierNotUndone : MarkInTheWay.arg(platform::noRegularFileText(pathOf(ReplacementMark)));
+    return false;
+  }
+  if (const std::optional<QString> file = notRegularWorkingFile()) {
+    refusal_ = WorkingFileInTheWay.arg(platform::noRegularFileText(*file));
     return false;
   }
   // A copy of an open database could miss what its journal still holds.

@@ -213,6 +213,25 @@ TEST_F(WorkingDatabaseBackupTest, APipeInTheMarksPlaceIsNamedAndNeverWaitedOn) {
   EXPECT_TRUE(backup.refusal().contains(QStringLiteral("KORVIS.qvd.replacing is no regular file")));
 }
 
+// A pipe in the working database's or the table list's place would hold a
+// download or an open, with the folder's claim, at the copy taken first.
+TEST_F(WorkingDatabaseBackupTest, APipeAsAWorkingFileIsRefusedByNameAndNeverWaitedOn) {
+  for (const QString& file : {Database, TableList}) {
+    SCOPED_TRACE(file.toStdString());
+    QFile::remove(path(Database));
+    QFile::remove(path(TableList));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path(file)).constData(), 0600), 0);
+    testsupport::PipeWaitGuard guard(path(file), std::chrono::seconds(2));
+    WorkingDatabaseBackup backup;
+    const bool taken = backup.take();
+    ASSERT_FALSE(guard.waited()) << "the copy waited on the pipe";
+    EXPECT_FALSE(taken);
+    EXPECT_TRUE(backup.refusal().contains(file.section(QLatin1Char('/'), -1) + QStringLiteral(" is no regular file")))
+        << backup.refusal().toStdString();
+    EXPECT_FALSE(QFile::exists(path(ReplacementMark)));
+  }
+}
+
 TEST_F(WorkingDatabaseBackupTest, OnlyAnUnfinishedReplacementIsUndoneAtStart) {
   makeDatabase(QStringLiteral("OLD1"));
   write(TableList, "old");
