@@ -52,6 +52,15 @@ bool isRegularFile(int fd) {
   return ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode);
 }
 
+// Something other than a regular file has the name: a folder, a link, a
+// pipe, a socket or a device. Told by name, so that no device is opened
+// (which may rewind a tape or hang up a serial line); what is opened is
+// checked again, since the name may be replaced in between.
+bool isNoFile(const QByteArray& name) {
+  struct stat named {};
+  return ::lstat(name.constData(), &named) == 0 && !S_ISREG(named.st_mode);
+}
+
 // The locks a live Qt lock file keeps as well: flock for this computer, a
 // record lock for a folder on another one. A file system without record
 // locks has flock's alone.
@@ -224,6 +233,10 @@ LockFileClaim LockFile::claim() {
 // and claim says what the last one found.
 bool LockFile::claimOnce(LockFileClaim& claim) {
   const QByteArray name = QFile::encodeName(path_);
+  if (isNoFile(name)) {
+    claim = only(LockFileClaim::NotAFile);
+    return true;
+  }
   int fd = ::open(name.constData(), O_RDWR | OpenFlags);
   if (fd < 0 && errno == ENOENT) {
     int made = -1;

@@ -44,7 +44,8 @@ inline bool isInTheWay(const LockFileClaim& claim) {
 // Only a holder removes the file, while it still holds it, so at no point can
 // two objects hold the same name: there is no moment between making a file
 // and locking it in which another start could take it. A symbolic link in
-// the file's place is never followed: like a folder, it is no file.
+// the file's place is never followed, nor a pipe or a device opened: like a
+// folder, each is no file.
 // Whatever the file says (empty, garbled, a process that ended or a reused
 // process id) does not count on this computer, since every holder keeps the
 // native lock: its text only names the holder's computer, and one naming

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/inotify.h>
+#include <sys/sysmacros.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -69,6 +71,39 @@ TEST_F(LockFileTest, ASocketInTheLockFilesPlaceIsNoFile) {
   ASSERT_EQ(::bind(socket, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
   EXPECT_EQ(LockFile(path()).claim().outcome, LockFileClaim::NotAFile);
   ::close(socket);
+}
+
+// Whether the file at path was opened since watching began.
+class OpenWatch {
+ public:
+  explicit OpenWatch(const QString& path) : fd_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+    ::inotify_add_watch(fd_, QFile::encodeName(path).constData(), IN_OPEN);
+  }
+  ~OpenWatch() { ::close(fd_); }
+  bool opened() const {
+    char events[4096];
+    return ::read(fd_, events, sizeof events) > 0;
+  }
+
+ private:
+  int fd_;
+};
+
+// A pipe or a device in the lock file's place is no file, and is never
+// opened: opening a device may rewind a tape or hang up a serial line.
+TEST_F(LockFileTest, APipeOrADeviceInTheLockFilesPlaceIsNoFileAndNeverOpened) {
+  for (const mode_t kind : {S_IFIFO, S_IFCHR}) {
+    SCOPED_TRACE(kind == S_IFIFO ? "pipe" : "device");
+    const dev_t nullDevice = ::makedev(1, 3);
+    if (::mknod(QFile::encodeName(path()).constData(), kind | 0666, nullDevice) != 0) {
+      ASSERT_EQ(kind, S_IFCHR) << "no pipe made";
+      GTEST_SKIP() << "a device node is made by the administrator only";
+    }
+    const OpenWatch watch(path());
+    EXPECT_EQ(LockFile(path()).claim().outcome, LockFileClaim::NotAFile);
+    EXPECT_FALSE(watch.opened());
+    ASSERT_TRUE(QFile::remove(path()));
+  }
 }
 
 // A holder's text read while it is being written may stop anywhere: a line
