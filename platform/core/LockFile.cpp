@@ -137,13 +137,32 @@ LockFileClaim refusedLock(int fd, int error) {
                                                                              computer, {}};
 }
 
+// Whether another process holds the file's native lock, seen without taking
+// it where the file system keeps record locks (every holder keeps one there):
+// 0 when free, else what a lock try gives (EWOULDBLOCK when held). Elsewhere
+// flock is tried and let go at once.
+int lockSeen(int fd) {
+  struct flock whole {};
+  whole.l_type = F_WRLCK;
+  whole.l_whence = SEEK_SET;
+  if (::fcntl(fd, F_GETLK, &whole) == 0) return whole.l_type == F_UNLCK ? 0 : EWOULDBLOCK;
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return errno;
+  (void)::flock(fd, LOCK_UN);
+  return 0;
+}
+
 // A file this process may read but not write: held, another computer's, or
-// free but not to be taken (notWritable says why).
+// free but not to be taken (notWritable says why). It is only looked at,
+// never locked: a start that may take it over, coming meanwhile, would
+// otherwise find it held and end, and no start would hold it.
 LockFileClaim probeReadOnly(int fd, int notWritable) {
   if (!isRegularFile(fd)) return only(LockFileClaim::NotAFile);
-  if (!takeNativeLocks(fd, false)) return refusedLock(fd, errno);
+  if (const int error = lockSeen(fd); error != 0) return refusedLock(fd, error);
+  runStepBeforeLock();
   const QString computer = otherComputerIn(textOf(fd));
   if (!computer.isEmpty()) return {LockFileClaim::HeldOnOtherComputer, computer, {}};
+  // Taken over meanwhile by a start that may write it: held, not in the way.
+  if (const int error = lockSeen(fd); error != 0) return refusedLock(fd, error);
   return {LockFileClaim::NotTakenOver, {}, fileErrorText(notWritable)};
 }
 

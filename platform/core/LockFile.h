@@ -74,8 +74,9 @@ class LockFile {
   const QString& path() const { return path_; }
 
   // For tests: runs once, between the next claim's opening the file (or
-  // making it under its own name) and its taking the native lock, where a
-  // second start may come.
+  // making it under its own name) and its taking the native lock, or, for a
+  // file it may only read, between its seeing the lock free and its reading
+  // the text: where a second start may come.
   static void beforeNextLock(std::function<void()> step);
 
  private:

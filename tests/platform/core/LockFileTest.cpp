@@ -252,5 +252,38 @@ TEST_F(LockFileTest, AnotherAccountSeesTheHolderWhateverItsUmask) {
   EXPECT_EQ(outcome, LockFileClaim::HeldHere);
 }
 
+// A start of another account that may only read a lock file left behind
+// looks whether it is held without holding it: a start that may take the
+// file over, coming in that moment, takes it and is not told it is held,
+// and the looking start then sees it held.
+TEST_F(LockFileTest, AnotherAccountsLookAtALeftLockFileKeepsNoOneFromTakingItOver) {
+  if (::geteuid() != 0) GTEST_SKIP() << "another account is played by the administrator only";
+  ASSERT_EQ(::chmod(QFile::encodeName(folder.root()).constData(), 0755), 0);
+  ASSERT_EQ(::chmod(QFile::encodeName(folder.path(QStringLiteral("info"))).constData(), 01777), 0);
+  QFile left(path());
+  ASSERT_TRUE(left.open(QIODevice::WriteOnly) && left.write("left by a power loss") > 0);
+  left.close();
+  int looking[2], taken[2];
+  ASSERT_EQ(::pipe(looking), 0);
+  ASSERT_EQ(::pipe(taken), 0);
+  const pid_t other = ::fork();
+  if (other == 0) {
+    if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(100);
+    char byte = 0;
+    LockFile::beforeNextLock([&] { (void)(::write(looking[1], "l", 1) + ::read(taken[0], &byte, 1)); });
+    ::_exit(LockFile(path()).claim().outcome);
+  }
+  ::close(looking[1]);
+  char byte = 0;
+  ASSERT_EQ(::read(looking[0], &byte, 1), 1) << "the other account's start did not look at the file";
+  LockFile start(path());
+  EXPECT_EQ(start.claim().outcome, LockFileClaim::Taken);
+  (void)::write(taken[1], "t", 1);
+  int status = 0;
+  ASSERT_EQ(::waitpid(other, &status, 0), other);
+  for (int fd : {looking[0], taken[0], taken[1]}) ::close(fd);
+  EXPECT_EQ(WEXITSTATUS(status), LockFileClaim::HeldHere);
+}
+
 }  // namespace
 }  // namespace platform
