@@ -2,11 +2,13 @@
 // each time on a lock file left in one state: "empty" (a power loss right
 // after it was made), "garbled", "garbage" (random bytes, a line end in about
 // every eighth, from a fixed seed: many have three whole lines or more),
-// "dead" (naming a process that has ended on this computer) or "absent". Every start that gets the claim keeps it until
+// "dead" (naming a process that has ended on this computer), "other"
+// (naming another computer: no start holds it, every start says so) or
+// "absent". Every start that gets the claim keeps it until
 // all four have tried, so two holders in a round would hold at once. Run by
 // hand:
 //
-//   bench_racing_starts [rounds=1000] [state=all|empty|garbled|garbage|dead|absent] [forced|accounts]
+//   bench_racing_starts [rounds=1000] [state=all|empty|garbled|garbage|dead|other|absent] [forced|accounts]
 //
 // "forced" makes the first start of each round wait 20 ms between opening
 // (or making) the lock file and taking its native lock, the moment in which
@@ -72,6 +74,7 @@ void leaveLockFile(const QString& state, const QString& path) {
   if (state == QLatin1String("dead"))
     file.write(QByteArray::number(endedProcess()) + "\nquorvane\n" + QSysInfo::machineHostName().toUtf8() + '\n' +
                QSysInfo::machineUniqueId() + '\n');
+  if (state == QLatin1String("other")) file.write("4242\nquorvane\nlab-pc-7\n0123456789abcdef0123456789abcdef\n");
 }
 
 // One start: waits for the go, claims, says how it went, holds until told.
@@ -142,7 +145,7 @@ int main(int argc, char** argv) {
               forced     ? ", the first waiting in the gap"
               : accounts ? ", two of them as nobody, all under umask 077"
                          : "");
-  for (const char* state : {"empty", "garbled", "garbage", "dead", "absent"}) {
+  for (const char* state : {"empty", "garbled", "garbage", "dead", "other", "absent"}) {
     if (only != QLatin1String("all") && only != QLatin1String(state)) continue;
     Tally tally;
     for (int i = 0; i < rounds; ++i) {
