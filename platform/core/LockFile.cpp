@@ -263,7 +263,11 @@ bool LockFile::claimOnce(LockFileClaim& claim) {
       case Made::Held: hold(made); return true;
       case Made::Refused: return true;
       case Made::Again: return false;
-      case Made::NoHardLinks: fd = ::open(name.constData(), O_RDWR | O_CREAT | OpenFlags, 0666); break;
+      case Made::NoHardLinks:
+        fd = ::open(name.constData(), O_RDWR | O_CREAT | OpenFlags, 0666);
+        // Made in place under the umask: readable at once, as one linked into place is.
+        if (fd >= 0) letEveryAccountRead(fd);
+        break;
     }
   }
   if (fd < 0) return notOpened(name, errno, claim);
