@@ -1,6 +1,7 @@
 #include "instrument/WorkingDatabaseBackup.h"
 
 #include <QFile>
+#include <QSysInfo>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <memory>
@@ -195,6 +196,23 @@ TEST_F(WorkingDatabaseBackupTest, AReplacementBehindAnotherProcesssLockIsNotPutB
   EXPECT_TRUE(recovery.reason.contains(QStringLiteral("KORVIS.ldb\" is held by another running program")))
       << recovery.reason.toStdString();
   EXPECT_TRUE(QFile::exists(path(ReplacementMark)) && QFile::exists(otherProcess.fileName()));
+}
+
+// A lock file of this computer's name but another machine id is another
+// computer's of the same name: not this one, whose name the user knows.
+TEST_F(WorkingDatabaseBackupTest, AReplacementBehindALockOfAComputerOfThisNameNamesAnotherComputer) {
+  makeDatabase(QStringLiteral("OLD1"));
+  WorkingDatabaseBackup backup;
+  ASSERT_TRUE(backup.take());
+  write(platform::ProgramFiles::DatabaseLock,
+        "4242\nquorvane\n" + QSysInfo::machineHostName().toUtf8() + "\n0123456789abcdef0123456789abcdef\n");
+  const Recovery recovery = WorkingDatabaseBackup::recoverInterrupted();
+  EXPECT_EQ(recovery.outcome, Recovery::NotPutBack);
+  EXPECT_TRUE(recovery.reason.contains(
+      QStringLiteral("another computer of the same name, \"%1\"").arg(QSysInfo::machineHostName())))
+      << recovery.reason.toStdString();
+  EXPECT_TRUE(recovery.remedy.startsWith(QStringLiteral("If that program is no longer running, delete the file")))
+      << recovery.remedy.toStdString();
 }
 
 // A pipe in the mark's place would hold the start, with the folder's claim,
