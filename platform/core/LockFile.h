@@ -40,7 +40,8 @@ inline bool isInTheWay(const LockFileClaim& claim) {
 // made under a name of its own, readable by every account, locked and
 // written, and only then linked into its place, which fails when the name is
 // taken meanwhile: no start ever finds it unreadable, unlocked or empty. (A
-// file system without hard links has it made in place, never with O_EXCL.)
+// file system without hard links has it made in place, never with O_EXCL,
+// and readable by every account at once.)
 // Only a holder removes the file, while it still holds it, so at no point can
 // two objects hold the same name: there is no moment between making a file
 // and locking it in which another start could take it. A symbolic link in
