@@ -127,7 +127,8 @@ MarkRead readMark() {
 // name) keeps the data from being put back: which, and who may delete it.
 WorkingDatabaseBackup::Recovery behindOtherComputersLock(const platform::LockFileClaim& claim) {
   const QString lock = nativePathOf(DatabaseLock);
-  const QString& holder = platform::isThisComputersName(claim.computer) ? LockOfComputerOfSameName : LockOfOtherComputer;
+  const QString& holder =
+      platform::isThisComputersName(claim.computer) ? LockOfComputerOfSameName : LockOfOtherComputer;
   QString remedy = DeleteLockOfOtherComputer.arg(lock);
   if (claim.remover.who == platform::FileRemover::OwningAccount)
     remedy = AccountDeletesLockOfOtherComputer.arg(lock, claim.remover.owner);
