@@ -39,7 +39,9 @@ QString CreateDatabase::databasePath() {
 int CreateDatabase::Create() {
   const QString path = databasePath();
   Database::closeAllConnections(path);
-  if (QFileInfo::exists(path) && !Database::removeFile(path)) return status::Ok;  // kept and used as it is
+  // A link that names no file goes too, lest the database be made where it points.
+  const QFileInfo file(path);
+  if ((file.exists() || file.isSymLink()) && !Database::removeFile(path)) return status::Ok;  // kept and used as it is
   {
     Database created;
     if (!created.open(path) || !created.exec(MarkNewDatabase)) return status::CreateFailed;

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "platform/core/DiskSync.h"
+#include "platform/core/LockFileText.h"
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/core/RegularFile.h"
@@ -30,9 +31,20 @@ const QString MakeWritable = QStringLiteral(
 // %1: the lock file; %2: the computer it names.
 const QString LockOfOtherComputer =
     QStringLiteral("the lock file \"%1\" says the program on the computer \"%2\" is using the working database");
+const QString LockOfComputerOfSameName = QStringLiteral(
+    "the lock file \"%1\" says the program on another computer of the same name, \"%2\", is using the working "
+    "database");
+// What to do if that program no longer runs, by who may delete its lock
+// file. %1: the lock file; %2: the account whose file it is.
 const QString DeleteLockOfOtherComputer = QStringLiteral(
-    "If the program on \"%2\" is no longer running, delete the file \"%1\", then start the program again to put "
-    "the data back.");
+    "If that program is no longer running, delete the file \"%1\", then start the program again to put the data "
+    "back.");
+const QString AccountDeletesLockOfOtherComputer = QStringLiteral(
+    "If that program is no longer running, the account \"%2\" or an administrator must delete the file \"%1\", "
+    "then start the program again to put the data back.");
+const QString DeleteLockOnceWritable = QStringLiteral(
+    "If that program is no longer running, the file \"%1\" must be deleted once its folder is writable again; "
+    "then start the program again to put the data back.");
 // %1: the lock file.
 const QString LockHeldHere =
     QStringLiteral("its lock file \"%1\" is held by another running program of this computer");
@@ -53,12 +65,22 @@ const QString RemoveMark = QStringLiteral(
 // %1: what noRegularFileText says of the mark's place.
 const QString MarkInTheWay =
     QStringLiteral("%1, where the program marks a replacement under way, so nothing was replaced.");
+// %1: what noRegularFileText says of the working file.
+const QString WorkingFileInTheWay = QStringLiteral("%1, so nothing was replaced.");
 const QString EarlierNotUndone = QStringLiteral(
     "An earlier download or project open did not finish, and the data from before it are not back yet, so nothing "
     "was replaced. Start the program again to put them back.");
 
 QString pathOf(const QString& relative) { return platform::ProgramFolder::path(relative); }
 QString nativePathOf(const QString& relative) { return QDir::toNativeSeparators(pathOf(relative)); }
+
+// A working file that is there but no regular file (a link to one counts
+// as one): its copy would wait on a pipe, or never end on a device.
+std::optional<QString> notRegularWorkingFile() {
+  for (const QString& file : {Database, TableList})
+    if (QFileInfo::exists(pathOf(file)) && !QFileInfo(pathOf(file)).isFile()) return pathOf(file);
+  return std::nullopt;
+}
 
 bool syncInfoFolder() { return platform::syncPath(QFileInfo(pathOf(Database)).absolutePath()); }
 
@@ -101,6 +123,19 @@ MarkRead readMark() {
   return {Mark{text[0] == '1', text[2] == '1'}, {}};
 }
 
+// Another computer's lock file (or one of another computer of this one's
+// name) keeps the data from being put back: which, and who may delete it.
+WorkingDatabaseBackup::Recovery behindOtherComputersLock(const platform::LockFileClaim& claim) {
+  const QString lock = nativePathOf(DatabaseLock);
+  const QString& holder =
+      platform::isThisComputersName(claim.computer) ? LockOfComputerOfSameName : LockOfOtherComputer;
+  QString remedy = DeleteLockOfOtherComputer.arg(lock);
+  if (claim.remover.who == platform::FileRemover::OwningAccount)
+    remedy = AccountDeletesLockOfOtherComputer.arg(lock, claim.remover.owner);
+  if (claim.remover.who == platform::FileRemover::NoneWhileReadOnly) remedy = DeleteLockOnceWritable.arg(lock);
+  return {WorkingDatabaseBackup::Recovery::NotPutBack, holder.arg(lock, claim.computer), remedy};
+}
+
 }  // namespace
 
 WorkingDatabaseBackup::~WorkingDatabaseBackup() { discard(); }
@@ -118,6 +153,10 @@ bool WorkingDatabaseBackup::take() {
   if (QFile::exists(pathOf(ReplacementMark))) {
     const bool isMark = QFileInfo(pathOf(ReplacementMark)).isFile();
     refusal_ = isMark ? EarlierNotUndone : MarkInTheWay.arg(platform::noRegularFileText(pathOf(ReplacementMark)));
+    return false;
+  }
+  if (const std::optional<QString> file = notRegularWorkingFile()) {
+    refusal_ = WorkingFileInTheWay.arg(platform::noRegularFileText(*file));
     return false;
   }
   // A copy of an open database could miss what its journal still holds.
@@ -183,9 +222,7 @@ WorkingDatabaseBackup::Recovery WorkingDatabaseBackup::recoverInterrupted() {
       return {Recovery::NotPutBack, LockHeldHere.arg(nativePathOf(DatabaseLock)), CloseOtherProgram};
     // Whether it is still under way cannot be seen from here: the files are
     // left as they are, and none of the half-built data is shown.
-    case DatabaseLockFile::Holder::OtherComputer:
-      return {Recovery::NotPutBack, LockOfOtherComputer.arg(nativePathOf(DatabaseLock), lock.claim.computer),
-              DeleteLockOfOtherComputer.arg(nativePathOf(DatabaseLock), lock.claim.computer)};
+    case DatabaseLockFile::Holder::OtherComputer: return behindOtherComputersLock(lock.claim);
     // A lock file that cannot be read or taken: the files are left for a
     // start that can put them back.
     case DatabaseLockFile::Holder::InTheWay:

@@ -27,12 +27,14 @@ class WorkingDatabaseBackup {
 
   // Copies the working database and the table-list file (each when present)
   // and marks the replacement as under way. False when a copy or the mark
-  // could not be made, or when the mark of an earlier replacement not undone
-  // is still there; nothing is kept then, and restore() reports failure.
+  // could not be made, when the mark of an earlier replacement not undone
+  // is still there, or when either file is there but no regular file (a pipe
+  // would hold the copy); nothing is kept then, and restore() reports failure.
   bool take();
   bool taken() const { return taken_; }
   // Why the last take() refused when that was not the disk's fault (the
-  // mark of an earlier replacement still stands), in words for the user;
+  // mark of an earlier replacement still stands, or a working file is no
+  // regular file), in words for the user, naming the file;
   // empty otherwise.
   const QString& refusal() const { return refusal_; }
 

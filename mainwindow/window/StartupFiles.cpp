@@ -134,13 +134,14 @@ void removeWriterLeftovers(const ProgramFolderLock& lock) {
 
 bool removeStaleTableList() {
   const QString tableList = platform::ProgramFolder::path(platform::ProgramFiles::TableList);
-  if (QFile::exists(databasePath()) || !QFile::exists(tableList)) return false;
+  // Only a regular file (or a link to one) is the program's to remove.
+  if (QFile::exists(databasePath()) || !QFileInfo(tableList).isFile()) return false;
   return QFile::remove(tableList);
 }
 
 EmptyDatabaseReset resetEmptyDatabase(const instrument::TableListRead& tableList) {
   const QString database = databasePath();
-  if (!tableList.list.isEmpty() || !QFile::exists(database)) return {};
+  if (!tableList.list.isEmpty() || !QFileInfo(database).isFile()) return {};
   if (platform::db::DatabaseLockFile::isLocked(database)) return {};
   if (platform::settingsFileRefused(tableList.outcome)) return {};
   if (!holdsTables(database)) return {platform::db::Database::removeFile(database), {}, {}};

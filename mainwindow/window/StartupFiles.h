@@ -37,6 +37,7 @@ void removeWriterLeftovers(const platform::ProgramFolderLock& lock);
 
 // Deletes the table-list file when the working database is missing, so that a
 // list of tables that no longer exist is not shown. True when it was deleted.
+// Anything but a regular file in its place stays (its read names it).
 bool removeStaleTableList();
 
 // What resetEmptyDatabase did; the caller tells the user when done.
@@ -48,7 +49,8 @@ struct EmptyDatabaseReset {
 
 // Resets the working database when the table list as read names no tables,
 // unless the database is in use (its lock file exists) or the read refused the
-// list (its tables are not known to be none). One that still holds tables is
+// list (its tables are not known to be none), or the database is no regular
+// file. One that still holds tables is
 // moved aside under a dated name rather than deleted; one that cannot be moved
 // with its log stays, and notMovedTo says so.
 EmptyDatabaseReset resetEmptyDatabase(const instrument::TableListRead& tableList);

@@ -13,15 +13,6 @@
 namespace platform {
 namespace {
 
-// The account's name, or its number where it has none.
-QString accountName(uid_t account) {
-  std::vector<char> buffer(16384);
-  passwd entry {}, *found = nullptr;
-  if (::getpwuid_r(account, &entry, buffer.data(), buffer.size(), &found) == 0 && found != nullptr)
-    return QString::fromLocal8Bit(found->pw_name);
-  return QString::number(account);
-}
-
 bool folderLetsThisAccountRemove(const QByteArray& folder, const struct stat& file) {
   struct stat dir {};
   if (::stat(folder.constData(), &dir) != 0) return false;
@@ -30,6 +21,14 @@ bool folderLetsThisAccountRemove(const QByteArray& folder, const struct stat& fi
 }
 
 }  // namespace
+
+QString accountName(uid_t account) {
+  std::vector<char> buffer(16384);
+  passwd entry {}, *found = nullptr;
+  if (::getpwuid_r(account, &entry, buffer.data(), buffer.size(), &found) == 0 && found != nullptr)
+    return QString::fromLocal8Bit(found->pw_name);
+  return QString::number(account);
+}
 
 FileRemover whoMayRemove(const QString& path) {
   const QByteArray name = QFile::encodeName(path);

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <sys/types.h>
+
 namespace platform {
 
 // Who may delete a file, so that a refusal asks it of someone who can.
@@ -18,5 +20,8 @@ struct FileRemover {
 // Deleting takes a folder this account may write, and in a folder that keeps
 // each account's files its own (the sticky bit) a file or folder of its own.
 FileRemover whoMayRemove(const QString& path);
+
+// The account's name, or its number where it has none.
+QString accountName(uid_t account);
 
 }  // namespace platform

@@ -52,6 +52,15 @@ bool isRegularFile(int fd) {
   return ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode);
 }
 
+// Something other than a regular file has the name: a folder, a link, a
+// pipe, a socket or a device. Told by name, so that no device is opened
+// (which may rewind a tape or hang up a serial line); what is opened is
+// checked again, since the name may be replaced in between.
+bool isNoFile(const QByteArray& name) {
+  struct stat named {};
+  return ::lstat(name.constData(), &named) == 0 && !S_ISREG(named.st_mode);
+}
+
 // The locks a live Qt lock file keeps as well: flock for this computer, a
 // record lock for a folder on another one. A file system without record
 // locks has flock's alone.
@@ -128,13 +137,32 @@ LockFileClaim refusedLock(int fd, int error) {
                                                                              computer, {}};
 }
 
+// Whether another process holds the file's native lock, seen without taking
+// it where the file system keeps record locks (every holder keeps one there):
+// 0 when free, else what a lock try gives (EWOULDBLOCK when held). Elsewhere
+// flock is tried and let go at once.
+int lockSeen(int fd) {
+  struct flock whole {};
+  whole.l_type = F_WRLCK;
+  whole.l_whence = SEEK_SET;
+  if (::fcntl(fd, F_GETLK, &whole) == 0) return whole.l_type == F_UNLCK ? 0 : EWOULDBLOCK;
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return errno;
+  (void)::flock(fd, LOCK_UN);
+  return 0;
+}
+
 // A file this process may read but not write: held, another computer's, or
-// free but not to be taken (notWritable says why).
+// free but not to be taken (notWritable says why). It is only looked at,
+// never locked: a start that may take it over, coming meanwhile, would
+// otherwise find it held and end, and no start would hold it.
 LockFileClaim probeReadOnly(int fd, int notWritable) {
   if (!isRegularFile(fd)) return only(LockFileClaim::NotAFile);
-  if (!takeNativeLocks(fd, false)) return refusedLock(fd, errno);
+  if (const int error = lockSeen(fd); error != 0) return refusedLock(fd, error);
+  runStepBeforeLock();
   const QString computer = otherComputerIn(textOf(fd));
   if (!computer.isEmpty()) return {LockFileClaim::HeldOnOtherComputer, computer, {}};
+  // Taken over meanwhile by a start that may write it: held, not in the way.
+  if (const int error = lockSeen(fd); error != 0) return refusedLock(fd, error);
   return {LockFileClaim::NotTakenOver, {}, fileErrorText(notWritable)};
 }
 
@@ -224,6 +252,10 @@ LockFileClaim LockFile::claim() {
 // and claim says what the last one found.
 bool LockFile::claimOnce(LockFileClaim& claim) {
   const QByteArray name = QFile::encodeName(path_);
+  if (isNoFile(name)) {
+    claim = only(LockFileClaim::NotAFile);
+    return true;
+  }
   int fd = ::open(name.constData(), O_RDWR | OpenFlags);
   if (fd < 0 && errno == ENOENT) {
     int made = -1;
@@ -231,7 +263,11 @@ bool LockFile::claimOnce(LockFileClaim& claim) {
       case Made::Held: hold(made); return true;
       case Made::Refused: return true;
       case Made::Again: return false;
-      case Made::NoHardLinks: fd = ::open(name.constData(), O_RDWR | O_CREAT | OpenFlags, 0666); break;
+      case Made::NoHardLinks:
+        fd = ::open(name.constData(), O_RDWR | O_CREAT | OpenFlags, 0666);
+        // Made in place under the umask: readable at once, as one linked into place is.
+        if (fd >= 0) letEveryAccountRead(fd);
+        break;
     }
   }
   if (fd < 0) return notOpened(name, errno, claim);

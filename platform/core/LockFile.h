@@ -40,11 +40,13 @@ inline bool isInTheWay(const LockFileClaim& claim) {
 // made under a name of its own, readable by every account, locked and
 // written, and only then linked into its place, which fails when the name is
 // taken meanwhile: no start ever finds it unreadable, unlocked or empty. (A
-// file system without hard links has it made in place, never with O_EXCL.)
+// file system without hard links has it made in place, never with O_EXCL,
+// and readable by every account at once.)
 // Only a holder removes the file, while it still holds it, so at no point can
 // two objects hold the same name: there is no moment between making a file
 // and locking it in which another start could take it. A symbolic link in
-// the file's place is never followed: like a folder, it is no file.
+// the file's place is never followed, nor a pipe or a device opened: like a
+// folder, each is no file.
 // Whatever the file says (empty, garbled, a process that ended or a reused
 // process id) does not count on this computer, since every holder keeps the
 // native lock: its text only names the holder's computer, and one naming
@@ -73,8 +75,9 @@ class LockFile {
   const QString& path() const { return path_; }
 
   // For tests: runs once, between the next claim's opening the file (or
-  // making it under its own name) and its taking the native lock, where a
-  // second start may come.
+  // making it under its own name) and its taking the native lock, or, for a
+  // file it may only read, between its seeing the lock free and its reading
+  // the text: where a second start may come.
   static void beforeNextLock(std::function<void()> step);
 
  private:

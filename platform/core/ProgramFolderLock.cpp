@@ -23,9 +23,12 @@ const QString NotLocked = QStringLiteral(
 const QString NotAFile = QStringLiteral(
     "\"%1\" is in the place of the program's lock file but is no file. Move or delete it, then start the program "
     "again. Downloads and project opens are refused until then.");
+// A file no start of this version leaves unreadable: one an earlier version
+// made under another account, whose program may still be running.
 const QString Unreadable = QStringLiteral(
-    "The lock file \"%1\" cannot be read: if no other start of the program is under way, delete it and start the "
-    "program again. Downloads and project opens are refused until then.");
+    "The lock file \"%1\" cannot be read, so whether the program is running on this folder under another account "
+    "cannot be told: if it is not, delete that file and start the program again. Downloads and project opens are "
+    "refused until then.");
 // %1: what is in the lock file's place; %2: the account whose it is.
 const QString NotAFileOfOtherAccount = QStringLiteral(
     "\"%1\" is in the place of the program's lock file but is no file, and this account may not move or delete "
@@ -40,6 +43,11 @@ const QString OtherAccountsLock = QStringLiteral(
     "The lock file \"%1\" of the account \"%2\" could not be taken over, and this account may not delete it: if "
     "no other start of the program is under way, the account \"%2\" or an administrator must delete it. Downloads "
     "and project opens are refused until then.");
+// %1: the lock file; %2: the account whose file it is.
+const QString OtherAccountsUnreadableLock = QStringLiteral(
+    "The lock file \"%1\" of the account \"%2\" cannot be read, and this account may not delete it: if the program "
+    "is not running under the account \"%2\", that account or an administrator must delete it. Downloads and "
+    "project opens are refused until then.");
 // %1: the lock file.
 const QString LockInReadOnlyFolder = QStringLiteral(
     "The lock file \"%1\" could not be taken over, and cannot be deleted while its folder is read-only: make the "
@@ -61,7 +69,9 @@ QString notToBeDeletedHere(const LockFileClaim& claim, const QString& path) {
   if (claim.outcome == LockFileClaim::NotAFile)
     return owned ? NotAFileOfOtherAccount.arg(native(path), claim.remover.owner)
                  : NotAFileInReadOnlyFolder.arg(native(path));
-  return owned ? OtherAccountsLock.arg(native(path), claim.remover.owner) : LockInReadOnlyFolder.arg(native(path));
+  if (!owned) return LockInReadOnlyFolder.arg(native(path));
+  const QString& text = claim.outcome == LockFileClaim::Unreadable ? OtherAccountsUnreadableLock : OtherAccountsLock;
+  return text.arg(native(path), claim.remover.owner);
 }
 
 }  // namespace

@@ -8,10 +8,13 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <optional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/core/DiskSync.h"
 #include "platform/core/FileErrorText.h"
+#include "platform/core/FileRemover.h"
 #include "platform/core/RegularFile.h"
 
 namespace platform {
@@ -29,6 +32,8 @@ constexpr int LinkDepth = 40;
 const QString EndlessLinks = QStringLiteral("%1 is a chain of symbolic links that does not end");
 // %1: the link; %2: what noRegularFileText says of the file it names.
 const QString LinkToNoRegularFile = QStringLiteral("%1 is a symbolic link: %2");
+// %1: the link; %2: the account that made it.
+const QString LinkOfOtherAccount = QStringLiteral("%1 is a symbolic link of the account \"%2\", which is not followed");
 
 QString temporaryName(const QString& path) {
   static const QString Letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
@@ -99,9 +104,27 @@ struct Destination {
   QString refusal;  // why nothing may be written, naming the file
 };
 
+// The account that made a link, when it is neither this one, nor the owner
+// of the link's folder, nor the administrator: in a folder accounts share,
+// such a link may name this account's own file, which a save would replace.
+// (The system itself follows no such link in a shared sticky folder, and the
+// link is resolved here by name.)
+std::optional<uid_t> otherAccountsLink(const QString& link) {
+  struct stat made {}, folder {};
+  if (::lstat(QFile::encodeName(link).constData(), &made) != 0) return std::nullopt;
+  if (made.st_uid == ::geteuid() || made.st_uid == 0) return std::nullopt;
+  const QByteArray folderName = QFile::encodeName(QFileInfo(link).absolutePath());
+  if (::stat(folderName.constData(), &folder) == 0 && folder.st_uid == made.st_uid) return std::nullopt;
+  return made.st_uid;
+}
+
 Destination destinationOf(const QString& path) {
   QFileInfo info(path);
-  for (int depth = 0; depth < LinkDepth && info.isSymLink(); ++depth) info.setFile(info.symLinkTarget());
+  for (int depth = 0; depth < LinkDepth && info.isSymLink(); ++depth) {
+    if (const std::optional<uid_t> account = otherAccountsLink(info.filePath()))
+      return {{}, LinkOfOtherAccount.arg(QDir::toNativeSeparators(info.filePath()), accountName(*account))};
+    info.setFile(info.symLinkTarget());
+  }
   const QString shown = QDir::toNativeSeparators(path);
   if (info.isSymLink()) return {{}, EndlessLinks.arg(shown)};
   if (!info.exists() || info.isFile()) return {info.filePath(), {}};

@@ -17,7 +17,9 @@ inline const QString WholeFileTemporaryMark = QStringLiteral(".quorvane-write-")
 // names, when path is one, also one still to be made); the folder is synced
 // after. Only a regular file is replaced: a folder, a device, a pipe or a
 // socket in path's place or at the end of its link, or links that never end,
-// are refused by name. A read-only file is not replaced. On any failure the old file stays
+// are refused by name, and so is a link that another account made (neither
+// the folder's owner nor the administrator), which may name this account's
+// own file. A read-only file is not replaced. On any failure the old file stays
 // as it was and error (when given) says why, in words for the user.
 bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 

@@ -55,6 +55,17 @@ TEST_F(CreateDatabaseTest, CreateClosesOpenConnectionsAndDropsTheJournal) {
   EXPECT_TRUE(testsupport::workingTables().isEmpty());
 }
 
+// A link in the working database's place that names no file is not
+// followed: the database is made in its own place, not where the link points.
+TEST_F(CreateDatabaseTest, CreateMakesNoFileWhereADanglingLinkPoints) {
+  const QString path = CreateDatabase::databasePath(), elsewhere = folder.path(QStringLiteral("elsewhere.qvd"));
+  ASSERT_TRUE(QFile::remove(path));
+  ASSERT_TRUE(QFile::link(elsewhere, path));
+  EXPECT_EQ(creator.Create(), status::Ok);
+  EXPECT_FALSE(QFileInfo::exists(elsewhere));
+  EXPECT_TRUE(QFileInfo(path).isFile() && !QFileInfo(path).isSymLink());
+}
+
 TEST_F(CreateDatabaseTest, AddTableRemovesDotsFromTheCallersName) {
   QString name = QStringLiteral("P12.5");
   EXPECT_EQ(creator.AddTable(name, DeviceType::N2600BX), status::Ok);

@@ -1,6 +1,7 @@
 #include "instrument/WorkingDatabaseBackup.h"
 
 #include <QFile>
+#include <QSysInfo>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <memory>
@@ -197,6 +198,23 @@ TEST_F(WorkingDatabaseBackupTest, AReplacementBehindAnotherProcesssLockIsNotPutB
   EXPECT_TRUE(QFile::exists(path(ReplacementMark)) && QFile::exists(otherProcess.fileName()));
 }
 
+// A lock file of this computer's name but another machine id is another
+// computer's of the same name: not this one, whose name the user knows.
+TEST_F(WorkingDatabaseBackupTest, AReplacementBehindALockOfAComputerOfThisNameNamesAnotherComputer) {
+  makeDatabase(QStringLiteral("OLD1"));
+  WorkingDatabaseBackup backup;
+  ASSERT_TRUE(backup.take());
+  write(platform::ProgramFiles::DatabaseLock,
+        "4242\nquorvane\n" + QSysInfo::machineHostName().toUtf8() + "\n0123456789abcdef0123456789abcdef\n");
+  const Recovery recovery = WorkingDatabaseBackup::recoverInterrupted();
+  EXPECT_EQ(recovery.outcome, Recovery::NotPutBack);
+  EXPECT_TRUE(recovery.reason.contains(
+      QStringLiteral("another computer of the same name, \"%1\"").arg(QSysInfo::machineHostName())))
+      << recovery.reason.toStdString();
+  EXPECT_TRUE(recovery.remedy.startsWith(QStringLiteral("If that program is no longer running, delete the file")))
+      << recovery.remedy.toStdString();
+}
+
 // A pipe in the mark's place would hold the start, with the folder's claim,
 // until a writer came.
 TEST_F(WorkingDatabaseBackupTest, APipeInTheMarksPlaceIsNamedAndNeverWaitedOn) {
@@ -211,6 +229,25 @@ TEST_F(WorkingDatabaseBackupTest, APipeInTheMarksPlaceIsNamedAndNeverWaitedOn) {
   WorkingDatabaseBackup backup;
   EXPECT_FALSE(backup.take());
   EXPECT_TRUE(backup.refusal().contains(QStringLiteral("KORVIS.qvd.replacing is no regular file")));
+}
+
+// A pipe in the working database's or the table list's place would hold a
+// download or an open, with the folder's claim, at the copy taken first.
+TEST_F(WorkingDatabaseBackupTest, APipeAsAWorkingFileIsRefusedByNameAndNeverWaitedOn) {
+  for (const QString& file : {Database, TableList}) {
+    SCOPED_TRACE(file.toStdString());
+    QFile::remove(path(Database));
+    QFile::remove(path(TableList));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path(file)).constData(), 0600), 0);
+    testsupport::PipeWaitGuard guard(path(file), std::chrono::seconds(2));
+    WorkingDatabaseBackup backup;
+    const bool taken = backup.take();
+    ASSERT_FALSE(guard.waited()) << "the copy waited on the pipe";
+    EXPECT_FALSE(taken);
+    EXPECT_TRUE(backup.refusal().contains(file.section(QLatin1Char('/'), -1) + QStringLiteral(" is no regular file")))
+        << backup.refusal().toStdString();
+    EXPECT_FALSE(QFile::exists(path(ReplacementMark)));
+  }
 }
 
 TEST_F(WorkingDatabaseBackupTest, OnlyAnUnfinishedReplacementIsUndoneAtStart) {

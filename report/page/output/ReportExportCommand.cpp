@@ -26,6 +26,8 @@ const QString ExportFailed = QStringLiteral("The report could not be exported to
 const QString ApplicationFailed = QStringLiteral("The report could not be opened in its application.");
 const QString NoSuchPages = QStringLiteral("The pages asked for are not in the report.");
 const QString RawCsvFailed = QStringLiteral("The raw data could not be exported to %1.");
+// %1: the file; %2: why.
+const QString StiffyCsvNotWritten = QStringLiteral("The stiffness data could not be exported to %1: %2.");
 const QString ExportStopped = QStringLiteral("The export stopped on an unexpected error.");
 const QString FilesWritten = QStringLiteral("Status: Exported to %1");
 
@@ -202,11 +204,14 @@ bool ReportExportCommand::writeRawCsv() {
 
 bool ReportExportCommand::writeStiffyCsv() {
   const QString file = designers_.StiffyReport->exportOptions().diskFileName;
-  if (writeoutStiffy(*designers_.StiffyReport, file) == StiffyCsvStatus::Written) {
+  QString why;
+  if (writeoutStiffy(*designers_.StiffyReport, file, &why) == StiffyCsvStatus::Written) {
     filesWritten_ << file;
     return true;
   }
-  platform::ui::Dialogs::inform(page_.window(), StiffyCsvFailedMessage);
+  // The writer says why, which is never a file some program holds open.
+  platform::ui::Dialogs::inform(page_.window(),
+                                why.isEmpty() ? StiffyCsvFailedMessage : StiffyCsvNotWritten.arg(file, why));
   return false;
 }
 

@@ -99,9 +99,9 @@ QString stiffyCsvText(const platform::ReportDesigner& report) {
 
 }  // namespace
 
-StiffyCsvStatus writeoutStiffy(const platform::ReportDesigner& Report1, const QString& filename) {
+StiffyCsvStatus writeoutStiffy(const platform::ReportDesigner& Report1, const QString& filename, QString* why) {
   const QByteArray bytes = stiffyCsvText(Report1).toLatin1();
-  if (filename.isEmpty() || !platform::writeWholeFile(filename, bytes)) return StiffyCsvStatus::WriteFailed;
+  if (filename.isEmpty() || !platform::writeWholeFile(filename, bytes, why)) return StiffyCsvStatus::WriteFailed;
   return StiffyCsvStatus::Written;
 }
 

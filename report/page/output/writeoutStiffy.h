@@ -14,7 +14,8 @@ enum class StiffyCsvStatus {
   WriteFailed,  // the file could not be opened, written or put in place; any earlier file is kept
 };
 
-// The message the user sees when the stiffness CSV could not be written.
+// The message the user sees when the stiffness CSV could not be written to a
+// file not named.
 inline const QString StiffyCsvFailedMessage = QStringLiteral("Error Opening File.  Make sure file is closed.");
 
 // Writes the stiffness report that Report1 (the StiffyReport designer) shows
@@ -23,7 +24,9 @@ inline const QString StiffyCsvFailedMessage = QStringLiteral("Error Opening File
 // past the run's last bin empty) and the averages line. Every value is the text of its report object as it stands (a decimal
 // comma becomes a point); nothing is read from the database. The file is
 // written to a temporary file and renamed into place, so a failure leaves any
-// earlier file as it was. Shows nothing; the caller reports a failure.
-StiffyCsvStatus writeoutStiffy(const platform::ReportDesigner& Report1, const QString& filename);
+// earlier file as it was. Shows nothing; the caller reports a failure, with
+// why (when given) in words for the user, empty when no file was named.
+StiffyCsvStatus writeoutStiffy(const platform::ReportDesigner& Report1, const QString& filename,
+                               QString* why = nullptr);
 
 }  // namespace report

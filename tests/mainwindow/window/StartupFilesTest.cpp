@@ -178,6 +178,21 @@ TEST_F(StartupFilesTest, EverySettingsFileRefusedAtStartIsNamedWithWhyInStartOrd
   EXPECT_TRUE(refusedStartupFiles({}, {}).isEmpty());
 }
 
+// The start's housekeeping removes a stale table list or an empty working
+// database, and only as regular files: a pipe in either place stays, for the
+// read that names it, rather than going without a word.
+TEST_F(StartupFilesTest, APipeAsAWorkingFileIsNotRemovedByTheHousekeeping) {
+  namespace files = platform::ProgramFiles;
+  for (const QString& pipe : {files::TableList, files::Database}) {
+    SCOPED_TRACE(pipe.toStdString());
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path(pipe)).constData(), 0600), 0);
+    EXPECT_FALSE(removeStaleTableList());
+    EXPECT_FALSE(resetEmptyDatabase({}).done);
+    EXPECT_TRUE(QFileInfo(path(pipe)).exists());
+    ASSERT_TRUE(QFile::remove(path(pipe)));
+  }
+}
+
 TEST_F(StartupFilesTest, ALockFileOfAnotherComputerRefusesTheStartAndNamesThatComputer) {
   const QString lockFile = path(platform::ProgramFiles::ProgramLock);
   writeFile(lockFile, "4242\nquorvane\nlab-pc-7\n");

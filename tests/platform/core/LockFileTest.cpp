@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/inotify.h>
+#include <sys/sysmacros.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -69,6 +71,39 @@ TEST_F(LockFileTest, ASocketInTheLockFilesPlaceIsNoFile) {
   ASSERT_EQ(::bind(socket, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
   EXPECT_EQ(LockFile(path()).claim().outcome, LockFileClaim::NotAFile);
   ::close(socket);
+}
+
+// Whether the file at path was opened since watching began.
+class OpenWatch {
+ public:
+  explicit OpenWatch(const QString& path) : fd_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+    ::inotify_add_watch(fd_, QFile::encodeName(path).constData(), IN_OPEN);
+  }
+  ~OpenWatch() { ::close(fd_); }
+  bool opened() const {
+    char events[4096];
+    return ::read(fd_, events, sizeof events) > 0;
+  }
+
+ private:
+  int fd_;
+};
+
+// A pipe or a device in the lock file's place is no file, and is never
+// opened: opening a device may rewind a tape or hang up a serial line.
+TEST_F(LockFileTest, APipeOrADeviceInTheLockFilesPlaceIsNoFileAndNeverOpened) {
+  for (const mode_t kind : {S_IFIFO, S_IFCHR}) {
+    SCOPED_TRACE(kind == S_IFIFO ? "pipe" : "device");
+    const dev_t nullDevice = ::makedev(1, 3);
+    if (::mknod(QFile::encodeName(path()).constData(), kind | 0666, nullDevice) != 0) {
+      ASSERT_EQ(kind, S_IFCHR) << "no pipe made";
+      GTEST_SKIP() << "a device node is made by the administrator only";
+    }
+    const OpenWatch watch(path());
+    EXPECT_EQ(LockFile(path()).claim().outcome, LockFileClaim::NotAFile);
+    EXPECT_FALSE(watch.opened());
+    ASSERT_TRUE(QFile::remove(path()));
+  }
 }
 
 // A holder's text read while it is being written may stop anywhere: a line
@@ -215,6 +250,39 @@ TEST_F(LockFileTest, AnotherAccountSeesTheHolderWhateverItsUmask) {
   ASSERT_EQ(outcomes[0], 1);
   EXPECT_EQ(outcomes[1], LockFileClaim::NotMade);  // its folder is not theirs to write in
   EXPECT_EQ(outcome, LockFileClaim::HeldHere);
+}
+
+// A start of another account that may only read a lock file left behind
+// looks whether it is held without holding it: a start that may take the
+// file over, coming in that moment, takes it and is not told it is held,
+// and the looking start then sees it held.
+TEST_F(LockFileTest, AnotherAccountsLookAtALeftLockFileKeepsNoOneFromTakingItOver) {
+  if (::geteuid() != 0) GTEST_SKIP() << "another account is played by the administrator only";
+  ASSERT_EQ(::chmod(QFile::encodeName(folder.root()).constData(), 0755), 0);
+  ASSERT_EQ(::chmod(QFile::encodeName(folder.path(QStringLiteral("info"))).constData(), 01777), 0);
+  QFile left(path());
+  ASSERT_TRUE(left.open(QIODevice::WriteOnly) && left.write("left by a power loss") > 0);
+  left.close();
+  int looking[2], taken[2];
+  ASSERT_EQ(::pipe(looking), 0);
+  ASSERT_EQ(::pipe(taken), 0);
+  const pid_t other = ::fork();
+  if (other == 0) {
+    if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(100);
+    char byte = 0;
+    LockFile::beforeNextLock([&] { (void)(::write(looking[1], "l", 1) + ::read(taken[0], &byte, 1)); });
+    ::_exit(LockFile(path()).claim().outcome);
+  }
+  ::close(looking[1]);
+  char byte = 0;
+  ASSERT_EQ(::read(looking[0], &byte, 1), 1) << "the other account's start did not look at the file";
+  LockFile start(path());
+  EXPECT_EQ(start.claim().outcome, LockFileClaim::Taken);
+  (void)::write(taken[1], "t", 1);
+  int status = 0;
+  ASSERT_EQ(::waitpid(other, &status, 0), other);
+  for (int fd : {looking[0], taken[0], taken[1]}) ::close(fd);
+  EXPECT_EQ(WEXITSTATUS(status), LockFileClaim::HeldHere);
 }
 
 }  // namespace

@@ -147,6 +147,21 @@ TEST_F(WholeFile, ALinkToAnythingButARegularFileIsRefusedAndNothingIsReplaced) {
   }
 }
 
+// In a folder several accounts share, a link another account put in a
+// file's place could name this account's own file, which a save would
+// replace: it is not followed, and the refusal says whose link it is.
+TEST_F(WholeFile, ALinkOfAnotherAccountIsNotFollowed) {
+  if (::geteuid() != 0) GTEST_SKIP() << "another account's link is made by the administrator only";
+  const QString own = folder_.path(QStringLiteral("own.txt"));
+  ASSERT_TRUE(platform::writeWholeFile(own, "mine"));
+  ASSERT_TRUE(QFile::link(own, path_));
+  ASSERT_EQ(::lchown(QFile::encodeName(path_).constData(), 65534, 65534), 0);
+  QString error;
+  EXPECT_FALSE(platform::writeWholeFile(path_, "planted", &error));
+  EXPECT_EQ(error, path_ + QStringLiteral(" is a symbolic link of the account \"nobody\", which is not followed"));
+  EXPECT_EQ(contents(own), "mine");
+}
+
 TEST_F(WholeFile, AFolderThatDoesNotExistIsAFailure) {
   QString error;
   EXPECT_FALSE(platform::writeWholeFile(folder_.path("nosuch/file.qvt"), "text", &error));

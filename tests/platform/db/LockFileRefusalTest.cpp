@@ -79,10 +79,18 @@ TEST(LockFileRefusalTest, EachOutcomeHasItsOwnTextNamingTheRightFile) {
        "\"%1\" is in the place of the working database's lock file but is no file, and cannot be moved or deleted "
        "while its folder is read-only: make the folder writable, move or delete it, then try again."},
       {{LockFileClaim::Unreadable, {}, {}}, Holder::InTheWay,
-       "The lock file \"%1\" cannot be read: if no other start of the program is under way, delete it and start "
-       "the program again. Downloads and project opens are refused until then.",
+       "The lock file \"%1\" cannot be read, so whether the program is running on this folder under another "
+       "account cannot be told: if it is not, delete that file and start the program again. Downloads and project "
+       "opens are refused until then.",
        "The lock file \"%1\" of the working database cannot be read: if no other program is using the working "
        "database, delete that file, then try again."},
+      {{LockFileClaim::Unreadable, {}, {}, otherAccount}, Holder::InTheWay,
+       "The lock file \"%1\" of the account \"lab2\" cannot be read, and this account may not delete it: if the "
+       "program is not running under the account \"lab2\", that account or an administrator must delete it. "
+       "Downloads and project opens are refused until then.",
+       "The lock file \"%1\" of the working database, left by the account \"lab2\", could not be taken over, and "
+       "this account may not delete it: if no other program is using the working database, the account \"lab2\" or "
+       "an administrator must delete that file, then try again."},
       {{LockFileClaim::NotMade, {}, full}, Holder::InTheWay,
        "The lock file \"%1\" could not be made: the disk is full. Downloads and project opens are refused until it "
        "can be made.",

@@ -7,6 +7,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "instrument/writeout.h"
 #include "platform/report/ReportDefinitions.h"
@@ -179,8 +180,25 @@ TEST_F(ReportExportCommandTest, TheStiffnessCsvComesFirstAndItsFailureKeepsTheRa
   QFile::remove(path("raw.csv"));
   command.choices().Export_Stiff_File = path("missing/stiff.csv");
   EXPECT_FALSE(command.CRViewer1_ExportButtonClicked(0));
-  EXPECT_EQ(dialogs.messageTexts(), QStringList{"Error Opening File.  Make sure file is closed."});
+  ASSERT_EQ(dialogs.messageTexts().size(), 1);
+  EXPECT_TRUE(dialogs.messageTexts()[0].startsWith("The stiffness data could not be exported to " +
+                                                   path("missing/stiff.csv") + ": "))
+      << dialogs.messageTexts()[0].toStdString();
   EXPECT_TRUE(QFile::exists(path("raw.csv")));
+}
+
+// A link to a pipe in the stiffness CSV's place: the refusal names the file
+// and why, rather than asking for a file to be closed.
+TEST_F(ReportExportCommandTest, AStiffnessCsvRefusedNamesTheFileAndWhy) {
+  openProject("independent/t7310_project.txt", 3, QStringLiteral("RUN6"));
+  choose(ExportChoice::Csv, ExportChoice::All);
+  ASSERT_EQ(::mkfifo(QFile::encodeName(path("pipe")).constData(), 0600), 0);
+  ASSERT_TRUE(QFile::link(path("pipe"), path("stiff.csv")));
+  EXPECT_FALSE(command.CRViewer1_ExportButtonClicked(0));
+  ASSERT_EQ(dialogs.messageTexts().size(), 1);
+  EXPECT_EQ(dialogs.messageTexts()[0], "The stiffness data could not be exported to " + path("stiff.csv") + ": " +
+                                           path("stiff.csv") + " is a symbolic link: " + path("pipe") +
+                                           " is no regular file (a folder, a device, a pipe or a socket).");
 }
 
 TEST_F(ReportExportCommandTest, TheViewersButtonNamesTheFilesItWrote) {
