@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <optional>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -49,12 +50,24 @@ RegularFile::Outcome openRegularFile(const QString& path, QFile& file, QString& 
   return RegularFile::Unreadable;
 }
 
+// Why the name, links followed, names nothing to read: empty when it is
+// missing (a link to nothing included); a chain of links that never ends,
+// or a folder on the way that may not be searched, is said.
+std::optional<QString> whyNotThere(const QString& path) {
+  struct stat status {};
+  if (::stat(QFile::encodeName(path).constData(), &status) == 0) return std::nullopt;
+  if (errno == ENOENT || errno == ENOTDIR) return QString();
+  return fileErrorText(errno);
+}
+
 }  // namespace
 
 QString noRegularFileText(const QString& path) { return NoRegularFile.arg(QDir::toNativeSeparators(path)); }
 
 RegularFile readRegularFile(const QString& path, qint64 limit) {
-  if (path.isEmpty() || !QFileInfo::exists(path)) return {};
+  if (path.isEmpty()) return {};
+  if (const std::optional<QString> why = whyNotThere(path))
+    return why->isEmpty() ? RegularFile{} : refused(RegularFile::Unreadable, *why);
   QFile file;
   QString error;
   if (const RegularFile::Outcome opened = openRegularFile(path, file, error); opened != RegularFile::Read)

@@ -46,6 +46,13 @@ TEST_F(SettingsFile, RefusesAPipeOrADeviceInTheFilesPlaceByName) {
   ASSERT_TRUE(QFile::remove(path_));
   ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), path_));
   EXPECT_EQ(platform::readSettingsFile(path_).outcome, platform::SettingsFile::Unreadable);
+
+  // A link to itself names no file, but is no missing file either.
+  ASSERT_TRUE(QFile::remove(path_));
+  ASSERT_TRUE(QFile::link(path_, path_));
+  const platform::SettingsFile loop = platform::readSettingsFile(path_);
+  EXPECT_EQ(loop.outcome, platform::SettingsFile::Unreadable);
+  EXPECT_TRUE(loop.error.contains(QDir::toNativeSeparators(path_)));
 }
 
 // LF CR is two line ends (an empty line between), CR LF one.
