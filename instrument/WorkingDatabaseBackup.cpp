@@ -10,6 +10,7 @@
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/core/RegularFile.h"
+#include "platform/core/StaleLockAdvice.h"
 #include "platform/core/WholeFile.h"
 #include "platform/db/Database.h"
 #include "platform/db/DatabaseLockFile.h"
@@ -34,17 +35,8 @@ const QString LockOfOtherComputer =
 const QString LockOfComputerOfSameName = QStringLiteral(
     "the lock file \"%1\" says the program on another computer of the same name, \"%2\", is using the working "
     "database");
-// What to do if that program no longer runs, by who may delete its lock
-// file. %1: the lock file; %2: the account whose file it is.
-const QString DeleteLockOfOtherComputer = QStringLiteral(
-    "If that program is no longer running, delete the file \"%1\", then start the program again to put the data "
-    "back.");
-const QString AccountDeletesLockOfOtherComputer = QStringLiteral(
-    "If that program is no longer running, the account \"%2\" or an administrator must delete the file \"%1\", "
-    "then start the program again to put the data back.");
-const QString DeleteLockOnceWritable = QStringLiteral(
-    "If that program is no longer running, the file \"%1\" must be deleted once its folder is writable again; "
-    "then start the program again to put the data back.");
+// What follows the deletion of a lock file whose program no longer runs.
+const QString StartAgainToPutBack = QStringLiteral("start the program again to put the data back");
 // %1: the lock file.
 const QString LockHeldHere =
     QStringLiteral("its lock file \"%1\" is held by another running program of this computer");
@@ -129,10 +121,7 @@ WorkingDatabaseBackup::Recovery behindOtherComputersLock(const platform::LockFil
   const QString lock = nativePathOf(DatabaseLock);
   const QString& holder =
       platform::isThisComputersName(claim.computer) ? LockOfComputerOfSameName : LockOfOtherComputer;
-  QString remedy = DeleteLockOfOtherComputer.arg(lock);
-  if (claim.remover.who == platform::FileRemover::OwningAccount)
-    remedy = AccountDeletesLockOfOtherComputer.arg(lock, claim.remover.owner);
-  if (claim.remover.who == platform::FileRemover::NoneWhileReadOnly) remedy = DeleteLockOnceWritable.arg(lock);
+  const QString remedy = platform::ifNoLongerRunning(lock, claim.remover, StartAgainToPutBack);
   return {WorkingDatabaseBackup::Recovery::NotPutBack, holder.arg(lock, claim.computer), remedy};
 }
 

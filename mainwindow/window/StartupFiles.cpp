@@ -12,6 +12,7 @@
 #include "platform/core/ProgramFolder.h"
 #include "platform/core/ProgramFolderLock.h"
 #include "platform/core/SettingsFile.h"
+#include "platform/core/StaleLockAdvice.h"
 #include "platform/core/WholeFile.h"
 #include "platform/db/Database.h"
 #include "platform/db/DatabaseLockFile.h"
@@ -31,16 +32,8 @@ const QString RunningOnOtherComputer =
     QStringLiteral("The program on the computer \"%2\" is using the folder \"%1\".");
 const QString RunningOnComputerOfSameName =
     QStringLiteral("The program on another computer of the same name, \"%2\", is using the folder \"%1\".");
-// What to do if that program no longer runs, by who may delete the lock
-// file. %1: the lock file; %2: the account whose file it is.
-const QString DeleteIfNoLongerRunning = QStringLiteral(
-    " If that program is no longer running, delete the file \"%1\" and start the program again.");
-const QString AccountDeletesIfNoLongerRunning = QStringLiteral(
-    " If that program is no longer running, the account \"%2\" or an administrator must delete the file \"%1\", "
-    "then start the program again.");
-const QString DeleteOnceWritable = QStringLiteral(
-    " If that program is no longer running, the file \"%1\" must be deleted once its folder is writable again; "
-    "then start the program again.");
+// What follows the deletion of a lock file whose program no longer runs.
+const QString StartAgain = QStringLiteral("start the program again");
 const QString AlsoRunningHere = QStringLiteral(
     "The program is also running on the folder \"%1\" in another window. Use that window, or close it and try "
     "again.");
@@ -70,22 +63,11 @@ void warn(const QString& text, QWidget* parent = nullptr) {
 
 QString programFolder() { return QDir::toNativeSeparators(platform::ProgramFolder::root()); }
 
-// What to do if the program holding the lock file no longer runs.
-QString ifNoLongerRunning(const ProgramFolderLock& lock) {
-  const QString file = QDir::toNativeSeparators(lock.lockFilePath());
-  switch (lock.lockFileRemover().who) {
-    case platform::FileRemover::ThisAccount: return DeleteIfNoLongerRunning.arg(file);
-    case platform::FileRemover::OwningAccount:
-      return AccountDeletesIfNoLongerRunning.arg(file, lock.lockFileRemover().owner);
-    case platform::FileRemover::NoneWhileReadOnly: return DeleteOnceWritable.arg(file);
-  }
-  return {};
-}
-
 QString otherComputerHolds(const ProgramFolderLock& lock) {
   const QString& holder =
       platform::isThisComputersName(lock.holderComputer()) ? RunningOnComputerOfSameName : RunningOnOtherComputer;
-  return holder.arg(programFolder(), lock.holderComputer()) + ifNoLongerRunning(lock);
+  return holder.arg(programFolder(), lock.holderComputer()) + QLatin1Char(' ') +
+         platform::ifNoLongerRunning(lock.lockFilePath(), lock.lockFileRemover(), StartAgain);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "platform/core/LockFile.h"
 #include "platform/core/LockFileText.h"
+#include "platform/core/StaleLockAdvice.h"
 
 namespace platform::db {
 namespace {
@@ -24,16 +25,8 @@ const QString InUseOnOtherComputer =
     QStringLiteral("The working database \"%1\" is in use by the program on the computer \"%2\".");
 const QString InUseOnComputerOfSameName = QStringLiteral(
     "The working database \"%1\" is in use by the program on another computer of the same name, \"%2\".");
-// What to do if that program no longer runs, by who may delete its lock
-// file. %1: the lock file; %2: the account whose file it is.
-const QString DeleteIfNoLongerRunning =
-    QStringLiteral(" If that program is no longer running, delete the file \"%1\" and try again.");
-const QString AccountDeletesIfNoLongerRunning = QStringLiteral(
-    " If that program is no longer running, the account \"%2\" or an administrator must delete the file \"%1\", "
-    "then try again.");
-const QString DeleteOnceWritable = QStringLiteral(
-    " If that program is no longer running, the file \"%1\" must be deleted once its folder is writable again; "
-    "then try again.");
+// What follows the deletion of a lock file whose program no longer runs.
+const QString TryAgain = QStringLiteral("try again");
 // %1: the lock file.
 const QString NotAFile = QStringLiteral(
     "\"%1\" is in the place of the working database's lock file but is no file. Move or delete it, then try "
@@ -74,13 +67,7 @@ QString native(const QString& path) { return QDir::toNativeSeparators(path); }
 // and what to do if it no longer runs.
 QString otherComputerHolds(const LockFileClaim& claim, const QString& database, const QString& lock) {
   const QString& holder = isThisComputersName(claim.computer) ? InUseOnComputerOfSameName : InUseOnOtherComputer;
-  switch (claim.remover.who) {
-    case FileRemover::ThisAccount: return holder.arg(database, claim.computer) + DeleteIfNoLongerRunning.arg(lock);
-    case FileRemover::OwningAccount:
-      return holder.arg(database, claim.computer) + AccountDeletesIfNoLongerRunning.arg(lock, claim.remover.owner);
-    case FileRemover::NoneWhileReadOnly: return holder.arg(database, claim.computer) + DeleteOnceWritable.arg(lock);
-  }
-  return {};
+  return holder.arg(database, claim.computer) + QLatin1Char(' ') + ifNoLongerRunning(lock, claim.remover, TryAgain);
 }
 
 struct OpenFile {
