@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <set>
 #include <utility>
 
@@ -15,6 +14,7 @@
 
 #include "platform/core/FileErrorText.h"
 #include "platform/core/LockFileText.h"
+#include "platform/core/MarkedName.h"
 
 namespace platform {
 namespace {
@@ -109,23 +109,6 @@ void letEveryAccountRead(int fd) {
 // letters before it is linked into place.
 const QString MakingMark = QStringLiteral(".quorvane-lock-");
 
-QByteArray makingName(const QByteArray& name) {
-  static const QByteArray Letters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
-  QByteArray made = name + MakingMark.toLatin1();
-  for (int i = 0; i < 6; ++i) made += Letters.at(QRandomGenerator::global()->bounded(int(Letters.size())));
-  return made;
-}
-
-// What a start ended while it made the file left. Removing one that another
-// start is still making only has that start try again (its link fails).
-void removeLeftoversOfMaking(const QString& path) {
-  const QFileInfo lock(path);
-  QDir folder = lock.dir();
-  const QStringList made = folder.entryList({lock.fileName() + MakingMark + QStringLiteral("??????")},
-                                            QDir::Files | QDir::Hidden | QDir::System);
-  for (const QString& file : made) folder.remove(file);
-}
-
 // A file system without hard links (FAT, say) refuses link(2) this way.
 bool noHardLinks(int error) { return error == EPERM || error == EOPNOTSUPP || error == ENOSYS; }
 
@@ -217,7 +200,7 @@ Made putInPlace(int fd, const QByteArray& making, const QByteArray& name, LockFi
 // anyone can see it, then locked and written before it is put in its place.
 // made: the file, when held.
 Made makeInPlace(const QByteArray& name, LockFileClaim& claim, int& made) {
-  const QByteArray making = makingName(name);
+  const QByteArray making = QFile::encodeName(markedName(QFile::decodeName(name), MakingMark));
   const int fd = ::open(making.constData(), O_RDWR | O_CREAT | O_EXCL | OpenFlags, 0666);
   if (fd < 0) return errno == EEXIST || !notOpened(name, errno, claim) ? Made::Again : Made::Refused;
   letEveryAccountRead(fd);
@@ -298,7 +281,9 @@ bool LockFile::claimOnce(LockFileClaim& claim) {
 void LockFile::hold(int fd) {
   descriptor_ = fd;
   heldByThisProcess().insert(keyOf(path_));
-  removeLeftoversOfMaking(path_);
+  // What a start ended while it made the file left. Removing one that another
+  // start is still making only has that start try again (its link fails).
+  removeMarkedFiles(path_, MakingMark);
 }
 
 void LockFile::beforeNextLock(std::function<void()> step) { stepBeforeLock() = std::move(step); }

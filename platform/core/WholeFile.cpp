@@ -3,8 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
-#include <QRegularExpression>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -15,6 +13,7 @@
 #include "platform/core/DiskSync.h"
 #include "platform/core/FileErrorText.h"
 #include "platform/core/FileRemover.h"
+#include "platform/core/MarkedName.h"
 #include "platform/core/RegularFile.h"
 
 namespace platform {
@@ -22,9 +21,6 @@ namespace platform {
 namespace {
 
 const QString ReadOnly = QStringLiteral("the file is read-only");
-const QString TemporaryNameFilter = QStringLiteral("%1%2??????");
-const QString TemporaryNamePattern = QStringLiteral("^%1%2[A-Za-z]{6}$");
-constexpr int TemporaryNameLetters = 6;
 // Names taken by a leftover or a writer of the same moment are tried again.
 constexpr int TemporaryNameTries = 100;
 // Links that go on naming links further are not followed for ever.
@@ -35,20 +31,12 @@ const QString LinkToNoRegularFile = QStringLiteral("%1 is a symbolic link: %2");
 // %1: the link; %2: the account that made it.
 const QString LinkOfOtherAccount = QStringLiteral("%1 is a symbolic link of the account \"%2\", which is not followed");
 
-QString temporaryName(const QString& path) {
-  static const QString Letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-  QString name = path + WholeFileTemporaryMark;
-  for (int i = 0; i < TemporaryNameLetters; ++i)
-    name += Letters.at(QRandomGenerator::global()->bounded(static_cast<int>(Letters.size())));
-  return name;
-}
-
 // A new file of its own beside path (named name), made with the permissions
 // a new file gets, or those of the file it replaces. Empty when it was made,
 // else why not.
 QString openTemporary(const QString& path, QFile& file, QString& name) {
   for (int tries = 0; tries < TemporaryNameTries; ++tries) {
-    name = temporaryName(path);
+    name = markedName(path, WholeFileTemporaryMark);
     const int fd = ::open(QFile::encodeName(name).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0 && errno == EEXIST) continue;
     if (fd < 0) return fileErrorText(errno);
@@ -164,15 +152,6 @@ bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* error
   return true;
 }
 
-void removeWholeFileLeftovers(const QString& path) {
-  const QFileInfo file(path);
-  const QDir folder = file.absoluteDir();
-  const QRegularExpression temporaryName(TemporaryNamePattern.arg(
-      QRegularExpression::escape(file.fileName()), QRegularExpression::escape(WholeFileTemporaryMark)));
-  const QStringList candidates =
-      folder.entryList({TemporaryNameFilter.arg(file.fileName(), WholeFileTemporaryMark)}, QDir::Files | QDir::Hidden);
-  for (const QString& name : candidates)
-    if (temporaryName.match(name).hasMatch()) QFile::remove(folder.filePath(name));
-}
+void removeWholeFileLeftovers(const QString& path) { removeMarkedFiles(path, WholeFileTemporaryMark); }
 
 }  // namespace platform
